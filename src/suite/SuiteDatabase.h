@@ -1,0 +1,27 @@
+// The one suite database of the process: where it is, opening it, and access for the
+// suite services.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "suite/db/Storage.h"
+
+class SuiteDatabase {
+ public:
+  // $SALDIX_DB, else $XDG_DATA_HOME/saldix/suite.db (XDG default ~/.local/share).
+  static std::string DefaultPath();
+
+  // Opens (create: creates) the database at path, migrates it and makes it current.
+  // Throws suitedb::StorageError with a message naming the path.
+  static suitedb::Connection& Open(const std::string& path, bool create = false);
+  // Makes an already open connection current (tests, tools).
+  static suitedb::Connection& Attach(std::unique_ptr<suitedb::Connection> connection);
+  static void Close();
+
+  static bool IsOpen();
+  // The current connection; throws StorageError when none is open.
+  static suitedb::Connection& Get();
+  static suitedb::Connection* TryGet();
+};

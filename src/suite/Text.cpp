@@ -1,0 +1,83 @@
+#include "suite/Text.h"
+
+#include <cstdint>
+
+namespace {
+
+// Decodes one code point; invalid bytes pass through as themselves.
+char32_t Next(std::string_view text, std::size_t& pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80 || pos + 1 >= text.size()) {
+    ++pos;
+    return byte;
+  }
+  if ((byte & 0xE0) == 0xC0) {
+    const auto next = static_cast<unsigned char>(text[pos + 1]);
+    if ((next & 0xC0) == 0x80) {
+      pos += 2;
+      return static_cast<char32_t>(((byte & 0x1F) << 6) | (next & 0x3F));
+    }
+  }
+  // Longer sequences have no case mapping here; copy the byte as it is.
+  ++pos;
+  return 0x110000 + byte;
+}
+
+void Append(std::string& out, char32_t cp) {
+  if (cp >= 0x110000) {
+    out += static_cast<char>(cp - 0x110000);
+  } else if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+char32_t ToUpper(char32_t cp) {
+  if (cp >= 'a' && cp <= 'z') return cp - 32;
+  if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 32;
+  return cp;
+}
+
+char32_t ToLower(char32_t cp) {
+  if (cp >= 'A' && cp <= 'Z') return cp + 32;
+  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;
+  return cp;
+}
+
+template <typename Map>
+std::string MapCase(std::string_view text, Map map) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) Append(out, map(Next(text, pos)));
+  return out;
+}
+
+}  // namespace
+
+bool qtx_strmatch(std::string_view a, std::string_view b) {
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (ToUpper(Next(a, i)) != ToUpper(Next(b, j))) return false;
+  }
+  return i == a.size() && j == b.size();
+}
+
+std::string Utf8Upper(std::string_view text) { return MapCase(text, ToUpper); }
+std::string Utf8Lower(std::string_view text) { return MapCase(text, ToLower); }
+
+std::string Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string BoolToJN(bool value) { return value ? "J" : "N"; }
+
+bool JNToBool(std::string_view text) { return text == "J" || text == "j"; }
+
+std::string qtx_TIntPair2String(const TIntPair& pair) {
+  return std::to_string(pair.Nr1) + "/" + std::to_string(pair.Nr2);
+}

@@ -1,0 +1,23 @@
+// Text helpers of the suite: the text match, case mapping, J/N flags, key texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "suite/Types.h"
+
+// The suite's text match: equality ignoring case (ASCII and Latin-1 letters).
+bool qtx_strmatch(std::string_view a, std::string_view b);
+
+// Upper and lower case of UTF-8 text (ASCII and Latin-1 letters; others unchanged).
+std::string Utf8Upper(std::string_view text);
+std::string Utf8Lower(std::string_view text);
+
+std::string Trim(std::string_view text);
+
+// "J" for true, "N" for false; "J"/"j" reads as true, anything else false.
+std::string BoolToJN(bool value);
+bool JNToBool(std::string_view text);
+
+// The suite's key text of a pair, "Nr1/Nr2".
+std::string qtx_TIntPair2String(const TIntPair& pair);

@@ -1,0 +1,134 @@
+// The storage interface of the suite database. Callers use prepared statements only;
+// the SQLite implementation is the embedded default, another engine can follow
+// behind the same interface.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace suitedb {
+
+class StorageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Thrown when the write lock could not be had in time (another process holds it).
+class LockTimeout : public StorageError {
+ public:
+  using StorageError::StorageError;
+};
+
+class Statement {
+ public:
+  virtual ~Statement() = default;
+
+  // Parameters are numbered from 1.
+  virtual void BindNull(int index) = 0;
+  virtual void BindInt(int index, std::int64_t value) = 0;
+  virtual void BindReal(int index, double value) = 0;
+  virtual void BindText(int index, std::string_view value) = 0;
+
+  void Bind(int index, std::int64_t value) { BindInt(index, value); }
+  void Bind(int index, int value) { BindInt(index, value); }
+  void Bind(int index, bool value) { BindInt(index, value ? 1 : 0); }
+  void Bind(int index, double value) { BindReal(index, value); }
+  void Bind(int index, long double value) { BindReal(index, static_cast<double>(value)); }
+  void Bind(int index, std::string_view value) { BindText(index, value); }
+  void Bind(int index, const std::string& value) { BindText(index, value); }
+  void Bind(int index, const char* value) { BindText(index, value); }
+
+  // Binds all arguments in order from parameter 1.
+  template <typename... Args>
+  Statement& With(const Args&... args) {
+    Reset();
+    int index = 0;
+    (Bind(++index, args), ...);
+    return *this;
+  }
+
+  // Advances to the next row; false when there is none left.
+  virtual bool Step() = 0;
+  // Runs the statement to its end and returns the number of rows changed.
+  virtual int Run() = 0;
+  // Resets for another execution and clears the bindings.
+  virtual void Reset() = 0;
+
+  virtual int ColumnCount() const = 0;
+  virtual std::string ColumnName(int column) const = 0;
+  virtual bool IsNull(int column) const = 0;
+  virtual std::int64_t Int(int column) const = 0;
+  virtual double Real(int column) const = 0;
+  virtual std::string Text(int column) const = 0;
+};
+
+class Connection {
+ public:
+  virtual ~Connection() = default;
+
+  virtual const std::string& Path() const = 0;
+  // A new statement owned by the caller.
+  virtual std::unique_ptr<Statement> Prepare(std::string_view sql) = 0;
+  // A statement kept by the connection for repeated use; reset on every call.
+  virtual Statement& Cached(std::string_view sql) = 0;
+  // Runs a script of schema statements (migrations only, never with outside data).
+  virtual void ExecuteScript(std::string_view sql) = 0;
+  virtual std::int64_t LastInsertId() const = 0;
+
+  virtual int SchemaVersion() = 0;
+  virtual void SetSchemaVersion(int version) = 0;
+
+  // Transactions: the outermost takes the write lock (waiting up to the busy time-out),
+  // nested ones become save points.
+  virtual void Begin() = 0;
+  virtual void Commit() = 0;
+  virtual void Rollback() = 0;
+  virtual int TransactionDepth() const = 0;
+
+  // Runs once after the outermost transaction ended (commit or rollback); used to write
+  // what must survive a rollback, such as the message log.
+  void AfterTransaction(std::function<void()> hook) { afterTransaction_ = std::move(hook); }
+
+ protected:
+  void TransactionEnded() {
+    if (!afterTransaction_) return;
+    auto hook = std::move(afterTransaction_);
+    afterTransaction_ = nullptr;
+    hook();
+  }
+
+ private:
+  std::function<void()> afterTransaction_;
+};
+
+// All-or-nothing scope: rolls back unless Commit() was called.
+class Transaction {
+ public:
+  explicit Transaction(Connection& connection) : connection_(connection) { connection_.Begin(); }
+  ~Transaction() {
+    if (!done_) {
+      try {
+        connection_.Rollback();
+      } catch (...) {
+        // A failed rollback leaves nothing to do; the connection reports it next time.
+      }
+    }
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  void Commit() {
+    connection_.Commit();
+    done_ = true;
+  }
+
+ private:
+  Connection& connection_;
+  bool done_ = false;
+};
+
+}  // namespace suitedb
