@@ -9,6 +9,7 @@ namespace suitedb {
 const std::vector<Migration>& SuiteMigrations() {
   static const std::vector<Migration> steps = {
       kFoundationSchema,
+      kBookingSchema,
   };
   return steps;
 }
