@@ -1,0 +1,290 @@
+#include "export/fibuexportclass.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "suite/DateTime.h"
+#include "suite/DelimitedText.h"
+#include "suite/MenuLog.h"
+#include "suite/QTXInfo.h"
+#include "suite/QTXProgramm.h"
+#include "suite/Text.h"
+
+namespace {
+
+// The base's own operations register under this name, whichever format runs them.
+constexpr std::string_view kBase = "TFibuExporter";
+
+constexpr const char* kFilialWahl = "FILIALWAHL";
+constexpr const char* kFiliale = "FILIALE";
+constexpr const char* kSpezKonten = "SPEZKTO";
+constexpr const char* kAlleFilialen = "ALLEFILS";
+constexpr const char* kSelektierteFilialen = "SELFILS";
+
+TFibuExporter::TSpezKontenQuelle& SpezKontenQuelle() {
+  static TFibuExporter::TSpezKontenQuelle quelle;
+  return quelle;
+}
+
+TStringList SplitValue(const std::string& value) {
+  return value.empty() ? TStringList{} : DelimitedText_Split(value);
+}
+
+}  // namespace
+
+void TFibuExporter::SetSpezKontenQuelle(TSpezKontenQuelle quelle) {
+  SpezKontenQuelle() = std::move(quelle);
+}
+
+TFibuExporter::TFibuExporter() = default;
+TFibuExporter::~TFibuExporter() = default;
+
+void TFibuExporter::ClearFlags() {
+  for (bool* flag : {&FAutomatikkonten, &FNachDatumSortieren, &FNachFilialeSortieren,
+                     &FDatevZusatz, &FAbacusZusatz, &FKBInBelegnummer, &FBMDZusatz,
+                     &FZahlungsreferenz, &FExportOrderID, &FASCIIZusatz, &FExportMonatlich,
+                     &FExportTageweise, &FFrageBuchungsmonat}) {
+    *flag = false;
+  }
+}
+
+// --- life cycle ----------------------------------------------------------------------
+
+void TFibuExporter::Init() {
+  GuardIn(kBase, "Init", [&] {
+    FInitialized = true;
+    ClearFlags();
+    FCfgUsername.clear();
+    FCfgUserText.clear();
+    FKonfigGeladen = false;
+    Resources_Create();
+    Resources_InitF(FCfgUsername);
+  });
+}
+
+void TFibuExporter::Done() {
+  const bool writeBack = FInitialized && FKonfigGeladen;
+  TeardownIn(kBase, "Done", [&] {
+    FInitialized = false;
+    if (writeBack) Resources_DoneF(std::string(FCfgUsername));
+  });
+  TeardownIn(kBase, "Done", [&] {
+    FInitialized = false;
+    Resources_Destroy();
+  });
+  QTXInfo().FehlerTerminate(Context(kBase, "Done"));
+}
+
+bool TFibuExporter::Lade_Config(const std::string& ProfilName) {
+  return GuardIn(kBase, "Lade_Config", [&] {
+    LoadSaveProps();
+    return Config_Load(ProfilName);
+  });
+}
+
+void TFibuExporter::UseProfileMask(const std::string& mask) {
+  fmsConfig.SetFormName({"SALDIX", mask, QTXProgramm().GetSprache()});
+}
+
+// --- profiles ------------------------------------------------------------------------
+
+bool TFibuExporter::Config_Load(const std::string& ProfilName) {
+  return GuardIn(kBase, "Config_Load", [&] {
+    const std::string name = Trim(ProfilName);
+    if (name.empty()) {
+      // Read into a copy so that a failing read leaves the current settings as they are.
+      TQTXStrings loaded;
+      if (fmsConfig.RestoreDefault(CProfilIndex, loaded)) strConfig = std::move(loaded);
+      FKonfigGeladen = true;
+      return true;
+    }
+    const std::string upper = Utf8Upper(name);
+    if (!fmsConfig.Exists(CProfilIndex, upper)) {
+      const TDateTime now = qtx_Now();
+      MenuLog_Append("Saldix Export", "Abbruch: Der eingegebene Profilname wurde nicht gefunden",
+                     now, now);
+      throw std::runtime_error("Could not find given configuration!");
+    }
+    TQTXStrings loaded;
+    std::string storedName, storedText;
+    if (!fmsConfig.RestoreByName(CProfilIndex, upper, loaded, storedName, storedText)) {
+      throw std::runtime_error("Could not find given configuration!");
+    }
+    strConfig = std::move(loaded);
+    FCfgUsername = std::move(storedName);
+    FCfgUserText = std::move(storedText);
+    FKonfigGeladen = true;
+    return true;
+  });
+}
+
+void TFibuExporter::Config_Save(const std::string& ProfilName) {
+  GuardIn(kBase, "Config_Save", [&] {
+    const std::string name = Trim(ProfilName);
+    const std::string upper = Utf8Upper(name);
+    if (name.empty()) {
+      fmsConfig.StoreDefault(CProfilIndex, strConfig);
+    } else {
+      // Saving the settings of a profile keeps the description it was given when named.
+      std::string userText;
+      for (const auto& entry : fmsConfig.List(CProfilIndex)) {
+        if (entry.userName == upper) userText = entry.userText;
+      }
+      fmsConfig.StoreByName(CProfilIndex, upper, userText, strConfig);
+    }
+    if (upper == FCfgUsername) FKonfigGeladen = true;
+  });
+}
+
+void TFibuExporter::Resources_Create() {
+  TeardownIn(kBase, "Resources_Create", [&] {
+    FFilialen.clear();
+    FSpezKonten.clear();
+  });
+}
+
+void TFibuExporter::Resources_Destroy() {
+  TeardownIn(kBase, "Resources_Destroy", [&] { TStringList().swap(FFilialen); });
+  TeardownIn(kBase, "Resources_Destroy", [&] { TStringList().swap(FSpezKonten); });
+  QTXInfo().FehlerTerminate(Context(kBase, "Resources_Destroy"));
+}
+
+void TFibuExporter::Resources_InitF(const std::string& ProfilName) {
+  GuardIn(kBase, "Resources_InitF", [&] {
+    LoadSaveProps();
+    Config_Load(ProfilName);
+  });
+}
+
+void TFibuExporter::Resources_DoneF(const std::string& ProfilName) {
+  GuardIn(kBase, "Resources_DoneF", [&] {
+    LoadSaveProps();
+    Config_Save(ProfilName);
+  });
+}
+
+void TFibuExporter::FilesClear() {}
+
+void TFibuExporter::Properties2Config() {
+  GuardIn(kBase, "Properties2Config", [&] {
+    strConfig.Items.clear();
+    strConfig.SetValue(kFilialWahl, FFilialenWahl == epfwSelektierteFilialen
+                                        ? kSelektierteFilialen
+                                        : kAlleFilialen);
+    strConfig.SetValue(kFiliale, DelimitedText_Join(FFilialen));
+    strConfig.SetValue(kSpezKonten, DelimitedText_Join(FSpezKonten));
+  });
+}
+
+void TFibuExporter::Config2Properties() {
+  GuardIn(kBase, "Config2Properties", [&] {
+    FFilialenWahl = strConfig.Value(kFilialWahl) == kSelektierteFilialen
+                        ? epfwSelektierteFilialen
+                        : epfwAlleFilialen;
+    FFilialen = SplitValue(strConfig.Value(kFiliale));
+    FSpezKonten = SplitValue(strConfig.Value(kSpezKonten));
+  });
+}
+
+void TFibuExporter::Lade_Einstellungen_Alt() {
+  GuardIn(kBase, "Lade_Einstellungen_Alt", [&] {
+    FFilialenWahl = epfwAlleFilialen;
+    FFilialen.clear();
+    const auto& quelle = SpezKontenQuelle();
+    FSpezKonten = quelle ? quelle() : TStringList{};
+  });
+}
+
+// --- results of an export ------------------------------------------------------------
+
+std::string TFibuExporter::GetMeldung() { return "Die Exportdatei wurde erstellt."; }
+std::string TFibuExporter::GetDateiName() { return {}; }
+std::string TFibuExporter::GetDateiName2() { return {}; }
+TStringList TFibuExporter::GetDateiListe() { return {}; }
+std::string TFibuExporter::GetExportPfad() { return {}; }
+int TFibuExporter::GetMaxLfdNr() { return 0; }
+void TFibuExporter::SetMaxLfdNr(int /*Value*/) {}
+std::string TFibuExporter::Get_Steuerschluessel(TQTX_FibuExport_Steuer /*ASteuer*/) {
+  return {};
+}
+
+// --- dialogs and profile lists -------------------------------------------------------
+
+bool TFibuExporter::Config_Delete_Dialog() {
+  return GuardIn(kBase, "Config_Delete_Dialog", [&] {
+    LoadSaveProps();
+    return fmsConfig.DeleteDialog(CProfilIndex);
+  });
+}
+
+bool TFibuExporter::Config_Load_Dialog() {
+  return GuardIn(kBase, "Config_Load_Dialog", [&] {
+    LoadSaveProps();
+    TQTXStrings loaded;
+    std::string storedName, storedText;
+    if (!fmsConfig.RestoreDialog(CProfilIndex, loaded, storedName, storedText)) return false;
+    strConfig = std::move(loaded);
+    FCfgUsername = std::move(storedName);
+    FCfgUserText = std::move(storedText);
+    FKonfigGeladen = true;
+    return true;
+  });
+}
+
+bool TFibuExporter::Config_Save_Dialog() {
+  return GuardIn(kBase, "Config_Save_Dialog", [&] {
+    LoadSaveProps();
+    return fmsConfig.StoreDialog(CProfilIndex, strConfig);
+  });
+}
+
+int TFibuExporter::Get_Anzahl_Profile() {
+  return GuardIn(kBase, "Get_Anzahl_Profile", [&] {
+    LoadSaveProps();
+    return fmsConfig.Count(CProfilIndex);
+  });
+}
+
+void TFibuExporter::Get_Profile(TStringList& ANamen, TStringList& ABezeichnungen,
+                                TStringList& AIndizes) {
+  GuardIn(kBase, "Get_Profile", [&] {
+    LoadSaveProps();
+    TStringList namen, bezeichnungen, indizes;
+    for (const auto& entry : fmsConfig.List(CProfilIndex)) {
+      namen.push_back(entry.userName);
+      bezeichnungen.push_back(entry.userText);
+      indizes.push_back(entry.index);
+    }
+    ANamen = std::move(namen);
+    ABezeichnungen = std::move(bezeichnungen);
+    AIndizes = std::move(indizes);
+  });
+}
+
+// --- the formats' load and save pattern ----------------------------------------------
+
+bool TFibuExporter::LoadThenApply(const std::string& ProfilName, bool legacyFallback) {
+  if (!TFibuExporter::Config_Load(ProfilName)) return false;
+  if (legacyFallback && strConfig.Items.empty()) {
+    Lade_Einstellungen_Alt();
+  } else {
+    Config2Properties();
+  }
+  return true;
+}
+
+bool TFibuExporter::LoadDialogThenApply() {
+  if (!TFibuExporter::Config_Load_Dialog()) return false;
+  Config2Properties();
+  return true;
+}
+
+void TFibuExporter::ApplyThenSave(const std::string& ProfilName) {
+  Properties2Config();
+  TFibuExporter::Config_Save(ProfilName);
+}
+
+bool TFibuExporter::ApplyThenSaveDialog() {
+  Properties2Config();
+  return TFibuExporter::Config_Save_Dialog();
+}

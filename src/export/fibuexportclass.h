@@ -1,0 +1,203 @@
+// The abstract base of every export format: the protocol through which the export run
+// drives a format, the flags through which a format tells the run what it needs, and
+// the format's settings kept as named profiles in the suite's form store.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "export/ExportRecords.h"
+#include "export/FibuExporterEdit.h"
+#include "export/GuardedObject.h"
+#include "suite/QTXFormStore.h"
+#include "suite/Types.h"
+
+using TStringList = std::vector<std::string>;
+
+enum TVEXA_ExportProfil_FilialenWahl : int {
+  epfwAlleFilialen = 0,
+  epfwSelektierteFilialen = 1,
+};
+
+// The kind of tax whose key Get_Steuerschluessel returns.
+enum TQTX_FibuExport_Steuer : int {
+  CQTX_FibuExport_Ust_Reduz,
+  CQTX_FibuExport_Ust_Speziell,
+  CQTX_FibuExport_Ust_Normal,
+  CQTX_FibuExport_Ust_Reduz_Alt,
+  CQTX_FibuExport_Ust_Normal_Alt,
+  CQTX_FibuExport_Vst_Reduz,
+  CQTX_FibuExport_Vst_Speziell,
+  CQTX_FibuExport_Vst_Normal,
+  CQTX_FibuExport_Vst_Reduz_Alt,
+  CQTX_FibuExport_Vst_Normal_Alt,
+  CQTX_FibuExport_Ust_EG,
+  CQTX_FibuExport_Vst_Ohne,
+};
+inline constexpr int CQTX_FibuExport_Steuer_Anzahl = 12;
+
+// Delivery medium of the formats that can also send their file by FTP.
+enum TFibuExpMedium : int { femDisc, femFTP };
+
+class TFibuExporter : public TGuardedObject {
+ public:
+  // Index of the profile entries in the form store.
+  static constexpr const char* CProfilIndex = "0";
+
+  // Lines of the special-account assignment list of the settings from before profiles.
+  using TSpezKontenQuelle = std::function<TStringList()>;
+  // The data module installs its list here; without one the fallback list is empty.
+  static void SetSpezKontenQuelle(TSpezKontenQuelle quelle);
+
+  TFibuExporter();
+  ~TFibuExporter() override;
+  TFibuExporter(const TFibuExporter&) = delete;
+  TFibuExporter& operator=(const TFibuExporter&) = delete;
+
+  std::string_view ClassName() const override { return "TFibuExporter"; }
+
+  // Clears the flags, creates the resources and loads the default configuration.
+  void Init();
+  // Writes the configuration back under the current profile name and frees the
+  // resources.
+  void Done();
+  // Switches to the named profile; false when it could not be loaded.
+  bool Lade_Config(const std::string& ProfilName);
+
+  // Settings of the current profile as KEY=VALUE lines, and their store.
+  TQTXStrings strConfig;
+  TQTXFormStore fmsConfig{"strConfig.Items"};
+
+  // --- properties ---
+  bool Initialized() const { return FInitialized; }
+  std::string Meldung() { return GetMeldung(); }
+  std::string DateiName() { return GetDateiName(); }
+  std::string DateiName2() { return GetDateiName2(); }
+  TStringList DateiListe() { return GetDateiListe(); }
+  std::string ExportPfad() { return GetExportPfad(); }
+  bool Automatikkonten() const { return FAutomatikkonten; }
+  bool NachDatumSort() const { return FNachDatumSortieren; }
+  bool NachFilialeSort() const { return FNachFilialeSortieren; }
+  bool DatevZusatz() const { return FDatevZusatz; }
+  bool BMDZusatz() const { return FBMDZusatz; }
+  bool ASCIIZusatz() const { return FASCIIZusatz; }
+  bool AbacusZusatz() const { return FAbacusZusatz; }
+  bool FrageBuchMonat() const { return FFrageBuchungsmonat; }
+  bool KBInBelegnummer() const { return FKBInBelegnummer; }
+  bool Zahlungsreferenz() const { return FZahlungsreferenz; }
+  void SetZahlungsreferenz(bool value) { FZahlungsreferenz = value; }
+  bool ExportOrderID() const { return FExportOrderID; }
+  void SetExportOrderID(bool value) { FExportOrderID = value; }
+  bool ExportMonatlich() const { return FExportMonatlich; }
+  void SetExportMonatlich(bool value) { FExportMonatlich = value; }
+  bool ExportTageweise() const { return FExportTageweise; }
+  void SetExportTageweise(bool value) { FExportTageweise = value; }
+  TVEXA_ExportProfil_FilialenWahl FilialenWahl() const { return FFilialenWahl; }
+  void SetFilialenWahl(TVEXA_ExportProfil_FilialenWahl value) { FFilialenWahl = value; }
+  const TStringList& Filialen() const { return FFilialen; }
+  void SetFilialen(const TStringList& value) { FFilialen = value; }
+  const TStringList& SpezKonten() const { return FSpezKonten; }
+  void SetSpezKonten(const TStringList& value) { FSpezKonten = value; }
+  const std::string& CfgUsername() const { return FCfgUsername; }
+  const std::string& CfgUserText() const { return FCfgUserText; }
+  int MaxLfdNr() { return GetMaxLfdNr(); }
+
+  // --- virtual operations, in their fixed order ---
+  // Loads the named profile (blank: the default entry) into strConfig; false when a
+  // named profile does not exist.
+  virtual bool Config_Load(const std::string& ProfilName);
+  // Stores strConfig under the profile name (blank: the default entry).
+  virtual void Config_Save(const std::string& ProfilName);
+  // Sets the store's form name; formats call UseProfileMask with their mask.
+  virtual void LoadSaveProps() = 0;
+  virtual void Resources_Create();
+  virtual void Resources_Destroy();
+  virtual void Resources_InitF(const std::string& ProfilName);
+  virtual void Resources_DoneF(const std::string& ProfilName);
+  virtual void FilesClear();
+  virtual void Properties2Config();
+  virtual void Config2Properties();
+  virtual void Lade_Einstellungen_Alt();
+  virtual std::string GetMeldung();
+  virtual std::string GetDateiName();
+  virtual std::string GetDateiName2();
+  virtual TStringList GetDateiListe();
+  virtual std::string GetExportPfad();
+  virtual int GetMaxLfdNr();
+  virtual void SetMaxLfdNr(int Value);
+  // The dialogs return true when the person completed them.
+  virtual bool Config_Delete_Dialog();
+  virtual bool Config_Load_Dialog();
+  virtual bool Config_Save_Dialog();
+  virtual bool Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) = 0;
+  virtual bool Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo) = 0;
+  virtual bool Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo,
+                                 const TFibuExportBuchInfoZusatz& ABuchInfoZusatz) = 0;
+  virtual bool Export_Fibu_Ende() = 0;
+  virtual std::string Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer);
+  virtual bool EinstellungenVorhanden() = 0;
+  virtual int Get_Anzahl_Profile();
+  // Fills the three lists in parallel (names, descriptions, store indices); on a
+  // failure they stay as they were.
+  virtual void Get_Profile(TStringList& ANamen, TStringList& ABezeichnungen,
+                           TStringList& AIndizes);
+  virtual bool Profil_Geeignet(TIntPair AMandant) = 0;
+
+ protected:
+  // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
+  void UseProfileMask(const std::string& mask);
+
+  // The load and save pattern of the formats: base load, then either the settings from
+  // before profiles (when the loaded configuration is empty and the format has them)
+  // or Config2Properties; nothing is taken over when the load failed.
+  bool LoadThenApply(const std::string& ProfilName, bool legacyFallback);
+  bool LoadDialogThenApply();
+  void ApplyThenSave(const std::string& ProfilName);
+  bool ApplyThenSaveDialog();
+
+  bool FInitialized = false;
+  std::string FCfgUsername;
+  std::string FCfgUserText;
+  TVEXA_ExportProfil_FilialenWahl FFilialenWahl = epfwAlleFilialen;
+  TStringList FFilialen;
+  TStringList FSpezKonten;
+  bool FAutomatikkonten = false;
+  bool FNachDatumSortieren = false;
+  bool FNachFilialeSortieren = false;
+  bool FDatevZusatz = false;
+  bool FAbacusZusatz = false;
+  bool FKBInBelegnummer = false;
+  bool FBMDZusatz = false;
+  bool FZahlungsreferenz = false;
+  bool FExportOrderID = false;
+  bool FASCIIZusatz = false;
+  bool FExportMonatlich = false;
+  bool FExportTageweise = false;
+  bool FFrageBuchungsmonat = false;
+
+ private:
+  void ClearFlags();
+
+  // strConfig holds what is stored under FCfgUsername (or nothing was stored): only
+  // then may Done write it back without overwriting a profile with blank settings.
+  bool FKonfigGeladen = false;
+};
+
+// Creates an exporter of one format (the catalogue's class reference).
+using TFibuExporterclass = std::function<std::unique_ptr<TFibuExporter>()>;
+
+template <typename TExporter>
+TFibuExporterclass ExporterClassOf() {
+  return [] { return std::make_unique<TExporter>(); };
+}
+
+// One row of the exporter catalogue.
+struct TFibuExpRegInfo {
+  TFibuExporterclass TypKlasse;
+  std::string Name;
+  std::string Kennung;
+  TFibuExporterEditClass EditKlasse;
+};
