@@ -1,7 +1,6 @@
 #include "export/fibuexportclass.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "suite/DateTime.h"
 #include "suite/DelimitedText.h"
@@ -20,6 +19,7 @@ constexpr const char* kFiliale = "FILIALE";
 constexpr const char* kSpezKonten = "SPEZKTO";
 constexpr const char* kAlleFilialen = "ALLEFILS";
 constexpr const char* kSelektierteFilialen = "SELFILS";
+constexpr const char* kNichtGefunden = "Could not find given configuration!";
 
 TFibuExporter::TSpezKontenQuelle& SpezKontenQuelle() {
   static TFibuExporter::TSpezKontenQuelle quelle;
@@ -103,12 +103,12 @@ bool TFibuExporter::Config_Load(const std::string& ProfilName) {
       const TDateTime now = qtx_Now();
       MenuLog_Append("Saldix Export", "Abbruch: Der eingegebene Profilname wurde nicht gefunden",
                      now, now);
-      throw std::runtime_error("Could not find given configuration!");
+      QTXInfo().FehlerRaise(Context(kBase, "Config_Load"), 0, {kNichtGefunden});
     }
     TQTXStrings loaded;
     std::string storedName, storedText;
     if (!fmsConfig.RestoreByName(CProfilIndex, upper, loaded, storedName, storedText)) {
-      throw std::runtime_error("Could not find given configuration!");
+      QTXInfo().FehlerRaise(Context(kBase, "Config_Load"), 0, {kNichtGefunden});
     }
     strConfig = std::move(loaded);
     FCfgUsername = std::move(storedName);
