@@ -56,17 +56,17 @@ void TFibuExporter::Init() {
     ClearFlags();
     FCfgUsername.clear();
     FCfgUserText.clear();
-    FKonfigGeladen = false;
+    FGeladenerEintrag.reset();
     Resources_Create();
     Resources_InitF(FCfgUsername);
   });
 }
 
 void TFibuExporter::Done() {
-  const bool writeBack = FInitialized && FKonfigGeladen;
+  const auto writeBackTo = FInitialized ? FGeladenerEintrag : std::nullopt;
   TeardownIn(kBase, "Done", [&] {
     FInitialized = false;
-    if (writeBack) Resources_DoneF(std::string(FCfgUsername));
+    if (writeBackTo) Resources_DoneF(*writeBackTo);
   });
   TeardownIn(kBase, "Done", [&] {
     FInitialized = false;
@@ -95,7 +95,7 @@ bool TFibuExporter::Config_Load(const std::string& ProfilName) {
       // Read into a copy so that a failing read leaves the current settings as they are.
       TQTXStrings loaded;
       if (fmsConfig.RestoreDefault(CProfilIndex, loaded)) strConfig = std::move(loaded);
-      FKonfigGeladen = true;
+      FGeladenerEintrag = "";
       return true;
     }
     const std::string upper = Utf8Upper(name);
@@ -113,7 +113,7 @@ bool TFibuExporter::Config_Load(const std::string& ProfilName) {
     strConfig = std::move(loaded);
     FCfgUsername = std::move(storedName);
     FCfgUserText = std::move(storedText);
-    FKonfigGeladen = true;
+    FGeladenerEintrag = FCfgUsername;
     return true;
   });
 }
@@ -132,7 +132,7 @@ void TFibuExporter::Config_Save(const std::string& ProfilName) {
       }
       fmsConfig.StoreByName(CProfilIndex, upper, userText, strConfig);
     }
-    if (upper == FCfgUsername) FKonfigGeladen = true;
+    if (upper == FCfgUsername) FGeladenerEintrag = upper;
   });
 }
 
@@ -226,7 +226,7 @@ bool TFibuExporter::Config_Load_Dialog() {
     strConfig = std::move(loaded);
     FCfgUsername = std::move(storedName);
     FCfgUserText = std::move(storedText);
-    FKonfigGeladen = true;
+    FGeladenerEintrag = FCfgUsername;
     return true;
   });
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -181,9 +182,10 @@ class TFibuExporter : public TGuardedObject {
  private:
   void ClearFlags();
 
-  // strConfig holds what is stored under FCfgUsername (or nothing was stored): only
-  // then may Done write it back without overwriting a profile with blank settings.
-  bool FKonfigGeladen = false;
+  // The entry strConfig was loaded from ("" the default entry); none while nothing
+  // could be loaded. Done writes back there only, so that neither a failed load nor
+  // loading the default under a profile's name overwrites a stored profile.
+  std::optional<std::string> FGeladenerEintrag;
 };
 
 // Creates an exporter of one format (the catalogue's class reference).

@@ -76,6 +76,15 @@ TEST(FibuExporterProfiles, BlankNameLoadsTheDefaultAndKeepsTheProfileName) {
   EXPECT_EQ(exporter.pfad, "/default");
   EXPECT_EQ(exporter.strConfig.Value("PFAD"), "/default");
   EXPECT_EQ(exporter.CfgUsername(), "MONAT");
+
+  // The default settings go back to the default entry, not over the profile's.
+  exporter.pfad = "/default2";
+  exporter.Done();
+  TTestExporter reader("DATEV");
+  reader.Init();
+  EXPECT_EQ(reader.pfad, "/default2");
+  ASSERT_TRUE(reader.Lade_Config("MONAT"));
+  EXPECT_EQ(reader.pfad, "/monat");
 }
 
 TEST(FibuExporterProfiles, UnknownNameIsLoggedRegisteredAndChangesNothing) {
