@@ -146,7 +146,11 @@ class SqliteConnection final : public Connection {
 
   int SchemaVersion() override {
     auto& stmt = Cached("PRAGMA user_version");
-    return stmt.Step() ? static_cast<int>(stmt.Int(0)) : 0;
+    const int version = stmt.Step() ? static_cast<int>(stmt.Int(0)) : 0;
+    // A statement left on its row keeps a read snapshot open: the connection would no
+    // longer see other processes' commits and could not take the write lock.
+    stmt.Reset();
+    return version;
   }
   void SetSchemaVersion(int version) override {
     // PRAGMA takes no parameters; the value is our own integer.

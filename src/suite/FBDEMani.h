@@ -1,0 +1,57 @@
+// The suite's booking manipulator: every change of the booking file goes through it.
+// Each operation is all-or-nothing (its own transaction, or a save point inside an open
+// booking transaction) and throws on failure with a message for the user.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "suite/Types.h"
+#include "suite/db/Storage.h"
+#include "suite/records/FBDEDaten.h"
+#include "suite/records/FBDEKontoBetrag.h"
+
+// The booking-process code of this program.
+inline constexpr int CFBDE_BV_Saldix = 7;
+
+// The business event a booking process writes its manual bookings with.
+std::string C_FBDE_GV_Zu_BV(int vorgang);
+
+// A booking identity as the list shows it: 4 + 9 + 4 digits.
+std::string FBDEIdentText(const TIntTrio& ident);
+
+class TFBDEMani {
+ public:
+  // New identities take the given computer number (this workstation's).
+  TFBDEMani(suitedb::Connection& connection, int rechner);
+
+  void ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents, bool exportieren);
+  void AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr, int abrJahr);
+  void BeschreibungUpdate(int vorgang, const std::vector<TIntTrio>& idents,
+                          const std::string& beschreibung, const std::string& ustId,
+                          const std::string& zmZusatz, int kost1, int kost2);
+  // Writes one open reversal per booking (debit and credit exchanged) under one new
+  // transaction; returns the new identities in the order of idents.
+  std::vector<TIntTrio> UmkehrungBuchen(int vorgang, const std::vector<TIntTrio>& idents);
+  // Deletes open bookings; a settled booking refuses the whole call.
+  void Loeschen(int vorgang, const std::vector<TIntTrio>& idents);
+  // neu: writes a new record; a transaction number of 0 takes the next one of this
+  // computer, a running number of -1 the next one of the transaction. Otherwise replaces
+  // the existing record of the identity. On return satz holds the identity written.
+  void SatzSchreiben(int vorgang, TFBDEDaten& satz, bool neu);
+  // Replaces the lines of the open booking transaction (RNr, LNr of protNr) by one line per
+  // entry; text and date (when not 0) replace the booking text and date.
+  void AufwandEntnahmeUpdate(int vorgang, const TIntTrio& protNr,
+                             const std::vector<TFBDEKontoBetrag>& eintraege,
+                             const std::string& text, TDateTime datum, int int1, int int2);
+  // Reopens every booking of a settlement; returns how many.
+  int AbrNrZurueckSetzen(int vorgang, const TIntPair& firma, int abrNr, int abrJahr);
+
+ private:
+  std::int32_t NextTransaktionsNr(std::int32_t rechner);
+  std::int32_t NextLfdNr(std::int32_t rechner, std::int32_t transaktionsNr);
+  TFBDEDaten ReadExisting(const TIntTrio& ident);
+
+  suitedb::Connection& db_;
+  int rechner_;
+};
