@@ -1,0 +1,361 @@
+#include "suite/Format.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+#include "suite/Utf8.h"
+
+namespace {
+
+constexpr int kMaxDecimals = 18;
+constexpr int kDefaultDecimals = 2;
+constexpr int kGeneralDigits = 15;
+
+[[noreturn]] void ThrowFormatError(std::string_view pattern, const std::string& reason) {
+  throw std::invalid_argument("Ungültiges Format \"" + std::string(pattern) + "\": " + reason);
+}
+
+long double Pow10(int exponent) {
+  long double result = 1;
+  for (int i = 0; i < exponent; ++i) result *= 10;  // exact for every exponent used here
+  return result;
+}
+
+// |value| * 10^decimals rounded half away from zero, as an integral long double. A
+// value that was meant to be an exact half but lies a few binary units below it
+// (2.675 is stored as 2.67499999...) still rounds up.
+long double RoundedMagnitude(long double value, int decimals) {
+  const long double scaled = std::fabs(value) * Pow10(decimals);
+  const long double whole = std::floor(scaled);
+  const long double tolerance = std::fmin(scaled * 1e-13L, 1e-6L);
+  return scaled - whole + tolerance >= 0.5L ? whole + 1 : whole;
+}
+
+// Decimal digits of an integral, non-negative long double.
+std::string IntegerDigits(long double integral) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, integral,
+                                    std::chars_format::fixed, 0);
+  return std::string(buffer, result.ptr);
+}
+
+void CheckDecimals(int decimals) {
+  if (decimals < 0 || decimals > kMaxDecimals) {
+    throw std::invalid_argument("Ungültige Anzahl Nachkommastellen: " + std::to_string(decimals));
+  }
+}
+
+void CheckFinite(long double value) {
+  if (!std::isfinite(value)) throw std::invalid_argument("Ungültiger Zahlenwert (kein endlicher Wert)");
+}
+
+std::string GroupThousands(const std::string& digits, char separator) {
+  if (separator == '\0') return digits;
+  std::string out;
+  const std::size_t length = digits.size();
+  for (std::size_t i = 0; i < length; ++i) {
+    if (i > 0 && (length - i) % 3 == 0) out += separator;
+    out += digits[i];
+  }
+  return out;
+}
+
+// Sign and the text of |value| rounded to the given decimals.
+struct TFixedText {
+  bool Negative = false;
+  std::string Body;
+};
+
+TFixedText FixedText(long double value, int decimals, bool grouped) {
+  CheckFinite(value);
+  CheckDecimals(decimals);
+  const long double magnitude = RoundedMagnitude(value, decimals);
+  std::string digits = IntegerDigits(magnitude);
+  if (digits.size() <= static_cast<std::size_t>(decimals)) {
+    digits.insert(0, decimals + 1 - digits.size(), '0');
+  }
+  const TFormatSettings& settings = FormatSettings();
+  std::string whole = digits.substr(0, digits.size() - decimals);
+  if (grouped) whole = GroupThousands(whole, settings.ThousandSeparator);
+  TFixedText text;
+  text.Negative = value < 0 && magnitude > 0;  // no "-0,00"
+  text.Body = whole;
+  if (decimals > 0) text.Body += settings.DecimalSeparator + digits.substr(digits.size() - decimals);
+  return text;
+}
+
+std::string GeneralText(long double value, int digits) {
+  CheckFinite(value);
+  if (value == 0) value = 0;  // no "-0"
+  char buffer[128];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::general, digits);
+  std::string text(buffer, result.ptr);
+  for (char& c : text) {
+    if (c == '.') c = FormatSettings().DecimalSeparator;
+  }
+  return text;
+}
+
+// One "%..." directive.
+struct TSpec {
+  bool LeftAlign = false;
+  bool ZeroPad = false;
+  int Width = 0;
+  bool HasPrecision = false;
+  int Precision = 0;
+  char Type = 0;
+};
+
+class TFormatter {
+ public:
+  TFormatter(std::string_view pattern, std::span<const TFormatArg> args)
+      : pattern_(pattern), args_(args) {}
+
+  std::string Run() {
+    std::string out;
+    while (pos_ < pattern_.size()) {
+      const char c = pattern_[pos_++];
+      if (c != '%') {
+        out += c;
+      } else if (Peek() == '%') {
+        ++pos_;
+        out += '%';
+      } else {
+        out += Directive(ParseSpec());
+      }
+    }
+    return out;
+  }
+
+ private:
+  char Peek() const { return pos_ < pattern_.size() ? pattern_[pos_] : '\0'; }
+
+  const TFormatArg& NextArg() {
+    if (argIndex_ >= args_.size()) ThrowFormatError(pattern_, "zu wenige Argumente");
+    return args_[argIndex_++];
+  }
+
+  int IntArg() {
+    const TFormatArg& arg = NextArg();
+    if (arg.GetKind() != TFormatArg::Kind::Integer) ThrowFormatError(pattern_, "\"*\" braucht eine Zahl");
+    return static_cast<int>(arg.Integer());
+  }
+
+  int Number() {
+    int value = 0;
+    while (std::isdigit(static_cast<unsigned char>(Peek()))) {
+      value = value * 10 + (pattern_[pos_++] - '0');
+      if (value > 1000) ThrowFormatError(pattern_, "Breite zu groß");
+    }
+    return value;
+  }
+
+  TSpec ParseSpec() {
+    TSpec spec;
+    for (;; ++pos_) {
+      if (Peek() == '-') {
+        spec.LeftAlign = true;
+      } else if (Peek() == '0') {
+        spec.ZeroPad = true;
+      } else {
+        break;
+      }
+    }
+    if (Peek() == '*') {
+      ++pos_;
+      spec.Width = IntArg();
+      if (spec.Width < 0) spec.LeftAlign = true, spec.Width = -spec.Width;
+    } else {
+      spec.Width = Number();
+    }
+    if (Peek() == '.') {
+      ++pos_;
+      spec.HasPrecision = true;
+      if (Peek() == '*') {
+        ++pos_;
+        spec.Precision = IntArg();
+        if (spec.Precision < 0) spec.HasPrecision = false, spec.Precision = 0;
+      } else {
+        spec.Precision = Number();
+      }
+    }
+    if (pos_ >= pattern_.size()) ThrowFormatError(pattern_, "unvollständige Angabe");
+    spec.Type = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern_[pos_++])));
+    return spec;
+  }
+
+  std::string Directive(const TSpec& spec) {
+    const TFormatArg& arg = NextArg();
+    switch (spec.Type) {
+      case 'd':
+      case 'u':
+        return Integer(spec, arg);
+      case 'f':
+      case 'n':
+        return Fixed(spec, arg);
+      case 'g':
+        return General(spec, arg);
+      case 's':
+        return Text(spec, arg);
+      default:
+        ThrowFormatError(pattern_, std::string("unbekannter Typ '") + spec.Type + "'");
+    }
+  }
+
+  std::string Integer(const TSpec& spec, const TFormatArg& arg) {
+    if (arg.GetKind() != TFormatArg::Kind::Integer) ThrowFormatError(pattern_, "%d braucht eine ganze Zahl");
+    const long long value = arg.Integer();
+    const unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(magnitude);
+    if (spec.HasPrecision && digits.size() < static_cast<std::size_t>(spec.Precision)) {
+      digits.insert(0, spec.Precision - digits.size(), '0');
+    }
+    return Number(spec, value < 0, digits, !spec.HasPrecision);
+  }
+
+  std::string Fixed(const TSpec& spec, const TFormatArg& arg) {
+    RequireNumber(arg);
+    const int decimals = spec.HasPrecision ? spec.Precision : kDefaultDecimals;
+    const TFixedText text = FixedText(arg.Float(), decimals, spec.Type == 'n');
+    return Number(spec, text.Negative, text.Body, true);
+  }
+
+  std::string General(const TSpec& spec, const TFormatArg& arg) {
+    RequireNumber(arg);
+    const int digits = spec.HasPrecision && spec.Precision > 0 ? spec.Precision : kGeneralDigits;
+    std::string text = GeneralText(arg.Float(), digits > kMaxDecimals ? kMaxDecimals : digits);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) text.erase(0, 1);
+    return Number(spec, negative, text, true);
+  }
+
+  std::string Text(const TSpec& spec, const TFormatArg& arg) {
+    if (arg.GetKind() != TFormatArg::Kind::Text) ThrowFormatError(pattern_, "%s braucht einen Text");
+    const std::string text = spec.HasPrecision ? Utf8Left(arg.Text(), spec.Precision) : arg.Text();
+    return Pad(spec, text);
+  }
+
+  void RequireNumber(const TFormatArg& arg) const {
+    if (arg.GetKind() == TFormatArg::Kind::Text) ThrowFormatError(pattern_, "Zahl erwartet, Text erhalten");
+  }
+
+  // Sign, digits and padding; zero padding goes between sign and digits.
+  std::string Number(const TSpec& spec, bool negative, std::string body, bool zeroPadAllowed) {
+    const std::string sign = negative ? "-" : "";
+    const std::size_t length = sign.size() + body.size();
+    if (spec.ZeroPad && zeroPadAllowed && !spec.LeftAlign && length < static_cast<std::size_t>(spec.Width)) {
+      body.insert(0, spec.Width - length, '0');
+    }
+    return Pad(spec, sign + body);
+  }
+
+  static std::string Pad(const TSpec& spec, const std::string& text) {
+    return spec.LeftAlign ? Utf8PadRight(text, spec.Width) : Utf8PadLeft(text, spec.Width);
+  }
+
+  std::string_view pattern_;
+  std::span<const TFormatArg> args_;
+  std::size_t pos_ = 0;
+  std::size_t argIndex_ = 0;
+};
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// [sign] digits [separator digits] [e [sign] digits], with '.' for the separator;
+// empty when text is no such number.
+std::string NormalisedFloatText(std::string_view text, char separator) {
+  std::string out;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') out += '-';
+    ++i;
+  }
+  std::size_t mantissaDigits = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i, ++mantissaDigits) out += text[i];
+  if (i < text.size() && text[i] == separator) {
+    out += '.';
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++mantissaDigits) out += text[i];
+  }
+  if (mantissaDigits == 0) return {};
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    out += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) out += text[i++];
+    std::size_t exponentDigits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++exponentDigits) out += text[i];
+    if (exponentDigits == 0) return {};
+  }
+  return i == text.size() ? out : std::string();
+}
+
+}  // namespace
+
+TFormatSettings& FormatSettings() {
+  static TFormatSettings settings;
+  return settings;
+}
+
+void TFormatArg::ThrowIntegerTooLarge() {
+  throw std::invalid_argument("Ganze Zahl zu groß für die Formatierung");
+}
+
+std::string FormatArgs(std::string_view pattern, std::span<const TFormatArg> args) {
+  return TFormatter(pattern, args).Run();
+}
+
+long double qtx_Round(long double value, int decimals) {
+  CheckDecimals(decimals);
+  if (!std::isfinite(value)) return value;
+  const long double magnitude = RoundedMagnitude(value, decimals) / Pow10(decimals);
+  return value < 0 ? -magnitude : magnitude;
+}
+
+std::string FloatToStrF(long double value, int decimals) { return Format("%.*f", decimals, value); }
+
+std::string FloatToStr(long double value) { return Format("%g", value); }
+
+long long StrToInt64Def(std::string_view text, long long def) {
+  text = TrimBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || !IsDigit(text[0])) return def;
+  unsigned long long magnitude = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return def;
+  constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
+  if (negative) {
+    if (magnitude > kMax + 1) return def;
+    return magnitude == kMax + 1 ? std::numeric_limits<long long>::min()
+                                 : -static_cast<long long>(magnitude);
+  }
+  return magnitude > kMax ? def : static_cast<long long>(magnitude);
+}
+
+int StrToIntDef(std::string_view text, int def) {
+  const long long value = StrToInt64Def(text, static_cast<long long>(def));
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return def;
+  return static_cast<int>(value);
+}
+
+long double StrToFloatDef(std::string_view text, long double def) {
+  const std::string normalised = NormalisedFloatText(TrimBlanks(text), FormatSettings().DecimalSeparator);
+  if (normalised.empty()) return def;
+  long double value = 0;
+  const auto result = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+  if (result.ec != std::errc() || !std::isfinite(value)) return def;
+  return value;
+}

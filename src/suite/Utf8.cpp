@@ -1,0 +1,150 @@
+#include "suite/Utf8.h"
+
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Byte offset of the character with the given index (or the text size).
+std::size_t OffsetOfChar(std::string_view text, std::size_t index) {
+  std::size_t pos = 0;
+  for (std::size_t i = 0; i < index && pos < text.size(); ++i) Utf8Next(text, pos);
+  return pos;
+}
+
+std::string Fill(std::size_t count, char fill) { return std::string(count, fill); }
+
+}  // namespace
+
+char32_t Utf8Next(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  }
+  std::size_t length = 0;
+  char32_t cp = 0;
+  char32_t minimum = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, cp = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, cp = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, cp = lead & 0x07, minimum = 0x10000;
+  } else {
+    ++pos;
+    return kUtf8Invalid;
+  }
+  if (pos + length > text.size()) {
+    ++pos;
+    return kUtf8Invalid;
+  }
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[pos + i]);
+    if (!IsContinuation(byte)) {
+      ++pos;
+      return kUtf8Invalid;
+    }
+    cp = (cp << 6) | (byte & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++pos;
+    return kUtf8Invalid;
+  }
+  pos += length;
+  return cp;
+}
+
+void Utf8Append(std::string& out, char32_t cp) {
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::u32string Utf8Decode(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) out += Utf8Next(text, pos);
+  return out;
+}
+
+std::string Utf8Encode(std::u32string_view codePoints) {
+  std::string out;
+  out.reserve(codePoints.size());
+  for (const char32_t cp : codePoints) Utf8Append(out, cp);
+  return out;
+}
+
+bool Utf8Valid(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (Utf8Next(text, pos) == kUtf8Invalid) return false;
+  }
+  return true;
+}
+
+std::string Utf8ReplaceInvalid(std::string_view text, std::string_view replacement) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    if (Utf8Next(text, pos) == kUtf8Invalid) {
+      out += replacement;
+    } else {
+      out.append(text.substr(start, pos - start));
+    }
+  }
+  return out;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++count) Utf8Next(text, pos);
+  return count;
+}
+
+std::string Utf8Left(std::string_view text, std::size_t count) {
+  return std::string(text.substr(0, OffsetOfChar(text, count)));
+}
+
+std::string Utf8Right(std::string_view text, std::size_t count) {
+  const std::size_t length = Utf8Length(text);
+  if (count >= length) return std::string(text);
+  return std::string(text.substr(OffsetOfChar(text, length - count)));
+}
+
+std::string Utf8Mid(std::string_view text, std::size_t start, std::size_t count) {
+  const std::string_view rest = text.substr(OffsetOfChar(text, start));
+  return Utf8Left(rest, count);
+}
+
+std::string Utf8PadLeft(std::string_view text, std::size_t width, char fill) {
+  const std::size_t length = Utf8Length(text);
+  if (length >= width) return std::string(text);
+  return Fill(width - length, fill) + std::string(text);
+}
+
+std::string Utf8PadRight(std::string_view text, std::size_t width, char fill) {
+  const std::size_t length = Utf8Length(text);
+  if (length >= width) return std::string(text);
+  return std::string(text) + Fill(width - length, fill);
+}
+
+std::string Utf8AlignLeft(std::string_view text, std::size_t width, char fill) {
+  return Utf8PadRight(Utf8Left(text, width), width, fill);
+}
+
+std::string Utf8AlignRight(std::string_view text, std::size_t width, char fill) {
+  return Utf8PadLeft(Utf8Left(text, width), width, fill);
+}
