@@ -1,0 +1,170 @@
+#include "suite/AnsiTextFile.h"
+
+#include <iconv.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <utility>
+
+#include "suite/Files.h"
+#include "suite/Utf8.h"
+
+namespace {
+
+constexpr const char* kAnsiCharset = "CP1252";
+constexpr const char* kUtf8Charset = "UTF-8";
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
+iconv_t OpenConverter(const char* to, const char* from) {
+  const iconv_t handle = ::iconv_open(to, from);
+  if (handle == kNoConverter) {
+    throw std::runtime_error(std::string("Zeichensatzumwandlung ") + from + " -> " + to +
+                             " nicht verfügbar: " + std::strerror(errno));
+  }
+  return handle;
+}
+
+// Runs iconv over input; at a sequence it cannot convert, skip(input, offset) tells
+// how many bytes to drop, and "?" is written in their place.
+template <typename Skip>
+std::size_t ConvertReplacing(iconv_t handle, std::string_view input, std::string& out, Skip skip) {
+  std::size_t replaced = 0;
+  char* inPtr = const_cast<char*>(input.data());  // iconv does not write to its input
+  std::size_t inLeft = input.size();
+  char buffer[4096];
+  while (inLeft > 0) {
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t result = ::iconv(handle, &inPtr, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+    if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+    if (errno != EILSEQ && errno != EINVAL) {
+      throw std::runtime_error(std::string("Zeichensatzumwandlung fehlgeschlagen: ") + std::strerror(errno));
+    }
+    const std::size_t bytes = skip(input, input.size() - inLeft);
+    inPtr += bytes;
+    inLeft -= bytes;
+    out += '?';
+    ++replaced;
+    ::iconv(handle, nullptr, nullptr, nullptr, nullptr);
+  }
+  return replaced;
+}
+
+std::size_t SkipUtf8Character(std::string_view text, std::size_t offset) {
+  std::size_t pos = offset;
+  Utf8Next(text, pos);
+  return pos - offset;
+}
+
+std::size_t SkipByte(std::string_view, std::size_t) { return 1; }
+
+std::size_t CopyReplacingInvalidUtf8(std::string_view text, std::string& out) {
+  std::size_t replaced = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    if (Utf8Next(text, pos) == kUtf8Invalid) {
+      out += '?';
+      ++replaced;
+    } else {
+      out.append(text.substr(start, pos - start));
+    }
+  }
+  return replaced;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  return parent.empty() ? std::string(".") : parent.string();
+}
+
+}  // namespace
+
+TAnsiEncoder::TAnsiEncoder() : handle_(OpenConverter(kAnsiCharset, kUtf8Charset)) {}
+
+TAnsiEncoder::~TAnsiEncoder() { ::iconv_close(static_cast<iconv_t>(handle_)); }
+
+std::size_t TAnsiEncoder::Convert(std::string_view utf8, std::string& out) {
+  return ConvertReplacing(static_cast<iconv_t>(handle_), utf8, out, SkipUtf8Character);
+}
+
+std::string Utf8ToAnsi(std::string_view utf8, std::size_t* replaced) {
+  std::string out;
+  const std::size_t count = TAnsiEncoder().Convert(utf8, out);
+  if (replaced) *replaced = count;
+  return out;
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+  const iconv_t handle = OpenConverter(kUtf8Charset, kAnsiCharset);
+  std::string out;
+  try {
+    ConvertReplacing(handle, ansi, out, SkipByte);
+  } catch (...) {
+    ::iconv_close(handle);
+    throw;
+  }
+  ::iconv_close(handle);
+  return out;
+}
+
+TAnsiTextFile::TAnsiTextFile(std::string targetPath, TTextEncoding encoding, const std::string& tempDir)
+    : targetPath_(std::move(targetPath)), encoding_(encoding) {
+  if (encoding_ == TTextEncoding::Ansi) encoder_ = std::make_unique<TAnsiEncoder>();
+  const std::string dir = tempDir.empty() ? DirectoryOf(targetPath_) : tempDir;
+  tempPath_ = CreateUniqueFile(dir, std::filesystem::path(targetPath_).filename().string());
+  file_ = std::fopen(tempPath_.c_str(), "wb");
+  if (!file_) {
+    const int error = errno;
+    ::unlink(tempPath_.c_str());
+    throw std::runtime_error("Die Datei \"" + tempPath_ + "\" konnte nicht geöffnet werden: " +
+                             std::strerror(error));
+  }
+}
+
+TAnsiTextFile::~TAnsiTextFile() { Discard(); }
+
+void TAnsiTextFile::Discard() noexcept {
+  if (file_) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+  if (!committed_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+}
+
+void TAnsiTextFile::ThrowWriteError(const char* what) const {
+  throw std::runtime_error(std::string("Die Datei \"") + targetPath_ + "\" " + what + ": " +
+                           std::strerror(errno));
+}
+
+void TAnsiTextFile::Write(std::string_view text) {
+  if (!file_) throw std::logic_error("Die Datei \"" + targetPath_ + "\" ist bereits abgeschlossen.");
+  converted_.clear();
+  replaced_ += encoder_ ? encoder_->Convert(text, converted_) : CopyReplacingInvalidUtf8(text, converted_);
+  if (std::fwrite(converted_.data(), 1, converted_.size(), file_) != converted_.size()) {
+    ThrowWriteError("konnte nicht geschrieben werden");
+  }
+}
+
+void TAnsiTextFile::WriteLine(std::string_view line) {
+  Write(line);
+  Write("\r\n");
+}
+
+void TAnsiTextFile::Commit() {
+  if (!file_) throw std::logic_error("Die Datei \"" + targetPath_ + "\" ist bereits abgeschlossen.");
+  if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) {
+    ThrowWriteError("konnte nicht geschrieben werden");
+  }
+  std::FILE* file = file_;
+  file_ = nullptr;
+  if (std::fclose(file) != 0) ThrowWriteError("konnte nicht geschrieben werden");
+  if (const std::error_code error = RenameFileReplacing(tempPath_, targetPath_)) {
+    errno = error.value();
+    ThrowWriteError("konnte nicht angelegt werden");
+  }
+  committed_ = true;
+}
