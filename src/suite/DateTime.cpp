@@ -190,6 +190,8 @@ std::string FormatDateTime(std::string_view pattern, TDateTime value) {
   return out;
 }
 
+std::string Date2JJJJMMTT(TDateTime value) { return FormatDateTime("yyyymmdd", value); }
+
 std::string DateToStr(TDateTime value) { return FormatDateTime(FormatSettings().ShortDateFormat, value); }
 
 TDateTime StrToDateDef(std::string_view text, TDateTime def) {

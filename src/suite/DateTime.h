@@ -35,6 +35,8 @@ TDateTime EndOfMonth(TDateTime value);
 // stand for minutes, as in "hhmmss"). Text in '...' or "..." and every other
 // character are copied.
 std::string FormatDateTime(std::string_view pattern, TDateTime value);
+// The date as "yyyymmdd", the suite's sortable date text.
+std::string Date2JJJJMMTT(TDateTime value);
 // The date in the short date format of the format settings ("dd.mm.yyyy").
 std::string DateToStr(TDateTime value);
 // Parses "dd.mm.yyyy" or "d.m.yy" (two-digit years within 50 years of this year);

@@ -25,11 +25,13 @@ long double Pow10(int exponent) {
 
 // |value| * 10^decimals rounded half away from zero, as an integral long double. A
 // value that was meant to be an exact half but lies a few binary units below it
-// (2.675 is stored as 2.67499999...) still rounds up.
+// (2.675 is stored as 2.67499999...) still rounds up. The tolerance covers the error
+// of amounts that passed through double; it is capped so that huge values, whose
+// last digits double cannot hold anyway, do not all round up.
 long double RoundedMagnitude(long double value, int decimals) {
   const long double scaled = std::fabs(value) * Pow10(decimals);
   const long double whole = std::floor(scaled);
-  const long double tolerance = std::fmin(scaled * 1e-13L, 1e-6L);
+  const long double tolerance = std::fmin(scaled * 1e-14L, 1e-3L);
   return scaled - whole + tolerance >= 0.5L ? whole + 1 : whole;
 }
 

@@ -73,6 +73,7 @@ TEST(DateTime, FormatsThePatternsOfTheExportFiles) {
 
 TEST(DateTime, DateTextsFollowTheShortDateFormat) {
   EXPECT_EQ(DateToStr(EncodeDate(2024, 1, 5)), "05.01.2024");
+  EXPECT_EQ(Date2JJJJMMTT(EncodeDateTime(2024, 1, 5, 23, 59, 59)), "20240105");
   EXPECT_EQ(StrToDateDef("05.01.2024", -1), EncodeDate(2024, 1, 5));
   EXPECT_EQ(StrToDateDef("5.1.24", -1), EncodeDate(2024, 1, 5));
   EXPECT_EQ(StrToDateDef(" 29.02.2024 ", -1), EncodeDate(2024, 2, 29));

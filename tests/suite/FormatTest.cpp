@@ -51,6 +51,10 @@ TEST(Format, AmountsRoundHalfAwayFromZeroOnTheDecimalValue) {
   EXPECT_EQ(Format("%.0f", -0.5), "-1");
   EXPECT_EQ(Format("%f", 0.1L + 0.2L), "0,30");
   EXPECT_EQ(Format("%f", 1234567.895), "1234567,90");
+  EXPECT_EQ(Format("%f", 12345678901.235), "12345678901,24");
+  EXPECT_EQ(Format("%f", 99999999999.995), "100000000000,00");
+  EXPECT_EQ(Format("%f", 12345678901.2349), "12345678901,23");
+  EXPECT_EQ(Format("%f", 0.4949), "0,49");
   EXPECT_EQ(Format("%f", 0.0049), "0,00");
   EXPECT_EQ(Format("%.3f", 1.0005), "1,001");
   // Sums of binary amounts land just below the half.
