@@ -142,11 +142,14 @@ void TAnsiTextFile::ThrowWriteError(const char* what) const {
 
 void TAnsiTextFile::Write(std::string_view text) {
   if (!file_) throw std::logic_error("Die Datei \"" + targetPath_ + "\" ist bereits abgeschlossen.");
+  const bool wasIncomplete = incomplete_;
+  incomplete_ = true;  // stays set when this write does not get through
   converted_.clear();
   replaced_ += encoder_ ? encoder_->Convert(text, converted_) : CopyReplacingInvalidUtf8(text, converted_);
   if (std::fwrite(converted_.data(), 1, converted_.size(), file_) != converted_.size()) {
     ThrowWriteError("konnte nicht geschrieben werden");
   }
+  incomplete_ = wasIncomplete;
 }
 
 void TAnsiTextFile::WriteLine(std::string_view line) {
@@ -156,6 +159,11 @@ void TAnsiTextFile::WriteLine(std::string_view line) {
 
 void TAnsiTextFile::Commit() {
   if (!file_) throw std::logic_error("Die Datei \"" + targetPath_ + "\" ist bereits abgeschlossen.");
+  // A file with a lost write must never replace the target, even if the caller went on.
+  if (incomplete_ || std::ferror(file_)) {
+    throw std::runtime_error("Die Datei \"" + targetPath_ +
+                             "\" ist unvollständig geschrieben und wurde nicht übernommen.");
+  }
   if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) {
     ThrowWriteError("konnte nicht geschrieben werden");
   }

@@ -46,7 +46,8 @@ class TAnsiTextFile {
   // Writes text as it is, without a line end. Each call is converted on its own.
   void Write(std::string_view text);
   // Completes the file on disk and moves it over the target. Throws
-  // std::runtime_error on failure; the old target then stays as it was.
+  // std::runtime_error on failure, also when an earlier write failed; the old target
+  // then stays as it was.
   void Commit();
 
   // Characters written as "?" because the target encoding has no form for them.
@@ -66,5 +67,6 @@ class TAnsiTextFile {
   std::FILE* file_ = nullptr;
   std::string converted_;
   std::size_t replaced_ = 0;
+  bool incomplete_ = false;
   bool committed_ = false;
 };

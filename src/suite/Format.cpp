@@ -12,6 +12,7 @@ namespace {
 constexpr int kMaxDecimals = 18;
 constexpr int kDefaultDecimals = 2;
 constexpr int kGeneralDigits = 15;
+constexpr int kMaxWidth = 1000;  // guards against absurd widths from a faulty pattern
 
 [[noreturn]] void ThrowFormatError(std::string_view pattern, const std::string& reason) {
   throw std::invalid_argument("Ungültiges Format \"" + std::string(pattern) + "\": " + reason);
@@ -143,6 +144,7 @@ class TFormatter {
   int IntArg() {
     const TFormatArg& arg = NextArg();
     if (arg.GetKind() != TFormatArg::Kind::Integer) ThrowFormatError(pattern_, "\"*\" braucht eine Zahl");
+    if (arg.Integer() < -kMaxWidth || arg.Integer() > kMaxWidth) ThrowFormatError(pattern_, "Breite zu groß");
     return static_cast<int>(arg.Integer());
   }
 
@@ -150,7 +152,7 @@ class TFormatter {
     int value = 0;
     while (std::isdigit(static_cast<unsigned char>(Peek()))) {
       value = value * 10 + (pattern_[pos_++] - '0');
-      if (value > 1000) ThrowFormatError(pattern_, "Breite zu groß");
+      if (value > kMaxWidth) ThrowFormatError(pattern_, "Breite zu groß");
     }
     return value;
   }

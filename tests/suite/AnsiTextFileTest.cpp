@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -110,6 +113,46 @@ TEST(AnsiTextFile, AFailedCommitLeavesTheTargetAndReportsIt) {
   }
   EXPECT_TRUE(fs::is_directory(target / "keep"));
   EXPECT_EQ(TempFilesIn(suite.Dir()), 0);
+}
+
+// Limits the size of files this process may write, like a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(AnsiTextFile, AFailedWriteNeverReplacesTheTarget) {
+  TestSuite suite;
+  const fs::path target = suite.Dir() / "EXTF.csv";
+  std::ofstream(target, std::ios::binary) << "previous export";
+  TAnsiTextFile file(target.string());
+  bool writeFailed = false;
+  {
+    FileSizeLimit limit(1000);
+    try {
+      for (int i = 0; i < 100; ++i) file.WriteLine(std::string(100, 'x'));
+    } catch (const std::runtime_error&) {
+      writeFailed = true;
+    }
+  }
+  EXPECT_TRUE(writeFailed);
+  file.WriteLine("the caller went on regardless");
+  EXPECT_THROW(file.Commit(), std::runtime_error);
+  EXPECT_EQ(ReadBytes(target), "previous export");
 }
 
 TEST(AnsiTextFile, TemporaryFileInAGivenDirectory) {

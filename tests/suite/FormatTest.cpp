@@ -109,6 +109,8 @@ TEST(Format, MismatchesAndNonFiniteValuesThrow) {
   EXPECT_THROW(Format("%x", 1), std::invalid_argument);
   EXPECT_THROW(Format("abc %", 1), std::invalid_argument);
   EXPECT_THROW(Format("%.19f", 1.0), std::invalid_argument);
+  EXPECT_THROW(Format("%*d", 2000000000, 1), std::invalid_argument);
+  EXPECT_THROW(Format("%99999d", 1), std::invalid_argument);
   EXPECT_THROW(Format("%f", std::numeric_limits<double>::infinity()), std::invalid_argument);
   EXPECT_THROW(Format("%f", std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
   EXPECT_THROW(Format("%d", static_cast<unsigned long long>(-1)), std::invalid_argument);
