@@ -103,7 +103,7 @@ std::string GeneralText(long double value, int digits) {
 }
 
 // One "%..." directive.
-struct TSpec {
+struct TDirective {
   bool LeftAlign = false;
   bool ZeroPad = false;
   int Width = 0;
@@ -127,7 +127,7 @@ class TFormatter {
         ++pos_;
         out += '%';
       } else {
-        out += Directive(ParseSpec());
+        out += Render(ParseDirective());
       }
     }
     return out;
@@ -157,90 +157,90 @@ class TFormatter {
     return value;
   }
 
-  TSpec ParseSpec() {
-    TSpec spec;
+  TDirective ParseDirective() {
+    TDirective directive;
     for (;; ++pos_) {
       if (Peek() == '-') {
-        spec.LeftAlign = true;
+        directive.LeftAlign = true;
       } else if (Peek() == '0') {
-        spec.ZeroPad = true;
+        directive.ZeroPad = true;
       } else {
         break;
       }
     }
     if (Peek() == '*') {
       ++pos_;
-      spec.Width = IntArg();
-      if (spec.Width < 0) spec.LeftAlign = true, spec.Width = -spec.Width;
+      directive.Width = IntArg();
+      if (directive.Width < 0) directive.LeftAlign = true, directive.Width = -directive.Width;
     } else {
-      spec.Width = Number();
+      directive.Width = Number();
     }
     if (Peek() == '.') {
       ++pos_;
-      spec.HasPrecision = true;
+      directive.HasPrecision = true;
       if (Peek() == '*') {
         ++pos_;
-        spec.Precision = IntArg();
-        if (spec.Precision < 0) spec.HasPrecision = false, spec.Precision = 0;
+        directive.Precision = IntArg();
+        if (directive.Precision < 0) directive.HasPrecision = false, directive.Precision = 0;
       } else {
-        spec.Precision = Number();
+        directive.Precision = Number();
       }
     }
     if (pos_ >= pattern_.size()) ThrowFormatError(pattern_, "unvollständige Angabe");
-    spec.Type = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern_[pos_++])));
-    return spec;
+    directive.Type = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern_[pos_++])));
+    return directive;
   }
 
-  std::string Directive(const TSpec& spec) {
+  std::string Render(const TDirective& directive) {
     const TFormatArg& arg = NextArg();
-    switch (spec.Type) {
+    switch (directive.Type) {
       case 'd':
       case 'u':
-        return Integer(spec, arg);
+        return Integer(directive, arg);
       case 'f':
       case 'n':
-        return Fixed(spec, arg);
+        return Fixed(directive, arg);
       case 'g':
-        return General(spec, arg);
+        return General(directive, arg);
       case 's':
-        return Text(spec, arg);
+        return Text(directive, arg);
       default:
-        ThrowFormatError(pattern_, std::string("unbekannter Typ '") + spec.Type + "'");
+        ThrowFormatError(pattern_, std::string("unbekannter Typ '") + directive.Type + "'");
     }
   }
 
-  std::string Integer(const TSpec& spec, const TFormatArg& arg) {
+  std::string Integer(const TDirective& directive, const TFormatArg& arg) {
     if (arg.GetKind() != TFormatArg::Kind::Integer) ThrowFormatError(pattern_, "%d braucht eine ganze Zahl");
     const long long value = arg.Integer();
     const unsigned long long magnitude =
         value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     std::string digits = std::to_string(magnitude);
-    if (spec.HasPrecision && digits.size() < static_cast<std::size_t>(spec.Precision)) {
-      digits.insert(0, spec.Precision - digits.size(), '0');
+    if (directive.HasPrecision && digits.size() < static_cast<std::size_t>(directive.Precision)) {
+      digits.insert(0, directive.Precision - digits.size(), '0');
     }
-    return Number(spec, value < 0, digits, !spec.HasPrecision);
+    return Number(directive, value < 0, digits, !directive.HasPrecision);
   }
 
-  std::string Fixed(const TSpec& spec, const TFormatArg& arg) {
+  std::string Fixed(const TDirective& directive, const TFormatArg& arg) {
     RequireNumber(arg);
-    const int decimals = spec.HasPrecision ? spec.Precision : kDefaultDecimals;
-    const TFixedText text = FixedText(arg.Float(), decimals, spec.Type == 'n');
-    return Number(spec, text.Negative, text.Body, true);
+    const int decimals = directive.HasPrecision ? directive.Precision : kDefaultDecimals;
+    const TFixedText text = FixedText(arg.Float(), decimals, directive.Type == 'n');
+    return Number(directive, text.Negative, text.Body, true);
   }
 
-  std::string General(const TSpec& spec, const TFormatArg& arg) {
+  std::string General(const TDirective& directive, const TFormatArg& arg) {
     RequireNumber(arg);
-    const int digits = spec.HasPrecision && spec.Precision > 0 ? spec.Precision : kGeneralDigits;
+    const int digits = directive.HasPrecision && directive.Precision > 0 ? directive.Precision : kGeneralDigits;
     std::string text = GeneralText(arg.Float(), digits > kMaxDecimals ? kMaxDecimals : digits);
     const bool negative = !text.empty() && text[0] == '-';
     if (negative) text.erase(0, 1);
-    return Number(spec, negative, text, true);
+    return Number(directive, negative, text, true);
   }
 
-  std::string Text(const TSpec& spec, const TFormatArg& arg) {
+  std::string Text(const TDirective& directive, const TFormatArg& arg) {
     if (arg.GetKind() != TFormatArg::Kind::Text) ThrowFormatError(pattern_, "%s braucht einen Text");
-    const std::string text = spec.HasPrecision ? Utf8Left(arg.Text(), spec.Precision) : arg.Text();
-    return Pad(spec, text);
+    const std::string text = directive.HasPrecision ? Utf8Left(arg.Text(), directive.Precision) : arg.Text();
+    return Pad(directive, text);
   }
 
   void RequireNumber(const TFormatArg& arg) const {
@@ -248,17 +248,17 @@ class TFormatter {
   }
 
   // Sign, digits and padding; zero padding goes between sign and digits.
-  std::string Number(const TSpec& spec, bool negative, std::string body, bool zeroPadAllowed) {
+  std::string Number(const TDirective& directive, bool negative, std::string body, bool zeroPadAllowed) {
     const std::string sign = negative ? "-" : "";
     const std::size_t length = sign.size() + body.size();
-    if (spec.ZeroPad && zeroPadAllowed && !spec.LeftAlign && length < static_cast<std::size_t>(spec.Width)) {
-      body.insert(0, spec.Width - length, '0');
+    if (directive.ZeroPad && zeroPadAllowed && !directive.LeftAlign && length < static_cast<std::size_t>(directive.Width)) {
+      body.insert(0, directive.Width - length, '0');
     }
-    return Pad(spec, sign + body);
+    return Pad(directive, sign + body);
   }
 
-  static std::string Pad(const TSpec& spec, const std::string& text) {
-    return spec.LeftAlign ? Utf8PadRight(text, spec.Width) : Utf8PadLeft(text, spec.Width);
+  static std::string Pad(const TDirective& directive, const std::string& text) {
+    return directive.LeftAlign ? Utf8PadRight(text, directive.Width) : Utf8PadLeft(text, directive.Width);
   }
 
   std::string_view pattern_;
