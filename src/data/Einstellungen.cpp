@@ -1,26 +1,18 @@
 #include "data/Einstellungen.h"
 
 #include "data/EinstellungenWerte.h"
+#include "suite/DateTime.h"
 #include "suite/DelimitedText.h"
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
+#include "suite/Utf8.h"
 
 namespace {
 
 // Index texts longer than this share their stored values.
 constexpr std::size_t kIndexLaenge = 32;
-
-// Cuts to n characters, never inside a multi-byte character.
-std::string ZeichenKuerzen(const std::string& text, std::size_t n) {
-  std::size_t zeichen = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++pos) {
-    if ((static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) continue;
-    if (zeichen == n) return text.substr(0, pos);
-    ++zeichen;
-  }
-  return text;
-}
 
 std::string DebitorenText(const TEinstellungen& e) {
   if (!e.DebitorenZuordnung.IsEmpty()) return PaarAlsText(e.DebitorenZuordnung);
@@ -44,7 +36,7 @@ std::string TSaldixEinstellungen::Get_Mand_Herkunft_Profil_String2(const TIntPai
   std::string index = qtx_TIntPair2String(mandant);
   if (!qtx_strmatch(Einstellungen.Herkunft, CHerkunftAlle)) index += "+" + Einstellungen.Herkunft;
   if (!Einstellungen.Profil.empty()) index += "+" + Einstellungen.Profil;
-  return ZeichenKuerzen(index, kIndexLaenge);
+  return Utf8Left(index, kIndexLaenge);
 }
 
 std::string TSaldixEinstellungen::Get_Mand_Herkunft_Profil_String() const {
@@ -120,8 +112,7 @@ void TSaldixEinstellungen::Allgemeine_Einstellungen_Restore() {
     e.MwStReduAltAsString4 = s("AUKTOALTR", d.MwStReduAltAsString4);
     e.MwStNormAltAsString4 = s("AUKTOALT_", d.MwStNormAltAsString4);
     // A stored text that is no date keeps the default date.
-    const TDateTime abDatum = DatumAusText(s("AUKTOADAT", DatumAlsText(d.MwStAbDatum)));
-    e.MwStAbDatum = abDatum != 0 ? abDatum : d.MwStAbDatum;
+    e.MwStAbDatum = StrToDateDef(s("AUKTOADAT", DateToStr(d.MwStAbDatum)), d.MwStAbDatum);
 
     e.KreditorenZuordnung = PaarAusText(s("KREDITOREN", "")).value_or(TIntPair{});
     e.DebitorenZuordnung = {};
@@ -131,7 +122,7 @@ void TSaldixEinstellungen::Allgemeine_Einstellungen_Restore() {
     if (const auto paar = PaarAusText(debitoren); paar && !paar->IsEmpty()) {
       e.DebitorenZuordnung = *paar;
     } else {
-      e.DebitorenMerkmal = IntAusText(debitoren);
+      e.DebitorenMerkmal = StrToIntDef(debitoren, 0);
     }
     if (!debitoren.empty()) e.DebitorenSchema = s("DEBSCHEMA", "");
     PartnerCachesLeeren();
@@ -156,7 +147,7 @@ void TSaldixEinstellungen::Allgemeine_Einstellungen_Buchen() {
     fsm_.WriteByIndex(mand, "AUKTOSPEZ", e.MwStSpezAsString4);
     fsm_.WriteByIndex(mand, "AUKTOALTR", e.MwStReduAltAsString4);
     fsm_.WriteByIndex(mand, "AUKTOALT_", e.MwStNormAltAsString4);
-    fsm_.WriteByIndex(mand, "AUKTOADAT", DatumAlsText(e.MwStAbDatum));
+    fsm_.WriteByIndex(mand, "AUKTOADAT", DateToStr(e.MwStAbDatum));
     fsm_.WriteByIndex(mand, "KREDITOREN",
                       e.KreditorenZuordnung.IsEmpty() ? std::string() : PaarAlsText(e.KreditorenZuordnung));
     const std::string debitoren = DebitorenText(e);

@@ -1,4 +1,4 @@
-// Conversions between stored setting texts and their values.
+// The suite's pair text as the settings store it.
 #pragma once
 
 #include <optional>
@@ -6,13 +6,6 @@
 #include <string_view>
 
 #include "suite/Types.h"
-
-// Decimal integer text (blanks around it allowed); 0 when it is not one or out of range.
-int IntAusText(std::string_view text);
-// Date text "dd.mm.yyyy" (also "d.m.yy"); 0 when it is not a valid date.
-TDateTime DatumAusText(std::string_view text);
-// "dd.mm.yyyy"; empty for 0.
-std::string DatumAlsText(TDateTime date);
 
 // The suite's pair text with width 9: "000009999/999999999".
 std::string PaarAlsText(const TIntPair& pair);

@@ -38,11 +38,7 @@ void TKontenDaten::SetMandant(const TIntPair& mandant, int kurzNr) {
 TQTX_Fibukonto TKontenDaten::Get_Konten_Eintrag(const std::string& name, const std::string& zusatz,
                                                 int filiale, int rechner, TDateTime datum) {
   TDateTime stichtag = std::floor(datum);
-  if (einstellungen_.KontoMonatsweise && stichtag > 0) {
-    int jahr = 0, monat = 0, tag = 0;
-    DecodeDate(stichtag, jahr, monat, tag);
-    stichtag = EncodeDate(jahr, monat, 1);
-  }
+  if (einstellungen_.KontoMonatsweise && stichtag > 0) stichtag = StartOfMonth(stichtag);
   const std::string key = qtx_TIntPair2String(mandant_) + kTrenner + Utf8Upper(name) + kTrenner +
                           Utf8Upper(zusatz) + kTrenner + std::to_string(static_cast<long>(stichtag)) +
                           kTrenner + std::to_string(rechner) + kTrenner + std::to_string(filiale);

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "data/EinstellungenWerte.h"
+#include "suite/DateTime.h"
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
@@ -31,16 +32,16 @@ std::optional<TKontenIni> NummernZeile(const std::string& line) {
   TKontenIni zeile;
   zeile.Kuerzel = f[0];
   zeile.SteuerSchl = f[1];
-  zeile.Filiale = IntAusText(f[2]);
-  zeile.AbDatum = DatumAusText(f[3]);
-  zeile.BisDatum = DatumAusText(f[4]);
-  zeile.KontoNr = IntAusText(f[5]);
+  zeile.Filiale = StrToIntDef(f[2], 0);
+  zeile.AbDatum = StrToDateDef(f[3], 0);
+  zeile.BisDatum = StrToDateDef(f[4], 0);
+  zeile.KontoNr = StrToIntDef(f[5], 0);
   zeile.MitSteuerSchl = IstJ(f[6]);
   if (f.size() >= 9) {
     zeile.NeuerStSchl = f[7];
     zeile.MitNeuStSchl = IstJ(f[8]);
   }
-  if (f.size() == 10) zeile.Rechner = IntAusText(f[9]);
+  if (f.size() == 10) zeile.Rechner = StrToIntDef(f[9], 0);
   return zeile;
 }
 

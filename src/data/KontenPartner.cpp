@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "data/EinstellungenWerte.h"
+#include "suite/Format.h"
 #include "suite/servers/Tgnumfile.h"
 #include "suite/servers/Tmerfile.h"
 
@@ -18,7 +18,7 @@ void TPartnerKonten::CachesLeeren() {
 int TPartnerKonten::SchemaAnwenden(int wert, const std::string& schema) {
   if (schema.empty() || wert == 0) return wert;
   if (std::to_string(wert).size() >= schema.size()) return wert;
-  const long long summe = static_cast<long long>(wert) + IntAusText(schema);
+  const long long summe = static_cast<long long>(wert) + StrToIntDef(schema, 0);
   if (summe > std::numeric_limits<int>::max() || summe < std::numeric_limits<int>::min()) {
     return wert;
   }
@@ -29,7 +29,7 @@ int TPartnerKonten::Get_Kreditoren_Konto(const TIntPair& partner) {
   const TIntPair& art = einstellungen_.KreditorenZuordnung;
   if (art.IsEmpty()) return 0;
   if (const auto it = kreditoren_.find(partner); it != kreditoren_.end()) return it->second;
-  const int konto = IntAusText(gnumfile_.Lesen(partner, art).value_or(""));
+  const int konto = StrToIntDef(gnumfile_.Lesen(partner, art).value_or(""), 0);
   kreditoren_.emplace(partner, konto);
   return konto;
 }
@@ -41,12 +41,12 @@ int TPartnerKonten::Get_Debitoren_Konto(const TIntPair& partner) {
     if (e.DebitorenZuordnung == CDebitorenKundennummer) {
       wert = kundennummer_ ? kundennummer_(partner) : 0;
     } else {
-      wert = IntAusText(gnumfile_.Lesen(partner, e.DebitorenZuordnung).value_or(""));
+      wert = StrToIntDef(gnumfile_.Lesen(partner, e.DebitorenZuordnung).value_or(""), 0);
     }
     debitoren_.emplace(partner, SchemaAnwenden(wert, e.DebitorenSchema));
   }
   if (e.DebitorenMerkmal != 0 && !debitoren_.contains(partner)) {
-    const int wert = IntAusText(merfile_.Lesen(partner, e.DebitorenMerkmal).value_or(""));
+    const int wert = StrToIntDef(merfile_.Lesen(partner, e.DebitorenMerkmal).value_or(""), 0);
     debitoren_.emplace(partner, SchemaAnwenden(wert, e.DebitorenSchema));
   }
   const auto it = debitoren_.find(partner);

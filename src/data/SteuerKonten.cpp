@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "data/EinstellungenWerte.h"
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/Text.h"
 
@@ -67,7 +67,7 @@ double TSteuerKonten::GetProzentSatzAusKonto(const std::string& KontoName) const
       start = vpos + 5;
     }
     if (start == std::string::npos) return 0.0;
-    return IntAusText(KontoName.substr(start, 4)) / 10000.0;
+    return StrToIntDef(KontoName.substr(start, 4), 0) / 10000.0;
   });
 }
 
@@ -118,7 +118,7 @@ std::string TSteuerKonten::SteuerSchlNachKonto(const std::string& ASteuerSchl,
       if (slot == CSlotUstEG) return KontoSteuernFremd();
       if (slot == CSlotVstOhne) return {};
       const std::string& satz = SatzText(einstellungen_, kSatzJeSlot[slot % 5]);
-      AProzent = IntAusText(satz) / 100.0;
+      AProzent = StrToIntDef(satz, 0) / 100.0;
       return (slot < 5 ? "MWST" : "VORST") + satz;
     }
     return {};
