@@ -1,0 +1,51 @@
+// What the export run asks of the data module and the suite's account and booking
+// services. The program's implementation forwards to the data module; tests may
+// record or fail single calls.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/SelektTab.h"
+#include "suite/Types.h"
+
+class IExportDienste {
+ public:
+  virtual ~IExportDienste() = default;
+
+  // Settlement numbers.
+  virtual bool AbrNrFrei(TIntPair firma, int abrJahr, int abrNr) = 0;
+  virtual int GetAbrJahr(TIntPair firma, TDateTime datum) = 0;
+  virtual int GetNextAbrNr(TIntPair firma, int abrJahr) = 0;
+  virtual int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) = 0;
+
+  // Marking and journal; each returns false when it failed (nothing may be half done).
+  virtual bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
+                                     int abrJahr) = 0;
+  virtual bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
+                             TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) = 0;
+
+  // Accounts: 'A' expense, 'E' revenue, 'I' domestic revenue, 'B' balance, else blank.
+  virtual char Get_Aufwand_Erloes_Bestand(const std::string& kontoName,
+                                          const std::string& kontoZusatz, TDateTime datum) = 0;
+  // The account service: a tax account and its name, and the account kinds (2 advice,
+  // 133 revenue, 134 cash).
+  virtual bool IstSteuerkonto(const std::string& kontoName, const std::string& kontoZusatz,
+                              TDateTime datum, std::string& steuerName) = 0;
+  virtual bool HatKontoArt(const std::string& kontoName, const std::string& kontoZusatz,
+                           TDateTime datum, int art) = 0;
+  // Tax rate of a tax key (as the formats with tax texts need it).
+  virtual std::string SteuerSchlNachKonto(const std::string& steuerSchl, long double& prozent) = 0;
+
+  // The suite's booking bracket (kind 51 around a real export); closed when the
+  // returned object ends. Throws when the lock cannot be had.
+  class Klammer {
+   public:
+    virtual ~Klammer() = default;
+    virtual void Abschliessen() = 0;
+  };
+  virtual std::unique_ptr<Klammer> BuchungsklammerOeffnen(int art) = 0;
+  // A transaction inside the bracket for the marking and the journal.
+  virtual std::unique_ptr<Klammer> TransaktionOeffnen() = 0;
+};

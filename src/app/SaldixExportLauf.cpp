@@ -1,0 +1,321 @@
+#include "app/SaldixExportLauf.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <exception>
+
+#include "export/Herkunft.h"
+#include "export/fibuexportclass.h"
+#include "suite/DateTime.h"
+#include "suite/QTXInfo.h"
+#include "suite/Text.h"
+
+namespace {
+
+constexpr char kKontext[] = "TSaldixBearbeiten.vrtDetailsExport";
+
+// A whole number of the full text, 0 otherwise.
+long long Zahl(std::string_view text) {
+  long long value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') ++first;
+  const auto result = std::from_chars(first, last, value);
+  return result.ec == std::errc() && result.ptr == last ? value : 0;
+}
+
+std::int32_t Int32(const std::string& text) {
+  const long long value = Zahl(Trim(text));
+  return value >= INT32_MIN && value <= INT32_MAX ? static_cast<std::int32_t>(value) : 0;
+}
+
+int Monat(TDateTime datum) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(datum, y, m, d);
+  return m;
+}
+
+int Tag(TDateTime datum) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(datum, y, m, d);
+  return d;
+}
+
+}  // namespace
+
+TIntTrio TExportLauf::IdentAusProtokollnummer(const std::string& text) {
+  TIntTrio ident;
+  const std::string_view t(text);
+  ident.RNr = static_cast<std::int32_t>(Zahl(t.substr(0, std::min<std::size_t>(4, t.size()))));
+  if (t.size() > 4) ident.LNr = static_cast<std::int32_t>(Zahl(t.substr(4, 9)));
+  if (t.size() > 13) {
+    const long long snr = Zahl(t.substr(13, 4));
+    if (snr < -32768 || snr > 32767) throw std::out_of_range("Unterbelegnummer außerhalb");
+    ident.SNr = static_cast<std::int16_t>(snr);
+  }
+  return ident;
+}
+
+TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
+                                        TExportAbrechnung& abrechnung) {
+  if (!exporter) {
+    TExportErgebnis nichts;
+    nichts.ok = true;
+    return nichts;
+  }
+  TExportErgebnis ergebnis;
+  try {
+    ergebnis = Lauf(*exporter, real, abrechnung);
+  } catch (...) {
+    QTXInfo().RegisterCurrentException(kKontext, true);
+    ergebnis.ok = false;
+  }
+  Abschlussmeldung(ergebnis);
+  return ergebnis;
+}
+
+TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
+                                  TExportAbrechnung& abrechnung) {
+  TExportErgebnis ergebnis;
+  ergebnis.ok = true;
+  verbuchenFehler_.clear();
+
+  if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+    abrechnung.AbrJahr = dienste_.GetAbrJahr(abrechnung.Firma, abrechnung.DatumVon);
+    abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
+  }
+
+  std::unique_ptr<IExportDienste::Klammer> klammer;
+  if (real) {
+    klammer = dienste_.BuchungsklammerOeffnen(51);
+    // Another workstation may have filed this number before we held the lock; from
+    // here on nobody else can, so the files carry the number the journal will get.
+    if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+      abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
+    }
+  }
+
+  TDateTime buchungsmonat = 0;
+  if (exporter.FrageBuchMonat() && abrechnung.Buchungsmonat > 0) {
+    int y = 0, m = 0, d = 0;
+    DecodeDate(abrechnung.Buchungsmonat, y, m, d);
+    buchungsmonat = EncodeDate(y, m, 1);
+  }
+
+  Sortieren(exporter);
+  exporter.SetMaxLfdNr(
+      dienste_.GetMaxBelegNrFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr - 1));
+  const bool datevZusatz = exporter.DatevZusatz() && datev_ != nullptr;
+  if (datevZusatz) datev_->Init(exporter.GetMaxLfdNr());
+
+  const bool monatlich = exporter.ExportMonatlich();
+  const bool tageweise = exporter.ExportTageweise();
+  TFibuExportFileInfo dateiInfo;
+  TFibuExportBuchInfo buchInfo;
+  TFibuExportBuchInfoZusatz zusatz;
+  std::vector<TIntTrio> idents;
+  bool kopf = true;
+  int merkMonat = 0;
+  int merkTag = 0;
+
+  auto dateiBeenden = [&] {
+    if (kopf && ergebnis.ok) ergebnis.ok = exporter.Export_Fibu_Ende();
+  };
+  auto dateiBeginnen = [&](int monat, int tag) {
+    merkMonat = monat;
+    merkTag = tag;
+    DateiInfoFuellen(dateiInfo, abrechnung, monat, tag, monatlich, tageweise);
+    kopf = exporter.Export_Fibu_Kopf(dateiInfo);
+    if (!kopf) ergebnis.ok = false;
+  };
+
+  for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
+    const IExportZeile& zeile = liste_.Zeile(i);
+    ++ergebnis.zeilen;
+    if (!zeile.Markiert()) continue;
+    const TDateTime belegdatum = zeile.Datum(spalte::Belegdatum);
+    if (merkMonat == 0) {
+      dateiBeginnen(Monat(belegdatum), tageweise ? Tag(belegdatum) : 0);
+    } else if (monatlich && Monat(belegdatum) != merkMonat) {
+      dateiBeenden();
+      dateiBeginnen(Monat(belegdatum), 0);
+    } else if (tageweise && Tag(belegdatum) != merkTag) {
+      dateiBeenden();
+      dateiBeginnen(Monat(belegdatum), Tag(belegdatum));
+    }
+    if (kopf) {
+      BuchInfoFuellen(buchInfo, zeile, exporter, buchungsmonat);
+      if (exporter.DatevZusatz()) {
+        zusatz.Clear();
+        if (datevZusatz) {
+          const TIntTrio beleg{Int32(zeile.Text(spalte::BelegRNr)),
+                               Int32(zeile.Text(spalte::BelegLNr)),
+                               static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
+          datev_->Fuellen(buchInfo, beleg, Trim(zeile.Text(spalte::Geschaeftsvorfall)), zusatz);
+        }
+        exporter.Export_Fibu_Daten(buchInfo, zusatz);
+      } else {
+        exporter.Export_Fibu_Daten(buchInfo);
+      }
+    }
+    if (real) IdentsSammeln(zeile, idents);
+  }
+  dateiBeenden();
+
+  ergebnis.meldung = exporter.GetMeldung();
+  ergebnis.dateiName = exporter.GetDateiName();
+  ergebnis.dateiName2 = exporter.GetDateiName2();
+  ergebnis.dateiListe = exporter.GetDateiListe();
+
+  if (real && ergebnis.ok) {
+    ergebnis.ok = Verbuchen(exporter, abrechnung, idents, ergebnis);
+  }
+  if (klammer && ergebnis.ok) klammer->Abschliessen();
+  return ergebnis;
+}
+
+bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
+                            const std::vector<TIntTrio>& idents, TExportErgebnis& ergebnis) {
+  // Marking and journal are one transaction: either the settlement exists with all its
+  // bookings, or every booking stays open.
+  auto transaktion = dienste_.TransaktionOeffnen();
+  if (!dienste_.FBDEMani_Buchen_AbrNr(idents, abrechnung.AbrNr, abrechnung.AbrJahr)) {
+    verbuchenFehler_ = "Die Buchungen konnten nicht als exportiert gekennzeichnet werden.";
+    return false;
+  }
+  TSelektTab markiert;
+  for (const auto& ident : idents) SelektTabEintragen(markiert, ident);
+  if (datev_ && exporter.DatevZusatz()) exporter.SetMaxLfdNr(datev_->LfdNr());
+  if (!dienste_.AbrNrNachFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr,
+                              abrechnung.DatumVon, abrechnung.DatumBis, markiert,
+                              exporter.GetMaxLfdNr())) {
+    verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
+    return false;
+  }
+  transaktion->Abschliessen();
+  ergebnis.markiert = std::move(markiert);
+  return true;
+}
+
+void TExportLauf::Sortieren(const TFibuExporter& exporter) {
+  if (exporter.NachDatumSort() || exporter.ExportMonatlich() || exporter.ExportTageweise()) {
+    liste_.StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
+      return a.Datum(spalte::Belegdatum) < b.Datum(spalte::Belegdatum);
+    });
+  }
+  if (exporter.NachFilialeSort()) {
+    liste_.StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
+      return Int32(a.Text(spalte::Filiale)) < Int32(b.Text(spalte::Filiale));
+    });
+  }
+}
+
+void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung,
+                                   int monat, int tag, bool monatlich, bool tageweise) const {
+  info.Firma = abrechnung.Firma;
+  info.AbrNr = abrechnung.AbrNr;
+  info.AbrJahr = abrechnung.AbrJahr;
+  if (monatlich) {
+    // The settlement year, not the booking's: December bookings filed under a number
+    // of the following year stay in December of that settlement year.
+    info.DatumVon = EncodeDate(abrechnung.AbrJahr, monat, 1);
+    info.DatumBis = EndOfMonth(info.DatumVon);
+  } else if (tageweise) {
+    info.DatumVon = info.DatumBis = EncodeDate(abrechnung.AbrJahr, monat, tag);
+  } else {
+    info.DatumVon = abrechnung.DatumVon;
+    info.DatumBis = abrechnung.DatumBis;
+  }
+}
+
+void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
+                                  const TFibuExporter& exporter, TDateTime buchungsmonat) {
+  auto text = [&zeile](int tag) { return Trim(zeile.Text(tag)); };
+  info.BetragSoll = zeile.Betrag(spalte::BetragSoll);
+  info.BetragHaben = zeile.Betrag(spalte::BetragHaben);
+  info.StSchlGgKto = Int32(zeile.Text(spalte::BU));
+  info.GegenKonto = Int32(zeile.Text(spalte::Gegenkonto));
+  info.Konto = Int32(zeile.Text(spalte::Konto));
+  info.BelegDatum = zeile.Datum(spalte::Belegdatum);
+  info.BuchungsDatum = zeile.Datum(spalte::Buchungsdatum);
+  info.Text = text(spalte::BeschreibungExport);
+  info.Beleg1 = text(spalte::Beleg1Export);
+  info.Beleg2 = text(spalte::Beleg2Export);
+  info.UStID = text(spalte::UStID);
+  info.Filiale = Int32(zeile.Text(spalte::Filiale));
+  info.KOST1 = text(spalte::Kost1);
+  info.KOST2 = text(spalte::Kost2);
+  info.GepName = text(spalte::Geschaeftspartner);
+  info.Waehrung = text(spalte::Waehrung);
+  info.Menge = Int32(zeile.Text(spalte::Menge));
+  info.Belegnr = text(spalte::Belegnr);
+  info.Gutschein_Z = text(spalte::ZahlungsartGutschein);
+  info.ZahlungsRef = text(spalte::Zahlungsreferenz);
+  info.EULand = text(spalte::EULand);
+  info.EUSteuer = zeile.Betrag(spalte::EUSteuer);
+  info.ExtBelegNr = text(spalte::ExtBelegNr);
+  info.GepNr = {Int32(zeile.Text(spalte::GepRNr)), Int32(zeile.Text(spalte::GepLNr))};
+  if (exporter.BMDZusatz() || exporter.AbacusZusatz()) {
+    info.StSchlGgKtoSt = text(spalte::BU);
+    long double prozent = 0;
+    dienste_.SteuerSchlNachKonto(info.StSchlGgKtoSt, prozent);
+    info.SteuerProzent = prozent;
+    info.Herkunft = HerkunftZuVorfall(text(spalte::Geschaeftsvorfall));
+  }
+  if (exporter.ASCIIZusatz()) {
+    info.Buchungsmonat = buchungsmonat;
+    info.DokumentenNr = text(spalte::DokumentenNr);
+    info.ValutaDatum = zeile.Datum(spalte::ValutaDatum);
+    info.NettoTage = text(spalte::Nettotage);
+    info.SkontoProz1 = text(spalte::SkontoProzent1);
+    info.SkontoTage1 = text(spalte::SkontoTage1);
+    info.SkontoProz2 = text(spalte::SkontoProzent2);
+    info.SkontoTage2 = text(spalte::SkontoTage2);
+  }
+  if (exporter.AbacusZusatz()) {
+    info.Vorfall = text(spalte::Geschaeftsvorfall);
+    info.Belegart = text(spalte::Belegart);
+    info.Ident = {Int32(zeile.Text(spalte::BelegRNr)), Int32(zeile.Text(spalte::BelegLNr)),
+                  static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
+  }
+}
+
+void TExportLauf::IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const {
+  if (!zeile.IstGruppe()) {
+    idents.push_back(IdentAusProtokollnummer(Trim(zeile.Text(spalte::Protokollnummer))));
+    return;
+  }
+  if (zeile.KinderAnzahl() == 0) {
+    QTXInfo().RegisterException(kKontext,
+                                std::string("Zu markierender Ident konnte nicht ermittelt werden."),
+                                true);
+    return;
+  }
+  for (std::size_t i = 0; i < zeile.KinderAnzahl(); ++i) {
+    const IExportZeile& kind = zeile.Kind(i);
+    if (kind.Markiert()) IdentsSammeln(kind, idents);
+  }
+}
+
+void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis) const {
+  if (ergebnis.ok) {
+    if (meldung_.Batchmode()) {
+      meldung_.Protokoll(std::to_string(ergebnis.zeilen) + "-" +
+                         "Fibu-Sätze wurden erfolgreich exportiert");
+    } else {
+      QTXInfo().QTXHinweisBox(ergebnis.meldung);
+    }
+    return;
+  }
+  std::string zusatz;
+  if (!verbuchenFehler_.empty()) {
+    zusatz = verbuchenFehler_ + " Keine Buchung wurde als exportiert gekennzeichnet; die "
+                                "Exportdatei darf nicht eingespielt werden.";
+  }
+  meldung_.Melden(
+      "Abbruch: Die Exportdatei konnte nicht erstellt werden. Bitte überprüfen Sie die "
+      "Grundeinstellungen." + (zusatz.empty() ? "" : " " + zusatz),
+      std::string("Die Exportdatei konnte nicht erstellt werden.\rBitte überprüfen Sie die "
+                  "Grundeinstellungen.") + (zusatz.empty() ? "" : "\r" + zusatz));
+}

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include "app/SaldixExportLauf.h"
+#include "app/SaldixExportPruefung.h"
+#include "suite/DateTime.h"
+#include "suite/MenuLog.h"
+#include "support/ExportTestSupport.h"
+#include "support/TestSuite.h"
+
+namespace {
+
+class ExportLauf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    exporter.Init();
+    abrechnung.Firma = {1, 1};
+    abrechnung.AbrNr = 5;
+    abrechnung.AbrJahr = 2024;
+    abrechnung.DatumVon = EncodeDate(2024, 1, 1);
+    abrechnung.DatumBis = EncodeDate(2024, 3, 31);
+  }
+
+  TExportErgebnis Export(bool real, bool batch = true) {
+    TExportMeldung meldung(batch);
+    TExportLauf lauf(liste, dienste, meldung);
+    return lauf.Ausfuehren(&exporter, real, abrechnung);
+  }
+
+  bool Pruefen(bool batch = true) {
+    TExportMeldung meldung(batch);
+    TExportPruefung pruefung(liste, dienste, meldung);
+    return pruefung.TestenOk(&exporter, "Test", 0);
+  }
+
+  std::string LetzteLogZeile() {
+    const auto zeilen = MenuLog_Tail(1);
+    return zeilen.empty() ? std::string() : zeilen.back().text;
+  }
+
+  TestSuite suite;
+  TRecordingExporter exporter;
+  TTestListe liste;
+  TTestDienste dienste;
+  TExportAbrechnung abrechnung;
+};
+
+TEST_F(ExportLauf, TestExportTwiceWritesTheSameAndMarksNothing) {
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 1, 10);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 1, 11);
+  ASSERT_TRUE(Export(false).ok);
+  const auto erstes = exporter.protokoll;
+  exporter.protokoll.clear();
+  ASSERT_TRUE(Export(false).ok);
+  EXPECT_EQ(exporter.protokoll, erstes);
+  EXPECT_TRUE(dienste.markierteIdents.empty());
+  EXPECT_TRUE(dienste.journal.empty());
+  EXPECT_FALSE(dienste.transaktionAbgeschlossen);
+}
+
+TEST_F(ExportLauf, MonthlyFilesStartPerMonthWithTheMonthInTheSettlementYear) {
+  exporter.Flags(true, false, false);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 3, 2), 1, 1, 12);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 1, 10);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 20), 1, 1, 11);
+  ASSERT_TRUE(Export(true).ok);
+  EXPECT_EQ(exporter.protokoll,
+            (std::vector<std::string>{"Kopf 01.01.2024-31.01.2024", "Daten 1200", "Daten 1200",
+                                      "Ende", "Kopf 01.03.2024-31.03.2024", "Daten 1200",
+                                      "Ende"}));
+  EXPECT_EQ(exporter.maxLfdNrGesetzt, 41);
+
+  // December bookings filed under a number of the following year stay in December.
+  TRecordingExporter dezember;
+  dezember.Init();
+  dezember.Flags(true, false, false);
+  TTestListe liste2;
+  liste2.Buchung(1200, 8400, EncodeDate(2023, 12, 28), 1, 1, 20);
+  abrechnung.AbrJahr = 2024;
+  TExportMeldung meldung(true);
+  TExportLauf lauf(liste2, dienste, meldung);
+  ASSERT_TRUE(lauf.Ausfuehren(&dezember, false, abrechnung).ok);
+  EXPECT_EQ(dezember.protokoll.front(), "Kopf 01.12.2024-31.12.2024");
+}
+
+TEST_F(ExportLauf, BranchOrderWithMonthlyFilesStartsAFileAtEveryMonthChange) {
+  exporter.Flags(true, false, true);
+  liste.Buchung(1, 8400, EncodeDate(2024, 2, 1), 2, 1, 10);
+  liste.Buchung(2, 8400, EncodeDate(2024, 1, 1), 1, 1, 11);
+  liste.Buchung(3, 8400, EncodeDate(2024, 1, 9), 2, 1, 12);
+  liste.Buchung(4, 8400, EncodeDate(2024, 2, 3), 1, 1, 13);
+  ASSERT_TRUE(Export(false).ok);
+  // Branch 1 in date order (Jan, Feb), then branch 2 (Jan, Feb).
+  EXPECT_EQ(exporter.protokoll,
+            (std::vector<std::string>{
+                "Kopf 01.01.2024-31.01.2024", "Daten 2", "Ende", "Kopf 01.02.2024-29.02.2024",
+                "Daten 4", "Ende", "Kopf 01.01.2024-31.01.2024", "Daten 3", "Ende",
+                "Kopf 01.02.2024-29.02.2024", "Daten 1", "Ende"}));
+}
+
+TEST_F(ExportLauf, AFileThatFailsToStartWritesNoneOfItsBookingsAndTheRunFails) {
+  exporter.Flags(true, false, false);
+  exporter.kopfFehlerBeiAufruf = 1;
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 1, 10);
+  liste.Buchung(1300, 8400, EncodeDate(2024, 2, 5), 1, 1, 11);
+  const auto ergebnis = Export(true);
+  EXPECT_FALSE(ergebnis.ok);
+  EXPECT_EQ(exporter.protokoll,
+            (std::vector<std::string>{"Kopf 01.01.2024-31.01.2024", "Kopf 01.02.2024-29.02.2024",
+                                      "Daten 1300"}));
+  EXPECT_TRUE(dienste.markierteIdents.empty());
+  EXPECT_EQ(LetzteLogZeile(),
+            "Abbruch: Die Exportdatei konnte nicht erstellt werden. Bitte überprüfen Sie die "
+            "Grundeinstellungen.");
+}
+
+TEST_F(ExportLauf, RealExportMarksAndJournalsTogetherAndCountsEveryRow) {
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 3, 100).markiert = false;
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 7), 1, 3, 150);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 8), 1, 7, 5);
+  const auto ergebnis = Export(true);
+  ASSERT_TRUE(ergebnis.ok);
+  EXPECT_EQ(dienste.markierteIdents.size(), 3u);
+  ASSERT_EQ(dienste.journal.size(), 2u);
+  EXPECT_EQ(dienste.journal[0].RNr, 3);
+  EXPECT_EQ(dienste.journal[0].LNrVon, 150);
+  EXPECT_EQ(dienste.journal[0].LNrBis, 200);
+  EXPECT_EQ(dienste.journal[1].RNr, 7);
+  EXPECT_TRUE(dienste.transaktionAbgeschlossen);
+  EXPECT_EQ(LetzteLogZeile(), "4-Fibu-Sätze wurden erfolgreich exportiert");
+}
+
+TEST_F(ExportLauf, AFailingJournalWriteLeavesEveryBookingOpen) {
+  dienste.journalScheitert = true;
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  const auto ergebnis = Export(true);
+  EXPECT_FALSE(ergebnis.ok);
+  EXPECT_FALSE(dienste.transaktionAbgeschlossen);  // the marking is rolled back with it
+  EXPECT_NE(LetzteLogZeile().find("Exportjournal konnte nicht geschrieben werden"),
+            std::string::npos);
+}
+
+TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {
+  dienste.vergebeneNummern = {1, 2, 5};
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  ASSERT_TRUE(Export(true).ok);
+  EXPECT_EQ(abrechnung.AbrNr, 6);
+  EXPECT_EQ(dienste.journalAbrNr, 6);
+  EXPECT_EQ(exporter.dateien.front().AbrNr, 6);
+}
+
+TEST_F(ExportLauf, FieldsOfOtherFormatsStayEmpty) {
+  auto& zeile = liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  zeile.texte[spalte::BU] = "9";
+  zeile.texte[spalte::Geschaeftsvorfall] = "KASSENBERICHT";
+  zeile.texte[spalte::BeschreibungExport] = "  Verkauf  ";
+  zeile.texte[spalte::Konto] = "K1200";
+  ASSERT_TRUE(Export(false).ok);
+  const auto& buchung = exporter.buchungen.front();
+  EXPECT_EQ(buchung.StSchlGgKto, 9);
+  EXPECT_EQ(buchung.Konto, 0);  // an account shown with a letter prefix
+  EXPECT_EQ(buchung.Text, "Verkauf");
+  EXPECT_EQ(buchung.StSchlGgKtoSt, "");
+  EXPECT_EQ(buchung.Herkunft, "");
+  EXPECT_EQ(buchung.SteuerProzent, 0);
+
+  exporter.buchungen.clear();
+  exporter.ZusatzFlags(true, false, false);
+  ASSERT_TRUE(Export(false).ok);
+  EXPECT_EQ(exporter.buchungen.front().StSchlGgKtoSt, "9");
+  EXPECT_EQ(exporter.buchungen.front().Herkunft, "KASBER");
+}
+
+TEST_F(ExportLauf, GroupOfExpenseAndOutputTaxFailsTheCheck) {
+  auto gruppe = std::make_unique<TTestZeile>();
+  gruppe->gruppe = true;
+  gruppe->texte[spalte::Konto] = "1000";
+  gruppe->texte[spalte::Gegenkonto] = "4900";
+  gruppe->texte[spalte::GegenkontoBezeichnung] = "Sonstige Kosten";
+  TTestListe kinder;
+  kinder.Buchung(1000, 4900, EncodeDate(2024, 1, 5), 1, 1, 1);
+  kinder.Buchung(1000, 1776, EncodeDate(2024, 1, 5), 1, 1, 2);
+  for (auto& kind : kinder.zeilen) gruppe->kinder.push_back(std::move(kind));
+  liste.zeilen.push_back(std::move(gruppe));
+  dienste.klassen["K4900"] = 'A';
+  dienste.steuerkonten["K1776"] = "MWST1900";
+
+  EXPECT_FALSE(Pruefen());
+  EXPECT_EQ(LetzteLogZeile().rfind("Mwst bei Aufwandskonto 4900 Sonstige Kosten Konto 1000", 0),
+            0u);
+  EXPECT_EQ(liste.ausgewaehlt, liste.zeilen.front().get());
+}
+
+TEST_F(ExportLauf, ChecksRefuseMissingNumbersAdviceAndNothingMarked) {
+  liste.Buchung(0, 8400, EncodeDate(2024, 1, 5), 1, 1, 1);
+  EXPECT_FALSE(Pruefen());
+  EXPECT_EQ(LetzteLogZeile(), "Abbruch: Keine Nummer zugeordnet bei Konto 0 Bitte erst korrigieren");
+
+  liste.zeilen.clear();
+  liste.Buchung(1200, 1360, EncodeDate(2024, 1, 5), 1, 1, 1);
+  dienste.kontoArten["K1360"] = 2;
+  EXPECT_FALSE(Pruefen(false));
+  EXPECT_EQ(suite.Messages().LastText(),
+            "Avis-Sätze können nicht exportiert werden.\rBitte erst Bankauszug buchen.");
+
+  liste.zeilen.front()->markiert = false;
+  EXPECT_FALSE(Pruefen());
+  EXPECT_EQ(LetzteLogZeile(), "Abbruch: Keine Sätze im angegebenen Zeitraum gefunden");
+}
+
+TEST_F(ExportLauf, OutputTaxWithoutRevenueIsAskedInteractivelyAndAcceptedInBatch) {
+  liste.Buchung(1000, 1776, EncodeDate(2024, 1, 5), 1, 1, 1);
+  dienste.steuerkonten["K1776"] = "MWST1900";
+  EXPECT_TRUE(Pruefen(true));
+  suite.Messages().Answer(mrNo);
+  EXPECT_FALSE(Pruefen(false));
+  suite.Messages().Answer(mrYes);
+  EXPECT_TRUE(Pruefen(false));
+  EXPECT_EQ(LetzteLogZeile().rfind("Umsatzsteuer darf nur in Verbindung mit Erlösen", 0), 0u);
+}
+
+}  // namespace
