@@ -1,0 +1,154 @@
+#include "app/saldixbatchmode.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "suite/DateTime.h"
+#include "suite/MenuLog.h"
+
+void BatchLog(const std::string& text) {
+  const TDateTime now = qtx_Now();
+  MenuLog_Append("Saldix Export", text, now, now);
+}
+
+TKWX_Saldix_BatchMode::TKWX_Saldix_BatchMode(IBatchDaten& daten) : daten_(daten) { Clear(); }
+
+void TKWX_Saldix_BatchMode::Clear() {
+  parameter_ = {};
+  pruefung_ = {};
+  FExporterAlt.clear();
+}
+
+bool TKWX_Saldix_BatchMode::ParseCmdLine(const std::vector<std::string>& arguments,
+                                         TDateTime heute) {
+  return Guard("ParseCmdLine", [&] {
+    Clear();
+    parameter_ = ReadBatchParameter(arguments);
+    TBatchPruefKontext kontext;
+    kontext.mandantenAnzahl = daten_.MandantenAnzahl();
+    kontext.exporterBekannt = [this](const std::string& k) { return daten_.ExporterBekannt(k); };
+    kontext.aktExporterName = daten_.AktExporterName();
+    kontext.heute = heute;
+    pruefung_ = PruefeBatchParameter(parameter_, kontext);
+    if (!pruefung_.logZeile.empty()) BatchLog(pruefung_.logZeile);
+    return pruefung_.ok;
+  });
+}
+
+void TKWX_Saldix_BatchMode::SetExportFormat() {
+  Guard("SetExportFormat", [&] {
+    FExporterAlt.clear();
+    if (parameter_.Exporter.empty()) return;
+    FExporterAlt = daten_.AktExporterKennung();
+    daten_.SetAktExporterKennung(parameter_.Exporter);
+  });
+}
+
+void TKWX_Saldix_BatchMode::SetMandant() {
+  Guard("SetMandant", [&] {
+    TIntPair mandant;
+    std::string name;
+    if (!daten_.MandantZuKurzNr(pruefung_.mandKurzNr, mandant, name)) {
+      throw std::runtime_error("Mandant " + std::to_string(pruefung_.mandKurzNr) +
+                               " ist nicht bekannt");
+    }
+    daten_.SetAktMandant(mandant, pruefung_.mandKurzNr, name);
+  });
+}
+
+bool TKWX_Saldix_BatchMode::SetEinstellungen(IBatchBuchungsliste& liste) {
+  return GuardIn("TKWX_Saldix_BatchMode", "SetDatum", [&] {
+    daten_.KontenIni_einlesen();
+    const TIntPair mandant = daten_.AktMandant();
+    const TDateTime von = pruefung_.von;
+    const TDateTime bis = pruefung_.bis;
+    const int jahrVon = daten_.GetAbrJahr(mandant, von);
+    const int jahrBis = daten_.GetAbrJahr(mandant, bis);
+
+    if (jahrVon == jahrBis) {
+      liste.SetDatumVon(von);
+      liste.SetDatumBis(bis);
+      liste.SetAbrJahr(jahrBis);
+      liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahrBis));
+      liste.SetOffeneAbrechnung(true);
+    } else {
+      const double tage = std::floor(bis) - std::floor(von);
+      const int tageBisJahr = IsLeapYear(YearOf(bis)) ? 366 : 365;
+      const int tageVonJahr = IsLeapYear(YearOf(von)) ? 366 : 365;
+      if (tage > tageBisJahr && tage > tageVonJahr) {
+        BatchLog("Abbruch: Angegebener Zeitraum ist zu groß");
+        return false;
+      }
+      if (!FZweiterDurchlauf) {
+        BatchLog("Achtung: Der ausgewählte Zeitraum liegt nicht mehr innerhalb des "
+                 "Wirtschaftsjahres!");
+        BatchLog("Es wird versucht für beide Jahre einen Export zu startet");
+        liste.SetDatumBis(bis);
+        liste.SetAbrJahr(jahrBis);
+        liste.SetDatumVon(daten_.GetAnfangAbrJahr(mandant, jahrBis));
+        liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahrBis));
+        liste.SetOffeneAbrechnung(true);
+        FZweiterDurchlauf = true;
+      } else {
+        const int jahr = liste.AbrJahr() - 1;
+        liste.SetDatumVon(von);
+        liste.SetAbrJahr(jahr);
+        liste.SetDatumBis(daten_.GetEndeAbrJahr(mandant, jahr));
+        liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahr));
+        liste.SetOffeneAbrechnung(true);
+        FZweiterDurchlauf = false;
+      }
+    }
+    liste.SetHerkunft(parameter_.Herkunft);
+
+    if (daten_.ExporterProfilAnzahl() > 0 && !parameter_.Profil.empty() &&
+        !daten_.ExporterLadeConfig(parameter_.Profil)) {
+      // The profile's own line already says "Abbruch"; exporting with other settings
+      // than the ones asked for would send the bookings where nobody expects them.
+      return false;
+    }
+    if (!daten_.ExporterProfilGeeignet(mandant)) {
+      BatchLog("Abbruch: Das gewählte Export-Profil ist für die eingestellte Firma nicht "
+               "geeignet");
+      return false;
+    }
+    return true;
+  });
+}
+
+bool TKWX_Saldix_BatchMode::Liste_Laden_Und_Exportieren(IBatchBuchungsliste& liste) {
+  return Guard("Liste_Laden_Und_Exportieren",
+               [&] { return liste.Batchmode_Liste_Laden_Und_Exportieren(); });
+}
+
+void TKWX_Saldix_BatchMode::SetExportFormatAlt() {
+  Guard("SetExportFormatAlt", [&] {
+    if (!FExporterAlt.empty()) daten_.SetAktExporterKennung(FExporterAlt);
+    FExporterAlt.clear();
+  });
+}
+
+int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& daten,
+                    IBatchBuchungsliste& liste) {
+  TKWX_Saldix_BatchMode batch(daten);
+  bool allesExportiert = true;
+  for (int durchlauf = 1; durchlauf <= 2; ++durchlauf) {
+    BatchLog("Automatischer Fibu-Export wurde gestartet");
+    if (!batch.ParseCmdLine(arguments, qtx_Now())) {
+      BatchLog("Mindestens ein Parameter fehlt oder ist falsch");
+      return 2;
+    }
+    batch.SetExportFormat();
+    batch.SetMandant();
+    if (!batch.SetEinstellungen(liste)) {
+      // The format chosen for the run never stays the installation's active one.
+      batch.SetExportFormatAlt();
+      return 1;
+    }
+    allesExportiert = batch.Liste_Laden_Und_Exportieren(liste) && allesExportiert;
+    BatchLog("Automatischer Fibu-Export beendet");
+    batch.SetExportFormatAlt();
+    if (!(batch.ZweiterDurchlauf() && durchlauf == 1)) break;
+  }
+  return allesExportiert ? 0 : 1;
+}
