@@ -10,6 +10,7 @@ const std::vector<Migration>& SuiteMigrations() {
   static const std::vector<Migration> steps = {
       kFoundationSchema,
       kBookingSchema,
+      kRightsSchema,
   };
   return steps;
 }

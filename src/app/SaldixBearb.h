@@ -1,0 +1,151 @@
+// TSaldixBearbeiten: the form logic of the booking list. Holds the settlement, the filters,
+// the loaded bookings and the display tree, and carries out the list's actions. A Qt view
+// renders it; batch mode and tests drive it directly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/SaldixBearbDienste.h"
+#include "app/SaldixBearbListe.h"
+#include "data/SelektTab.h"
+#include "suite/Rechte.h"
+
+// The settlement dialogs the list opens.
+class IAbrechnungsWahl {
+ public:
+  virtual ~IAbrechnungsWahl() = default;
+  // Settlement-number dialog; false on cancel.
+  virtual bool AbrechnungsNrEingeben(std::int32_t& abrNr, std::int32_t& abrJahr) = 0;
+  // Journal dialog of exported settlements; false on cancel.
+  virtual bool AbgeschlosseneWaehlen(TIntPair& firma, std::int32_t& abrNr, std::int32_t& abrJahr,
+                                     TDateTime& von, TDateTime& bis) = 0;
+};
+
+// One filter choice: display texts and the number behind each ("Alle" = 0).
+struct TFilterAuswahl {
+  std::string Titel;
+  bool Sichtbar = true;
+  std::vector<std::string> Eintraege;
+  std::vector<std::int32_t> Werte;
+  std::size_t Index = 0;
+
+  std::int32_t Wert() const { return Index < Werte.size() ? Werte[Index] : 0; }
+  std::string Text() const { return Index < Eintraege.size() ? Eintraege[Index] : std::string(); }
+  // Chooses the entry with this text; false (and "Alle") when there is none.
+  bool Waehlen(const std::string& text);
+};
+
+class TSaldixBearbeiten {
+ public:
+  TSaldixBearbeiten(TBearbDienste dienste, IUserRechte& rechte, IAbrechnungsWahl& abrechnungsWahl);
+
+  // Showing and first activation.
+  void FormShow();
+  void FormActivate();
+
+  // Actions.
+  void acAktualisierenExecute();
+  void acAlleEinExecute();
+  void acMarkierungExecute();
+  void acUmkehrenExecute();
+  void acChangeViewExecute();
+  void acUmschaltenExportExecute();
+  void acUmschaltenKeinExportExecute();
+  void acExportKennzAendernExecute();
+  void acKontenNeuExecute();
+  void acAusbuchenExecute();
+  void acLoeschenExecute();
+
+  // Settlement state.
+  void AktuelleNeueAbrechnung();
+  void AbgeschlosseneAbrechnung();
+  void AbrechnungsNrAendern();
+  void NeuesteAbrechnungsNr();
+  void SetDatumVon(TDateTime datum);
+  void SetDatumBis(TDateTime datum);
+  void SetAbrechnung(std::int32_t abrNr, std::int32_t abrJahr);
+
+  // Filters; a change invalidates the loaded list until the next "Aktualisieren".
+  TFilterAuswahl& Filialgruppen() { return gruppen_; }
+  TFilterAuswahl& Filialen() { return filialen_; }
+  TFilterAuswahl& Rechner() { return rechner_; }
+  TFilterAuswahl& Herkuenfte() { return herkuenfte_; }
+  void FilterGeaendert();
+  void HerkunftGeaendert();
+  void SetMitPrimanota(bool mit);
+  bool MitPrimanota() const { return mitPrimanota_; }
+  bool MitPrimanotaSichtbar() const;
+  std::string HerkunftCode() const;
+
+  // Selection and quick search.
+  void SetAuswahl(std::int32_t zeile) { auswahl_ = zeile; }
+  std::int32_t Auswahl() const { return auswahl_; }
+  bool Suchen(const std::string& suchtext);
+
+  // The cash box: "Anfangssaldo" entered, "Summe Buchungen" and "Endsaldo" computed.
+  void SetAnfangssaldo(long double saldo);
+  long double SummeBuchungen() const { return summeBuchungen_; }
+  long double Endsaldo() const { return anfangssaldo_ + summeBuchungen_; }
+
+  // Loading as the batch mode and "Aktualisieren" do.
+  bool ListeLaden();
+
+  // State read by the view and the export run.
+  const TBuchungsListe& Liste() const { return liste_; }
+  TBuchungsListe& Liste() { return liste_; }
+  bool ListeGueltig() const { return listeGueltig_; }
+  bool Summenansicht() const { return summenAnsicht_; }
+  const std::vector<TGeladeneBuchung>& Geladen() const { return geladen_; }
+
+  TIntPair FFirma;
+  std::int32_t AbrNr = 0, AbrJahr = 0;
+  TDateTime DatumVon = 0, DatumBis = 0;
+  TDateTime Buchungsmonat = 0;
+  bool OffeneAbrechnung = true;
+  std::string Herkunft;  // origin code handed over by the batch mode
+  bool FSaetzeFuerExport = true;
+  TSelektTab FMarkiertTab;
+  bool FBatchmode = false;
+  bool FExportErlaubt = false;
+
+  std::string Caption, Ueberschrift, ExportMenuText, UmschaltText, AbrechnungText;
+  std::string ChangeViewCaption = "Summen anzeigen";
+  bool BuchungsmonatSichtbar = false;
+  bool UmschaltenExportEnabled = false, UmschaltenKeinExportEnabled = true;
+
+  const TListenEinstellungen& Einstellungen() const { return einstellungen_; }
+  const TListenExporter& Exporter() const { return exporter_; }
+
+ private:
+  void FilterFuellen();
+  void Neuaufbau();
+  void MarkierungGeaendert();
+  void KassenzahlenBerechnen();
+  void Umschalten(bool fuerExport);
+  bool BuchungenAendern(const char* kontext, int recht, const char* wort, bool umkehren);
+  void ListeUngueltig();
+  bool ReloadNachAbrNr() const;
+
+  TBearbDienste dienste_;
+  IUserRechte& rechte_;
+  IAbrechnungsWahl& abrechnungsWahl_;
+  TListenEinstellungen einstellungen_;
+  TListenExporter exporter_;
+  TFilterAuswahl gruppen_, filialen_, rechner_, herkuenfte_;
+  bool mitPrimanota_ = false;
+  bool aktiviert_ = false;
+  bool listeGueltig_ = false;
+  bool summenAnsicht_ = false;
+  std::vector<TGeladeneBuchung> geladen_;
+  TBuchungsListe liste_;
+  std::int32_t auswahl_ = -1;
+  long double anfangssaldo_ = 0, summeBuchungen_ = 0;
+};
+
+// The origins the list offers: code and display name.
+struct THerkunftWahl {
+  std::string_view Code, Name;
+};
+const std::vector<THerkunftWahl>& AngeboteneHerkuenfte();

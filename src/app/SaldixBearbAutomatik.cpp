@@ -1,0 +1,183 @@
+#include "app/SaldixBearbAutomatik.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/SaldixBearbInhalt.h"
+#include "suite/Text.h"
+
+namespace {
+
+long double AufCentGerundet(long double wert) {
+  return std::round(wert * 100) / 100;
+}
+
+std::string Anfang(std::string_view text, std::size_t laenge) {
+  return std::string(text.substr(0, laenge));
+}
+
+}  // namespace
+
+std::string OhneWiederholungVerbinden(const std::vector<std::string>& texte) {
+  // Beyond this length no target system takes more text; stopping keeps huge groups linear.
+  constexpr std::size_t kHoechstlaenge = 2000;
+  std::string ergebnis;
+  for (const std::string& text : texte) {
+    if (text.empty()) continue;
+    if (ergebnis.size() > kHoechstlaenge) break;
+    if (ergebnis.empty()) {
+      ergebnis = text;
+    } else if (ergebnis.find(text) == std::string::npos) {
+      ergebnis += " / " + text;
+    }
+  }
+  return ergebnis;
+}
+
+namespace {
+std::string EindeutigVerbinden(const std::vector<std::string>& texte) {
+  std::vector<std::string> gesehen;
+  std::string ergebnis;
+  for (const std::string& text : texte) {
+    if (text.empty() || std::find(gesehen.begin(), gesehen.end(), text) != gesehen.end()) {
+      continue;
+    }
+    gesehen.push_back(text);
+    ergebnis += (ergebnis.empty() ? "" : " / ") + text;
+  }
+  return ergebnis;
+}
+}  // namespace
+
+void TAutomatikPaarung::Paaren(std::vector<TGeladeneBuchung>& buchungen) {
+  std::stable_sort(buchungen.begin(), buchungen.end(),
+                   [](const TGeladeneBuchung& a, const TGeladeneBuchung& b) {
+                     return a.Werte.Text(Sp::Protokollnummer) < b.Werte.Text(Sp::Protokollnummer);
+                   });
+  for (auto& b : buchungen) b.Werte.SetText(Sp::AKIdent, konten_.CreateIdent());
+
+  auto laufSchluessel = [](const TZeilenWerte& w) {
+    return Anfang(w.Text(Sp::Protokollnummer), 13) + '|' +
+           Anfang(std::to_string(w.Ganzzahl(Sp::Verweis1)), 9) + '|' +
+           Anfang(std::to_string(w.Ganzzahl(Sp::Verweis2)), 9);
+  };
+  std::size_t von = 0;
+  while (von < buchungen.size()) {
+    const std::string schluessel = laufSchluessel(buchungen[von].Werte);
+    std::size_t bis = von + 1;
+    while (bis < buchungen.size() && laufSchluessel(buchungen[bis].Werte) == schluessel) ++bis;
+    LaufBearbeiten(buchungen, von, bis);
+    von = bis;
+  }
+}
+
+void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
+                                       std::size_t von, std::size_t bis) {
+  auto hatArt = [&](const std::string& konto, std::initializer_list<int> arten) {
+    return std::any_of(arten.begin(), arten.end(),
+                       [&](int art) { return konten_.KontoHatArt(konto, art); });
+  };
+  std::vector<TEintrag> eintraege;
+  for (std::size_t i = von; i < bis; ++i) {
+    const TZeilenWerte& w = buchungen[i].Werte;
+    TEintrag e{i, std::string(w.Text(Sp::GegenkontoName)), std::string(w.Text(Sp::KontoName)),
+               w.Betrag(Sp::BuchBetragSoll) - w.Betrag(Sp::BuchBetragHaben), false};
+    if (hatArt(e.Konto, {37, 38, 40, 41}) || hatArt(e.GegenKonto, {37, 38, 40, 41})) continue;
+    e.IstSteuer = konten_.IstNormOderReduSteuer(e.GegenKonto);
+    eintraege.push_back(std::move(e));
+  }
+  const TZeilenWerte& erste = buchungen[von].Werte;
+  const std::string_view verweisart = erste.Text(Sp::Verweisart);
+  if (eintraege.size() == 1) {
+    const std::string vstOhne = konten_.SteuerschluesselVstOhne();
+    if (verweisart != "Aufwandsbuchung" && !vstOhne.empty()) {
+      buchungen[eintraege.front().Zeile].Werte.SetText(Sp::BU, vstOhne);
+    }
+    return;
+  }
+  if (eintraege.size() < 2) return;
+  for (const TEintrag& e : eintraege) {
+    if (hatArt(e.Konto, {47}) || hatArt(e.GegenKonto, {47})) return;
+  }
+  const bool ohneBetragVorher =
+      (verweisart == "Kassenbericht" || verweisart == "Undefiniert") &&
+      erste.Ganzzahl(Sp::Verweis1) == 9;
+  for (std::size_t t = 0; t < eintraege.size(); ++t) {
+    const TEintrag& steuer = eintraege[t];
+    if (!steuer.IstSteuer) continue;
+    auto passt = [&](const TEintrag& erloes, bool betragPruefen) {
+      return !erloes.IstSteuer && qtx_strmatch(erloes.Konto, steuer.Konto) &&
+             (!betragPruefen || BetraegePassen(steuer, erloes));
+    };
+    if (t > 0 && passt(eintraege[t - 1], !ohneBetragVorher)) {
+      Verbinden(buchungen[steuer.Zeile], buchungen[eintraege[t - 1].Zeile]);
+    } else if (t + 1 < eintraege.size() && passt(eintraege[t + 1], true)) {
+      Verbinden(buchungen[steuer.Zeile], buchungen[eintraege[t + 1].Zeile]);
+    }
+  }
+}
+
+bool TAutomatikPaarung::BetraegePassen(const TEintrag& steuer, const TEintrag& erloes) {
+  if (konten_.KontoIstSteuerEG(steuer.GegenKonto)) return true;
+  const long double erwartet =
+      AufCentGerundet(erloes.Betrag * konten_.GetProzentSatzAusKonto(steuer.GegenKonto));
+  const long double abweichung = std::fabs(erwartet - steuer.Betrag);
+  return abweichung <= 0.10L + 1e-9L || abweichung <= std::fabs(steuer.Betrag) * 0.001L;
+}
+
+void TAutomatikPaarung::Verbinden(TGeladeneBuchung& steuer, TGeladeneBuchung& erloes) {
+  TZeilenWerte& s = steuer.Werte;
+  const TZeilenWerte& e = erloes.Werte;
+  const TDateTime datum = e.Datum(Sp::Belegdatum);
+  const std::string ident = konten_.CreateIdent();
+  const std::string prefixSteuer =
+      konten_.AKPrefixZuKonto(std::string(s.Text(Sp::GegenkontoName)), datum);
+  const std::string prefixKonto =
+      konten_.AKPrefixZuKonto(std::string(s.Text(Sp::KontoName)), datum);
+  TZeilenWerte gemeinsam = e;  // the revenue row's values everything below copies
+  const bool belegKontenabhaengig = IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg1) ||
+                                    IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg2);
+  for (TZeilenWerte* w : {&s, &erloes.Werte}) {
+    w->SetText(Sp::AKIdent, ident);
+    w->SetText(Sp::AKSteuerGGKto, prefixSteuer);
+    w->SetText(Sp::AKGKtoBez, "AK " + std::string(gemeinsam.Text(Sp::GegenkontoBez)));
+    w->SetText(Sp::AKKntoBez, "AK " + std::string(gemeinsam.Text(Sp::KontoBez)));
+    w->SetText(Sp::AKGKtoNr, gemeinsam.Text(Sp::Gegenkonto));
+    w->SetText(Sp::AKKntoNr, prefixKonto + std::string(gemeinsam.Text(Sp::Konto)));
+    w->SetText(Sp::AKGKtoName, gemeinsam.Text(Sp::GegenkontoName));
+    w->SetText(Sp::AKKntoName, gemeinsam.Text(Sp::KontoName));
+    w->SetText(Sp::GKIdent, "AK" + prefixSteuer + "|" + prefixKonto + "|" +
+                                std::string(gemeinsam.Text(Sp::Konto)) + "=" +
+                                std::string(gemeinsam.Text(Sp::Gegenkonto)));
+    w->SetText(Sp::Beschreibung, gemeinsam.Text(Sp::Beschreibung));
+    w->SetText(Sp::ExportBeschreibung, gemeinsam.Text(Sp::ExportBeschreibung));
+    if (belegKontenabhaengig) {
+      for (int tag : {Sp::Beleg1, Sp::Beleg2, Sp::ExportBeleg1, Sp::ExportBeleg2}) {
+        w->SetText(tag, gemeinsam.Text(tag));
+      }
+    }
+  }
+}
+
+TZeilenWerte AutomatikGruppenWerte(const std::vector<const TZeilenWerte*>& mitglieder) {
+  // The revenue member carries the accounts and texts the target system books on.
+  const TZeilenWerte* basis = mitglieder.front();
+  for (const TZeilenWerte* m : mitglieder) {
+    if (m->Text(Sp::GegenkontoName) == m->Text(Sp::AKGKtoName)) {
+      basis = m;
+      break;
+    }
+  }
+  TZeilenWerte g = *basis;
+  std::vector<std::string> steuern, gegenKonten, konten;
+  for (const TZeilenWerte* m : mitglieder) {
+    const std::string_view ak = m->Text(Sp::AKSteuerGGKto);
+    steuern.emplace_back(ak.empty() ? m->Text(Sp::BU) : ak);
+    gegenKonten.emplace_back(m->Text(Sp::AKGKtoName));
+    konten.emplace_back(m->Text(Sp::AKKntoName));
+  }
+  g.SetText(Sp::BU, EindeutigVerbinden(steuern));
+  g.SetText(Sp::GegenkontoName, EindeutigVerbinden(gegenKonten));
+  g.SetText(Sp::KontoName, EindeutigVerbinden(konten));
+  return g;
+}

@@ -1,0 +1,159 @@
+#include "app/SaldixBearbListe.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+void TBuchungsListe::Leeren() {
+  zeilen_.clear();
+  oberste_.clear();
+}
+
+std::int32_t TBuchungsListe::Hinzufuegen(TListenZeile zeile, std::int32_t eltern) {
+  if (zeilen_.size() >= static_cast<std::size_t>(INT32_MAX)) {
+    throw std::length_error("Zu viele Zeilen in der Buchungsliste");
+  }
+  const auto index = static_cast<std::int32_t>(zeilen_.size());
+  zeile.Eltern = eltern;
+  if (eltern < 0) {
+    oberste_.push_back(index);
+  } else {
+    TListenZeile& gruppe = zeilen_.at(Index(eltern));
+    if (!gruppe.IstGruppe) throw std::logic_error("Eine Buchungszeile hat keine Mitglieder");
+    gruppe.Kinder.push_back(index);
+  }
+  zeilen_.push_back(std::move(zeile));
+  return index;
+}
+
+std::int32_t TBuchungsListe::NeueBuchung(TZeilenWerte werte, TIntTrio ident,
+                                         std::int32_t quelle, bool markiert,
+                                         std::int32_t eltern) {
+  TListenZeile zeile;
+  zeile.Werte = std::move(werte);
+  zeile.Ident = ident;
+  zeile.Quelle = quelle;
+  zeile.Markiert = markiert;
+  return Hinzufuegen(std::move(zeile), eltern);
+}
+
+std::int32_t TBuchungsListe::NeueGruppe(std::string name, TZeilenWerte werte,
+                                        std::int32_t eltern) {
+  TListenZeile zeile;
+  zeile.Werte = std::move(werte);
+  zeile.Gruppe = std::move(name);
+  zeile.IstGruppe = true;
+  return Hinzufuegen(std::move(zeile), eltern);
+}
+
+TMarkierung TBuchungsListe::Markierung(std::int32_t index) const {
+  const TListenZeile& zeile = Zeile(index);
+  if (!zeile.IstGruppe) return zeile.Markiert ? TMarkierung::Ja : TMarkierung::Nein;
+  bool irgendeine = false;
+  bool alle = !zeile.Kinder.empty();
+  for (std::int32_t kind : zeile.Kinder) {
+    const TMarkierung m = Markierung(kind);
+    irgendeine = irgendeine || m != TMarkierung::Nein;
+    alle = alle && m == TMarkierung::Ja;
+  }
+  if (alle) return TMarkierung::Ja;
+  return irgendeine ? TMarkierung::Teilweise : TMarkierung::Nein;
+}
+
+void TBuchungsListe::SetMarkiert(std::int32_t index, bool markiert) {
+  TListenZeile& zeile = zeilen_.at(Index(index));
+  if (!zeile.IstGruppe) {
+    zeile.Markiert = markiert;
+    return;
+  }
+  for (std::int32_t kind : zeile.Kinder) SetMarkiert(kind, markiert);
+}
+
+void TBuchungsListe::Umschalten(std::int32_t index) {
+  SetMarkiert(index, Markierung(index) != TMarkierung::Ja);
+}
+
+void TBuchungsListe::AlleMarkieren() {
+  for (auto& zeile : zeilen_) zeile.Markiert = !zeile.IstGruppe;
+}
+
+void TBuchungsListe::MarkierungUmkehren() {
+  for (auto& zeile : zeilen_) {
+    if (!zeile.IstGruppe) zeile.Markiert = !zeile.Markiert;
+  }
+}
+
+void TBuchungsListe::Resynchronisieren() {
+  for (std::int32_t index : oberste_) Synchronisiere(index, 1);
+}
+
+void TBuchungsListe::Synchronisiere(std::int32_t index, int tiefe) {
+  TListenZeile& zeile = zeilen_[Index(index)];
+  TZeilenWerte& w = zeile.Werte;
+  if (!zeile.IstGruppe) {
+    w.SetGanzzahl(Sp::Level, CLevelBuchung);
+    w.SetBetrag(Sp::BetragSoll, zeile.Markiert ? w.Betrag(Sp::BuchBetragSoll) : 0);
+    w.SetBetrag(Sp::BetragHaben, zeile.Markiert ? w.Betrag(Sp::BuchBetragHaben) : 0);
+    return;
+  }
+  long double soll = 0, haben = 0, buchSoll = 0, buchHaben = 0;
+  for (std::int32_t kind : zeile.Kinder) {
+    Synchronisiere(kind, tiefe + 1);
+    const TZeilenWerte& k = zeilen_[Index(kind)].Werte;
+    soll += k.Betrag(Sp::BetragSoll);
+    haben += k.Betrag(Sp::BetragHaben);
+    buchSoll += k.Betrag(Sp::BuchBetragSoll);
+    buchHaben += k.Betrag(Sp::BuchBetragHaben);
+  }
+  TZeilenWerte& g = zeilen_[Index(index)].Werte;  // the recursion may not reallocate, but stay safe
+  g.SetGanzzahl(Sp::Level, std::min(tiefe, CLevelBuchung - 1));
+  g.SetBetrag(Sp::BetragSoll, soll);
+  g.SetBetrag(Sp::BetragHaben, haben);
+  g.SetBetrag(Sp::BuchBetragSoll, buchSoll);
+  g.SetBetrag(Sp::BuchBetragHaben, buchHaben);
+}
+
+std::vector<TIntTrio> TBuchungsListe::Idents(std::int32_t index, bool nurMarkierte) const {
+  std::vector<TIntTrio> idents;
+  for (std::int32_t zeile : Buchungszeilen(index)) {
+    if (!nurMarkierte || zeilen_[Index(zeile)].Markiert) idents.push_back(zeilen_[Index(zeile)].Ident);
+  }
+  return idents;
+}
+
+std::vector<std::int32_t> TBuchungsListe::Buchungszeilen(std::int32_t index) const {
+  std::vector<std::int32_t> ergebnis;
+  std::vector<std::int32_t> offen{index};
+  while (!offen.empty()) {
+    const std::int32_t aktuell = offen.back();
+    offen.pop_back();
+    const TListenZeile& zeile = Zeile(aktuell);
+    if (!zeile.IstGruppe) {
+      ergebnis.push_back(aktuell);
+      continue;
+    }
+    offen.insert(offen.end(), zeile.Kinder.rbegin(), zeile.Kinder.rend());
+  }
+  return ergebnis;
+}
+
+void TBuchungsListe::SortiereOberste(
+    const std::function<bool(const TListenZeile&, const TListenZeile&)>& vorher) {
+  std::stable_sort(oberste_.begin(), oberste_.end(), [&](std::int32_t a, std::int32_t b) {
+    return vorher(zeilen_[Index(a)], zeilen_[Index(b)]);
+  });
+}
+
+std::int32_t TBuchungsListe::Naechste(std::int32_t index) const {
+  const TListenZeile& zeile = Zeile(index);
+  if (zeile.IstGruppe && !zeile.Kinder.empty()) return zeile.Kinder.front();
+  std::int32_t aktuell = index;
+  while (true) {
+    const std::int32_t eltern = Zeile(aktuell).Eltern;
+    const std::vector<std::int32_t>& geschwister =
+        eltern < 0 ? oberste_ : Zeile(eltern).Kinder;
+    auto it = std::find(geschwister.begin(), geschwister.end(), aktuell);
+    if (it != geschwister.end() && std::next(it) != geschwister.end()) return *std::next(it);
+    if (eltern < 0) return -1;
+    aktuell = eltern;
+  }
+}

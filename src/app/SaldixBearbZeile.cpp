@@ -1,0 +1,118 @@
+#include "app/SaldixBearbZeile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+#include "suite/DateTime.h"
+
+const TQTX_Saldix_Spalten_Data* SpalteZuTag(int tag) {
+  const int position = SpaltenPosition(tag);
+  return position < 0 ? nullptr : &CQTX_Saldix_Spalten[static_cast<std::size_t>(position)];
+}
+
+int SpaltenPosition(int tag) {
+  if (tag < 0 || tag > Sp::HoechsterTag) return -1;
+  return spalten_detail::CPlaetze.Position[static_cast<std::size_t>(tag)];
+}
+
+TZeilenWerte::TZeilenWerte() = default;
+
+std::size_t TZeilenWerte::Slot(int tag, TSpaltenTyp typ) {
+  const TSpaltenPlatz platz = SpaltenPlatz(tag);
+  if (platz.Platz < 0 || platz.Typ != typ) {
+    throw std::out_of_range("Spalte " + std::to_string(tag) + " hat nicht den verlangten Typ");
+  }
+  return static_cast<std::size_t>(platz.Platz);
+}
+
+std::string_view TZeilenWerte::Text(int tag) const {
+  const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
+  const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
+  return std::string_view(texte_).substr(begin, ende_[slot] - begin);
+}
+
+void TZeilenWerte::SetText(int tag, std::string_view value) {
+  const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
+  const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
+  const std::uint32_t alt = ende_[slot] - begin;
+  if (value.size() > UINT32_MAX / 2 || texte_.size() - alt + value.size() > UINT32_MAX) {
+    throw std::length_error("Text der Buchungszeile zu lang");
+  }
+  texte_.replace(begin, alt, value);
+  const auto neu = static_cast<std::uint32_t>(value.size());
+  for (std::size_t i = slot; i < kTexte; ++i) ende_[i] = ende_[i] - alt + neu;
+}
+
+long double TZeilenWerte::Betrag(int tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }
+void TZeilenWerte::SetBetrag(int tag, long double value) {
+  betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value;
+}
+
+std::int32_t TZeilenWerte::Ganzzahl(int tag) const {
+  return ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)];
+}
+void TZeilenWerte::SetGanzzahl(int tag, std::int32_t value) {
+  ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)] = value;
+}
+
+TDateTime TZeilenWerte::Datum(int tag) const { return daten_[Slot(tag, TSpaltenTyp::Datum)]; }
+void TZeilenWerte::SetDatum(int tag, TDateTime value) {
+  daten_[Slot(tag, TSpaltenTyp::Datum)] = value;
+}
+
+std::string TZeilenWerte::Anzeige(int tag) const {
+  const TQTX_Saldix_Spalten_Data* spalte = SpalteZuTag(tag);
+  if (spalte == nullptr) return {};
+  switch (spalte->ColType) {
+    case TSpaltenTyp::Text:
+      return std::string(Text(tag));
+    case TSpaltenTyp::Dezimal:
+      return BetragAlsAnzeige(Betrag(tag), 2);
+    case TSpaltenTyp::Ganzzahl:
+      return std::to_string(Ganzzahl(tag));
+    case TSpaltenTyp::Datum:
+      return DatumAlsAnzeige(Datum(tag));
+  }
+  return {};
+}
+
+std::string BetragAlsAnzeige(long double value, int decimals) {
+  long double scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  // The small nudge keeps decimal halves that binary cannot hold exactly (0.125) rounding up.
+  const long double scaled = std::fabs(value) * scale * (1 + 1e-15L);
+  const auto units = static_cast<unsigned long long>(std::floor(scaled + 0.5L));
+  std::string ganz = std::to_string(units / static_cast<unsigned long long>(scale));
+  std::string mitPunkten;
+  for (std::size_t i = 0; i < ganz.size(); ++i) {
+    if (i > 0 && (ganz.size() - i) % 3 == 0) mitPunkten += '.';
+    mitPunkten += ganz[i];
+  }
+  std::string text = (units != 0 && value < 0 ? "-" : "") + mitPunkten;
+  if (decimals > 0) {
+    std::string rest = std::to_string(units % static_cast<unsigned long long>(scale));
+    text += ',' + std::string(static_cast<std::size_t>(decimals) - rest.size(), '0') + rest;
+  }
+  return text;
+}
+
+namespace {
+std::string DatumMuster(TDateTime value, const char* pattern, bool zweistelligesJahr) {
+  if (value == 0) return {};
+  int year = 0, month = 0, day = 0;
+  DecodeDate(value, year, month, day);
+  char buffer[16];
+  if (std::string_view(pattern) == "dmy") {
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", day, month, year);
+  } else {
+    std::snprintf(buffer, sizeof buffer, zweistelligesJahr ? "%02d%02d%02d" : "%04d%02d%02d",
+                  zweistelligesJahr ? year % 100 : year, month, day);
+  }
+  return buffer;
+}
+}  // namespace
+
+std::string DatumAlsAnzeige(TDateTime value) { return DatumMuster(value, "dmy", false); }
+std::string DatumJJMMTT(TDateTime value) { return DatumMuster(value, "ymd", true); }
+std::string DatumJJJJMMTT(TDateTime value) { return DatumMuster(value, "ymd", false); }

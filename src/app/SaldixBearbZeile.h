@@ -1,0 +1,50 @@
+// The values of one row of the booking list, by column tag. Kept compact because a list
+// holds a whole year of bookings: numbers in fixed slots, all texts in one buffer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/SaldixBearbSpalten.h"
+#include "suite/Types.h"
+
+class TZeilenWerte {
+ public:
+  TZeilenWerte();
+
+  // A tag of another kind, or one no column carries, throws std::out_of_range.
+  std::string_view Text(int tag) const;
+  long double Betrag(int tag) const;
+  std::int32_t Ganzzahl(int tag) const;
+  TDateTime Datum(int tag) const;
+
+  void SetText(int tag, std::string_view value);
+  void SetBetrag(int tag, long double value);
+  void SetGanzzahl(int tag, std::int32_t value);
+  void SetDatum(int tag, TDateTime value);
+
+  // The value as the list shows it (amounts "1.234,56", dates dd.mm.yyyy, 0 dates empty).
+  std::string Anzeige(int tag) const;
+
+  bool operator==(const TZeilenWerte&) const = default;
+
+ private:
+  static std::size_t Slot(int tag, TSpaltenTyp typ);
+
+  static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
+  std::array<long double, SpaltenAnzahlVomTyp(TSpaltenTyp::Dezimal)> betraege_{};
+  std::array<TDateTime, SpaltenAnzahlVomTyp(TSpaltenTyp::Datum)> daten_{};
+  std::array<std::int32_t, SpaltenAnzahlVomTyp(TSpaltenTyp::Ganzzahl)> ganzzahlen_{};
+  std::string texte_;                       // all texts, one after the other
+  std::array<std::uint32_t, kTexte> ende_{};  // end offset of each text in texte_
+};
+
+// "1.234,56" style with the given decimals; halves round away from zero.
+std::string BetragAlsAnzeige(long double value, int decimals);
+// dd.mm.yyyy; empty for 0.
+std::string DatumAlsAnzeige(TDateTime value);
+// Day as YYMMDD and YYYYMMDD.
+std::string DatumJJMMTT(TDateTime value);
+std::string DatumJJJJMMTT(TDateTime value);

@@ -1,0 +1,38 @@
+// Shapes one booking read from the booking file into the values of a list row: amounts in
+// the program's currency, resolved accounts, names, document data and composed contents.
+#pragma once
+
+#include <string>
+
+#include "app/SaldixBearbDienste.h"
+#include "app/SaldixBearbInhalt.h"
+#include "app/SaldixBearbZeile.h"
+
+class TZeilenAufbau {
+ public:
+  TZeilenAufbau(const TBearbDienste& dienste, const TListenEinstellungen& einstellungen,
+                const TListenExporter& exporter, std::int32_t abrNr, std::int32_t abrJahr);
+
+  TZeilenWerte Aufbauen(const TBuchungsRohsatz& satz);
+
+  // Account text of the list: the number as at least four digits, else key and suffix.
+  static std::string KontoText(std::int32_t nummer, const std::string& name,
+                               const std::string& zusatz);
+  // The booking's key as 17 digits: computer (4), transaction (9), running number (4).
+  static std::string Protokollnummer(const TIntTrio& ident);
+
+ private:
+  void Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w);
+  void Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w);
+  void Belegdaten(const TBuchungsRohsatz& satz, TZeilenWerte& w, TInhaltQuelle& quelle);
+  void Inhalte(const TBuchungsRohsatz& satz, TZeilenWerte& w, TInhaltQuelle& quelle);
+  const std::string& PartnerName(TIntPair gepNr);
+
+  TBearbDienste dienste_;
+  const TListenEinstellungen& einstellungen_;
+  const TListenExporter& exporter_;
+  std::int32_t abrNr_, abrJahr_;
+  std::string waehrung_;
+  TIntPair letzterPartner_{-1, -1};
+  std::string letzterPartnerName_;
+};

@@ -1,0 +1,292 @@
+#include "app/SaldixBearbZusammenfassung.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <unordered_map>
+
+#include "app/SaldixBearbAutomatik.h"
+#include "suite/DateTime.h"
+#include "suite/QTXInfo.h"
+#include "suite/Text.h"
+
+TDateTime Monatsende(TDateTime datum) {
+  if (datum == 0) return 0;
+  int jahr = 0, monat = 0, tag = 0;
+  DecodeDate(datum, jahr, monat, tag);
+  return monat == 12 ? EncodeDate(jahr, 12, 31) : EncodeDate(jahr, monat + 1, 1) - 1;
+}
+
+namespace {
+
+const std::string kTrenner = "\x1f";
+
+std::string SchluesselAus(const TZeilenWerte& w, const std::vector<int>& spalten) {
+  std::string schluessel;
+  for (int tag : spalten) {
+    schluessel += w.Anzeige(tag);
+    schluessel += kTrenner;
+  }
+  return schluessel;
+}
+
+std::string EindeutigeSchluessel(const std::vector<const TZeilenWerte*>& mitglieder) {
+  std::vector<std::string> gesehen;
+  std::string ergebnis;
+  for (const TZeilenWerte* m : mitglieder) {
+    std::string bu(m->Text(Sp::BU));
+    if (bu.empty() || std::find(gesehen.begin(), gesehen.end(), bu) != gesehen.end()) continue;
+    ergebnis += (ergebnis.empty() ? "" : " / ") + bu;
+    gesehen.push_back(std::move(bu));
+  }
+  return ergebnis;
+}
+
+}  // namespace
+
+std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einheiten(
+    const std::vector<TGeladeneBuchung>& geladen) const {
+  std::vector<TEinheit> einheiten;
+  einheiten.reserve(geladen.size());
+  std::unordered_map<std::string_view, std::size_t> nachIdent;
+  for (std::size_t i = 0; i < geladen.size(); ++i) {
+    const auto quelle = static_cast<std::int32_t>(i);
+    const std::string_view ident = geladen[i].Werte.Text(Sp::AKIdent);
+    if (automatik_ && !ident.empty()) {
+      auto [it, neu] = nachIdent.try_emplace(ident, einheiten.size());
+      if (!neu) {
+        einheiten[it->second].Quellen.push_back(quelle);
+        continue;
+      }
+    }
+    einheiten.push_back({geladen[i].Werte, {quelle}, {}});
+  }
+  for (TEinheit& e : einheiten) {
+    if (e.Quellen.size() < 2) continue;
+    std::vector<const TZeilenWerte*> mitglieder;
+    for (std::int32_t q : e.Quellen) {
+      e.MitgliedWerte.push_back(geladen[static_cast<std::size_t>(q)].Werte);
+      mitglieder.push_back(&geladen[static_cast<std::size_t>(q)].Werte);
+    }
+    e.Werte = AutomatikGruppenWerte(mitglieder);
+  }
+  return einheiten;
+}
+
+bool TBuchungsZusammenfassung::ListenEintragJ(const std::vector<std::string>& liste,
+                                              std::string_view name,
+                                              std::string_view zusatz) const {
+  const std::string gesucht =
+      std::string(name) + (zusatz.empty() ? "" : "+" + std::string(zusatz));
+  for (const std::string& zeile : liste) {
+    const auto gleich = zeile.find('=');
+    if (gleich == std::string::npos) continue;
+    if (qtx_strmatch(std::string_view(zeile).substr(0, gleich), gesucht)) {
+      return qtx_strmatch(std::string_view(zeile).substr(gleich + 1), "J");
+    }
+  }
+  return false;
+}
+
+std::string TBuchungsZusammenfassung::ZusammenfassungsSchluessel(const TZeilenWerte& w) const {
+  const std::string& kriterien = Utf8Upper(einstellungen_.Kriterien);
+  auto enthaelt = [&](const char* wort) { return kriterien.find(wort) != std::string::npos; };
+  std::string schluessel = std::string(w.Text(Sp::Konto)) + "=" +
+                           std::string(w.Text(Sp::Gegenkonto)) +
+                           DatumJJJJMMTT(w.Datum(Sp::Belegdatum));
+  if (enthaelt("FILIALE")) schluessel += std::to_string(w.Ganzzahl(Sp::Filiale));
+  if (enthaelt("RECHNER")) schluessel += std::to_string(w.Ganzzahl(Sp::BelegRNr));
+  if (enthaelt("BELEG")) {
+    schluessel += "B1" + std::string(w.Text(Sp::Beleg1)) + "B2" + std::string(w.Text(Sp::Beleg2));
+  }
+  if (enthaelt("USTID")) schluessel += "UST" + std::string(w.Text(Sp::UStID));
+  if (enthaelt("EU")) {
+    char steuer[32];
+    std::snprintf(steuer, sizeof steuer, "%2.2f", static_cast<double>(w.Betrag(Sp::EUSteuer)));
+    schluessel += std::string(w.Text(Sp::EULand)) + "_" + steuer;
+  }
+  return schluessel;
+}
+
+bool TBuchungsZusammenfassung::SonderkontoZeile(TZeilenWerte& w) {
+  const bool soll = w.Betrag(Sp::BuchBetragSoll) - w.Betrag(Sp::BuchBetragHaben) > 0.005L;
+  const std::int32_t filiale = w.Ganzzahl(Sp::Filiale);
+  const std::int32_t rechner = w.Ganzzahl(Sp::BelegRNr);
+  const TDateTime datum = w.Datum(Sp::Belegdatum);
+  std::string neuesKonto, neuerSchluessel;
+  const bool gegenTreffer = konten_.Konto_Gefunden(
+      std::string(w.Text(Sp::GegenkontoName)) + std::string(w.Text(Sp::GegenkontoZusatz)),
+      std::string(w.Text(Sp::BU)), filiale, rechner, datum, soll, neuesKonto, neuerSchluessel);
+  if (gegenTreffer) {
+    w.SetText(Sp::BU, neuerSchluessel);
+    w.SetText(Sp::Gegenkonto, neuesKonto);
+  }
+  const bool kontoTreffer = konten_.Konto_Gefunden(
+      std::string(w.Text(Sp::KontoName)) + std::string(w.Text(Sp::KontoZusatz)), "", filiale,
+      rechner, datum, soll, neuesKonto, neuerSchluessel);
+  if (kontoTreffer) w.SetText(Sp::Konto, neuesKonto);
+  return gegenTreffer || kontoTreffer;
+}
+
+void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einheiten) {
+  if (!konten_.KontenSpezVorhanden()) return;
+  const bool mitListen = einstellungen_.KontoKombination && einstellungen_.NachNummer &&
+                         (!einstellungen_.ZusaKontoListe.empty() ||
+                          !einstellungen_.ZusaGGKtoListe.empty());
+  auto anwenden = [&](TZeilenWerte& w) {
+    if (!SonderkontoZeile(w) || !mitListen) return;
+    if (ListenEintragJ(einstellungen_.ZusaGGKtoListe, w.Text(Sp::GegenkontoName),
+                       w.Text(Sp::GegenkontoZusatz)) ||
+        ListenEintragJ(einstellungen_.ZusaKontoListe, w.Text(Sp::KontoName),
+                       w.Text(Sp::KontoZusatz))) {
+      w.SetText(Sp::GKIdent, ZusammenfassungsSchluessel(w));
+    }
+  };
+  // All rows or none: a table that fails midway must not leave half the rows changed.
+  std::vector<TEinheit> ergebnis = einheiten;
+  try {
+    for (TEinheit& e : ergebnis) {
+      anwenden(e.Werte);
+      for (TZeilenWerte& m : e.MitgliedWerte) anwenden(m);
+    }
+  } catch (...) {
+    QTXInfo().RegisterCurrentException("TSaldixBearbeiten.Sonderkonten", true);
+    return;
+  }
+  einheiten = std::move(ergebnis);
+}
+
+std::vector<TBuchungsZusammenfassung::TGruppe> TBuchungsZusammenfassung::Gruppieren(
+    const std::vector<TEinheit>& einheiten, const std::vector<int>& spalten,
+    bool leerAllein) const {
+  std::vector<TGruppe> gruppen;
+  std::unordered_map<std::string, std::size_t> nachSchluessel;
+  for (std::size_t i = 0; i < einheiten.size(); ++i) {
+    std::string schluessel = SchluesselAus(einheiten[i].Werte, spalten);
+    if (leerAllein && schluessel.size() == spalten.size() * kTrenner.size()) {
+      gruppen.push_back({{}, {i}});
+      continue;
+    }
+    auto [it, neu] = nachSchluessel.try_emplace(schluessel, gruppen.size());
+    if (neu) gruppen.push_back({std::move(schluessel), {}});
+    gruppen[it->second].Einheiten.push_back(i);
+  }
+  return gruppen;
+}
+
+TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
+    const TKriterium& kriterium, const std::vector<const TZeilenWerte*>& mitglieder) {
+  const TZeilenWerte& erstes = *mitglieder.front();
+  TZeilenWerte g = erstes;
+  std::vector<std::string> anzeige, export_;
+  for (const TZeilenWerte* m : mitglieder) {
+    anzeige.emplace_back(m->Text(Sp::Beschreibung));
+    export_.emplace_back(m->Text(Sp::ExportBeschreibung));
+  }
+  switch (kriterium.Datum) {
+    case TGruppenDatum::Monatsende:
+      g.SetDatum(Sp::Belegdatum, Monatsende(erstes.Datum(Sp::Belegdatum)));
+      break;
+    case TGruppenDatum::Spaetestes:
+      for (const TZeilenWerte* m : mitglieder) {
+        g.SetDatum(Sp::Belegdatum, std::max(g.Datum(Sp::Belegdatum), m->Datum(Sp::Belegdatum)));
+        g.SetDatum(Sp::Buchungsdatum,
+                   std::max(g.Datum(Sp::Buchungsdatum), m->Datum(Sp::Buchungsdatum)));
+      }
+      break;
+    case TGruppenDatum::Gemeinsam:
+      break;
+  }
+  g.SetText(Sp::Beschreibung, OhneWiederholungVerbinden(anzeige));
+  if (kriterium.Regel == TBeschreibungsRegel::Keine) {
+    g.SetText(Sp::ExportBeschreibung, OhneWiederholungVerbinden(export_));
+  } else if (einstellungen_.Beschreibung) {
+    std::string kassenKonto;
+    if (kriterium.Regel == TBeschreibungsRegel::FilialeDatum) {
+      if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(Sp::KontoName)))) {
+        kassenKonto = erstes.Text(Sp::KontoBez);
+      } else if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(Sp::GegenkontoName)))) {
+        kassenKonto = erstes.Text(Sp::GegenkontoBez);
+      }
+    }
+    const std::string kurz =
+        kriterium.Regel == TBeschreibungsRegel::FilialeDatum
+            ? konten_.GetKurzBeschreibung(std::string(erstes.Text(Sp::ExportBeschreibung)))
+            : std::string();
+    g.SetText(Sp::ExportBeschreibung, RegelText(kriterium, erstes, kurz, kassenKonto));
+  }
+  if (kriterium.Regel == TBeschreibungsRegel::ZusammengefassteKonten) {
+    g.SetText(Sp::BU, EindeutigeSchluessel(mitglieder));
+  }
+  return g;
+}
+
+void TBuchungsZusammenfassung::EinheitEinfuegen(TEinheit& einheit,
+                                                const std::vector<TGeladeneBuchung>& geladen,
+                                                TBuchungsListe& liste,
+                                                std::int32_t eltern) const {
+  auto buchung = [&](TZeilenWerte werte, std::int32_t quelle, std::int32_t ziel) {
+    const TGeladeneBuchung& b = geladen[static_cast<std::size_t>(quelle)];
+    liste.NeueBuchung(std::move(werte), b.Ident, quelle, b.Markiert, ziel);
+  };
+  if (!einheit.IstAutomatikGruppe()) {
+    buchung(std::move(einheit.Werte), einheit.Quellen.front(), eltern);
+    return;
+  }
+  const std::int32_t gruppe = liste.NeueGruppe("Automatikkonten", std::move(einheit.Werte), eltern);
+  for (std::size_t i = 0; i < einheit.Quellen.size(); ++i) {
+    buchung(std::move(einheit.MitgliedWerte[i]), einheit.Quellen[i], gruppe);
+  }
+}
+
+void TBuchungsZusammenfassung::GruppenEinfuegen(const TKriterium& kriterium,
+                                                std::vector<TEinheit>& einheiten,
+                                                const std::vector<TGruppe>& gruppen,
+                                                const std::vector<TGeladeneBuchung>& geladen,
+                                                TBuchungsListe& liste, std::int32_t eltern,
+                                                bool einzelneOhneGruppe) {
+  for (const TGruppe& gruppe : gruppen) {
+    if (einzelneOhneGruppe && gruppe.Schluessel.empty()) {
+      EinheitEinfuegen(einheiten[gruppe.Einheiten.front()], geladen, liste, eltern);
+      continue;
+    }
+    std::vector<const TZeilenWerte*> mitglieder;
+    for (std::size_t i : gruppe.Einheiten) mitglieder.push_back(&einheiten[i].Werte);
+    const std::int32_t zeile = liste.NeueGruppe(std::string(kriterium.GruppenName),
+                                                GruppenWerte(kriterium, mitglieder), eltern);
+    for (std::size_t i : gruppe.Einheiten) EinheitEinfuegen(einheiten[i], geladen, liste, zeile);
+  }
+}
+
+void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& geladen,
+                                        TBuchungsListe& liste) {
+  liste.Leeren();
+  std::vector<TEinheit> einheiten = Einheiten(geladen);
+  SonderkontenAnwenden(einheiten);
+
+  if (summen_) {
+    static const TKriterium kontensummen{"", "Kontensummen", {Sp::Konto}, TGruppenDatum::Gemeinsam,
+                                        TBeschreibungsRegel::Keine};
+    if (!einheiten.empty()) {
+      std::vector<const TZeilenWerte*> alle;
+      for (const TEinheit& e : einheiten) alle.push_back(&e.Werte);
+      const std::int32_t alles = liste.NeueGruppe("ALLES", GruppenWerte(kontensummen, alle));
+      GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {Sp::Konto}, false),
+                       geladen, liste, alles, false);
+    }
+  } else if (einstellungen_.KontoKombination &&
+             (!einstellungen_.ZusaKontoListe.empty() || !einstellungen_.ZusaGGKtoListe.empty())) {
+    const TKriterium& zk = ZusammengefassteKonten();
+    GruppenEinfuegen(zk, einheiten, Gruppieren(einheiten, SchluesselSpalten(zk, true), true),
+                     geladen, liste, -1, true);
+  } else if (einstellungen_.KontoKombination) {
+    const TKriterium& kriterium = KriteriumZu(einstellungen_.Kriterien);
+    GruppenEinfuegen(kriterium, einheiten,
+                     Gruppieren(einheiten, SchluesselSpalten(kriterium, einstellungen_.NachNummer),
+                                false),
+                     geladen, liste, -1, false);
+  } else {
+    for (TEinheit& e : einheiten) EinheitEinfuegen(e, geladen, liste, -1);
+  }
+  liste.Resynchronisieren();
+}
