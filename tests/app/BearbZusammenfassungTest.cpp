@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "BearbFakes.h"
+#include "app/SaldixBearbLaden.h"
+#include "app/SaldixBearbZusammenfassung.h"
+#include "support/TestSuite.h"
+#include "suite/QTXInfo.h"
+
+namespace {
+
+class Zusammenfassung : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dm.Nummern = {{"KASSE", 1000}, {"ERLWARE", 8400}, {"ERLOES", 8410}, {"MWST1900", 1776}};
+    dm.Sonderkonten = {{"ERLWARE", "", "8400", "3"}};
+  }
+
+  void Aufbauen(bool summen = false) {
+    TLadeAuftrag auftrag;
+    auftrag.Firma = dm.Mandant;
+    geladen = TBuchungsLader(dm.Dienste(), dm.Einst, dm.Exp).Laden(auftrag).Buchungen;
+    TBuchungsZusammenfassung(dm, dm.Einst, dm.Einst.AutoKont && dm.Exp.Automatikkonten, summen)
+        .Aufbauen(geladen, liste);
+  }
+  const TZeilenWerte& Oben(std::size_t i) { return liste.Zeile(liste.Oberste().at(i)).Werte; }
+
+  TestSuite suite;
+  TFakeDatenmodul dm;
+  std::vector<TGeladeneBuchung> geladen;
+  TBuchungsListe liste;
+};
+
+TEST_F(Zusammenfassung, FilialeCombinesPerBranchWithSumMonthEndAndCollectorText) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 100, 1);
+  dm.Buchung(2, "KASSE", "ERLWARE", 0, 50, 1, EncodeDate(2024, 3, 20));
+  dm.Buchung(3, "KASSE", "ERLWARE", 0, 30, 2);
+  dm.Einst.KontoKombination = true;
+  dm.Einst.Kriterien = "filiale";
+  dm.Einst.NachNummer = true;
+  dm.Einst.Beschreibung = true;
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 2u);
+  EXPECT_EQ(liste.Zeile(liste.Oberste()[0]).Gruppe, "Filiale");
+  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 150);
+  EXPECT_EQ(Oben(1).Betrag(Sp::BetragHaben), 30);
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
+  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8400");
+  EXPECT_EQ(Oben(0).Text(Sp::Konto), "1000");
+  EXPECT_EQ(Oben(0).Datum(Sp::Belegdatum), EncodeDate(2024, 3, 31));
+  EXPECT_EQ(Oben(0).Text(Sp::ExportBeschreibung), "Sammler 3/2024 FI 1");
+  EXPECT_EQ(Oben(0).Text(Sp::Beschreibung), "Allgemeiner Verkauf");
+
+  // Unmarking a member lowers what the group exports.
+  liste.SetMarkiert(liste.Zeile(liste.Oberste()[0]).Kinder[1], false);
+  liste.Resynchronisieren();
+  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 100);
+}
+
+TEST_F(Zusammenfassung, WithoutCombinationEveryBookingIsItsOwnLine) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 100, 1);
+  dm.Buchung(2, "KASSE", "ERLWARE", 0, 50, 1);
+  dm.Buchung(3, "KASSE", "ERLWARE", 0, 30, 2);
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 3u);
+  EXPECT_FALSE(liste.Zeile(liste.Oberste()[0]).IstGruppe);
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");  // from the special-account line
+}
+
+TEST_F(Zusammenfassung, UnresolvedAccountKeepsKeyAndSuffix) {
+  dm.Buchung(1, "UNBEKANNT", "KASSE", 10, 0).KtoZusatz = "X";
+  Aufbauen();
+  EXPECT_EQ(Oben(0).Text(Sp::Konto), "UNBEKANNT X");
+  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "1000");
+}
+
+TEST_F(Zusammenfassung, BrokenSpecialAccountTableLeavesTheListUsableWithoutIt) {
+  dm.SonderkontenWerfen = true;
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 100, 1);
+  QTXInfo().ClearRegistrations();
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 1u);
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "");
+  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8400");
+  EXPECT_FALSE(QTXInfo().Registrations().empty());
+}
+
+TEST_F(Zusammenfassung, AutomaticAccountsPairRevenueAndTaxIntoOneGrossLine) {
+  dm.Sonderkonten.clear();
+  dm.Einst.AutoKont = true;
+  dm.Exp.Automatikkonten = true;
+  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).Ident.SNr = 1;
+  dm.Buchung(1, "KASSE", "MWST1900", 19, 0).Ident.SNr = 2;
+  dm.Buchung(2, "KASSE", "ERLOES", 50, 0);
+  dm.VstOhne = "9";
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 2u);
+  const TListenZeile& gruppe = liste.Zeile(liste.Oberste()[0]);
+  EXPECT_EQ(gruppe.Gruppe, "Automatikkonten");
+  EXPECT_EQ(gruppe.Kinder.size(), 2u);
+  EXPECT_EQ(Oben(0).Betrag(Sp::BetragSoll), 119);
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
+  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8410");
+  EXPECT_EQ(Oben(0).Text(Sp::GegenkontoName), "ERLOES");
+  // A lone booking of its transaction gets the key for input tax without rate.
+  EXPECT_EQ(Oben(1).Text(Sp::BU), "9");
+}
+
+TEST_F(Zusammenfassung, TaxThatDoesNotMatchTheRevenueStaysUnpaired) {
+  dm.Sonderkonten.clear();
+  dm.Einst.AutoKont = true;
+  dm.Exp.Automatikkonten = true;
+  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).Ident.SNr = 1;
+  dm.Buchung(1, "KASSE", "MWST1900", 25, 0).Ident.SNr = 2;
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 2u);
+  EXPECT_FALSE(liste.Zeile(liste.Oberste()[0]).IstGruppe);
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "");
+}
+
+TEST_F(Zusammenfassung, CombinedAccountsGroupByTheirKeyWithLatestDate) {
+  dm.Einst.KontoKombination = true;
+  dm.Einst.NachNummer = true;
+  dm.Einst.Beschreibung = true;
+  dm.Einst.ZusaGGKtoListe = {"ERLWARE=J"};
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 10, 1, EncodeDate(2024, 3, 5));
+  dm.Buchung(2, "KASSE", "ERLWARE", 0, 20, 1, EncodeDate(2024, 3, 5)).Buchungsdatum =
+      EncodeDate(2024, 3, 9);
+  dm.Buchung(3, "KASSE", "ERLWARE", 0, 40, 1, EncodeDate(2024, 3, 6));
+  dm.Buchung(4, "KASSE", "ANDERES", 0, 5, 1);
+  Aufbauen();
+  ASSERT_EQ(liste.Oberste().size(), 3u);
+  EXPECT_EQ(liste.Zeile(liste.Oberste()[0]).Gruppe, "Zusammengefasste Konten");
+  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 30);
+  EXPECT_EQ(Oben(0).Datum(Sp::Buchungsdatum), EncodeDate(2024, 3, 9));
+  EXPECT_EQ(Oben(0).Text(Sp::ExportBeschreibung), "Sammler 8400 - 1000");
+  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
+  EXPECT_EQ(Oben(1).Betrag(Sp::BetragHaben), 40);
+  EXPECT_FALSE(liste.Zeile(liste.Oberste()[2]).IstGruppe);  // no key: on its own
+}
+
+TEST_F(Zusammenfassung, TotalsViewGroupsEverythingByAccount) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 10);
+  dm.Buchung(2, "ERLWARE", "KASSE", 0, 20);
+  dm.Buchung(3, "KASSE", "ERLWARE", 0, 40);
+  Aufbauen(true);
+  ASSERT_EQ(liste.Oberste().size(), 1u);
+  const TListenZeile& alles = liste.Zeile(liste.Oberste()[0]);
+  EXPECT_EQ(alles.Gruppe, "ALLES");
+  EXPECT_EQ(alles.Werte.Betrag(Sp::BetragHaben), 70);
+  ASSERT_EQ(alles.Kinder.size(), 2u);
+  EXPECT_EQ(liste.Zeile(alles.Kinder[0]).Gruppe, "Kontensummen");
+  EXPECT_EQ(liste.Zeile(alles.Kinder[0]).Werte.Betrag(Sp::BetragHaben), 50);
+}
+
+struct KriteriumFall {
+  const char* kriterium;
+  std::vector<int> spalten;
+  const char* regelText;
+};
+
+class Kriterien : public ::testing::TestWithParam<KriteriumFall> {};
+
+TEST_P(Kriterien, KeyColumnsAndDescriptionRule) {
+  const auto& fall = GetParam();
+  const TKriterium& k = KriteriumZu(fall.kriterium);
+  std::vector<int> erwartet{Sp::Konto, Sp::Gegenkonto};
+  erwartet.insert(erwartet.end(), fall.spalten.begin(), fall.spalten.end());
+  EXPECT_EQ(SchluesselSpalten(k, true), erwartet);
+  erwartet[0] = Sp::KontoName;
+  erwartet[1] = Sp::GegenkontoName;
+  EXPECT_EQ(SchluesselSpalten(k, false), erwartet);
+
+  TZeilenWerte w;
+  w.SetDatum(Sp::Belegdatum, EncodeDate(2024, 3, 5));
+  w.SetGanzzahl(Sp::Filiale, 7);
+  w.SetGanzzahl(Sp::BelegRNr, 12);
+  w.SetText(Sp::Beleg1, "B1");
+  EXPECT_EQ(RegelText(k, w, "Verkauf", ""), fall.regelText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AlleKriterien, Kriterien,
+    ::testing::Values(
+        KriteriumFall{"FILIALE", {Sp::BU, Sp::Filiale}, "Sammler 3/2024 FI 7"},
+        KriteriumFall{"FILIALEDATUM", {Sp::BU, Sp::Belegdatum, Sp::Filiale},
+                      "Verkauf FI 7 vom 05.03.2024"},
+        KriteriumFall{"RECHNER", {Sp::BU, Sp::BelegRNr}, "Sammler Rechner 12"},
+        KriteriumFall{"RECHNERDATUM", {Sp::BU, Sp::Belegdatum, Sp::BelegRNr},
+                      "Sammler Rechner 12 vom 05.03.2024"},
+        KriteriumFall{"RECHNERDATUMSH", {Sp::BU, Sp::Belegdatum, Sp::BelegRNr, Sp::SollHaben},
+                      "Sammler Rechner 12 vom 05.03.2024"},
+        KriteriumFall{"DATUM", {Sp::BU, Sp::Belegdatum}, "Sammler 05.03.2024"},
+        KriteriumFall{"BELEGDATUM", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+                      "B1 vom 05.03.2024"},
+        KriteriumFall{"BELEGUSTID", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+                      "B1 vom 05.03.2024"},
+        KriteriumFall{"RECHNEREU", {Sp::BU, Sp::BelegRNr, Sp::EULand, Sp::EUSteuer}, ""},
+        KriteriumFall{"EU", {Sp::BU, Sp::EULand, Sp::EUSteuer}, ""},
+        KriteriumFall{"KEINE", {Sp::BU}, ""}),
+    [](const ::testing::TestParamInfo<KriteriumFall>& info) {
+      return std::string(info.param.kriterium);
+    });
+
+TEST(KriterienTexte, GroupNamesCashAccountAndCutCollector) {
+  EXPECT_EQ(KriteriumZu("keine").GruppenName, "Konto-Kombination");
+  EXPECT_EQ(KriteriumZu("RechnerDatumSH").GruppenName, "Belegdatum-Rechner-SollHaben");
+  TZeilenWerte w;
+  w.SetDatum(Sp::Belegdatum, EncodeDate(2024, 3, 5));
+  w.SetGanzzahl(Sp::Filiale, 7);
+  EXPECT_EQ(RegelText(KriteriumZu("FILIALEDATUM"), w, "Verkauf", "Kasse"),
+            "Verkauf Kasse FI 7 vom 05.03.2024");
+  w.SetText(Sp::Gegenkonto, "Ärger-Konto-Überlang");
+  w.SetText(Sp::Konto, "1000");
+  EXPECT_EQ(RegelText(ZusammengefassteKonten(), w, "", ""), "Sammler Ärger-Konto-Überlang -");
+  w.SetText(Sp::Beleg2, "B2");
+  EXPECT_EQ(RegelText(KriteriumZu("BELEGDATUM"), w, "", ""), "B2 vom 05.03.2024");
+  EXPECT_EQ(Monatsende(EncodeDate(2024, 2, 10)), EncodeDate(2024, 2, 29));
+  EXPECT_EQ(Monatsende(EncodeDate(2024, 12, 10)), EncodeDate(2024, 12, 31));
+}
+
+}  // namespace
