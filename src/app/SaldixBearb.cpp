@@ -240,6 +240,11 @@ void TSaldixBearbeiten::KassenzahlenBerechnen() {
   summeBuchungen_ = summe;
 }
 
+std::unique_ptr<TBuchungsListeExport> TSaldixBearbeiten::ExportListe() {
+  return std::make_unique<TBuchungsListeExport>(liste_,
+                                                [this](std::int32_t zeile) { auswahl_ = zeile; });
+}
+
 void TSaldixBearbeiten::SetAnfangssaldo(long double saldo) { anfangssaldo_ = saldo; }
 
 void TSaldixBearbeiten::acAlleEinExecute() {

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "app/SaldixBearbDienste.h"
+#include "app/SaldixBearbExportListe.h"
 #include "app/SaldixBearbListe.h"
 #include "data/SelektTab.h"
 #include "suite/Rechte.h"
@@ -98,6 +101,8 @@ class TSaldixBearbeiten {
   bool ListeGueltig() const { return listeGueltig_; }
   bool Summenansicht() const { return summenAnsicht_; }
   const std::vector<TGeladeneBuchung>& Geladen() const { return geladen_; }
+  // The top-level rows for an export run; valid while the list is not reloaded.
+  std::unique_ptr<TBuchungsListeExport> ExportListe();
 
   TIntPair FFirma;
   std::int32_t AbrNr = 0, AbrJahr = 0;

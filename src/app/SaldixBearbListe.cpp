@@ -143,6 +143,11 @@ void TBuchungsListe::SortiereOberste(
   });
 }
 
+void TBuchungsListe::SortiereObersteNachIndex(
+    const std::function<bool(std::int32_t, std::int32_t)>& vorher) {
+  std::stable_sort(oberste_.begin(), oberste_.end(), vorher);
+}
+
 std::int32_t TBuchungsListe::Naechste(std::int32_t index) const {
   const TListenZeile& zeile = Zeile(index);
   if (zeile.IstGruppe && !zeile.Kinder.empty()) return zeile.Kinder.front();

@@ -71,6 +71,9 @@ class TBuchungsListe {
   void SortiereOberste(
       const std::function<bool(const TListenZeile&, const TListenZeile&)>& vorher);
 
+  // The same by row index.
+  void SortiereObersteNachIndex(const std::function<bool(std::int32_t, std::int32_t)>& vorher);
+
   // The row following index in display order (members after their group); -1 at the end.
   std::int32_t Naechste(std::int32_t index) const;
 

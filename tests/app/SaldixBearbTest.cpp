@@ -243,3 +243,38 @@ TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Bearbeiten, ExportListShowsTopLevelRowsMarksMembersAndSortsStably) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 10, 0, 2, EncodeDate(2024, 3, 9));
+  dm.Buchung(2, "KASSE", "ERLWARE", 20, 0, 1, EncodeDate(2024, 3, 9));
+  dm.Buchung(3, "KASSE", "ERLWARE", 30, 0, 2, EncodeDate(2024, 3, 1));
+  dm.Einst.KontoKombination = true;
+  dm.Einst.Kriterien = "FILIALEDATUM";
+  Oeffnen();
+  auto liste = form.ExportListe();
+  ASSERT_EQ(liste->Anzahl(), 3u);
+  const IExportZeile& erste = liste->Zeile(0);
+  EXPECT_TRUE(erste.IstGruppe());
+  ASSERT_EQ(erste.KinderAnzahl(), 1u);
+  EXPECT_EQ(erste.Kind(0).Text(Sp::Protokollnummer), "00010000000010001");
+  EXPECT_EQ(erste.Text(Sp::Filiale), "2");
+  EXPECT_EQ(erste.Text(Sp::Konto), "1000");
+  EXPECT_EQ(erste.Betrag(Sp::BetragSoll), 10);
+
+  liste->StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
+    return a.Datum(Sp::Belegdatum) < b.Datum(Sp::Belegdatum);
+  });
+  EXPECT_EQ(liste->Zeile(0).Betrag(Sp::BetragSoll), 30);
+  EXPECT_EQ(liste->Zeile(1).Betrag(Sp::BetragSoll), 10);
+  EXPECT_EQ(liste->Zeile(2).Betrag(Sp::BetragSoll), 20);
+
+  form.SetAuswahl(form.Liste().Oberste()[0]);
+  form.acMarkierungExecute();
+  EXPECT_FALSE(liste->Zeile(0).Markiert());
+  liste->ZeileAuswaehlen(liste->Zeile(2));
+  EXPECT_EQ(form.Auswahl(), form.Liste().Oberste()[2]);
+}
+
+}  // namespace
