@@ -1,0 +1,85 @@
+#include "app/SaldixBearbExport.h"
+
+#include "app/SaldixExportPruefung.h"
+#include "app/ExportVersand.h"
+#include "suite/Guarded.h"
+#include "suite/QTXInfo.h"
+
+bool TSaldixBearbExport::Pruefen() {
+  auto liste = form_.ExportListe();
+  TExportMeldung meldung(form_.FBatchmode);
+  TExportPruefung pruefung(*liste, dienste_, meldung);
+  return pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat);
+}
+
+bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis) {
+  auto liste = form_.ExportListe();
+  TExportMeldung meldung(form_.FBatchmode);
+  TExportLauf lauf(*liste, dienste_, meldung, datev_);
+  TExportAbrechnung abrechnung{form_.FFirma, form_.AbrNr,    form_.AbrJahr,
+                               form_.DatumVon, form_.DatumBis, form_.Buchungsmonat};
+  ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung);
+  // The run may have moved to the next free number; the list shows what was used.
+  form_.SetAbrechnung(abrechnung.AbrNr, abrechnung.AbrJahr);
+  if (real && ergebnis.ok) form_.FMarkiertTab = ergebnis.markiert;
+  if (ergebnis.ok && !form_.FBatchmode) modalResult_ = 2;
+  return ergebnis.ok;
+}
+
+bool TSaldixBearbExport::acExportExecute() {
+  return Guarded("TSaldixBearbeiten.acExportExecute", [&] {
+    if (!Pruefen()) return false;
+    form_.OffeneAbrechnung = false;
+    form_.FMarkiertTab.clear();
+    TExportErgebnis ergebnis;
+    if (Exportieren(true, ergebnis)) {
+      status_ = 1;
+      return true;
+    }
+    form_.OffeneAbrechnung = true;
+    return false;
+  });
+}
+
+bool TSaldixBearbExport::acExportTestExecute() {
+  return Guarded("TSaldixBearbeiten.acExportTestExecute", [&] {
+    if (!Pruefen()) return false;
+    TExportErgebnis ergebnis;
+    return Exportieren(false, ergebnis);
+  });
+}
+
+bool TSaldixBearbExport::acExportVersandExecute() {
+  return Guarded("TSaldixBearbeiten.acExportVersandExecute", [&] {
+    if (!Pruefen()) return false;
+    form_.OffeneAbrechnung = false;
+    form_.FMarkiertTab.clear();
+    TExportErgebnis ergebnis;
+    if (!Exportieren(true, ergebnis)) {
+      form_.OffeneAbrechnung = true;
+      return false;
+    }
+    status_ = 1;
+    if (ergebnis.dateiName.empty()) {
+      QTXInfo().QTXWarnungBox(
+          "Der Name der Exportdatei ist nicht bekannt, daher kann derVersand nicht automatisch "
+          "erfolgen.");
+      return true;
+    }
+    AlsMailVersenden({form_.FFirma, form_.AbrNr, form_.AbrJahr, form_.DatumVon, form_.DatumBis},
+                     ergebnis.dateiName, ergebnis.dateiName2, ergebnis.dateiListe, broadcast_);
+    return true;
+  });
+}
+
+bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
+  return Guarded("TSaldixBearbeiten.Batchmode_Liste_Laden_Und_Exportieren", [&] {
+    form_.FBatchmode = true;
+    form_.FormShow();
+    form_.FormActivate();
+    // A second pass finds the form activated: load and mark again for its period.
+    form_.ListeLaden();
+    form_.acAlleEinExecute();
+    return acExportExecute();
+  });
+}

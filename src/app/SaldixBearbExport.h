@@ -1,0 +1,49 @@
+// The export actions of the booking list: "Export" (F5), "Export (Test)", "Export +
+// Versand" and the batch mode's load-and-export.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/SaldixBearb.h"
+#include "app/SaldixExportLauf.h"
+#include "suite/DocBroadcast.h"
+
+class TFibuExporter;
+
+// The active format as the export actions see it.
+struct TAktiverExport {
+  std::function<TFibuExporter*()> Exporter;
+  std::function<std::string()> Name;
+};
+
+class TSaldixBearbExport {
+ public:
+  TSaldixBearbExport(TSaldixBearbeiten& form, IExportDienste& dienste, TAktiverExport aktiv,
+                     IDatevFeldzuordnung* datev, IDocBroadcast& broadcast)
+      : form_(form), dienste_(dienste), aktiv_(std::move(aktiv)), datev_(datev),
+        broadcast_(broadcast) {}
+
+  bool acExportExecute();
+  bool acExportTestExecute();
+  bool acExportVersandExecute();
+  // Loads the list as on showing (all rows marked) and runs the real export.
+  bool Batchmode_Liste_Laden_Und_Exportieren();
+
+  // Set to 1 after a successful real export (the program's status value).
+  int Status() const { return status_; }
+  // After an interactive export the list closes as on cancel (2).
+  int ModalResult() const { return modalResult_; }
+
+ private:
+  bool Pruefen();
+  bool Exportieren(bool real, TExportErgebnis& ergebnis);
+
+  TSaldixBearbeiten& form_;
+  IExportDienste& dienste_;
+  TAktiverExport aktiv_;
+  IDatevFeldzuordnung* datev_;
+  IDocBroadcast& broadcast_;
+  int status_ = 0;
+  int modalResult_ = 0;
+};
