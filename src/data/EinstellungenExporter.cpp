@@ -7,7 +7,17 @@ namespace {
 constexpr const char* kAktExp = "FIBUAKTEXP";
 }
 
-std::optional<TFibuExpRegInfo> ExporterKatalogVorlaeufig(const std::string&) { return std::nullopt; }
+std::optional<TFibuExpRegInfo> ExporterKatalogGlobal(const std::string& kennung) {
+  const auto& katalog = TFibuExportKatalog::Global();
+  const int index = katalog.Find(kennung);
+  if (index < 0) return std::nullopt;
+  return katalog.Row(index);
+}
+
+const TFibuExporterclass& TAktExporterWahl::AktExporterKlasse() const {
+  static const TFibuExporterclass keineKlasse;
+  return regInfo_ ? regInfo_->TypKlasse : keineKlasse;
+}
 
 TAktExporterWahl::TAktExporterWahl(TExporterKatalogSuche suche) : suche_(std::move(suche)) {}
 
@@ -24,8 +34,7 @@ void TAktExporterWahl::Freigeben() {
     if (exporter_) exporter_->Done();
   });
   exporter_.reset();
-  name_.clear();
-  klasse_ = nullptr;
+  regInfo_.reset();
   auto_ = false;
 }
 
@@ -35,8 +44,7 @@ bool TAktExporterWahl::Erzeugen(const std::string& kennung) {
   auto exporter = row->TypKlasse();
   if (!exporter) return false;
   exporter->Init();
-  name_ = row->Name;
-  klasse_ = row->TypKlasse;
+  regInfo_ = row;
   auto_ = exporter->Automatikkonten();
   exporter_ = std::move(exporter);
   return true;

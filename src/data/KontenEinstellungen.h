@@ -21,9 +21,9 @@
 #include "suite/servers/Tgnumfile.h"
 #include "suite/servers/Tmerfile.h"
 
-class TKontenEinstellungen {
+class TKontenEinstellungen final : public IAktiverExporter {
  public:
-  explicit TKontenEinstellungen(TExporterKatalogSuche katalog = ExporterKatalogVorlaeufig);
+  explicit TKontenEinstellungen(TExporterKatalogSuche katalog = ExporterKatalogGlobal);
 
   // --- parameters of the data module's creation ---
   void SetKontoErloeseInland(std::string name) { konten_.SetKontoErloeseInland(std::move(name)); }
@@ -36,7 +36,7 @@ class TKontenEinstellungen {
   // --- current client ---
   void SetAktMandant(const TIntPair& AFirma);
   void SetAktMandKurzNr();
-  const TIntPair& AktMandant() const { return aktMandant_; }
+  TIntPair AktMandant() const override { return aktMandant_; }
   int AktMandantKurzNr() const { return aktMandantKurzNr_; }
   int AktMandantBilanzJahr() const { return aktMandantBilanzJahr_; }
 
@@ -61,11 +61,15 @@ class TKontenEinstellungen {
 
   // --- current exporter ---
   void ExporterInit() { exporter_.ExporterInit(); }
-  void SetAktExporterKennung(const std::string& Kennung) { exporter_.SetAktExporterKennung(Kennung); }
-  const std::string& AktExporterKennung() const { return exporter_.AktExporterKennung(); }
+  void SetAktExporterKennung(const std::string& Kennung) override {
+    exporter_.SetAktExporterKennung(Kennung);
+  }
+  std::string AktExporterKennung() const override { return exporter_.AktExporterKennung(); }
   const std::string& AktExporterName() const { return exporter_.AktExporterName(); }
   const TFibuExporterclass& AktExporterKlasse() const { return exporter_.AktExporterKlasse(); }
+  TFibuExporter* AktExporter() override { return exporter_.AktExporter(); }
   TFibuExporter* AktExporter() const { return exporter_.AktExporter(); }
+  const TFibuExpRegInfo* AktExporterRegInfo() const override { return exporter_.AktExporterRegInfo(); }
   bool AktExporterAuto() const { return exporter_.AktExporterAuto(); }
 
   // --- accounts ---

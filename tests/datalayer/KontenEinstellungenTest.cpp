@@ -83,6 +83,8 @@ TEST(KontenEinstellungen, SwitchingFormatsRereadsSpecialAccountsAndTaxKeys) {
 
   k.SetAktExporterKennung("BMD");
   EXPECT_EQ(gDoneAufrufe, 1);
+  ASSERT_NE(k.AktExporterRegInfo(), nullptr);
+  EXPECT_EQ(k.AktExporterRegInfo()->Name, "BMD-Test");
   EXPECT_EQ(k.AktExporterKennung(), "BMD");
   EXPECT_FALSE(k.AktExporterAuto());
   EXPECT_EQ(TSimpleMask("SALDIX", "FIBUEXPO").ReadGlobalDef("FIBUAKTEXP", ""), "BMD");
@@ -98,6 +100,22 @@ TEST(KontenEinstellungen, SwitchingFormatsRereadsSpecialAccountsAndTaxKeys) {
   EXPECT_EQ(k.AktExporter(), nullptr);
   EXPECT_FALSE(k.Konto_Gefunden("ERLWARE", "B2", 0, 0, 45000, true, konto, steuer));
   EXPECT_EQ(TSimpleMask("SALDIX", "FIBUEXPO").ReadGlobalDef("FIBUAKTEXP", ""), "BMD");
+}
+
+TEST(KontenEinstellungen, StoredFormatIsFoundInTheProgramsCatalogue) {
+  TestSuite suite;
+  auto& katalog = TFibuExportKatalog::Global();
+  katalog.Clear();
+  katalog.Register(ExporterClassOf<TestExporter<'D', true>>(), "DATEV-Test", "DATEV1.4", nullptr);
+  katalog.Register(ExporterClassOf<TestExporter<'B', false>>(), "Alt", "DATEV", nullptr);
+  TSimpleMask("SALDIX", "FIBUEXPO").WriteGlobal("FIBUAKTEXP", "datev");
+  {
+    TKontenEinstellungen k;
+    k.ExporterInit();
+    EXPECT_EQ(k.AktExporterName(), "Alt");
+    EXPECT_EQ(k.AktExporterKennung(), "datev");
+  }
+  katalog.Clear();
 }
 
 TEST(KontenEinstellungen, TaxKeysOfTheCurrentExporterFollowTheClientsRates) {
