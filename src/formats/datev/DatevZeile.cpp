@@ -1,0 +1,191 @@
+#include "formats/datev/DatevZeile.h"
+
+#include <cmath>
+
+#include "formats/datev/DatevTabellen.h"
+#include "suite/DateTime.h"
+#include "suite/Format.h"
+#include "suite/Text.h"
+#include "suite/Utf8.h"
+
+namespace datev {
+
+const TDatevVersion CDatev510{510, 7, 12, 10, false, false, &DatevSpaltenzeile510};
+const TDatevVersion CDatev700{700, 12, 36, 240, true, true, &DatevSpaltenzeile700};
+
+void TDatevZeile::Roh(std::string_view wert) {
+  Trenner();
+  text_ += wert;
+}
+
+void TDatevZeile::Text(std::string_view wert) {
+  Trenner();
+  text_ += '"';
+  text_ += wert;
+  text_ += '"';
+}
+
+void TDatevZeile::Leer(int n) {
+  for (int i = 0; i < n; ++i) Trenner();
+}
+
+void TDatevZeile::LeerText(int n) {
+  for (int i = 0; i < n; ++i) {
+    Trenner();
+    text_ += "\"\"";
+  }
+}
+
+std::string OhneAnfuehrung(std::string_view text) {
+  std::string ergebnis;
+  ergebnis.reserve(text.size());
+  for (char c : text) {
+    if (c != '"') ergebnis += c;
+  }
+  return ergebnis;
+}
+
+std::string BelegNrBereinigt(std::string_view text, std::size_t laenge) {
+  std::string ergebnis;
+  ergebnis.reserve(text.size());
+  for (char c : text) {
+    if (c == ' ' || c == '"') continue;
+    ergebnis += c == '_' ? '-' : c;
+  }
+  return Utf8Left(ergebnis, laenge);
+}
+
+std::string InfoBereinigt(std::string_view text, std::size_t laenge) {
+  return Trim(Utf8Left(OhneAnfuehrung(text), laenge));
+}
+
+const char* Betrag_2_SollHaben_Char(long double D) { return D < 0 ? "S" : "H"; }
+
+bool IstNullbetrag(long double D) { return std::fabs(D) < 0.005L; }
+
+void BaueKopfzeile(TDatevZeile& zeile, const TDatevVersion& version, const TDatevKopfDaten& kopf) {
+  zeile.Neu();
+  zeile.Text("EXTF");
+  zeile.Roh(std::to_string(version.Version));
+  zeile.Roh("21");
+  zeile.Text("Buchungsstapel");
+  zeile.Roh(std::to_string(version.FormatVersion));
+  zeile.Roh(FormatDateTime("yyyymmddhhnnsszzz", kopf.Erstellt));
+  zeile.Leer();
+  zeile.LeerText(3);
+  zeile.Roh(std::to_string(kopf.Berater));
+  zeile.Roh(std::to_string(kopf.Mandant));
+  zeile.Roh(FormatDateTime("yyyymmdd", kopf.BeginnWJ));
+  zeile.Roh(std::to_string(kopf.SachKtoLng));
+  zeile.Roh(FormatDateTime("yyyymmdd", kopf.DatumVon));
+  zeile.Roh(FormatDateTime("yyyymmdd", kopf.DatumBis));
+  zeile.LeerText();
+  zeile.Text(kopf.Benutzer);
+  zeile.Roh("1");
+  zeile.Roh("0");
+  zeile.Roh(kopf.Festschreiben);
+  zeile.Text(kopf.Waehrung);
+  zeile.Leer();
+  zeile.LeerText();
+  zeile.Leer(2);
+  zeile.LeerText();
+  zeile.Leer(2);
+  zeile.LeerText(2);
+}
+
+namespace {
+
+constexpr std::size_t kArtLaenge = 20;
+constexpr std::size_t kInhaltLaenge = 210;
+
+void InfoFeld(TDatevZeile& zeile, const std::string& text, std::size_t laenge) {
+  if (text.empty()) {
+    zeile.LeerText();
+  } else {
+    zeile.Text(InfoBereinigt(text, laenge));
+  }
+}
+
+template <typename Items>
+void InfoFelder(TDatevZeile& zeile, const Items& items) {
+  for (const auto& item : items) {
+    InfoFeld(zeile, item.Art, kArtLaenge);
+    InfoFeld(zeile, item.Inhalt, kInhaltLaenge);
+  }
+}
+
+}  // namespace
+
+void BaueBuchungszeile(TDatevZeile& zeile, const TDatevVersion& version,
+                       const TFibuExportBuchInfo& buchung,
+                       const TFibuExportBuchInfoZusatz& zusatz, long double D,
+                       const std::string& festschreiben) {
+  const bool eu = buchung.StSchlGgKto == version.EUSteuerschluessel;
+  zeile.Neu();
+  zeile.Roh(Format("%f", std::fabs(D)));
+  zeile.Text(Betrag_2_SollHaben_Char(D));
+  zeile.Text(buchung.Waehrung);
+  zeile.Leer(2);
+  zeile.LeerText();
+  zeile.Roh(Format("%.4d", buchung.Konto));
+  zeile.Roh(Format("%.4d", buchung.GegenKonto));
+  zeile.Text(std::to_string(buchung.StSchlGgKto));
+  zeile.Roh(FormatDateTime("ddmm", buchung.BelegDatum));
+  zeile.Text(BelegNrBereinigt(buchung.Beleg1, version.Beleg1Laenge));
+  zeile.Text(BelegNrBereinigt(buchung.Beleg2, 12));
+  zeile.Leer();
+  zeile.Text(Utf8Left(OhneAnfuehrung(buchung.Text), 60));  // 14
+  zeile.Leer();
+  zeile.LeerText();
+  zeile.Leer(3);
+  zeile.LeerText();                                        // 20
+  InfoFelder(zeile, zusatz.Beleg);                         // 21-36
+  zeile.Text(buchung.KOST1);
+  zeile.Text(buchung.KOST2);
+  zeile.Leer();                                            // 39
+  if (eu) {
+    zeile.Text(buchung.EULand);
+    zeile.Roh(Format("%2.2f", buchung.EUSteuer));
+  } else {
+    zeile.Text(buchung.UStID);
+    zeile.Leer();
+  }
+  zeile.LeerText();                                        // 42
+  zeile.Leer(5);                                           // 43-47
+  InfoFelder(zeile, zusatz.Zusatz);                        // 48-87
+  zeile.Leer(3);
+  zeile.LeerText();                                        // 91
+  zeile.Leer(3);                                           // 92-94
+  const std::string& auftrag =
+      version.AuftragsNrAusZusatz ? zusatz.AuftragsNr : buchung.ZahlungsRef;
+  zeile.Text(Utf8Left(OhneAnfuehrung(auftrag), 30));       // 95
+  zeile.LeerText();
+  zeile.Leer();
+  zeile.LeerText();                                        // 98
+  zeile.Leer(2);
+  zeile.LeerText(3);                                       // 101-103
+  zeile.Leer();
+  zeile.LeerText();                                        // 105
+  zeile.Leer();
+  zeile.LeerText();                                        // 107
+  zeile.Leer();
+  zeile.LeerText(2);                                       // 109-110
+  zeile.Leer();
+  zeile.LeerText();                                        // 112
+  zeile.Leer();
+  zeile.Roh(festschreiben);                                // 114
+  if (!version.MitAbrechnungsreferenz) {
+    zeile.Leer(2);                                         // 115-116
+    return;
+  }
+  zeile.Leer(3);                                           // 115-117
+  zeile.Text("0");                                         // 118
+  zeile.Leer();
+  zeile.LeerText();                                        // 120
+  zeile.Text(Utf8Left(OhneAnfuehrung(buchung.ZahlungsRef), 50));
+  zeile.Leer();
+  zeile.LeerText();                                        // 123
+  zeile.Leer();                                            // 124
+}
+
+}  // namespace datev

@@ -1,0 +1,372 @@
+#include "formats/datev/fibuexporter_datev.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "formats/datev/DatevTabellen.h"
+#include "suite/AnsiTextFile.h"
+#include "suite/DateTime.h"
+#include "suite/Files.h"
+#include "suite/Format.h"
+#include "suite/QTXInfo.h"
+#include "suite/QTXProgramm.h"
+#include "suite/SuiteDatabase.h"
+#include "suite/Text.h"
+#include "suite/servers/MandListeServer.h"
+
+namespace {
+
+// A client's short name becomes part of a file name: it must not lead elsewhere.
+std::string DateinamenTeil(std::string text) {
+  for (char& c : text) {
+    if (c == '/' || c == '\\') c = '_';
+  }
+  return text;
+}
+
+std::string MandantSchluessel(const TMandInfo& mandant) {
+  return qtx_TIntPair2String(mandant.GepNr);
+}
+
+}  // namespace
+
+TFibuExporter_Datev::TFibuExporter_Datev() = default;
+
+TFibuExporter_Datev::~TFibuExporter_Datev() {
+  Teardown("Destroy", [&] { FStreamWriter.reset(); });
+  QTXInfo().FehlerTerminate("TFibuExporter_Datev.Destroy");
+}
+
+bool TFibuExporter_Datev::Config_Load(const std::string& ProfilName) {
+  return Guard("Config_Load", [&] { return LoadThenApply(ProfilName, true); });
+}
+
+void TFibuExporter_Datev::Config_Save(const std::string& ProfilName) {
+  Guard("Config_Save", [&] { ApplyThenSave(ProfilName); });
+}
+
+bool TFibuExporter_Datev::Config_Load_Dialog() {
+  return Guard("Config_Load_Dialog", [&] { return LoadDialogThenApply(); });
+}
+
+bool TFibuExporter_Datev::Config_Save_Dialog() {
+  return Guard("Config_Save_Dialog", [&] { return ApplyThenSaveDialog(); });
+}
+
+void TFibuExporter_Datev::LoadSaveProps() {
+  Guard("LoadSaveProps", [&] { UseProfileMask(CKennung); });
+}
+
+void TFibuExporter_Datev::Resources_Create() {
+  TFibuExporter::Resources_Create();
+  Teardown("Resources_Create", [&] {
+    if (!FMandListeServer) FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
+    FZusatzFelderListe.clear();
+  });
+}
+
+void TFibuExporter_Datev::Resources_Destroy() {
+  Teardown("Resources_Destroy", [&] { FZusatzFelderListe.clear(); });
+  Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
+  Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
+  TFibuExporter::Resources_Destroy();
+}
+
+void TFibuExporter_Datev::Properties2Config() {
+  Guard("Properties2Config", [&] {
+    TFibuExporter::Properties2Config();
+    strConfig.SetValue("VERZ-EXPORT", FVerzExport);
+    strConfig.SetValue("SACHKTOLNG", std::to_string(FSachKtoLng));
+    strConfig.SetValue("ZAHLREFER", BoolToJN(FZahlungsreferenz));
+    strConfig.SetValue("EXPMONATL", BoolToJN(FExportMonatlich));
+    for (const auto& mandant : FMandanten) {
+      const std::string schluessel = MandantSchluessel(mandant);
+      strConfig.SetValue("BERATER" + schluessel, std::to_string(mandant.Berater));
+      strConfig.SetValue("MANDANT" + schluessel, std::to_string(mandant.Mandant));
+      strConfig.SetValue("BENUTZER" + schluessel, mandant.Benutzer);
+      strConfig.SetValue("MANDAKTV" + schluessel, BoolToJN(mandant.Aktiv));
+      strConfig.SetValue("MANDFEST" + schluessel, BoolToJN(mandant.Festschreiben));
+    }
+    for (const auto& feld : FZusatzFelderListe) {
+      if (!feld.InhaltKennung.empty()) {
+        strConfig.SetValue("ZUSATZ-" + feld.FeldKennung, feld.InhaltKennung);
+      }
+    }
+  });
+}
+
+void TFibuExporter_Datev::Config2Properties() {
+  Guard("Config2Properties", [&] {
+    TFibuExporter::Config2Properties();
+    FAutomatikkonten = true;
+    FDatevZusatz = true;
+    FVerzExport = strConfig.Value("VERZ-EXPORT");
+    if (!FVerzExport.empty()) FVerzExport = std::filesystem::absolute(FVerzExport).string();
+    FSachKtoLng = StrToIntDef(strConfig.Value("SACHKTOLNG"), 4);
+    FZahlungsreferenz = JNToBool(strConfig.Value("ZAHLREFER"));
+    FExportMonatlich = JNToBool(strConfig.Value("EXPMONATL"));
+    LeseMandanten(false);
+    LeseZusatzFelder();
+  });
+}
+
+void TFibuExporter_Datev::Lade_Einstellungen_Alt() {
+  Guard("Lade_Einstellungen_Alt", [&] {
+    TFibuExporter::Lade_Einstellungen_Alt();
+    FAutomatikkonten = true;
+    FDatevZusatz = true;
+    FVerzExport = FSimplemask.ReadGlobalDef("VERZ-EXPORT", "");
+    FSachKtoLng = FSimplemask.ReadGlobalDef("SACHKTOLNG", 4);
+    LeseMandanten(true);
+    ZusatzFelderDatenClear();
+    for (const auto& feld : datev::DatevFelder()) SetZusatzFelderDaten(feld.Kennung, "");
+  });
+}
+
+void TFibuExporter_Datev::LeseMandanten(bool alteEinstellungen) {
+  FMandanten.clear();
+  if (!FMandListeServer) return;
+  for (const auto& eintrag : FMandListeServer->Liste()) {
+    TMandInfo mandant;
+    mandant.KurzNr = eintrag.KurzNr;
+    mandant.GepNr = eintrag.GepNr;
+    mandant.Name = eintrag.Name;
+    mandant.BeginnWJ = eintrag.BeginnWJ;
+    mandant.KurzName = eintrag.KurzName;
+    const std::string schluessel = MandantSchluessel(mandant);
+    if (alteEinstellungen) {
+      mandant.Berater = FSimplemask.ReadGlobalDef("BERATER" + schluessel, 0);
+      mandant.Mandant = FSimplemask.ReadGlobalDef("MANDANT" + schluessel, 0);
+      mandant.Benutzer = FSimplemask.ReadGlobalDef("BENUTZER" + schluessel, "");
+      mandant.Aktiv = true;
+      mandant.Festschreiben = true;
+    } else {
+      mandant.Berater = StrToIntDef(strConfig.Value("BERATER" + schluessel), 0);
+      mandant.Mandant = StrToIntDef(strConfig.Value("MANDANT" + schluessel), 0);
+      mandant.Benutzer = strConfig.Value("BENUTZER" + schluessel);
+      mandant.Aktiv = JNToBool(strConfig.Value("MANDAKTV" + schluessel));
+      const std::string fest = "MANDFEST" + schluessel;
+      mandant.Festschreiben = !strConfig.HasKey(fest) || JNToBool(strConfig.Value(fest));
+    }
+    FMandanten.push_back(std::move(mandant));
+  }
+}
+
+void TFibuExporter_Datev::LeseZusatzFelder() {
+  ZusatzFelderDatenClear();
+  for (const auto& feld : datev::DatevFelder()) {
+    SetZusatzFelderDaten(feld.Kennung, strConfig.Value("ZUSATZ-" + feld.Kennung));
+  }
+}
+
+int TFibuExporter_Datev::GetMandantIndex(TIntPair AGepNr) const {
+  for (std::size_t i = 0; i < FMandanten.size(); ++i) {
+    if (FMandanten[i].GepNr == AGepNr) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void TFibuExporter_Datev::SetMandantenDaten(TIntPair AGepNr, int ABerater, bool AFestschreiben,
+                                            bool AAktiv, const std::string& ABenutzer,
+                                            int AMandant) {
+  for (auto& mandant : FMandanten) {
+    if (mandant.GepNr != AGepNr) continue;
+    mandant.Berater = ABerater;
+    mandant.Festschreiben = AFestschreiben;
+    mandant.Aktiv = AAktiv;
+    mandant.Benutzer = ABenutzer;
+    mandant.Mandant = AMandant;
+  }
+}
+
+void TFibuExporter_Datev::ZusatzFelderDatenClear() { FZusatzFelderListe.clear(); }
+
+void TFibuExporter_Datev::SetZusatzFelderDaten(const std::string& AFeldKennung,
+                                               const std::string& AInhaltKennung) {
+  const auto& inhalt = datev::DatevInhalt(datev::DatevInhaltNummer(AInhaltKennung));
+  FZusatzFelderListe.push_back({AFeldKennung, datev::DatevFeldBezeichnung(AFeldKennung),
+                                AInhaltKennung, std::string(inhalt.Bezeichnung)});
+}
+
+void TFibuExporter_Datev::SetZusatzFelderDaten(const std::string& AFeldKennung,
+                                               const std::string& AFeldBez,
+                                               const std::string& AInhaltBez,
+                                               const std::string& AInhaltKennung) {
+  FZusatzFelderListe.push_back({AFeldKennung, AFeldBez, AInhaltKennung, AInhaltBez});
+}
+
+bool TFibuExporter_Datev::EinstellungenVorhanden() {
+  return Guard("EinstellungenVorhanden", [&] {
+    if (FVerzExport.empty() || FSachKtoLng < 4 || FSachKtoLng > 8) return false;
+    bool einerAktiv = false;
+    for (const auto& mandant : FMandanten) {
+      if (!mandant.Aktiv) continue;
+      if (mandant.Berater == 0 || mandant.Mandant == 0) return false;
+      einerAktiv = true;
+    }
+    return einerAktiv;
+  });
+}
+
+bool TFibuExporter_Datev::Profil_Geeignet(TIntPair AMandant) {
+  return Guard("Profil_Geeignet", [&] {
+    const int index = GetMandantIndex(AMandant);
+    return index >= 0 && FMandanten[static_cast<std::size_t>(index)].Aktiv;
+  });
+}
+
+std::string TFibuExporter_Datev::Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) {
+  return Guard("Get_Steuerschluessel", [&] {
+    return Version().Version == 700 ? datev::DatevSteuerschluessel700(ASteuer)
+                                    : datev::DatevSteuerschluessel510(ASteuer);
+  });
+}
+
+std::string TFibuExporter_Datev::GetDateiName() { return FExportfilename; }
+std::string TFibuExporter_Datev::GetExportPfad() { return FVerzExport; }
+int TFibuExporter_Datev::GetMaxLfdNr() { return FLfdNummer; }
+void TFibuExporter_Datev::SetMaxLfdNr(int Value) { FLfdNummer = Value; }
+
+TStringList TFibuExporter_Datev::GetDateiListe() {
+  return Guard("GetDateiListe", [&] {
+    TStringList liste = std::move(FErzeugteDateien);
+    FErzeugteDateien.clear();
+    FErsetzteZeichen = 0;
+    return liste;
+  });
+}
+
+std::string TFibuExporter_Datev::GetMeldung() {
+  return Guard("GetMeldung", [&] {
+    std::string meldung;
+    if (FErzeugteDateien.empty()) return std::string("Es konnte keine Exortdatei erstellt werden.");
+    if (FErzeugteDateien.size() == 1) {
+      meldung = "Die ausgewählten Daten wurden in die folgende Datei exportiert:\r\n\r\n\"" +
+                FErzeugteDateien.front() +
+                "\"\r\n\r\nDie Datei kann nun bei Datev importiert werden.";
+    } else {
+      meldung = "Die ausgewählten Daten wurden in die folgenden Dateien exportiert:\r\n";
+      for (const auto& datei : FErzeugteDateien) meldung += "\r\n" + datei;
+      meldung += "\r\n\r\nDie Dateien können nun bei Datev importiert werden.";
+    }
+    if (FErsetzteZeichen > 0) {
+      meldung += Format(
+          "\r\n\r\n%d Zeichen ohne Entsprechung im Windows-Zeichensatz wurden durch \"?\" "
+          "ersetzt.",
+          FErsetzteZeichen);
+    }
+    return meldung;
+  });
+}
+
+std::string TFibuExporter_Datev::ExportFileNameTMP() const {
+  return FStreamWriter ? FStreamWriter->TempPath() : std::string();
+}
+
+void TFibuExporter_Datev::FilesClear() {
+  Guard("FilesClear", [&] {
+    // Dropping an unfinished writer removes its temporary file.
+    FStreamWriter.reset();
+    if (!FExportfilename.empty()) Ensure_DeleteFile(FExportfilename);
+  });
+}
+
+TDateTime TFibuExporter_Datev::BeginnWirtschaftsjahr(const TMandInfo& mandant,
+                                                     TDateTime datumVon) const {
+  const int monat = mandant.BeginnWJ >= 1 && mandant.BeginnWJ <= 12 ? mandant.BeginnWJ : 1;
+  const int jahr = YearOf(datumVon);
+  const TDateTime beginn = EncodeDate(jahr, monat, 1);
+  return beginn > datumVon ? EncodeDate(jahr - 1, monat, 1) : beginn;
+}
+
+bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
+  return Guard("Export_Fibu_Kopf", [&] {
+    FStreamWriter.reset();  // a file started earlier and never finished is dropped
+    FZeileFehlt = false;
+    const int index = GetMandantIndex(AFileInfo.Firma);
+    if (index < 0) return false;
+    const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
+    FFestschreiben = mandant.Festschreiben ? "1" : "0";
+    FExportfilename = ConcatPathNames(
+        FVerzExport, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
+                            mandant.Mandant, AFileInfo.AbrJahr, MonthOf(AFileInfo.DatumBis),
+                            AFileInfo.AbrNr));
+    std::error_code fehler;
+    if (!FVerzExport.empty()) std::filesystem::create_directories(FVerzExport, fehler);
+    if (FVerzExport.empty() || !std::filesystem::is_directory(FVerzExport, fehler)) {
+      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + FVerzExport +
+                              "\"\rkonnte nicht gefunden/angelegt werden.\r"
+                              "Bitte überprüfen Sie die Grundeinstellungen.");
+      return false;
+    }
+    FilesClear();
+    ErzeugeEmptyFile();
+
+    datev::TDatevKopfDaten kopf;
+    kopf.Erstellt = FUhr();
+    kopf.Berater = mandant.Berater;
+    kopf.Mandant = mandant.Mandant;
+    kopf.BeginnWJ = BeginnWirtschaftsjahr(mandant, AFileInfo.DatumVon);
+    kopf.SachKtoLng = FSachKtoLng;
+    kopf.DatumVon = AFileInfo.DatumVon;
+    kopf.DatumBis = AFileInfo.DatumBis;
+    kopf.Benutzer = mandant.Benutzer;
+    kopf.Festschreiben = FFestschreiben;
+    kopf.Waehrung = QTXProgramm().GetWaehrung();
+
+    datev::BaueKopfzeile(FZeile, Version(), kopf);
+    FStreamWriter->WriteLine(FZeile.Zeile());
+    FStreamWriter->WriteLine(Version().Spaltenzeile());
+    return true;
+  });
+}
+
+long double TFibuExporter_Datev::Differenz(const TFibuExportBuchInfo& ABuchInfo) const {
+  return ABuchInfo.BetragHaben - ABuchInfo.BetragSoll;
+}
+
+bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo) {
+  // Without additional fields the booking is still written, with those columns empty.
+  return Export_Fibu_Daten(ABuchInfo, TFibuExportBuchInfoZusatz{});
+}
+
+bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo,
+                                            const TFibuExportBuchInfoZusatz& ABuchInfoZusatz) {
+  const bool geschrieben = Guard("Export_Fibu_Daten", [&] {
+    // Six decimals take away the binary noise of the subtraction, so that an exact
+    // half cent is written and printed as such.
+    const long double D = qtx_Round(Differenz(ABuchInfo), 6);
+    if (datev::IstNullbetrag(D)) return true;
+    if (!FStreamWriter) throw std::runtime_error("Es ist keine Exportdatei geöffnet.");
+    datev::BaueBuchungszeile(FZeile, Version(), ABuchInfo, ABuchInfoZusatz, D, FFestschreiben);
+    FStreamWriter->WriteLine(FZeile.Zeile());
+    return true;
+  });
+  if (!geschrieben) FZeileFehlt = true;
+  return geschrieben;
+}
+
+bool TFibuExporter_Datev::Export_Fibu_Ende() {
+  return Guard("Export_Fibu_Ende", [&] {
+    if (!FStreamWriter) throw std::runtime_error("Es ist keine Exportdatei geöffnet.");
+    std::unique_ptr<TAnsiTextFile> writer = std::move(FStreamWriter);
+    if (FZeileFehlt) {
+      FZeileFehlt = false;
+      // Dropping the writer removes the temporary file; the bookings stay open.
+      writer.reset();
+      throw std::runtime_error("Mindestens eine Buchung konnte nicht geschrieben werden; die "
+                               "Datei \"" + FExportfilename + "\" wurde nicht erstellt.");
+    }
+    writer->Commit();
+    FErsetzteZeichen += writer->ReplacedCount();
+    FErzeugteDateien.push_back(FExportfilename);
+    return true;
+  });
+}
+
+void TFibuExporter_Datev::ErzeugeEmptyFile() {
+  // A temporary file of its own name in the suite's directory for temporary export
+  // files, so that two program instances never share one.
+  FStreamWriter = std::make_unique<TAnsiTextFile>(FExportfilename, TTextEncoding::Ansi,
+                                                  GetDirWwsByName(27, ""));
+}

@@ -1,0 +1,126 @@
+// The DATEV booking batch ("EXTF", header version 510): one file per client and
+// settlement (and month), built in a temporary file and renamed when complete.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "export/fibuexportclass.h"
+#include "formats/datev/DatevZeile.h"
+#include "suite/DateTime.h"
+#include "suite/SimpleMask.h"
+#include "suite/Types.h"
+
+class TAnsiTextFile;
+class TMandListeServer;
+
+// One client of the suite's client list with its DATEV settings.
+struct TMandInfo {
+  int KurzNr = 0;
+  TIntPair GepNr;
+  std::string Name;
+  int Berater = 0;
+  int Mandant = 0;
+  std::string Benutzer;
+  int BeginnWJ = 1;
+  std::string KurzName;
+  bool Aktiv = false;
+  bool Festschreiben = true;
+};
+
+// Which content one of the 28 additional fields carries.
+struct TSX_DatevExportInfos {
+  std::string FeldKennung;
+  std::string FeldBezeichnung;
+  std::string InhaltKennung;  // empty: no content
+  std::string InhaltBezeichnung;
+};
+
+class TFibuExporter_Datev : public TFibuExporter {
+ public:
+  static constexpr const char* CName = "DATEV (Datevformat 1.4 / 510)";
+  static constexpr const char* CKennung = "DATEV1.4";
+
+  TFibuExporter_Datev();
+  ~TFibuExporter_Datev() override;
+
+  std::string_view ClassName() const override { return "TFibuExporter_Datev"; }
+
+  bool Config_Load(const std::string& ProfilName) override;
+  void Config_Save(const std::string& ProfilName) override;
+  bool Config_Load_Dialog() override;
+  bool Config_Save_Dialog() override;
+  void LoadSaveProps() override;
+  void Resources_Create() override;
+  void Resources_Destroy() override;
+  void FilesClear() override;
+  void Properties2Config() override;
+  void Config2Properties() override;
+  void Lade_Einstellungen_Alt() override;
+  std::string GetMeldung() override;
+  std::string GetDateiName() override;
+  TStringList GetDateiListe() override;
+  std::string GetExportPfad() override;
+  int GetMaxLfdNr() override;
+  void SetMaxLfdNr(int Value) override;
+  bool Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) override;
+  bool Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo) override;
+  bool Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo,
+                         const TFibuExportBuchInfoZusatz& ABuchInfoZusatz) override;
+  bool Export_Fibu_Ende() override;
+  std::string Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) override;
+  bool EinstellungenVorhanden() override;
+  bool Profil_Geeignet(TIntPair AMandant) override;
+
+  int GetMandantIndex(TIntPair AGepNr) const;
+  void SetMandantenDaten(TIntPair AGepNr, int ABerater, bool AFestschreiben, bool AAktiv,
+                         const std::string& ABenutzer, int AMandant);
+  void ZusatzFelderDatenClear();
+  void SetZusatzFelderDaten(const std::string& AFeldKennung, const std::string& AInhaltKennung);
+  void SetZusatzFelderDaten(const std::string& AFeldKennung, const std::string& AFeldBez,
+                            const std::string& AInhaltBez, const std::string& AInhaltKennung);
+  // The temporary file of the open export file; empty while none is open.
+  std::string ExportFileNameTMP() const;
+
+  const std::vector<TMandInfo>& Mandanten() const { return FMandanten; }
+  const std::vector<TSX_DatevExportInfos>& ZusatzFelderListe() const {
+    return FZusatzFelderListe;
+  }
+  const std::string& VerzExport() const { return FVerzExport; }
+  void SetVerzExport(const std::string& value) { FVerzExport = value; }
+  int SachKtoLng() const { return FSachKtoLng; }
+  void SetSachKtoLng(int value) { FSachKtoLng = value; }
+  // Where the creation time of the header comes from (the suite clock; fixed in tests).
+  void SetUhr(std::function<TDateTime()> uhr) { FUhr = std::move(uhr); }
+
+ protected:
+  virtual const datev::TDatevVersion& Version() const { return datev::CDatev510; }
+  // The difference whose sign names the side of the account.
+  virtual long double Differenz(const TFibuExportBuchInfo& ABuchInfo) const;
+
+ private:
+  void LeseMandanten(bool alteEinstellungen);
+  void LeseZusatzFelder();
+  void ErzeugeEmptyFile();
+  TDateTime BeginnWirtschaftsjahr(const TMandInfo& mandant, TDateTime datumVon) const;
+
+  TSimpleMask FSimplemask{"FIBUEXPO", CKennung};
+  std::function<TDateTime()> FUhr = qtx_Now;
+  int FLfdNummer = 0;
+  std::unique_ptr<TMandListeServer> FMandListeServer;
+  std::vector<TMandInfo> FMandanten;
+  std::string FVerzExport;
+  int FSachKtoLng = 4;
+  std::string FFestschreiben = "0";
+  std::vector<TSX_DatevExportInfos> FZusatzFelderListe;
+  TStringList FErzeugteDateien;
+  std::string FExportfilename;
+  std::unique_ptr<TAnsiTextFile> FStreamWriter;
+  datev::TDatevZeile FZeile;
+  // A booking line of the open file could not be written: the file must not count.
+  bool FZeileFehlt = false;
+  // Characters without a Windows-1252 form in the files since the last GetDateiListe.
+  std::size_t FErsetzteZeichen = 0;
+};

@@ -1,0 +1,46 @@
+#include "formats/datev700/FibuExpDatev700Frm.h"
+
+#include <stdexcept>
+
+TFibuExporter_Datev_700& TfrmFibuExpDatev_700::Datev700Exporter() const {
+  auto* exporter = dynamic_cast<TFibuExporter_Datev_700*>(FFibuExportProfil);
+  if (!exporter) throw std::logic_error("Das Formular bearbeitet keinen DATEV-700-Export.");
+  return *exporter;
+}
+
+std::string TfrmFibuExpDatev_700::HinweisZahlungsreferenz() const {
+  return "Die Transaktionsnummer von PAYPAL oder EBAY wird im Feld Abrechnungsreferenz "
+         "exportiert.";
+}
+
+std::string TfrmFibuExpDatev_700::HinweisSollHabenTauschen() {
+  return "Wenn im DATEV umgekehrte Soll / Haben benötigt werden, kann diese Option gewählt "
+         "werden.";
+}
+
+void TfrmFibuExpDatev_700::GetExportFormatName(std::string& name) {
+  name = TFibuExporter_Datev_700::CName;
+}
+
+void TfrmFibuExpDatev_700::Spezial_DatenZuMaske() {
+  TfrmFibuExpDatev::Spezial_DatenZuMaske();
+  const auto& exporter = Datev700Exporter();
+  FExportOrderID = exporter.ExportOrderID();
+  FSollHabenTauschen = exporter.SollHabenTauschen();
+}
+
+void TfrmFibuExpDatev_700::Spezial_DatenVonMaske() {
+  TfrmFibuExpDatev::Spezial_DatenVonMaske();
+  auto& exporter = Datev700Exporter();
+  exporter.SetExportOrderID(FExportOrderID);
+  exporter.SetSollHabenTauschen(FSollHabenTauschen);
+}
+
+std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Datev_700::ErzeugeForm() {
+  return std::make_unique<TfrmFibuExpDatev_700>();
+}
+
+TFibuExpRegInfo RegInfo_Datev_700() {
+  return {ExporterClassOf<TFibuExporter_Datev_700>(), TFibuExporter_Datev_700::CName,
+          TFibuExporter_Datev_700::CKennung, EditClassOf<TFibuExpEdit_Datev_700>()};
+}
