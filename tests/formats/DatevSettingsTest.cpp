@@ -128,3 +128,27 @@ TEST_F(DatevSettings, Version700KeepsOrderIdAndExchange) {
 }
 
 }  // namespace
+
+#include "formats/datev700/DatevDemoProfile.h"
+
+namespace {
+
+TEST_F(DatevSettings, DemoSetupLeavesBothFormatsReadyAndDatev700Active) {
+  const std::string dir = (suite.Dir() / "export").string();
+  ASSERT_TRUE(SetupDemoDatevProfiles(dir));
+  EXPECT_EQ(TSimpleMask("SALDIX", "FIBUEXPO").ReadGlobalDef("FIBUAKTEXP", ""), "DATEV1.4.700");
+  TFibuExporter_Datev v510;
+  v510.Init();
+  EXPECT_TRUE(v510.EinstellungenVorhanden());
+  EXPECT_EQ(v510.VerzExport(), dir);
+  EXPECT_EQ(v510.Mandanten()[1].Mandant, 10002);
+  for (const auto& feld : v510.ZusatzFelderListe()) EXPECT_EQ(feld.InhaltKennung, "");
+  EXPECT_TRUE(v510.Profil_Geeignet(kMandant2));
+}
+
+TEST_F(DatevSettings, DemoSetupWithoutClientsIsNotUsable) {
+  SuiteDatabase::Get().Cached("DELETE FROM mandanten").Run();
+  EXPECT_FALSE(SetupDemoDatevProfiles((suite.Dir() / "export").string()));
+}
+
+}  // namespace
