@@ -85,6 +85,7 @@ TEST_F(DatevExport, HalfACentIsTheSmallestDifferenceThatWritesALine) {
   const TDateTime tag = EncodeDate(2024, 3, 5);
   EXPECT_TRUE(Einzeln(exporter, Buchung(0, 0.004L, 1000, 8400, 0, tag)).empty());
   EXPECT_TRUE(Einzeln(exporter, Buchung(100.004L, 100, 1000, 8400, 0, tag)).empty());
+  EXPECT_TRUE(Einzeln(exporter, Buchung(0, 0.0049996L, 1000, 8400, 0, tag)).empty());
   const auto zeilen = Einzeln(exporter, Buchung(0, 0.005L, 1000, 8400, 0, tag));
   ASSERT_EQ(zeilen.size(), 1u);
   EXPECT_EQ(zeilen[0].substr(0, 9), "0,01;\"H\";");

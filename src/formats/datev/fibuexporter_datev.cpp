@@ -333,9 +333,9 @@ bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo
 bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo,
                                             const TFibuExportBuchInfoZusatz& ABuchInfoZusatz) {
   const bool geschrieben = Guard("Export_Fibu_Daten", [&] {
-    // Six decimals take away the binary noise of the subtraction, so that an exact
-    // half cent is written and printed as such.
-    const long double D = qtx_Round(Differenz(ABuchInfo), 6);
+    // Nine decimals take away the binary noise of the subtraction, so that an exact
+    // half cent is written and printed as such, while 0.0049996 still is no line.
+    const long double D = qtx_Round(Differenz(ABuchInfo), 9);
     if (datev::IstNullbetrag(D)) return true;
     if (!FStreamWriter) throw std::runtime_error("Es ist keine Exportdatei geöffnet.");
     datev::BaueBuchungszeile(FZeile, Version(), ABuchInfo, ABuchInfoZusatz, D, FFestschreiben);
