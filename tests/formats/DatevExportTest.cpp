@@ -222,6 +222,20 @@ TEST_F(DatevExport, ABookingThatCannotBeWrittenFailsTheWholeFile) {
   EXPECT_EQ(Einzeln(exporter, Buchung(1, 0, 1000, 8400, 0, tag)).size(), 1u);
 }
 
+TEST_F(DatevExport, BookingWithoutAdditionalFieldsIsStillWritten) {
+  TFibuExporter_Datev exporter;
+  Einrichten(exporter, Verzeichnis());
+  ASSERT_TRUE(exporter.Export_Fibu_Kopf(Maerz2024()));
+  EXPECT_TRUE(exporter.Export_Fibu_Daten(Buchung(5, 0, 1000, 8400, 0, EncodeDate(2024, 3, 5))));
+  ASSERT_TRUE(exporter.Export_Fibu_Ende());
+  const auto zeilen = Zeilen(Lesen(Datei()));
+  ASSERT_EQ(zeilen.size(), 3u);
+  const auto felder = Felder(zeilen[2]);
+  ASSERT_EQ(felder.size(), 116u);
+  EXPECT_EQ(felder[0], "5,00");
+  EXPECT_EQ(felder[20], "\"\"");
+}
+
 TEST_F(DatevExport, TaxKeysOfBothVersions) {
   TFibuExporter_Datev v510;
   TFibuExporter_Datev_700 v700;

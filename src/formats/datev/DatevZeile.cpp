@@ -10,8 +10,10 @@
 
 namespace datev {
 
-const TDatevVersion CDatev510{510, 7, 12, 10, false, false, &DatevSpaltenzeile510};
-const TDatevVersion CDatev700{700, 12, 36, 240, true, true, &DatevSpaltenzeile700};
+const TDatevVersion CDatev510{510, 7, 12, 10, false, false, &DatevSpaltenzeile510,
+                              &DatevSteuerschluessel510};
+const TDatevVersion CDatev700{700, 12, 36, 240, true, true, &DatevSpaltenzeile700,
+                              &DatevSteuerschluessel700};
 
 void TDatevZeile::Roh(std::string_view wert) {
   Trenner();

@@ -18,6 +18,7 @@ struct TDatevVersion {
   bool AuftragsNrAusZusatz;    // field 95 from the order number instead of the payment reference
   bool MitAbrechnungsreferenz; // fields 115-124 of version 700
   const std::string& (*Spaltenzeile)();
+  std::string (*Steuerschluessel)(int steuerart);
 };
 
 extern const TDatevVersion CDatev510;

@@ -217,8 +217,7 @@ bool TFibuExporter_Datev::Profil_Geeignet(TIntPair AMandant) {
 
 std::string TFibuExporter_Datev::Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) {
   return Guard("Get_Steuerschluessel", [&] {
-    return Version().Version == 700 ? datev::DatevSteuerschluessel700(ASteuer)
-                                    : datev::DatevSteuerschluessel510(ASteuer);
+    return Version().Steuerschluessel(ASteuer);
   });
 }
 
@@ -280,7 +279,7 @@ TDateTime TFibuExporter_Datev::BeginnWirtschaftsjahr(const TMandInfo& mandant,
 }
 
 bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
-  return Guard("Export_Fibu_Kopf", [&] {
+  const bool offen = Guard("Export_Fibu_Kopf", [&] {
     FStreamWriter.reset();  // a file started earlier and never finished is dropped
     FZeileFehlt = false;
     const int index = GetMandantIndex(AFileInfo.Firma);
@@ -319,6 +318,9 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     FStreamWriter->WriteLine(Version().Spaltenzeile());
     return true;
   });
+  // A file whose start failed takes no bookings and is never completed.
+  if (!offen) FStreamWriter.reset();
+  return offen;
 }
 
 long double TFibuExporter_Datev::Differenz(const TFibuExportBuchInfo& ABuchInfo) const {
