@@ -125,6 +125,9 @@ TEST_F(DatevSettings, Version700KeepsOrderIdAndExchange) {
   ASSERT_TRUE(exporter.Lade_Config("abc"));
   EXPECT_TRUE(exporter.ExportOrderID());
   EXPECT_TRUE(exporter.SollHabenTauschen());
+  exporter.Lade_Einstellungen_Alt();
+  EXPECT_FALSE(exporter.ExportOrderID());
+  EXPECT_FALSE(exporter.SollHabenTauschen());
 }
 
 }  // namespace

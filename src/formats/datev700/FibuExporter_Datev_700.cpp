@@ -18,6 +18,12 @@ void TFibuExporter_Datev_700::Config2Properties() {
   });
 }
 
+void TFibuExporter_Datev_700::Lade_Einstellungen_Alt() {
+  TFibuExporter_Datev::Lade_Einstellungen_Alt();
+  FExportOrderID = false;
+  FSollHabenTauschen = false;
+}
+
 long double TFibuExporter_Datev_700::Differenz(const TFibuExportBuchInfo& ABuchInfo) const {
   const long double D = TFibuExporter_Datev::Differenz(ABuchInfo);
   return FSollHabenTauschen ? -D : D;

@@ -13,6 +13,8 @@ class TFibuExporter_Datev_700 : public TFibuExporter_Datev {
 
   void Properties2Config() override;
   void Config2Properties() override;
+  // The settings from before profiles know neither switch: both stay off.
+  void Lade_Einstellungen_Alt() override;
 
   bool SollHabenTauschen() const { return FSollHabenTauschen; }
   void SetSollHabenTauschen(bool value) { FSollHabenTauschen = value; }
