@@ -32,6 +32,10 @@ struct TBuchungsRohsatz {
   std::string ZMZusatz;
   std::int32_t Filiale = 0;
   std::int32_t Kost1 = 0, Kost2 = 0;
+  // Filled when the reader already resolved accounts and partner (the data module does);
+  // otherwise the list resolves them itself.
+  bool Aufgeloest = false;
+  std::string KtoKurzBez, GegenKtoKurzBez, KtoBez, GegenKtoBez, GepBez;
 };
 
 // Which bookings to read: an open settlement (year and number 0) by document date, or the

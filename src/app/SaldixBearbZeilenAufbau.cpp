@@ -50,7 +50,7 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Level, 4);
   Betraege(satz, w);
   Konten(satz, w);
-  w.SetText(Sp::GepName, PartnerName(satz.GepNr));
+  w.SetText(Sp::GepName, satz.Aufgeloest ? satz.GepBez : PartnerName(satz.GepNr));
   w.SetGanzzahl(Sp::GepRNr, satz.GepNr.Nr1);
   w.SetGanzzahl(Sp::GepLNr, satz.GepNr.Nr2);
   w.SetText(Sp::UStID, satz.UStID);
@@ -108,6 +108,17 @@ void TZeilenAufbau::Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
 }
 
 void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
+  w.SetText(Sp::KontoName, satz.KtoName);
+  w.SetText(Sp::GegenkontoName, satz.GegenKtoName);
+  w.SetText(Sp::KontoZusatz, satz.KtoZusatz);
+  w.SetText(Sp::GegenkontoZusatz, satz.GegenKtoZusatz);
+  if (satz.Aufgeloest) {
+    w.SetText(Sp::Konto, satz.KtoKurzBez);
+    w.SetText(Sp::Gegenkonto, satz.GegenKtoKurzBez);
+    w.SetText(Sp::KontoBez, satz.KtoBez);
+    w.SetText(Sp::GegenkontoBez, satz.GegenKtoBez);
+    return;
+  }
   auto& konten = dienste_.Konten;
   const auto filiale = static_cast<std::int16_t>(satz.Filiale);
   const std::int32_t konto = konten.Get_Konto_Nummer(satz.KtoName, satz.KtoZusatz,
@@ -118,10 +129,6 @@ void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
                                                      satz.BelegRNr, filiale);
   w.SetText(Sp::Konto, KontoText(konto, satz.KtoName, satz.KtoZusatz));
   w.SetText(Sp::Gegenkonto, KontoText(gegen, satz.GegenKtoName, satz.GegenKtoZusatz));
-  w.SetText(Sp::KontoName, satz.KtoName);
-  w.SetText(Sp::GegenkontoName, satz.GegenKtoName);
-  w.SetText(Sp::KontoZusatz, satz.KtoZusatz);
-  w.SetText(Sp::GegenkontoZusatz, satz.GegenKtoZusatz);
   w.SetText(Sp::KontoBez, konten.Get_Konto_Bezeichnung(satz.KtoName, satz.KtoZusatz,
                                                        satz.Belegdatum));
   w.SetText(Sp::GegenkontoBez, konten.Get_Konto_Bezeichnung(
