@@ -51,7 +51,7 @@ struct TBuchungsFilter {
   bool ExportKennzeichen = true;         // open only: 'J' or 'N'
 };
 
-struct TBelegDaten {
+struct TListenBelegDaten {
   std::string BelegNr, BelegNrSort, BelegNrExt, DokumentenNr;
   TDateTime Valutadatum = 0;
   std::int32_t Nettotage = 0, SkontoProz1 = 0, SkontoTage1 = 0, SkontoProz2 = 0,
@@ -131,7 +131,7 @@ class IBearbBelege {
   virtual std::string Zahlungsreferenz(TIntTrio ident) = 0;
   virtual std::string GetLieferLand(std::int32_t belegRNr, std::int32_t belegLNr,
                                     long double& euSteuern) = 0;
-  virtual TBelegDaten GetBelegDaten(std::int32_t rnr, std::int32_t lnr, std::int32_t snr) = 0;
+  virtual TListenBelegDaten GetBelegDaten(std::int32_t rnr, std::int32_t lnr, std::int32_t snr) = 0;
   // Base document (the invoice of a credit note); the document itself when none.
   virtual std::string GetVorgaengerBelegNr(std::int32_t rnr, std::int32_t lnr, std::int32_t snr,
                                            std::string& sort) = 0;

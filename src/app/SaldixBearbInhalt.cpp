@@ -10,7 +10,7 @@ bool IstKontenabhaengigerInhalt(std::string_view key) {
          qtx_strmatch(key, "KOMBIFIK") || qtx_strmatch(key, "KTOKUERZ");
 }
 
-const TBelegDaten& TInhaltQuelle::Beleg() {
+const TListenBelegDaten& TInhaltQuelle::Beleg() {
   if (!belegGelesen_) {
     belegGelesen_ = true;
     if (satz_.BelegRNr != 0 || satz_.BelegLNr != 0) {

@@ -60,7 +60,7 @@ class TInhaltQuelle {
   std::string BU;
   std::string Beschreibung;  // own description without line breaks
 
-  const TBelegDaten& Beleg();
+  const TListenBelegDaten& Beleg();
   std::string KontoKuerzel();
 
   const TBuchungsRohsatz& Satz() const { return satz_; }
@@ -75,7 +75,7 @@ class TInhaltQuelle {
   IBearbKonten& konten_;
   std::int32_t abrNr_, abrJahr_;
   bool belegGelesen_ = false;
-  TBelegDaten beleg_;
+  TListenBelegDaten beleg_;
 };
 
 // The value of a field for a content key; an empty or unknown key keeps the booking's own

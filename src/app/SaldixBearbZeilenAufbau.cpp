@@ -138,7 +138,7 @@ void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
 void TZeilenAufbau::Belegdaten(const TBuchungsRohsatz& satz, TZeilenWerte& w,
                                TInhaltQuelle& quelle) {
   if (satz.BelegRNr == 0 && satz.BelegLNr == 0) return;
-  const TBelegDaten& beleg = quelle.Beleg();
+  const TListenBelegDaten& beleg = quelle.Beleg();
   w.SetText(Sp::Belegnr, beleg.BelegNr);
   w.SetText(Sp::DokumentenNr, beleg.DokumentenNr);
   w.SetText(Sp::ExtBelegNr, beleg.BelegNrExt);

@@ -218,8 +218,8 @@ class TFakeDatenmodul : public IBearbBuchungen,
     eu = 0;
     return "";
   }
-  TBelegDaten GetBelegDaten(std::int32_t, std::int32_t lnr, std::int32_t) override {
-    TBelegDaten d;
+  TListenBelegDaten GetBelegDaten(std::int32_t, std::int32_t lnr, std::int32_t) override {
+    TListenBelegDaten d;
     d.BelegNr = "B" + std::to_string(lnr);
     d.BelegNrExt = "X" + std::to_string(lnr);
     return d;
