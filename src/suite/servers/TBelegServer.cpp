@@ -1,0 +1,106 @@
+#include "suite/servers/TBelegServer.h"
+
+#include <cstdio>
+
+#include "suite/servers/Spalten.h"
+
+namespace {
+
+TIntTrio TrioSpalte(const suitedb::Statement& stmt, int column) {
+  return {Int32Spalte(stmt, column), Int32Spalte(stmt, column + 1),
+          static_cast<std::int16_t>(stmt.Int(column + 2))};
+}
+
+TBelegKopf KopfAusZeile(const suitedb::Statement& s) {
+  TBelegKopf kopf;
+  kopf.Ident = TrioSpalte(s, 0);
+  kopf.Firma = PaarSpalte(s, 3);
+  kopf.GepNr = PaarSpalte(s, 5);
+  kopf.Orge = Int32Spalte(s, 7);
+  kopf.Belegart = s.Text(8);
+  kopf.Datum = s.Real(9);
+  kopf.NrPraefix = s.Text(10);
+  kopf.NrTeil1 = Int32Spalte(s, 11);
+  kopf.NrTeil2 = Int32Spalte(s, 12);
+  kopf.NrTeil3 = Int32Spalte(s, 13);
+  kopf.FormatKz = Int32Spalte(s, 14);
+  kopf.NrExtern = s.Text(15);
+  kopf.DokumentenNr = s.Text(16);
+  kopf.OrderID = s.Text(17);
+  kopf.LieferLand = s.Text(18);
+  kopf.LieferGepNr = PaarSpalte(s, 19);
+  kopf.LieferAdrNr = Int32Spalte(s, 21);
+  kopf.SteuerLand = s.Text(22);
+  kopf.Vorgaenger = TrioSpalte(s, 23);
+  return kopf;
+}
+
+constexpr const char* kKopfSql =
+    "SELECT rnr, lnr, snr, firma1, firma2, gep_nr1, gep_nr2, orge, belegart, datum, "
+    "nr_praefix, nr_teil1, nr_teil2, nr_teil3, format_kz, nr_extern, dokumenten_nr, order_id, "
+    "liefer_land, liefer_gep_nr1, liefer_gep_nr2, liefer_adr_nr, steuer_land, "
+    "vorg_rnr, vorg_lnr, vorg_snr FROM belege WHERE rnr = ? AND lnr = ? AND snr = ?";
+
+}  // namespace
+
+bool TBelegServer::Lesen(const TIntTrio& ident, bool komplett) {
+  ++lesevorgaenge_;
+  aktuell_.reset();
+  auto& stmt = connection_.Cached(kKopfSql);
+  stmt.With(ident.RNr, ident.LNr, static_cast<int>(ident.SNr));
+  if (!stmt.Step()) {
+    stmt.Reset();
+    return false;
+  }
+  TBeleg beleg;
+  beleg.Kopf = KopfAusZeile(stmt);
+  stmt.Reset();
+  if (komplett) KomplettLesen(beleg);
+  aktuell_ = std::move(beleg);
+  return true;
+}
+
+void TBelegServer::KomplettLesen(TBeleg& beleg) {
+  const TIntTrio& id = beleg.Kopf.Ident;
+  const int snr = id.SNr;
+  auto& positionen = connection_.Cached(
+      "SELECT pos, artikel, menge, betrag FROM beleg_positionen "
+      "WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
+  positionen.With(id.RNr, id.LNr, snr);
+  while (positionen.Step()) {
+    beleg.Positionen.push_back({Int32Spalte(positionen, 0), positionen.Text(1),
+                                positionen.Real(2), positionen.Real(3)});
+  }
+  auto& bedingungen = connection_.Cached(
+      "SELECT art, tage, prozent, datum FROM beleg_zahlungsbedingungen "
+      "WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
+  bedingungen.With(id.RNr, id.LNr, snr);
+  while (bedingungen.Step()) {
+    beleg.Zahlungsbedingungen.push_back({Int32Spalte(bedingungen, 0), Int32Spalte(bedingungen, 1),
+                                         bedingungen.Real(2), bedingungen.Real(3)});
+  }
+  auto& steuern = connection_.Cached(
+      "SELECT satz, betrag FROM beleg_steuern WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
+  steuern.With(id.RNr, id.LNr, snr);
+  while (steuern.Step()) beleg.Steuern.push_back({Int32Spalte(steuern, 0), steuern.Real(1)});
+}
+
+std::optional<TIntTrio> TBelegServer::GetVorgaenger(const TIntTrio& ident) {
+  auto& stmt = connection_.Cached(
+      "SELECT vorg_rnr, vorg_lnr, vorg_snr FROM belege WHERE rnr = ? AND lnr = ? AND snr = ?");
+  stmt.With(ident.RNr, ident.LNr, static_cast<int>(ident.SNr));
+  std::optional<TIntTrio> vorgaenger;
+  if (stmt.Step()) {
+    const TIntTrio gelesen = TrioSpalte(stmt, 0);
+    if (!gelesen.IsEmpty()) vorgaenger = gelesen;
+  }
+  stmt.Reset();
+  return vorgaenger;
+}
+
+std::string Formatiere_Belegnummer(const TBelegKopf& kopf, bool formatiert) {
+  char teile[64];
+  std::snprintf(teile, sizeof teile, formatiert ? "%d-%.4d-%.6d" : "%d%.4d%.6d", kopf.NrTeil1,
+                kopf.NrTeil2, kopf.NrTeil3);
+  return kopf.NrPraefix + teile;
+}
