@@ -1,7 +1,6 @@
 #include "data/BelegLookups.h"
 
-#include <cstdio>
-
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/Text.h"
 #include "suite/servers/LaenderCode.h"
@@ -44,9 +43,7 @@ void Zahlungsbedingungen(const TBeleg& beleg, TBelegDaten& daten) {
 }  // namespace
 
 std::string BelegNrSortierung(const TBelegKopf& kopf) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%d%.*d%.*d", kopf.NrTeil1, 4, kopf.NrTeil2, 6, kopf.NrTeil3);
-  return kopf.NrPraefix + text;
+  return Format("%s%d%.4d%.6d", kopf.NrPraefix, kopf.NrTeil1, kopf.NrTeil2, kopf.NrTeil3);
 }
 
 const TBeleg* TBelegLookups::Lesen(int rnr, int lnr, int snr, bool komplett) {

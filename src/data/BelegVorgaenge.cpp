@@ -1,8 +1,8 @@
 #include "data/BelegVorgaenge.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/Text.h"
 #include "suite/servers/Spalten.h"
@@ -14,16 +14,10 @@ namespace {
 constexpr int kErsteKartenArt = 7;
 constexpr int kLetzteKartenArt = 18;
 
-std::string Format2(const char* pattern, int a, int b) {
-  char text[48];
-  std::snprintf(text, sizeof text, pattern, a, b);
-  return text;
-}
-
 }  // namespace
 
 std::string GutscheinSchluessel(const TIntPair& ident) {
-  return Format2("%.9d%.9d", ident.Nr1, ident.Nr2);
+  return Format("%.9d%.9d", ident.Nr1, ident.Nr2);
 }
 
 std::string TBelegVorgaenge::GetZMBeiGutschein(const TIntPair& firma, const TIntPair& ident) {
@@ -81,8 +75,8 @@ std::string TBelegVorgaenge::LaufendeNummer(const TIntPair& ident, const std::st
   std::string nummer;
   if (stmt.Step()) {
     const TIntPair teile = PaarSpalte(stmt, 0);
-    nummer = Format2("%d-%d", teile.Nr1, teile.Nr2);
-    sort = Format2("%.6d%.6d", teile.Nr1, teile.Nr2);
+    nummer = Format("%d-%d", teile.Nr1, teile.Nr2);
+    sort = Format("%.6d%.6d", teile.Nr1, teile.Nr2);
   }
   stmt.Reset();
   return nummer;

@@ -1,20 +1,7 @@
 #include "data/SaldixAbrechnungNr.h"
 
-#include <charconv>
-
+#include "suite/Format.h"
 #include "suite/Guarded.h"
-#include "suite/Text.h"
-
-int EingabeAlsZahl(const std::string& text) {
-  const std::string trimmed = Trim(text);
-  int value = 0;
-  const char* first = trimmed.data();
-  const char* last = first + trimmed.size();
-  if (first != last && *first == '+') ++first;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last) return 0;
-  return value;
-}
 
 void TSaldixAbrechnungsNr::FormShow() {
   edtAbrNrLfd = std::to_string(FAbrNrLfd);
@@ -25,8 +12,8 @@ void TSaldixAbrechnungsNr::FormShow() {
 
 void TSaldixAbrechnungsNr::btnOKClick() {
   Guarded("TSaldixAbrechnungsNr.btnOKClick", [&] {
-    const int nummer = EingabeAlsZahl(edtAbrNrLfd);
-    const int jahr = EingabeAlsZahl(edtAbrNrJahr);
+    const int nummer = StrToIntDef(edtAbrNrLfd, 0);
+    const int jahr = StrToIntDef(edtAbrNrJahr, 0);
     if (nummer <= 0 || nummer > MaxAbrNr || jahr < MinJahr || jahr > MaxJahr) return;
     FAbrNrLfd = nummer;
     FAbrNrJahr = jahr;

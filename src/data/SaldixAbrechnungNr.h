@@ -36,6 +36,3 @@ class TSaldixAbrechnungsNr {
   int modalResult_ = 0;
   const char* focused_ = "";
 };
-
-// An input field's text as an integer; 0 when it is not one.
-int EingabeAlsZahl(const std::string& text);

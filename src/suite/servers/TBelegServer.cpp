@@ -1,7 +1,7 @@
 #include "suite/servers/TBelegServer.h"
 
-#include <cstdio>
 
+#include "suite/Format.h"
 #include "suite/servers/Spalten.h"
 
 namespace {
@@ -99,8 +99,6 @@ std::optional<TIntTrio> TBelegServer::GetVorgaenger(const TIntTrio& ident) {
 }
 
 std::string Formatiere_Belegnummer(const TBelegKopf& kopf, bool formatiert) {
-  char teile[64];
-  std::snprintf(teile, sizeof teile, formatiert ? "%d-%.4d-%.6d" : "%d%.4d%.6d", kopf.NrTeil1,
+  return Format(formatiert ? "%s%d-%.4d-%.6d" : "%s%d%.4d%.6d", kopf.NrPraefix, kopf.NrTeil1,
                 kopf.NrTeil2, kopf.NrTeil3);
-  return kopf.NrPraefix + teile;
 }

@@ -1,0 +1,126 @@
+#include "data/SaldixAuswahlFBEX.h"
+
+#include "suite/DateTime.h"
+#include "suite/Format.h"
+#include "suite/Guarded.h"
+#include "suite/MessagePresenter.h"
+
+namespace {
+
+std::string DatumText(TDateTime datum) { return datum > 0 ? DateToStr(datum) : std::string(); }
+
+bool GleicheAbrechnung(const TFBEXZeile& a, const TFBEXZeile& b) {
+  return a.Firma == b.Firma && a.AbrNr == b.AbrNr && a.AbrJahr == b.AbrJahr;
+}
+
+int AktuellesJahr() {
+  int jahr = 0, monat = 0, tag = 0;
+  DecodeDate(qtx_Date(), jahr, monat, tag);
+  return jahr;
+}
+
+}  // namespace
+
+const TSaldixAuswFBEX::TGridZeile TSaldixAuswFBEX::Kopfzeile = {
+    "Mandant", "Abrechnung", "von", "bis", "Mandantenschlüssel", "Nummer", "Jahr"};
+
+TSaldixAuswFBEX::TSaldixAuswFBEX(IAuswFBEXDaten& daten, suitedb::Connection& connection)
+    : daten_(daten), fbexfile(connection) {
+  const bool erlaubt = daten_.ExportErlaubt();
+  btnLoeschenVisible = erlaubt;
+  btnLoeschenEnabled = erlaubt;
+  texte_.assign(1, TGridZeile{});
+  zeilen_.assign(1, TFBEXZeile{});
+}
+
+void TSaldixAuswFBEX::FormShow() {
+  Guarded("TSaldixAuswFBEX.FormShow", [&] {
+    mandant_ = daten_.AktMandant();
+    lblMandant = daten_.AktTextMandant();
+    jahr_ = AktuellesJahr();
+    edtJahr = std::to_string(jahr_);
+    Fuellen();
+  });
+}
+
+void TSaldixAuswFBEX::grdExports_Fuellen() {
+  Guarded("TSaldixAuswFBEX.grdExports_Fuellen", [&] { Fuellen(); });
+}
+
+void TSaldixAuswFBEX::Fuellen() {
+  texte_.assign(1, TGridZeile{});
+  zeilen_.assign(1, TFBEXZeile{});
+  Row = 0;
+  std::vector<TGridZeile> texte;
+  std::vector<TFBEXZeile> zeilen;
+  for (const auto& zeile : fbexfile.Zeilen(mandant_, jahr_)) {
+    // The lines of the computers of one settlement follow each other; the first stands for all.
+    if (!zeilen.empty() && GleicheAbrechnung(zeilen.front(), zeile)) continue;
+    texte.insert(texte.begin(), TGridZeile{daten_.GEPGet_Name(zeile.Firma),
+                                           Format("%d/%d", zeile.AbrNr, zeile.AbrJahr),
+                                           DatumText(zeile.DatumVon), DatumText(zeile.DatumBis),
+                                           Format("%.4d%.7d", zeile.Firma.Nr1, zeile.Firma.Nr2),
+                                           std::to_string(zeile.AbrNr),
+                                           std::to_string(zeile.AbrJahr)});
+    zeilen.insert(zeilen.begin(), zeile);
+  }
+  if (zeilen.empty()) return;
+  texte_ = std::move(texte);
+  zeilen_ = std::move(zeilen);
+}
+
+void TSaldixAuswFBEX::edtJahrExit() {
+  Guarded("TSaldixAuswFBEX.edtJahrExit", [&] {
+    const int jahr = StrToIntDef(edtJahr, 0);
+    if (jahr == jahr_) return;
+    jahr_ = jahr;
+    Fuellen();
+  });
+}
+
+void TSaldixAuswFBEX::btnMandantClick() {
+  Guarded("TSaldixAuswFBEX.btnMandantClick", [&] {
+    TIntPair mandant;
+    std::string name;
+    if (!daten_.MandantWaehlen(mandant, name)) return;
+    mandant_ = mandant;
+    lblMandant = name;
+    Fuellen();
+  });
+}
+
+void TSaldixAuswFBEX::btnMandantLoeschenClick() {
+  Guarded("TSaldixAuswFBEX.btnMandantLoeschenClick", [&] {
+    mandant_ = TIntPair{};
+    lblMandant.clear();
+    Fuellen();
+  });
+}
+
+const TFBEXZeile* TSaldixAuswFBEX::AusgewaehlteAbrechnung() const {
+  if (Row < 0 || Row >= static_cast<int>(texte_.size())) return nullptr;
+  if (texte_[Row][1].empty()) return nullptr;
+  return &zeilen_[Row];
+}
+
+void TSaldixAuswFBEX::btnOKClick() {
+  Guarded("TSaldixAuswFBEX.btnOKClick", [&] {
+    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung();
+    if (!abrechnung) return;
+    gewaehlt_ = *abrechnung;
+    daten_.MandantSetzen(gewaehlt_.Firma, texte_[Row][0]);
+    modalResult_ = mrOk;
+  });
+}
+
+void TSaldixAuswFBEX::btnLoeschenClick() {
+  Guarded("TSaldixAuswFBEX.btnLoeschenClick", [&] {
+    if (!btnLoeschenEnabled) return;
+    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung();
+    if (!abrechnung) return;
+    const TFBEXZeile zeile = *abrechnung;
+    if (daten_.FBEX_Loeschen(zeile.Firma, zeile.AbrNr, zeile.AbrJahr)) Fuellen();
+  });
+}
+
+void TSaldixAuswFBEX::btnCancelClick() { modalResult_ = mrCancel; }

@@ -1,0 +1,81 @@
+// Logic of the dialog in which the user picks a completed settlement from the export
+// journal to show its bookings, or deletes it so that its bookings can be exported again.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "data/AbrechnungsJournal.h"
+#include "suite/Types.h"
+
+// What the dialog needs from the data module.
+class IAuswFBEXDaten {
+ public:
+  virtual ~IAuswFBEXDaten() = default;
+  virtual bool ExportErlaubt() = 0;
+  virtual TIntPair AktMandant() = 0;
+  virtual std::string AktTextMandant() = 0;
+  virtual std::string GEPGet_Name(const TIntPair& gepNr) = 0;
+  // The suite's client choice; false when cancelled.
+  virtual bool MandantWaehlen(TIntPair& mandant, std::string& name) = 0;
+  // Makes the client current with its name and re-reads its short number.
+  virtual void MandantSetzen(const TIntPair& mandant, const std::string& name) = 0;
+  // Deletes the settlement after the user's confirmation; true when it was deleted.
+  virtual bool FBEX_Loeschen(const TIntPair& firma, int abrNr, int abrJahr) = 0;
+};
+
+class TSaldixAuswFBEX {
+ public:
+  static constexpr const char* Caption = "Auswahl der abgeschlossenen Abrechnung";
+  static constexpr int Spalten = 7;
+  using TGridZeile = std::array<std::string, Spalten>;
+  static const TGridZeile Kopfzeile;
+
+  // Creation: the delete button only for a workstation that may change bookings.
+  TSaldixAuswFBEX(IAuswFBEXDaten& daten, suitedb::Connection& connection);
+
+  void FormShow();
+  // Refills the grid when the year input holds another year than the grid shows.
+  void edtJahrExit();
+  void btnMandantClick();
+  void btnMandantLoeschenClick();
+  void btnOKClick();
+  void grdExportsDblClick() { btnOKClick(); }
+  void btnLoeschenClick();
+  void btnCancelClick();
+  void grdExports_Fuellen();
+
+  // What the view shows and edits.
+  std::string lblMandant;
+  std::string edtJahr;
+  bool btnLoeschenVisible = false;
+  bool btnLoeschenEnabled = false;
+  // Data rows below the header row; the selected one, -1 for none.
+  const std::vector<TGridZeile>& grdExports() const { return texte_; }
+  int Row = -1;
+
+  // 0 while open; mrOk or mrCancel once closed.
+  int ModalResult() const { return modalResult_; }
+  // The chosen settlement after OK.
+  TIntPair Firma() const { return gewaehlt_.Firma; }
+  int AbrNr() const { return gewaehlt_.AbrNr; }
+  int AbrJahr() const { return gewaehlt_.AbrJahr; }
+  TDateTime DatumVon() const { return gewaehlt_.DatumVon; }
+  TDateTime DatumBis() const { return gewaehlt_.DatumBis; }
+
+ private:
+  // The selected data row when it holds a settlement.
+  const TFBEXZeile* AusgewaehlteAbrechnung() const;
+  void Fuellen();
+
+  IAuswFBEXDaten& daten_;
+  TAbrechnungsJournal fbexfile;
+  TIntPair mandant_;
+  int jahr_ = 0;
+  std::vector<TGridZeile> texte_;
+  // The journal line each data row was built from; empty for the blank row.
+  std::vector<TFBEXZeile> zeilen_;
+  TFBEXZeile gewaehlt_;
+  int modalResult_ = 0;
+};
