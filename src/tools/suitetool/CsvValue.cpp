@@ -6,6 +6,7 @@
 #include "suite/DateTime.h"
 #include "suite/Text.h"
 #include "suitetool/CommandLine.h"
+#include "suitetool/ToolText.h"
 
 namespace suitetool {
 namespace {
@@ -16,12 +17,6 @@ bool AllDigits(const std::string& text) {
     if (c < '0' || c > '9') return false;
   }
   return true;
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // Splits "a<sep>b<sep>c" into three parts; false for any other count.
