@@ -106,13 +106,14 @@ DemoSummary DemoGenerator::Run(ProgressDisplay& progress) {
   DemoBookingWriter writer({db_, random, partners, documents, cashReports, settlements});
   EventChooser chooser;
 
-  // Spread the bookings evenly over the days, in date order.
+  // Spread the bookings evenly over the days, in date order; a transaction may run a
+  // day past its share, only the total is exact.
   std::uint64_t written = 0;
   for (std::uint64_t d = 0; d < days; ++d) {
     const TDateTime day = firstDay + static_cast<double>(d);
     const std::uint64_t target = options_.bookings * (d + 1) / days;
     while (written < target) {
-      const DemoEvent& event = chooser.Next(random, target - written);
+      const DemoEvent& event = chooser.Next(random, options_.bookings - written);
       written += static_cast<std::uint64_t>(writer.Write(event, ClientOfTransaction(random), day));
     }
     progress.Update(written);
