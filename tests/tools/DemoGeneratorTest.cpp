@@ -7,6 +7,7 @@
 #include <string>
 
 #include "suite/DateTime.h"
+#include "suite/Rechte.h"
 #include "suite/SimpleMask.h"
 #include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
@@ -207,6 +208,8 @@ TEST(DemoGenerator, SetsUpClientsComputersAndExportSettings) {
     EXPECT_EQ(settings.ReadByIndexDef(index, "AUKTOADAT", ""), "01.01.2021");
   }
   EXPECT_EQ(TSimpleMask("SALDIX", "FIBUEXPO").ReadGlobalDef("FIBUAKTEXP", ""), "DATEV1.4");
+  EXPECT_TRUE(TUserRechte("demo").UserRechtePruefen(CRecht_Saldix_Loeschen, false));
+  EXPECT_TRUE(TUserRechte("jeder").UserRechtePruefen(CRecht_Saldix_Umkehrbuchung, false));
 }
 
 TEST(DemoGenerator, RefusesADatabaseThatHoldsDataAndChangesNothing) {

@@ -6,7 +6,7 @@
 #include "suite/DateTime.h"
 #include "suite/Text.h"
 #include "suitetool/CommandLine.h"
-#include "suitetool/ToolText.h"
+#include "suite/Utf8.h"
 
 namespace suitetool {
 namespace {
@@ -94,41 +94,6 @@ bool ParseDecimal(const std::string& text, double& value) {
   return result.ec == std::errc() && result.ptr == normal.data() + normal.size();
 }
 
-bool IsValidUtf8(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    char32_t cp = 0;
-    if (byte < 0x80) {
-      ++i;
-      continue;
-    } else if ((byte & 0xE0) == 0xC0) {
-      length = 2;
-      cp = byte & 0x1F;
-    } else if ((byte & 0xF0) == 0xE0) {
-      length = 3;
-      cp = byte & 0x0F;
-    } else if ((byte & 0xF8) == 0xF0) {
-      length = 4;
-      cp = byte & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
-}
-
 namespace {
 
 ConvertedValue ConvertText(const TableColumn& column, const std::string& text) {
@@ -164,7 +129,7 @@ ConvertedValue ConvertText(const TableColumn& column, const std::string& text) {
 }  // namespace
 
 ConvertedValue ConvertField(const TableColumn& column, const std::string& field) {
-  if (!IsValidUtf8(field)) return {{}, "der Text ist kein gültiges UTF-8"};
+  if (!Utf8Valid(field)) return {{}, "der Text ist kein gültiges UTF-8"};
   if (column.kind == ColumnKind::Text && !field.empty()) return {field, {}};
   const std::string text = Trim(field);
   if (!text.empty()) return ConvertText(column, text);

@@ -20,8 +20,6 @@ DateParse ParseDateText(const std::string& text, TDateTime& value);
 // A decimal number with "." or "," as decimal separator, no thousands separators.
 bool ParseDecimal(const std::string& text, double& value);
 
-bool IsValidUtf8(const std::string& text);
-
 // The value for column from field; on refusal the reason and no value.
 struct ConvertedValue {
   ColumnValue value;

@@ -95,7 +95,7 @@ DemoSummary DemoGenerator::Run(ProgressDisplay& progress) {
   WriteDemoOrganisation(db_);
   WriteDemoTables(db_);
   WriteDemoSettings();
-  GrantDemoProgramRight(db_);
+  GrantDemoProgramRights();
   summary.accounts = WriteDemoAccounts(db_);
   const DemoPartnerList partners = WriteDemoPartners(db_, random);
   summary.partners = partners.customers.size() + partners.suppliers.size();

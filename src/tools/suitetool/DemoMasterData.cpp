@@ -1,6 +1,7 @@
 #include "suitetool/DemoMasterData.h"
 
 #include "suite/DateTime.h"
+#include "suite/Rechte.h"
 #include "suite/SimpleMask.h"
 #include "suite/Text.h"
 #include "suitetool/DemoModel.h"
@@ -15,6 +16,8 @@ constexpr const char* kRateReduced = "0700";
 constexpr const char* kRateFormerNormal = "1600";
 constexpr const char* kRateFormerReduced = "0500";
 constexpr const char* kRateChangeDate = "01.01.2021";
+// The rights table's name for every user.
+constexpr const char* kEveryUser = "*";
 // The format the demo starts with.
 constexpr const char* kDemoFormat = "DATEV1.4";
 
@@ -190,10 +193,12 @@ void WriteDemoSettings() {
   TSimpleMask("SALDIX", "FIBUEXPO").WriteGlobal("FIBUAKTEXP", kDemoFormat);
 }
 
-void GrantDemoProgramRight(suitedb::Connection& db) {
-  // The suite has no rights table yet, and its rights check grants every user the run
-  // right. When a rights table comes, the demo's users get the right here.
-  (void)db;
+void GrantDemoProgramRights() {
+  // Every user of the demo may do everything the program protects. The right to run
+  // the program joins this list once the program defines its constant.
+  for (const int right : {CRecht_Saldix_Umkehrbuchung, CRecht_Saldix_Loeschen}) {
+    TUserRechte::RechtSetzen(kEveryUser, right, true);
+  }
 }
 
 }  // namespace suitetool

@@ -10,7 +10,7 @@ namespace suitetool {
 void WriteDemoOrganisation(suitedb::Connection& db);
 void WriteDemoTables(suitedb::Connection& db);
 void WriteDemoSettings();
-// The right to run the program for the demo's users.
-void GrantDemoProgramRight(suitedb::Connection& db);
+// The program's rights for every user of the demo.
+void GrantDemoProgramRights();
 
 }  // namespace suitetool

@@ -8,14 +8,11 @@
 
 namespace suitetool {
 
-int DaysInMonth(int year, int month);
-
 // "dd.mm.yyyy"; empty when the date is not set (0 or less).
 std::string DateText(TDateTime value);
 // "dd.mm.yyyy hh:nn:ss"; empty when not set.
 std::string DateTimeText(TDateTime value);
-// text padded with blanks to width characters (UTF-8 characters, not bytes), at least
-// one blank after it.
+// text padded with blanks to width characters, at least one blank after it.
 std::string PadRight(const std::string& text, std::size_t width);
 
 }  // namespace suitetool
