@@ -25,6 +25,8 @@ class TFBDEMani {
   // New identities take the given computer number (this workstation's).
   TFBDEMani(suitedb::Connection& connection, int rechner);
 
+  suitedb::Connection& Connection() const { return db_; }
+
   void ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents, bool exportieren);
   void AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr, int abrJahr);
   void BeschreibungUpdate(int vorgang, const std::vector<TIntTrio>& idents,

@@ -11,6 +11,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kFoundationSchema,
       kBookingSchema,
       kRightsSchema,
+      kBookingOrderSchema,
   };
   return steps;
 }

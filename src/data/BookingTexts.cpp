@@ -1,0 +1,78 @@
+#include "data/BookingTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <random>
+#include <string_view>
+
+#include "suite/BelegArt.h"
+#include "suite/Utf8.h"
+
+namespace {
+
+struct KurzText {
+  std::string_view beschreibung;
+  std::string_view kurz;
+};
+
+constexpr std::array kKurzTexte = {
+    KurzText{"Allgemeiner Verkauf", "Verkauf"},
+    KurzText{"Annahme Anzahlung", "Anz.Ann"},
+    KurzText{"Rückgabe Anzahlung", "Anz.Rgb"},
+    KurzText{"Aufwandsbuchung", "Aufwand"},
+    KurzText{"Einzahlung auf Aufwandskonto", "Einz.AW"},
+    KurzText{"Forderungsausgleich", "Ausg.F."},
+    KurzText{"Vermindern Kassensbestand", "Verm.KB"},
+    KurzText{"Kassendifferenz", "Kassdif"},
+    KurzText{"Gutscheinausgabe", "GS-Ausg"},
+    KurzText{"Gutscheinrückgabe", "GS-Rckg"},
+    KurzText{"Zahlungsmitteltausch", "ZM-Tsch"},
+    KurzText{"Allgemeine OP-Buchung", "Allg.OP"},
+    KurzText{"Eingangsrechnung", "Eing.Rg"},
+};
+
+constexpr std::size_t kVergleichsLaenge = 30;
+
+}  // namespace
+
+std::string TextOhneZeilenumbruch(const std::string& text) {
+  std::string result = text;
+  std::erase(result, '\n');
+  std::erase(result, '\r');
+  return result;
+}
+
+std::string GetKurzBeschreibung(const std::string& beschreibung) {
+  const std::string anfang = Utf8Left(beschreibung, kVergleichsLaenge);
+  for (const auto& eintrag : kKurzTexte) {
+    if (anfang == Utf8Left(eintrag.beschreibung, kVergleichsLaenge)) {
+      return std::string(eintrag.kurz);
+    }
+  }
+  return beschreibung;
+}
+
+std::string BLB(const std::string& belegartKuerzel) {
+  int belegArt = 0;
+  if (!Kuerzel_2_BelegArt(belegartKuerzel, belegArt)) return belegartKuerzel;
+  return CQTX_BelegArt_2_Bezeichnung(belegArt);
+}
+
+std::string CreateIdent() {
+  try {
+    std::random_device source;
+    std::array<unsigned, 4> words{};
+    for (auto& word : words) word = source();
+    // Version 4, variant 1 as the platform's generator marks them.
+    words[1] = (words[1] & 0xFFFF0FFFu) | 0x00004000u;
+    words[2] = (words[2] & 0x3FFFFFFFu) | 0x80000000u;
+    char text[40];
+    std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%04X-%04X%08X}", words[0],
+                  words[1] >> 16, words[1] & 0xFFFFu, words[2] >> 16, words[2] & 0xFFFFu,
+                  words[3]);
+    return text;
+  } catch (...) {
+    return "(NONE)";
+  }
+}

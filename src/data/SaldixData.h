@@ -1,0 +1,141 @@
+// The central data module: owns the suite's servers and caches for the whole program run
+// and offers every read and write of bookings. Accounts, tax keys, settings and the
+// current exporter live in its TKontenEinstellungen; the lookups' steps in creation and
+// destruction are the hooks below.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/BookingReader.h"
+#include "data/KontenEinstellungen.h"
+#include "data/TfbdetempSatz.h"
+#include "suite/FBDEMani.h"
+#include "suite/MandDialog.h"
+#include "suite/QTXFormStore.h"
+#include "suite/Types.h"
+#include "suite/Unvollstaendig.h"
+#include "suite/records/FBDEKontoBetrag.h"
+
+class TSaldixDataModule;
+
+// Steps of the module's further operations that are not part of the accounts and
+// settings, in the order they run.
+struct TSaldixDataModuleHooks {
+  using Step = std::function<void(TSaldixDataModule&)>;
+  // Completes each booking read after its accounts are resolved (partner name, ...).
+  std::function<void(TSaldixDataModule&, TfbdetempSatz&)> BuchungErgaenzen;
+  Step VorManipulatorFreigeben;  // destruction: lists and servers released first
+  Step NachExporterFreigeben;    // destruction: servers, caches, number file, lookups
+};
+
+// The hooks of this program (SaldixDataHooks.cpp).
+TSaldixDataModuleHooks SaldixDataModuleHooks();
+
+struct TSaldixDataModuleStart {
+  // Started without command-line parameters: the person chooses the client.
+  bool Interaktiv = false;
+  std::shared_ptr<IMandantChooser> MandDialog;
+  std::shared_ptr<Tfrmunvoselekt> Unvollstaendig;  // none: the suite's default check
+  TExporterKatalogSuche Katalog = ExporterKatalogVorlaeufig;
+  TSaldixDataModuleHooks Hooks = SaldixDataModuleHooks();
+};
+
+class TSaldixDataModule {
+ public:
+  explicit TSaldixDataModule(TSaldixDataModuleStart start);
+  ~TSaldixDataModule();
+  TSaldixDataModule(const TSaldixDataModule&) = delete;
+  TSaldixDataModule& operator=(const TSaldixDataModule&) = delete;
+
+  // The person cancelled the client choice at start: the program ends.
+  bool Beendet() const { return beendet_; }
+
+  // Current client; a change re-reads the client's settings.
+  std::string AktTextMandant;
+  void SetAktMandant(const TIntPair& AFirma);
+  void SetAktMandKurzNr();
+  TIntPair AktMandant() const { return konten_ ? konten_->AktMandant() : TIntPair{}; }
+  int AktMandantKurzNr() const { return konten_ ? konten_->AktMandantKurzNr() : 0; }
+  int AktMandantBilanzJahr() const { return konten_ ? konten_->AktMandantBilanzJahr() : 0; }
+  IMandantChooser* MandDialog() { return start_.MandDialog.get(); }
+
+  // Accounts, tax keys, settings and the current exporter; throws after destruction.
+  TKontenEinstellungen& KontenEinstellungen();
+
+  // System parameters read at creation.
+  bool FMitKontoNummern = false;
+  bool FParamBonuAufw = false;
+  bool FUnvollStPruefen = false;
+  std::string FKontoErloeseInland;
+
+  // One-entry branch cache of the branch lookups.
+  int MerkFiliale = 0;
+  int MerkRNr = 0;
+  int MerkLNr = 0;
+
+  TQTXFormStore fstFilterlisten{"SpezKontenZuord.Items"};
+  TQTXStrings SpezKontenZuord;
+  void Filterlisten_Restore();
+  void Filterlisten_Buchen();
+
+  // Booking operations; false when the change was refused or failed (registered).
+  // Created on first use on the current suite database.
+  TFBDEMani& FBDEMani_Get();
+  bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& AIdentArray, bool AExport);
+  bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& AIdentArray, int AAbrNr,
+                             int AAbrJahr);
+  bool FBDEMani_Buchen_Update(const std::vector<TIntTrio>& AIdentArray,
+                              const std::string& ABeschreibung, const std::string& AUstId,
+                              const std::string& AZMZusatz, int AKost1, int AKost2);
+  bool FBDEMani_Buchen_Umkehrung(const std::vector<TIntTrio>& AIdentArray);
+  bool FBDEMani_Loeschen(const std::vector<TIntTrio>& AIdentArray);
+  bool FBDEMani_Buchen_Insert(TIntTrio& AProtNr, const TIntPair& AFirma, TDateTime ADatum,
+                              long double ABetragSoll, long double ABetragHaben,
+                              const std::string& AWaehrung, const std::string& AKonto,
+                              const std::string& AGegenkonto, const std::string& ABeleg1,
+                              const std::string& ABeleg2, const std::string& AUmstId,
+                              const std::string& ABeschreibung, int ARechner, int AKost1,
+                              int AKost2, int AFiliale);
+  bool FBDEMani_Buchen_Update_Aufwand(const TIntTrio& AProtNr,
+                                      const TQTX_Aufwandsbuchung& AAufwand);
+  bool FBDEMani_Buchen_Update_Entname(const TIntTrio& AProtNr,
+                                      const TQTX_EntnahmeBestand& AEntnahme);
+
+  // Deletes a settlement after two questions and reopens its bookings.
+  bool FBEX_Loeschen(const TIntPair& AFirma, int AAbrNr, int AAbrJahr);
+
+  // Whether this workstation may export and change bookings of the current client.
+  bool ExportErlaubt() const { return ExportErlaubt_Get(); }
+  bool ExportErlaubt_Get() const;
+  // Whether an export of the period may go ahead despite incomplete data.
+  bool Vollstaendigkeiten_pruefen(const TKWX_VonBisDatum& ASelectedZeitRaum);
+
+  // Reads bookings; each returns false to stop. False when the read failed (registered).
+  bool Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
+                       const std::function<bool(TfbdetempSatz&)>& each);
+
+  static std::string CreateIdent();
+  static std::string TextOhneZeilenumbruch(const std::string& AText);
+  static std::string GetKurzBeschreibung(const std::string& S);
+  static std::string BLB(const std::string& BKB);
+
+ private:
+  void SaldixDataModuleCreate();
+  void SaldixDataModuleDestroy();
+  void SystemParameterLesen();
+  void RunHook(const TSaldixDataModuleHooks::Step& step);
+  void KontenAufloesen(TfbdetempSatz& satz);
+
+  TSaldixDataModuleStart start_;
+  bool beendet_ = false;
+  std::unique_ptr<TKontenEinstellungen> konten_;
+  std::unique_ptr<TFBDEMani> fbdeMani_;
+  std::shared_ptr<Tfrmunvoselekt> unvoSelekt_;
+};
+
+// The program's one data module; throws when none exists.
+TSaldixDataModule& SaldixDataModule();
+bool SaldixDataModuleExists();
