@@ -67,7 +67,7 @@ void TSaldixDataModule::SaldixDataModuleCreate() {
     Filterlisten_Restore();
     konten_->ExporterInit();
     SystemParameterLesen();
-    MerkFiliale = MerkRNr = MerkLNr = 0;
+    belegAuskunft_.reset();  // the branch cache starts empty
     konten_->KontenIni_einlesen();
   } catch (...) {
     QTXInfo().RegisterCurrentException("SaldixDataModuleCreate", true);
@@ -97,9 +97,15 @@ void TSaldixDataModule::SaldixDataModuleDestroy() {
   // Ends the current exporter with Done (its settings are stored), then the accounts,
   // settings stores and servers.
   TeardownStep(kDestroy, [&] { konten_.reset(); });
+  TeardownStep(kDestroy, [&] { belegAuskunft_.reset(); });
   TeardownStep(kDestroy, [&] { RunHook(hooks.NachExporterFreigeben); });
   TeardownStep(kDestroy, [&] { unvoSelekt_.reset(); });
   QTXInfo().FehlerTerminate(kDestroy);
+}
+
+TBelegAuskunft& TSaldixDataModule::BelegAuskunft() {
+  if (!belegAuskunft_) belegAuskunft_ = std::make_unique<TBelegAuskunft>(SuiteDatabase::Get());
+  return *belegAuskunft_;
 }
 
 TKontenEinstellungen& TSaldixDataModule::KontenEinstellungen() {
@@ -288,6 +294,7 @@ bool TSaldixDataModule::Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
   return Guarded("TSaldixDataModule.Buchungen_Lesen", [&] {
     TBookingReader(SuiteDatabase::Get(), [this](TfbdetempSatz& satz) {
       KontenAufloesen(satz);
+      satz.GepBez = BelegAuskunft().Belege().GEPGet_Name(satz.GepNr);
       if (start_.Hooks.BuchungErgaenzen) start_.Hooks.BuchungErgaenzen(*this, satz);
     }).ForEach(AAuswahl, each);
     return true;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/BelegAuskunft.h"
 #include "data/BookingReader.h"
 #include "data/KontenEinstellungen.h"
 #include "data/TfbdetempSatz.h"
@@ -25,7 +26,7 @@ class TSaldixDataModule;
 // settings, in the order they run.
 struct TSaldixDataModuleHooks {
   using Step = std::function<void(TSaldixDataModule&)>;
-  // Completes each booking read after its accounts are resolved (partner name, ...).
+  // Completes each booking read after its accounts and partner are resolved.
   std::function<void(TSaldixDataModule&, TfbdetempSatz&)> BuchungErgaenzen;
   Step VorManipulatorFreigeben;  // destruction: lists and servers released first
   Step NachExporterFreigeben;    // destruction: servers, caches, number file, lookups
@@ -71,10 +72,9 @@ class TSaldixDataModule {
   bool FUnvollStPruefen = false;
   std::string FKontoErloeseInland;
 
-  // One-entry branch cache of the branch lookups.
-  int MerkFiliale = 0;
-  int MerkRNr = 0;
-  int MerkLNr = 0;
+  // Document, transaction, partner and branch lookups (with the branch cache); created
+  // on first use on the current suite database.
+  TBelegAuskunft& BelegAuskunft();
 
   TQTXFormStore fstFilterlisten{"SpezKontenZuord.Items"};
   TQTXStrings SpezKontenZuord;
@@ -133,6 +133,7 @@ class TSaldixDataModule {
   bool beendet_ = false;
   std::unique_ptr<TKontenEinstellungen> konten_;
   std::unique_ptr<TFBDEMani> fbdeMani_;
+  std::unique_ptr<TBelegAuskunft> belegAuskunft_;
   std::shared_ptr<Tfrmunvoselekt> unvoSelekt_;
 };
 

@@ -285,14 +285,16 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   AddClient(1);
   Exec("INSERT INTO konten (firma1, firma2, kurz_bez, zusatz, nummer, bezeichnung) "
        "VALUES (1, 1, 'KASSE', '', 1000, 'Kasse Filiale')");
+  Exec("INSERT INTO partner (gep_nr1, gep_nr2, name) VALUES (5, 5, 'Meier KG')");
   auto satz = TestBooking({1, 10, 1});
   satz.Beschreibung = "Allgemeiner\r\nVerkauf";
+  satz.GepNr = {5, 5};
   InsertBooking(satz);
   int ergaenzt = 0;
   auto start = Batch();
   start.Hooks.BuchungErgaenzen = [&](TSaldixDataModule&, TfbdetempSatz& s) {
     ++ergaenzt;
-    s.GepBez = "Kunde " + s.KtoKurzBez;
+    s.SortString = s.GepBez + " " + s.KtoKurzBez;
   };
   TSaldixDataModule dm(start);
   dm.SetAktMandant(kTestFirma);
@@ -309,7 +311,8 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   EXPECT_EQ(gelesen[0].GegenKtoKurzBez, "ERLWARE 19");
   EXPECT_EQ(gelesen[0].GegenKtoBez, "");
   EXPECT_EQ(gelesen[0].Beschreibung, "AllgemeinerVerkauf");
-  EXPECT_EQ(gelesen[0].GepBez, "Kunde 1000");
+  EXPECT_EQ(gelesen[0].GepBez, "Meier KG");
+  EXPECT_EQ(gelesen[0].SortString, "Meier KG 1000");
   EXPECT_EQ(ergaenzt, 1);
 }
 
