@@ -70,4 +70,27 @@ TEST(QTXBuchung, AnOperationFailingInsideKeepsEarlierWorkAndRollbackUndoesAll) {
   EXPECT_THROW(buchung.Start(52), suitedb::StorageError);
 }
 
+TEST(QTXBuchung, ARefusedCommitLeavesNothingAndTheNextBookingWorks) {
+  TestSuite suite;
+  auto& db = SuiteDatabase::Get();
+  // A deferred constraint is checked only at commit.
+  db.ExecuteScript(
+      "CREATE TEMP TABLE kopf (id INTEGER PRIMARY KEY);"
+      "CREATE TEMP TABLE zeile (kopf_id INTEGER REFERENCES kopf(id) DEFERRABLE INITIALLY DEFERRED)");
+  {
+    QTXBuchung buchung;
+    buchung.Start(QTXBuchung::kExport);
+    InsertBooking(TestBooking({1, 10, 1}));
+    db.ExecuteScript("INSERT INTO zeile VALUES (99)");
+    EXPECT_THROW(buchung.Commit(), suitedb::StorageError);
+  }
+  EXPECT_EQ(db.TransactionDepth(), 0);
+  EXPECT_FALSE(BookingExists({1, 10, 1}));
+  QTXBuchung buchung;
+  buchung.Start(QTXBuchung::kManuell);
+  InsertBooking(TestBooking({1, 11, 1}));
+  buchung.Commit();
+  EXPECT_TRUE(BookingExists({1, 11, 1}));
+}
+
 }  // namespace

@@ -169,7 +169,15 @@ class SqliteConnection final : public Connection {
     if (depth_ == 0) throw StorageError("Commit ohne offene Transaktion");
     --depth_;
     if (depth_ == 0) {
-      ExecuteScript("COMMIT");
+      try {
+        ExecuteScript("COMMIT");
+      } catch (...) {
+        // A refused commit leaves the transaction open; end it so that nothing of the
+        // failed work stays and the next transaction can begin.
+        if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        TransactionEnded();
+        throw;
+      }
       TransactionEnded();
     } else {
       ExecuteScript("RELEASE sp" + std::to_string(depth_));
