@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "data/AbrechnungsJahr.h"
 #include "suite/DateTime.h"
 #include "suite/Rechte.h"
 #include "suite/SimpleMask.h"
@@ -179,6 +180,24 @@ TEST(DemoGenerator, SettlesAllButTheLastTwoMonthsAndJournalsEachComputersRange) 
   EXPECT_EQ(settlementOf(2, 2023, 6), 4 * 10000 + 2022);
   EXPECT_EQ(settlementOf(2, 2023, 7), 1 * 10000 + 2023);
   EXPECT_EQ(settlementOf(2, 2024, 6), 12 * 10000 + 2023);
+}
+
+TEST(DemoGenerator, SettlementYearsAreTheClientServersBusinessYears) {
+  TestSuite suite;
+  Generate(Options(1500, 9));
+  TAbrechnungsJahr years(SuiteDatabase::Get());
+  auto stmt = SuiteDatabase::Get().Prepare(
+      "SELECT firma1, firma2, abr_jahr, MIN(belegdatum), MAX(belegdatum) FROM fbde "
+      "WHERE abr_nr <> 0 GROUP BY firma1, firma2, abr_jahr, abr_nr");
+  int settlements = 0;
+  while (stmt->Step()) {
+    ++settlements;
+    const TIntPair firma{static_cast<std::int32_t>(stmt->Int(0)),
+                         static_cast<std::int32_t>(stmt->Int(1))};
+    EXPECT_EQ(years.GetAbrJahr(firma, stmt->Real(3)), stmt->Int(2));
+    EXPECT_EQ(years.GetAbrJahr(firma, stmt->Real(4)), stmt->Int(2));
+  }
+  EXPECT_EQ(settlements, 2 * 22);
 }
 
 TEST(DemoGenerator, SetsUpClientsComputersAndExportSettings) {

@@ -101,21 +101,22 @@ ImportRefused ConstraintRefusal(const std::string& fileName, int line, const std
     return ImportRefused(fileName, line, *columns, "der Wert fehlt");
   }
   if (message.find("CHECK constraint failed") != std::string::npos) {
-    return ImportRefused(fileName, line, columnsAfter("CHECK constraint failed:").value_or("-"),
+    return ImportRefused(fileName, line, columnsAfter("CHECK constraint failed:").value_or(kNoColumn),
                          "der Wert ist nicht zulässig");
   }
   if (message.find("FOREIGN KEY constraint failed") != std::string::npos) {
-    return ImportRefused(fileName, line, "-", "verweist auf einen Datensatz, den es nicht gibt");
+    return ImportRefused(fileName, line, kNoColumn, "verweist auf einen Datensatz, den es nicht gibt");
   }
-  return ImportRefused(fileName, line, "-", message);
+  return ImportRefused(fileName, line, kNoColumn, message);
 }
 
 }  // namespace
 
 ImportRefused::ImportRefused(std::string file, int line, std::string column, std::string reason)
-    : std::runtime_error("Import abgelehnt, es wurde nichts importiert: Datei \"" + file +
-                         "\", Zeile " + std::to_string(line) + ", Spalte \"" + column +
-                         "\": " + reason),
+    : std::runtime_error("Import abgelehnt, es wurde nichts importiert: Datei \"" + file + "\"" +
+                         (line > 0 ? ", Zeile " + std::to_string(line) : std::string()) +
+                         (column != kNoColumn ? ", Spalte \"" + column + "\"" : std::string()) +
+                         ": " + reason),
       file_(std::move(file)),
       line_(line),
       column_(std::move(column)),
@@ -123,7 +124,7 @@ ImportRefused::ImportRefused(std::string file, int line, std::string column, std
 
 std::size_t CsvImport::ImportFile(const std::string& table, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw ImportRefused(path, 0, "-", "die Datei kann nicht gelesen werden");
+  if (!in) throw ImportRefused(path, 0, kNoColumn, "die Datei kann nicht gelesen werden");
   return Import(table, in, path);
 }
 
@@ -133,7 +134,7 @@ std::size_t CsvImport::Import(const std::string& table, std::istream& in,
   if (columns.empty()) {
     std::string known;
     for (const auto& name : SuiteTableNames(connection_)) known += (known.empty() ? "" : ", ") + name;
-    throw ImportRefused(fileName, 0, "-",
+    throw ImportRefused(fileName, 0, kNoColumn,
                         "die Tabelle \"" + table + "\" gibt es nicht (vorhanden: " + known + ")");
   }
   try {
@@ -146,7 +147,7 @@ std::size_t CsvImport::Import(const std::string& table, std::istream& in,
     CsvRecord record;
     while (reader.Next(record)) {
       if (record.fields.size() != matched.size()) {
-        throw ImportRefused(fileName, record.line, "-",
+        throw ImportRefused(fileName, record.line, kNoColumn,
                             "die Zeile hat " + std::to_string(record.fields.size()) +
                                 " Felder, die Kopfzeile " + std::to_string(matched.size()));
       }
@@ -170,7 +171,7 @@ std::size_t CsvImport::Import(const std::string& table, std::istream& in,
     transaction.Commit();
     return rows;
   } catch (const CsvSyntaxError& e) {
-    throw ImportRefused(fileName, e.Line(), "-", e.what());
+    throw ImportRefused(fileName, e.Line(), kNoColumn, e.what());
   }
 }
 

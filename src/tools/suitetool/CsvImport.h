@@ -11,6 +11,9 @@
 
 namespace suitetool {
 
+// The column of a refusal that concerns no single column.
+inline constexpr const char* kNoColumn = "-";
+
 // Why a file was refused: where (file, line, column) and what.
 class ImportRefused : public std::runtime_error {
  public:
