@@ -1,5 +1,6 @@
 #include "data/SaldixAuswahlFBEX.h"
 
+#include "data/SaldixData.h"
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/Guarded.h"
@@ -124,3 +125,27 @@ void TSaldixAuswFBEX::btnLoeschenClick() {
 }
 
 void TSaldixAuswFBEX::btnCancelClick() { modalResult_ = mrCancel; }
+
+bool TAuswFBEXDatenmodul::ExportErlaubt() { return modul_.ExportErlaubt(); }
+TIntPair TAuswFBEXDatenmodul::AktMandant() { return modul_.AktMandant(); }
+std::string TAuswFBEXDatenmodul::AktTextMandant() { return modul_.AktTextMandant; }
+
+std::string TAuswFBEXDatenmodul::GEPGet_Name(const TIntPair& gepNr) {
+  return modul_.GEPGet_Name(gepNr);
+}
+
+bool TAuswFBEXDatenmodul::MandantWaehlen(TIntPair& mandant, std::string& name) {
+  IMandantChooser* dialog = modul_.MandDialog();
+  return dialog && dialog->Ausfuehren(mandant, name);
+}
+
+void TAuswFBEXDatenmodul::MandantSetzen(const TIntPair& mandant, const std::string& name) {
+  // The program object takes the name together with the client.
+  modul_.AktTextMandant = name;
+  modul_.SetAktMandant(mandant);
+  modul_.SetAktMandKurzNr();
+}
+
+bool TAuswFBEXDatenmodul::FBEX_Loeschen(const TIntPair& firma, int abrNr, int abrJahr) {
+  return modul_.FBEX_Loeschen(firma, abrNr, abrJahr);
+}

@@ -79,3 +79,22 @@ class TSaldixAuswFBEX {
   TFBEXZeile gewaehlt_;
   int modalResult_ = 0;
 };
+
+class TSaldixDataModule;
+
+// The data module as the settlement choice uses it.
+class TAuswFBEXDatenmodul final : public IAuswFBEXDaten {
+ public:
+  explicit TAuswFBEXDatenmodul(TSaldixDataModule& modul) : modul_(modul) {}
+
+  bool ExportErlaubt() override;
+  TIntPair AktMandant() override;
+  std::string AktTextMandant() override;
+  std::string GEPGet_Name(const TIntPair& gepNr) override;
+  bool MandantWaehlen(TIntPair& mandant, std::string& name) override;
+  void MandantSetzen(const TIntPair& mandant, const std::string& name) override;
+  bool FBEX_Loeschen(const TIntPair& firma, int abrNr, int abrJahr) override;
+
+ private:
+  TSaldixDataModule& modul_;
+};

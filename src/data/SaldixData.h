@@ -6,12 +6,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/BelegAuskunft.h"
 #include "data/BookingReader.h"
 #include "data/KontenEinstellungen.h"
+#include "data/SelektTab.h"
 #include "data/TfbdetempSatz.h"
 #include "suite/FBDEMani.h"
 #include "suite/MandDialog.h"
@@ -116,6 +118,49 @@ class TSaldixDataModule {
   // Reads bookings; each returns false to stop. False when the read failed (registered).
   bool Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
                        const std::function<bool(TfbdetempSatz&)>& each);
+
+  // Document, transaction and branch lookups (BelegAuskunftModul.cpp); none throws, a
+  // failure gives the empty answer.
+  int GetFiliale(const TIntPair& AFirma, const std::string& ABGV, int ARNr, int ALNr,
+                 const std::string& ABelegart, int ABelegRNr, int ABelegLNr);
+  int GetFilialeAusBeleg(int ABelegRNr, int ABelegLNr);
+  std::string GetBelegNr(int ABelegRNr, int ABelegLNr, int ABelegSNr, std::string& ABelegNrSort);
+  std::string GetVorgaengerBelegNr(int ABelegRNr, int ABelegLNr, int ABelegSNr,
+                                   std::string& ABelegNrSort);
+  void GetBelegDaten(int ABelegRNr, int ABelegLNr, int ABelegSNr, std::string& ABelegNr,
+                     std::string& ABelegNrSort, std::string& ABelegNrExt,
+                     std::string& ADokumentenNr, TDateTime& AValutadatum, int& ANettotage,
+                     int& ASkontoProz1, int& ASkontoTage1, int& ASkontoProz2, int& ASkontoTage2);
+  std::string GetOrderID(int ABelegRNr, int ABelegLNr);
+  std::string GetLieferLand(int ABelegRNr, int ABelegLNr, double& AEUSteuern);
+  std::optional<TBeleg> Belegkopf(const TIntTrio& AIdent);
+  std::optional<TBeleg> BelegKomplett(const TIntTrio& AIdent);
+  std::string Zahlungsreferenz(const TIntTrio& AIdent);
+  std::string GetZMBeiGutschein(const TIntPair& AFirma, const TIntPair& AIdent);
+  std::string GetFremdGutscheinNr(const std::string& AKonto, const TIntPair& AIdent);
+  std::string GetKBNummer(const TIntPair& AIdent, std::string& ASort);
+  std::string GetLFNRNummer(const TIntPair& AIdent, const std::string& AVorfall,
+                            std::string& ASort);
+  TIntPair KVZuDatumUndRechner(int Rechner, TDateTime Datum, bool IstVonDatum);
+  long double KVZMBetrag(const TIntPair& AIdent);
+  bool LAR_Ist_Versand(const TIntTrio& ALarNr);
+  bool LAR_Ist_Gutschein(const TIntTrio& ALarNr);
+  std::string GEPGet_Name(const TIntPair& GepNr);
+  int GEPGet_Kundennummer(const TIntPair& GepNr);
+  // The branch lookup object; nullptr when it cannot be created.
+  TGruppenFilialenRechnerHelper* GFRHelper();
+
+  // Settlement numbers and years (BelegAuskunftModul.cpp), with their failure values.
+  int GetAbrJahr(const TIntPair& AFirma, TDateTime ADatum);
+  TDateTime GetAnfangAbrJahr(const TIntPair& AFirma, int AJahr);
+  TDateTime GetEndeAbrJahr(const TIntPair& AFirma, int AJahr);
+  int GetNextAbrNr(const TIntPair& AFirma, int AAbrJahr);
+  bool AbrNrFrei(const TIntPair& AFirma, int AAbrJahr, int AAbrNr);
+  bool GetLastAbr(const TIntPair& AFirma, int& AAbrJahr, TDateTime& ADatumBis, int& AAbrNr);
+  int GetMaxBelegNrFBEX(const TIntPair& AFirma, int AAbrJahr, int AAbrNr);
+  // False when the journal could not be written; then none of its lines is.
+  bool AbrNrNachFBEX(const TIntPair& AFirma, int AAbrJahr, int AAbrNr, TDateTime ADatumVon,
+                     TDateTime ADatumBis, const TSelektTab& AMarkiertTab, int AMaxBelegNr);
 
   static std::string CreateIdent();
   static std::string TextOhneZeilenumbruch(const std::string& AText);
