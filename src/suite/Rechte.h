@@ -5,6 +5,7 @@
 #include <utility>
 
 // Rights of this program's protected actions.
+inline constexpr int CRecht_Saldix_Programm = 7100;  // may run the program at all
 inline constexpr int CRecht_Saldix_Umkehrbuchung = 7101;
 inline constexpr int CRecht_Saldix_Loeschen = 7102;
 

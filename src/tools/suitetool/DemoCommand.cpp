@@ -5,7 +5,12 @@
 #include <filesystem>
 #include <limits>
 
+#include "export/FibuExportKatalog.h"
+#include "formats/ExportFormate.h"
+#include "formats/datev700/DatevDemoProfile.h"
 #include "suite/DateTime.h"
+#include "suite/Files.h"
+#include "suite/Paths.h"
 #include "suite/SuiteDatabase.h"
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ToolText.h"
@@ -61,6 +66,14 @@ int DemoCommand::Run(const CommandLine& line, ToolContext& context) {
                            options.bookings);
   DemoGenerator generator(SuiteDatabase::Get(), options);
   const DemoSummary summary = generator.Run(progress);
+  // Ready to export: both DATEV formats configured through their own settings, 700 active.
+  ExportFormateRegistrieren(TFibuExportKatalog::Global());
+  const std::string exportDir = ConcatPathNames(SaldixHome(), "export");
+  if (!SetupDemoDatevProfiles(exportDir)) {
+    SuiteDatabase::Close();
+    context.err << "Die DATEV-Einstellungen der Demo-Suite konnten nicht gespeichert werden.\n";
+    return 1;
+  }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   const std::string path = SuiteDatabase::Get().Path();
@@ -77,6 +90,7 @@ int DemoCommand::Run(const CommandLine& line, ToolContext& context) {
               << " Belege, " << summary.cashReports << " Kassenberichte\n"
               << "  " << summary.accounts << " Konten, " << summary.partners
               << " Geschäftspartner, 2 Mandanten\n"
+              << "  Exportformat DATEV 700, Exportverzeichnis " << exportDir << "\n"
               << "  Dauer " << elapsed << " s";
   if (!error) context.out << ", Dateigröße " << size / (1024 * 1024) << " MB";
   context.out << '\n';

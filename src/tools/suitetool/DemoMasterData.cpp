@@ -196,7 +196,8 @@ void WriteDemoSettings() {
 void GrantDemoProgramRights() {
   // Every user of the demo may do everything the program protects. The right to run
   // the program joins this list once the program defines its constant.
-  for (const int right : {CRecht_Saldix_Umkehrbuchung, CRecht_Saldix_Loeschen}) {
+  for (const int right :
+       {CRecht_Saldix_Programm, CRecht_Saldix_Umkehrbuchung, CRecht_Saldix_Loeschen}) {
     TUserRechte::RechtSetzen(kEveryUser, right, true);
   }
 }

@@ -1,0 +1,94 @@
+// saldix: with parameters an unattended export (batch mode), reported to the menu log;
+// without parameters the desktop program.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/SaldixBatchProgramm.h"
+#include "app/saldixbatchmode.h"
+#include "export/FibuExportKatalog.h"
+#include "formats/ExportFormate.h"
+#include "suite/QTXInfo.h"
+#include "suite/QTXProgramm.h"
+#include "suite/Rechte.h"
+#include "suite/SuiteDatabase.h"
+
+namespace {
+
+constexpr const char* kHilfe =
+    "Aufruf: saldix [-MAND:n (-MONAT:A|V | -HEUTE:n | -VDATUM:TTMMJJJJ -BDATUM:TTMMJJJJ)\n"
+    "               [-PROFIL:name] [-HERKUNFT:code] [-EXPORTER:kennung]]\n\n"
+    "Mit Parametern exportiert Saldix die offenen Buchungen eines Mandanten und Zeitraums\n"
+    "ohne Fenster in das aktive Exportformat, vergibt die nächste Abrechnungsnummer und\n"
+    "schreibt jedes Ergebnis in das Menüprotokoll (saldix-suite log).\n\n"
+    "  -MAND:n           Kurznummer des Mandanten (Pflicht)\n"
+    "  -MONAT:A | V      aktueller Monat bis heute | ganzer Vormonat\n"
+    "  -HEUTE:n          die letzten n Tage bis heute\n"
+    "  -VDATUM/-BDATUM   Zeitraum von/bis, z. B. -VDATUM:01032024 -BDATUM:31032024\n"
+    "  -PROFIL:name      Exportprofil des Formats\n"
+    "  -HERKUNFT:code    Herkunft der Buchungen (z. B. KASBER)\n"
+    "  -EXPORTER:kennung Exportformat nur für diesen Lauf (z. B. DATEV1.4.700)\n\n"
+    "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
+    "SALDIX_HOME (Verzeichnisse der Suite).\n"
+    "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch.\n";
+
+bool RechnertypErlaubt(int typ) { return typ == 1 || typ == 2 || typ == 7; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> argumente(argv + 1, argv + argc);
+  for (const auto& argument : argumente) {
+    if (argument == "--help" || argument == "-?" || argument == "/?") {
+      std::cout << kHilfe;
+      return 0;
+    }
+  }
+  const bool batch = !argumente.empty();
+
+  try {
+    SuiteDatabase::Open(SuiteDatabase::DefaultPath(), false);
+  } catch (const std::exception& e) {
+    std::cerr << "Saldix: " << e.what()
+              << "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
+                 "SALDIX_DB.\n";
+    return 1;
+  }
+
+  try {
+    ExportFormateRegistrieren(TFibuExportKatalog::Global());
+    QTXProgramm().Init("Saldix", 3);
+    if (batch) QTXProgramm().SetSilentMode(true);
+
+    const int typ = QTXProgramm().GetRTyp();
+    if (!RechnertypErlaubt(typ)) {
+      // Only computers of types 1, 2 and 7 may run the program, unattended or not.
+      const std::string text = "Abbruch: Rechner " + std::to_string(QTXProgramm().GetRId()) +
+                               " (Typ " + std::to_string(typ) + ") darf Saldix nicht ausführen";
+      if (batch) BatchLog(text);
+      std::cerr << "Saldix: " << text << '\n';
+      return 1;
+    }
+    if (!UserRechte().UserRechtePruefen(CRecht_Saldix_Programm, !batch)) {
+      const std::string text = "Abbruch: Keine Berechtigung, Saldix auszuführen";
+      if (batch) BatchLog(text);
+      std::cerr << "Saldix: " << text << '\n';
+      return 1;
+    }
+    if (!batch) {
+      std::cerr << "Saldix: Das Desktop-Programm ist in diesem Build noch nicht enthalten.\n"
+                   "Einen Export starten Sie mit Parametern, z. B. saldix -MAND:1 -MONAT:V "
+                   "(saldix --help).\n";
+      return 2;
+    }
+    const int ergebnis = SaldixBatchProgramm(argumente);
+    SuiteDatabase::Close();
+    return ergebnis;
+  } catch (const std::exception& e) {
+    QTXProgramm().ShowException(e);
+    if (batch) BatchLog(e.what());
+    std::cerr << "Saldix: " << e.what() << '\n';
+    return 1;
+  }
+}

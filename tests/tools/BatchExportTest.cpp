@@ -1,0 +1,96 @@
+// The whole unattended export on a demo suite: load, combine, check, write, mark, journal.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/SaldixBatchProgramm.h"
+#include "export/FibuExportKatalog.h"
+#include "formats/ExportFormate.h"
+#include "formats/datev700/DatevDemoProfile.h"
+#include "suite/DateTime.h"
+#include "suite/MenuLog.h"
+#include "suite/QTXProgramm.h"
+#include "suite/SuiteDatabase.h"
+#include "suitetool/DemoGenerator.h"
+#include "suitetool/ProgressDisplay.h"
+#include "support/TestSuite.h"
+
+namespace {
+
+class BatchExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    suitetool::DemoOptions options;
+    options.bookings = 3000;
+    options.untilYear = 2026;
+    options.untilMonth = 12;
+    suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
+    suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
+    ExportFormateRegistrieren(TFibuExportKatalog::Global());
+    exportDir = suite.Dir() / "export";
+    ASSERT_TRUE(SetupDemoDatevProfiles(exportDir.string()));
+    QTXProgramm().Init("Saldix", 3);  // computer 1 of the demo suite
+  }
+
+  int Zahl(const char* sql) {
+    auto& stmt = SuiteDatabase::Get().Cached(sql);
+    const int n = stmt.Step() ? static_cast<int>(stmt.Int(0)) : -1;
+    stmt.Reset();
+    return n;
+  }
+  int OffeneNovember() {
+    return Zahl(
+        "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND abr_nr = 0 AND export_kz = 'J' AND "
+        "belegdatum >= 46327 AND belegdatum < 46357");
+  }
+  std::string LetzteLogZeile(int zurueck = 1) {
+    const auto zeilen = MenuLog_Tail(zurueck);
+    return zeilen.empty() ? std::string() : zeilen.front().text;
+  }
+  std::size_t Dateien() {
+    std::size_t n = 0;
+    if (!std::filesystem::exists(exportDir)) return 0;
+    for (const auto& entry : std::filesystem::directory_iterator(exportDir)) {
+      n += entry.is_regular_file() ? 1 : 0;
+    }
+    return n;
+  }
+
+  TestSuite suite;
+  std::filesystem::path exportDir;
+  const std::vector<std::string> november{"-MAND:1", "-VDATUM:01112026", "-BDATUM:30112026"};
+};
+
+TEST_F(BatchExport, ExportsMarksJournalsAndFindsNothingTheSecondTime) {
+  ASSERT_EQ(EncodeDate(2026, 11, 1), 46327);
+  const int offen = OffeneNovember();
+  ASSERT_GT(offen, 0);
+  const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
+
+  EXPECT_EQ(SaldixBatchProgramm(november), 0);
+  EXPECT_NE(LetzteLogZeile(2).find("Fibu-Sätze wurden erfolgreich exportiert"), std::string::npos)
+      << LetzteLogZeile(2);
+  EXPECT_EQ(OffeneNovember(), 0);
+  EXPECT_GT(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
+  EXPECT_EQ(Dateien(), 1u);
+
+  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  EXPECT_EQ(LetzteLogZeile(2), "Abbruch: Keine Sätze im angegebenen Zeitraum gefunden");
+}
+
+TEST_F(BatchExport, AFailingJournalWriteLeavesEveryBookingOpen) {
+  const int offen = OffeneNovember();
+  SuiteDatabase::Get().ExecuteScript(
+      "CREATE TRIGGER journal_voll BEFORE INSERT ON fbex "
+      "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;");
+  const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
+
+  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  EXPECT_EQ(OffeneNovember(), offen);
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
+  EXPECT_NE(LetzteLogZeile(2).find("Abbruch: Die Exportdatei konnte nicht erstellt werden."),
+            std::string::npos)
+      << LetzteLogZeile(2);
+}
+
+}  // namespace
