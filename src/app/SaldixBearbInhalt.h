@@ -8,39 +8,7 @@
 
 #include "app/SaldixBearbDienste.h"
 
-struct TInhaltSchluessel {
-  std::string_view Key;
-  std::string_view Beschreibung;
-};
-
-inline constexpr std::array<TInhaltSchluessel, 26> CInhaltSchluessel{{
-    {"KEIN", "leer"},
-    {"STANDARD", "Standard"},
-    {"BELEGNR", "Belegnummer ohne Belegart"},
-    {"BELEGNRMIT", "Belegnummer mit Belegart"},
-    {"BBELEGNRMIT", "Basis-Belegnummer mit Belegart (bei AGU/ERT/ASG Nr. der ARE)"},
-    {"FILIALE", "Filialnummer"},
-    {"ECBEIGS", "Zahlungsart bei GS-Ausgabe"},
-    {"ABRNR", "Abrechnungsnummer"},
-    {"KOMBI", "Kombination Beleg1/Beleg2"},
-    {"KOMBIKUE", "Kombination Beleg1/Beleg2/Kontenkürzel"},
-    {"GGKTOBEZ", "Bezeichnung Gegenkonto"},
-    {"KOMBIFIK", "Kombination Filiale/Kontenkürzel"},
-    {"GEPNAME", "Geschäftspartner"},
-    {"ORDERID", "Order-ID"},
-    {"ORDERID7", "Order-ID letzte 7 Stellen"},
-    {"ISOLAND", "ISO-Kürzel Land des Geschäftspartners"},
-    {"BELEGNRGEPNAME", "Kombination Belegnummer/Geschäftspartner"},
-    {"EXTBELEG", "ext. Belegnummer"},
-    {"EXTBELEGGEPNAME", "Kombination ext. Belegnr./Geschäftspartner"},
-    {"FILIALEDATUM", "Kombination Filiale/Belegdatum JJMMTT"},
-    {"EXTINTGUTSCHEIN", "Gutscheinnr. fremd oder eigene"},
-    {"KTOKUERZ", "Kontenkürzel"},
-    {"KBNUMMER", "Nummer Kassenbericht"},
-    {"RECHNERDATUM", "Kombination Rechner/Belegdatum"},
-    {"RECHNERDATUMS", "Kombination Rechner/Belegdatum JJMMTT"},
-    {"KBNRDATUM", "Kombination Nummer Kassenbericht/Belegdatum"},
-}};
+// The keys and their descriptions are the settings' table CInhalte (data/EinstellungenRecord.h).
 
 // Contents that change when the accounts of a booking change.
 bool IstKontenabhaengigerInhalt(std::string_view key);
