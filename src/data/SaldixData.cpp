@@ -53,6 +53,8 @@ void TSaldixDataModule::RunHook(const TSaldixDataModuleHooks::Step& step) {
 void TSaldixDataModule::SaldixDataModuleCreate() {
   try {
     konten_ = std::make_unique<TKontenEinstellungen>(start_.Katalog);
+    // Debtor accounts by customer number ask the partner-list server.
+    konten_->SetKundennummerQuelle([this](const TIntPair& partner) { return GEPGet_Kundennummer(partner); });
     if (start_.Interaktiv) {
       TIntPair gewaehlt;
       std::string name;

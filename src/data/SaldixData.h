@@ -162,6 +162,50 @@ class TSaldixDataModule {
   bool AbrNrNachFBEX(const TIntPair& AFirma, int AAbrJahr, int AAbrNr, TDateTime ADatumVon,
                      TDateTime ADatumBis, const TSelektTab& AMarkiertTab, int AMaxBelegNr);
 
+  // Accounts, tax keys, settings and the current exporter by their names
+  // (KontenEinstellungenModul.cpp); none throws, a failure gives the neutral answer.
+  int Get_Konto_Nummer(const std::string& AKontoName, const std::string& AKontoZusatz,
+                       TDateTime ADatum, const TIntPair& AGepNr, int ARechner,
+                       std::int16_t AFiliale);
+  std::string Get_Konto_Bezeichnung(const std::string& AKontoName, const std::string& AKontoZusatz,
+                                    TDateTime ADatum);
+  char Get_Aufwand_Erloes_Bestand(const std::string& AKontoName, const std::string& AKontoZusatz,
+                                  TDateTime ADatum);
+  bool Get_Konto_Zu_Nummer(int AKontoNr, const TIntPair& AFirma, TDateTime ADatum,
+                           std::string& AKontoName, std::string& AKontoZusatz,
+                           std::string& AKontoBezeichnung);
+  int GetMandKonto_Nummer(const std::string& KontoName, const std::string& KontoZusatz,
+                          TDateTime Datum);
+  std::string GetMandKonto_Bezeichnung(const std::string& KontoName,
+                                       const std::string& KontoZusatz);
+  void Konten_Zuruecksetzen();
+  TFibukontenListe ListeFibukonten_fuellen();
+  double GetProzentSatzAusKonto(const std::string& KontoName);
+  bool IstNormOderReduSteuer(const std::string& AKonto);
+  bool KontoIstSteuerEG(const std::string& AKonto);
+  std::string AKPrefixZuKonto(const std::string& AKonto, TDateTime ADatum);
+  std::string SteuerSchlNachKonto(const std::string& ASteuerSchl, double& AProzent);
+  std::vector<std::string> Steuerschl_Liste();
+  void KontenIni_einlesen();
+  bool Konto_Gefunden(const std::string& AAltesKonto, const std::string& AAlterStSchl,
+                      int AFiliale, int ARechner, TDateTime ADatum, bool ASoll,
+                      std::string& ANeueKontoNr, std::string& ANeuerStSchl);
+  std::string HoleExportKuerzel(const std::string& AKonto, bool ASoll);
+  void Allgemeine_Einstellungen_Restore();
+  void Allgemeine_Einstellungen_Buchen();
+  void Einstellungen_Nach_Herkunft_Restore(const std::string& AHerkunft, const std::string& AProfil,
+                                           bool ADefaultLaden);
+  void Einstellungen_Nach_Herkunft_Buchen(const std::string& AHerkunft, const std::string& AProfil);
+  void Einstellungen_Nach_Herkunft_Loeschen(const std::string& AHerkunft,
+                                            const std::string& AProfil);
+  static bool BGVInHerkunft(std::string_view ABGV, std::string_view AHerkunft);
+  void ExporterInit();
+  void SetAktExporterKennung(const std::string& Kennung);
+  std::string AktExporterKennung();
+  std::string AktExporterName();
+  TFibuExporter* AktExporter();
+  bool AktExporterAuto();
+
   static std::string CreateIdent();
   static std::string TextOhneZeilenumbruch(const std::string& AText);
   static std::string GetKurzBeschreibung(const std::string& S);
