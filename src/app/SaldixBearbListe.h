@@ -37,6 +37,8 @@ struct TListenZeile {
 class TBuchungsListe {
  public:
   void Leeren();
+  // Room for this many rows, so that building a large list does not move rows around.
+  void Reservieren(std::size_t zeilen) { zeilen_.reserve(zeilen); }
 
   // Adds a booking row as the last member of eltern (-1: the top level); returns its index.
   std::int32_t NeueBuchung(TZeilenWerte werte, TIntTrio ident, std::int32_t quelle,

@@ -261,6 +261,8 @@ void TBuchungsZusammenfassung::GruppenEinfuegen(const TKriterium& kriterium,
 void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& geladen,
                                         TBuchungsListe& liste) {
   liste.Leeren();
+  // Bookings plus at most one group row per booking and the totals' root.
+  liste.Reservieren(2 * geladen.size() + 1);
   std::vector<TEinheit> einheiten = Einheiten(geladen);
   SonderkontenAnwenden(einheiten);
 
