@@ -1,0 +1,315 @@
+#include "app/SaldixBearbAnbindung.h"
+
+#include <cmath>
+
+#include "suite/Guarded.h"
+#include "suite/QTXProgramm.h"
+#include "suite/SuiteDatabase.h"
+#include "suite/Text.h"
+
+namespace {
+
+TBuchungsRohsatz AlsRohsatz(const TfbdetempSatz& s) {
+  TBuchungsRohsatz r;
+  r.Ident = s.Ident();
+  r.Firma = s.Firma;
+  r.GepNr = s.GepNr;
+  r.Belegdatum = s.Belegdatum;
+  r.Buchungsdatum = s.Buchungsdatum;
+  r.FiBuGVorfall = s.FiBuGVorfall;
+  r.BetragSoll = s.BetragSoll;
+  r.BetragHaben = s.BetragHaben;
+  r.Waehrung = s.Waehrung;
+  r.Menge = s.Menge;
+  r.KtoName = s.KtoName;
+  r.KtoZusatz = s.KtoZusatz;
+  r.GegenKtoName = s.GegenKtoName;
+  r.GegenKtoZusatz = s.GegenKtoZusatz;
+  r.Beleg1 = s.Beleg1;
+  r.Beleg2 = s.Beleg2;
+  r.Beschreibung = s.Beschreibung;
+  r.UStID = s.UStID;
+  r.AbrJahr = s.AbrJahr;
+  r.AbrNr = s.AbrNr;
+  r.Belegart = s.Belegart;
+  r.BelegRNr = s.BelegRNr;
+  r.BelegLNr = s.BelegLNr;
+  r.BelegSNr = s.BelegSNr;
+  r.Verw1Art = s.Verw1Art;
+  r.Verw1RNr = s.Verw1RNr;
+  r.Verw1LNr = s.Verw1LNr;
+  r.Verw1SNr = s.Verw1SNr;
+  r.Verw2RNr = s.Verw2RNr;
+  r.Verw2LNr = s.Verw2LNr;
+  r.Verw2SNr = s.Verw2SNr;
+  r.ZMZusatz = s.ZMZusatz;
+  r.Filiale = s.Filiale;
+  r.Kost1 = s.Kost1;
+  r.Kost2 = s.Kost2;
+  r.Aufgeloest = true;
+  r.KtoKurzBez = s.KtoKurzBez;
+  r.GegenKtoKurzBez = s.GegenKtoKurzBez;
+  r.KtoBez = s.KtoBez;
+  r.GegenKtoBez = s.GegenKtoBez;
+  r.GepBez = s.GepBez;
+  return r;
+}
+
+}  // namespace
+
+TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
+    : dm_(dm),
+      db_(SuiteDatabase::Get()),
+      quellen_(db_),
+      belege_(quellen_),
+      vorgaenge_(db_,
+                 [this](long double betrag, const std::string& waehrung) {
+                   return Umrechnen(betrag, waehrung);
+                 }),
+      nummern_(db_),
+      jahr_(db_) {}
+
+bool TBearbDatenmodulAnbindung::BuchungenLesen(
+    const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
+  TBuchungsAuswahl auswahl;
+  auswahl.Firma = filter.Firma;
+  if (filter.Offen) {
+    auswahl.Art = TBuchungsAuswahl::TArt::Offen;
+    auswahl.DatumVon = filter.DatumVon;
+    auswahl.DatumBis = filter.DatumBis;
+    auswahl.Export = filter.ExportKennzeichen;
+    auswahl.BelegRechner = filter.Rechner;
+    auswahl.Filiale = filter.Filiale;
+    auswahl.FilialenAusgeschlossen.assign(filter.OhneFilialen.begin(), filter.OhneFilialen.end());
+  } else {
+    auswahl.Art = TBuchungsAuswahl::TArt::Abrechnung;
+    auswahl.AbrJahr = filter.AbrJahr;
+    auswahl.AbrNr = filter.AbrNr;
+  }
+  return dm_.Buchungen_Lesen(auswahl,
+                             [&](TfbdetempSatz& satz) { return proSatz(AlsRohsatz(satz)); });
+}
+
+bool TBearbDatenmodulAnbindung::FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents,
+                                                         bool exportieren) {
+  return dm_.FBDEMani_Buchen_ExportKZ(idents, exportieren);
+}
+bool TBearbDatenmodulAnbindung::FBDEMani_Buchen_Umkehrung(const std::vector<TIntTrio>& idents) {
+  return dm_.FBDEMani_Buchen_Umkehrung(idents);
+}
+bool TBearbDatenmodulAnbindung::FBDEMani_Loeschen(const std::vector<TIntTrio>& idents) {
+  return dm_.FBDEMani_Loeschen(idents);
+}
+bool TBearbDatenmodulAnbindung::Vollstaendigkeiten_pruefen(TDateTime von, TDateTime bis) {
+  return dm_.Vollstaendigkeiten_pruefen({von, bis});
+}
+bool TBearbDatenmodulAnbindung::ExportErlaubt() { return dm_.ExportErlaubt(); }
+
+bool TBearbDatenmodulAnbindung::GetLastAbr(TIntPair firma, std::int32_t& abrJahr,
+                                           TDateTime& datumBis, std::int32_t& abrNr) {
+  return nummern_.GetLastAbr(firma, abrJahr, datumBis, abrNr);
+}
+bool TBearbDatenmodulAnbindung::AbrNrFrei(TIntPair firma, std::int32_t abrJahr,
+                                          std::int32_t abrNr) {
+  return nummern_.AbrNrFrei(firma, abrJahr, abrNr);
+}
+std::int32_t TBearbDatenmodulAnbindung::GetNextAbrNr(TIntPair firma, std::int32_t abrJahr) {
+  return nummern_.GetNextAbrNr(firma, abrJahr);
+}
+std::int32_t TBearbDatenmodulAnbindung::GetAbrJahr(TIntPair firma, TDateTime datum) {
+  return jahr_.GetAbrJahr(firma, datum);
+}
+
+std::vector<std::int32_t> TBearbDatenmodulAnbindung::GetGruppenliste(TIntPair firma) {
+  return Guarded("TBearbDatenmodulAnbindung.GetGruppenliste",
+                 [&] { return quellen_.GFRHelper().GetGruppenliste(firma); });
+}
+std::vector<std::int32_t> TBearbDatenmodulAnbindung::GetFilialliste(TIntPair firma) {
+  return Guarded("TBearbDatenmodulAnbindung.GetFilialliste",
+                 [&] { return quellen_.GFRHelper().GetFilialliste(firma); });
+}
+std::vector<std::int32_t> TBearbDatenmodulAnbindung::GetNegFiliallisteByGruppe(std::int32_t gruppe,
+                                                                               TIntPair firma) {
+  return quellen_.GFRHelper().GetNegFiliallisteByGruppe(gruppe, firma);
+}
+std::vector<std::int32_t> TBearbDatenmodulAnbindung::GetNegExporterListe(
+    const std::vector<std::string>& filialen) {
+  return quellen_.GFRHelper().GetNegExporterListe(filialen);
+}
+
+std::vector<std::int32_t> TBearbDatenmodulAnbindung::Rechnerliste() {
+  return Guarded("TBearbDatenmodulAnbindung.Rechnerliste", [&] {
+    std::vector<std::int32_t> rechner;
+    auto& abfrage = db_.Cached("SELECT number FROM computers ORDER BY number");
+    while (abfrage.Step()) rechner.push_back(static_cast<std::int32_t>(abfrage.Int(0)));
+    return rechner;
+  });
+}
+
+std::int32_t TBearbDatenmodulAnbindung::Kostenstelle(std::int32_t rechner, std::int32_t filiale) {
+  auto [it, neu] = kostenstellen_.try_emplace({rechner, filiale}, 0);
+  if (!neu) return it->second;
+  return it->second = Guarded("TBearbDatenmodulAnbindung.Kostenstelle", [&] {
+    auto& abfrage = db_.Cached(
+        "SELECT nummer FROM kostenstellen WHERE rechner IN (?1, 0) AND filiale IN (?2, 0) "
+        "ORDER BY rechner = 0, filiale = 0 LIMIT 1");
+    abfrage.With(rechner, filiale);
+    const std::int32_t nummer = abfrage.Step() ? static_cast<std::int32_t>(abfrage.Int(0)) : 0;
+    abfrage.Reset();
+    return nummer;
+  });
+}
+
+std::int32_t TBearbDatenmodulAnbindung::Get_Konto_Nummer(const std::string& name,
+                                                         const std::string& zusatz,
+                                                         TDateTime datum, TIntPair gepNr,
+                                                         std::int32_t rechner,
+                                                         std::int16_t filiale) {
+  return dm_.KontenEinstellungen().Get_Konto_Nummer(name, zusatz, datum, gepNr, rechner, filiale);
+}
+std::string TBearbDatenmodulAnbindung::Get_Konto_Bezeichnung(const std::string& name,
+                                                             const std::string& zusatz,
+                                                             TDateTime datum) {
+  return dm_.KontenEinstellungen().Get_Konto_Bezeichnung(name, zusatz, datum);
+}
+void TBearbDatenmodulAnbindung::Konten_Zuruecksetzen() {
+  arten_.clear();
+  dm_.KontenEinstellungen().Konten_Zuruecksetzen();
+}
+
+bool TBearbDatenmodulAnbindung::KontoHatArt(const std::string& konto, int art) {
+  auto [it, neu] = arten_.try_emplace({konto, art}, false);
+  if (neu) {
+    it->second = Guarded("TBearbDatenmodulAnbindung.KontoHatArt", [&] {
+      return kontoServer_.KontoHatCode(dm_.AktMandant(), konto, "", {art});
+    });
+  }
+  return it->second;
+}
+
+bool TBearbDatenmodulAnbindung::KontenSpezVorhanden() {
+  return dm_.KontenEinstellungen().SpezKonten().KontenSpezVorhanden();
+}
+bool TBearbDatenmodulAnbindung::Konto_Gefunden(const std::string& altesKonto,
+                                               const std::string& alterStSchl,
+                                               std::int32_t filiale, std::int32_t rechner,
+                                               TDateTime datum, bool soll,
+                                               std::string& neueKontoNr,
+                                               std::string& neuerStSchl) {
+  return dm_.KontenEinstellungen().Konto_Gefunden(altesKonto, alterStSchl, filiale, rechner, datum,
+                                                  soll, neueKontoNr, neuerStSchl);
+}
+bool TBearbDatenmodulAnbindung::IstNormOderReduSteuer(const std::string& konto) {
+  return dm_.KontenEinstellungen().Steuer().IstNormOderReduSteuer(konto);
+}
+bool TBearbDatenmodulAnbindung::KontoIstSteuerEG(const std::string& konto) {
+  return dm_.KontenEinstellungen().Steuer().KontoIstSteuerEG(konto);
+}
+long double TBearbDatenmodulAnbindung::GetProzentSatzAusKonto(const std::string& konto) {
+  return dm_.KontenEinstellungen().Steuer().GetProzentSatzAusKonto(konto);
+}
+std::string TBearbDatenmodulAnbindung::AKPrefixZuKonto(const std::string& konto, TDateTime datum) {
+  return dm_.KontenEinstellungen().Steuer().AKPrefixZuKonto(konto, datum);
+}
+
+std::string TBearbDatenmodulAnbindung::SteuerschluesselVstOhne() {
+  return Guarded("TBearbDatenmodulAnbindung.SteuerschluesselVstOhne", [&] {
+    TFibuExporter* exporter = dm_.KontenEinstellungen().AktExporter();
+    return exporter == nullptr ? std::string()
+                               : exporter->Get_Steuerschluessel(CQTX_FibuExport_Vst_Ohne);
+  });
+}
+
+bool TBearbDatenmodulAnbindung::SteuerschluesselNormOderReduziert(const std::string& steuerSchl) {
+  if (Trim(steuerSchl).empty()) return false;
+  double prozent = 0;
+  const std::string konto = dm_.KontenEinstellungen().Steuer().SteuerSchlNachKonto(steuerSchl, prozent);
+  return !konto.empty() && IstNormOderReduSteuer(konto);
+}
+
+std::string TBearbDatenmodulAnbindung::HoleExportKuerzel(const std::string& konto, bool soll) {
+  return dm_.KontenEinstellungen().HoleExportKuerzel(konto, soll);
+}
+
+bool TBearbDatenmodulAnbindung::IstKassenabstimmungsKonto(const std::string& konto) {
+  return KontoHatArt(konto, 134);
+}
+
+long double TBearbDatenmodulAnbindung::Umrechnen(long double betrag, const std::string& waehrung) {
+  return rechner_.Umrechnen(betrag, waehrung, "");
+}
+
+std::string TBearbDatenmodulAnbindung::Programmwaehrung() { return QTXProgramm().GetWaehrung(); }
+
+std::string TBearbDatenmodulAnbindung::PartnerLandISO(TIntPair) { return {}; }
+
+std::string TBearbDatenmodulAnbindung::GetLieferLand(std::int32_t rnr, std::int32_t lnr,
+                                                     long double& euSteuern) {
+  double eu = 0;
+  std::string land = belege_.GetLieferLand(rnr, lnr, eu);
+  euSteuern = eu;
+  return land;
+}
+
+TListenBelegDaten TBearbDatenmodulAnbindung::GetBelegDaten(std::int32_t rnr, std::int32_t lnr,
+                                                           std::int32_t snr) {
+  const TIntTrio beleg{rnr, lnr, static_cast<std::int16_t>(snr)};
+  if (beleg == letzterBeleg_) return letzteBelegDaten_;
+  const TBelegDaten d = belege_.GetBelegDaten(rnr, lnr, snr);
+  TListenBelegDaten l;
+  l.BelegNr = d.BelegNr;
+  l.BelegNrSort = d.BelegNrSort;
+  l.BelegNrExt = d.BelegNrExt;
+  l.DokumentenNr = d.DokumentenNr;
+  l.Valutadatum = d.Valutadatum;
+  l.Nettotage = d.Nettotage;
+  l.SkontoProz1 = d.SkontoProz1;
+  l.SkontoTage1 = d.SkontoTage1;
+  l.SkontoProz2 = d.SkontoProz2;
+  l.SkontoTage2 = d.SkontoTage2;
+  letzterBeleg_ = beleg;
+  letzteBelegDaten_ = l;
+  return l;
+}
+
+TListenEinstellungen TBearbDatenmodulAnbindung::Einstellungen_Nach_Herkunft_Restore(
+    const std::string& herkunft) {
+  auto& konten = dm_.KontenEinstellungen();
+  konten.Einstellungen_Nach_Herkunft_Restore(herkunft, konten.Einstellungen().Profil, true);
+  return Einstellungen();
+}
+
+TListenEinstellungen TBearbDatenmodulAnbindung::Einstellungen() {
+  auto& konten = dm_.KontenEinstellungen();
+  const TEinstellungen& e = konten.Einstellungen();
+  TListenEinstellungen l;
+  l.MaxZeilen = e.MaxZeilen;
+  l.DirektEinlesen = e.DirektEinlesen;
+  l.AutoKont = e.AutoKont;
+  l.KontoKombination = e.KontoKombination;
+  l.Kriterien = e.Kriterien;
+  l.NachNummer = e.NachNummer;
+  l.Beschreibung = e.Beschreibung;
+  l.InhaltBeleg1 = e.InhaltBeleg1;
+  l.InhaltBeleg2 = e.InhaltBeleg2;
+  l.InhaltText = e.InhaltText;
+  l.InhaltTextAnhaengen = e.InhaltTextAnhaengen;
+  l.ZusaKontoListe = konten.EinstellungenSpeicher().ZusaKontoListe();
+  l.ZusaGGKtoListe = konten.EinstellungenSpeicher().ZusaGGKtoListe();
+  return l;
+}
+
+TListenExporter TBearbDatenmodulAnbindung::Exporter() {
+  auto& konten = dm_.KontenEinstellungen();
+  TListenExporter l;
+  l.Name = konten.AktExporterName();
+  const TFibuExporter* exporter = konten.AktExporter();
+  if (exporter == nullptr) return l;
+  l.Automatikkonten = exporter->Automatikkonten();
+  l.Zahlungsreferenz = exporter->Zahlungsreferenz();
+  l.DatevZusatz = exporter->DatevZusatz();
+  l.FrageBuchMonat = exporter->FrageBuchMonat();
+  l.FilialenSelektiert = exporter->FilialenWahl() == epfwSelektierteFilialen;
+  l.Filialen = exporter->Filialen();
+  return l;
+}
