@@ -44,6 +44,8 @@ bool TBearbAnbindung::BuchungenLesen(const TBuchungsFilter& filter,
     auswahl.AbrNr = filter.AbrNr;
   }
   TBuchungsRohsatz roh;
+  // The bookings and every lookup made for them read one snapshot under one lock.
+  suitedb::ReadTransaction snapshot(SuiteDatabase::Get());
   return d_.Modul().Buchungen_Lesen(auswahl, [&](TfbdetempSatz& s) {
     roh.Ident = s.Ident();
     roh.Firma = s.Firma;

@@ -61,9 +61,10 @@ std::string BLB(const std::string& belegartKuerzel) {
 
 std::string CreateIdent() {
   try {
-    std::random_device source;
+    // Seeded once: opening the system's random device per identifier costs a system call.
+    static std::mt19937 source{std::random_device{}()};
     std::array<unsigned, 4> words{};
-    for (auto& word : words) word = source();
+    for (auto& word : words) word = static_cast<unsigned>(source());
     // Version 4, variant 1 as the platform's generator marks them.
     words[1] = (words[1] & 0xFFFF0FFFu) | 0x00004000u;
     words[2] = (words[2] & 0x3FFFFFFFu) | 0x80000000u;

@@ -165,6 +165,11 @@ class SqliteConnection final : public Connection {
     }
     ++depth_;
   }
+  void BeginRead() override {
+    ExecuteScript(depth_ == 0 ? std::string("BEGIN DEFERRED")
+                              : "SAVEPOINT sp" + std::to_string(depth_));
+    ++depth_;
+  }
   void Commit() override {
     if (depth_ == 0) throw StorageError("Commit ohne offene Transaktion");
     --depth_;

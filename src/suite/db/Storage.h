@@ -85,6 +85,8 @@ class Connection {
   // Transactions: the outermost takes the write lock (waiting up to the busy time-out),
   // nested ones become save points.
   virtual void Begin() = 0;
+  // A read snapshot: many reads under one shared lock instead of one lock per statement.
+  virtual void BeginRead() = 0;
   virtual void Commit() = 0;
   virtual void Rollback() = 0;
   virtual int TransactionDepth() const = 0;
@@ -129,6 +131,30 @@ class Transaction {
  private:
   Connection& connection_;
   bool done_ = false;
+};
+
+// Reads under one snapshot; ends with the scope (nothing to roll back).
+class ReadTransaction {
+ public:
+  explicit ReadTransaction(Connection& connection) : connection_(connection) {
+    connection_.BeginRead();
+  }
+  ~ReadTransaction() {
+    try {
+      connection_.Commit();
+    } catch (...) {
+      try {
+        connection_.Rollback();
+      } catch (...) {
+        // Nothing was written; the connection reports its state next time.
+      }
+    }
+  }
+  ReadTransaction(const ReadTransaction&) = delete;
+  ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+ private:
+  Connection& connection_;
 };
 
 }  // namespace suitedb
