@@ -1,5 +1,5 @@
-// Binds the booking list, the export run and the batch mode to the data module, its
-// lookups and the suite's servers. Pure forwarding: every rule lives behind it.
+// Binds the export run and the batch mode to the data module, its lookups and the
+// suite's servers (the booking list has its own binding). Pure forwarding: every rule lives behind it.
 #pragma once
 
 #include <memory>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/ExportDienste.h"
-#include "app/SaldixBearbDienste.h"
 #include "app/SaldixExportLauf.h"
 #include "app/saldixbatchmode.h"
 #include "data/AbrechnungsJahr.h"
@@ -38,85 +37,6 @@ class TSaldixDaten {
   TAbrechnungsJahr jahre_;
   TKontoServer kontoServer_;
   TWHRechner whRechner_;
-};
-
-class TBearbAnbindung final : public IBearbBuchungen,
-                              public IBearbKonten,
-                              public IBearbBelege,
-                              public IBearbEinstellungen {
- public:
-  explicit TBearbAnbindung(TSaldixDaten& daten) : d_(daten) {}
-  TBearbDienste Dienste() { return {*this, *this, *this, *this}; }
-
-  // IBearbBuchungen
-  bool BuchungenLesen(const TBuchungsFilter& filter,
-                      const std::function<bool(const TBuchungsRohsatz&)>& proSatz) override;
-  bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents, bool exportieren) override;
-  bool FBDEMani_Buchen_Umkehrung(const std::vector<TIntTrio>& idents) override;
-  bool FBDEMani_Loeschen(const std::vector<TIntTrio>& idents) override;
-  bool Vollstaendigkeiten_pruefen(TDateTime von, TDateTime bis) override;
-  bool ExportErlaubt() override;
-  bool GetLastAbr(TIntPair firma, std::int32_t& abrJahr, TDateTime& datumBis,
-                  std::int32_t& abrNr) override;
-  bool AbrNrFrei(TIntPair firma, std::int32_t abrJahr, std::int32_t abrNr) override;
-  std::int32_t GetNextAbrNr(TIntPair firma, std::int32_t abrJahr) override;
-  std::int32_t GetAbrJahr(TIntPair firma, TDateTime datum) override;
-  std::vector<std::int32_t> GetGruppenliste(TIntPair firma) override;
-  std::vector<std::int32_t> GetFilialliste(TIntPair firma) override;
-  std::vector<std::int32_t> GetNegFiliallisteByGruppe(std::int32_t gruppe, TIntPair firma) override;
-  std::vector<std::int32_t> GetNegExporterListe(const std::vector<std::string>& filialen) override;
-  std::vector<std::int32_t> Rechnerliste() override;
-  std::int32_t Kostenstelle(std::int32_t rechner, std::int32_t filiale) override;
-
-  // IBearbKonten
-  std::int32_t Get_Konto_Nummer(const std::string& name, const std::string& zusatz,
-                                TDateTime datum, TIntPair gepNr, std::int32_t rechner,
-                                std::int16_t filiale) override;
-  std::string Get_Konto_Bezeichnung(const std::string& name, const std::string& zusatz,
-                                    TDateTime datum) override;
-  void Konten_Zuruecksetzen() override;
-  bool KontoHatArt(const std::string& konto, int art) override;
-  bool KontenSpezVorhanden() override;
-  bool Konto_Gefunden(const std::string& altesKonto, const std::string& alterStSchl,
-                      std::int32_t filiale, std::int32_t rechner, TDateTime datum, bool soll,
-                      std::string& neueKontoNr, std::string& neuerStSchl) override;
-  std::string CreateIdent() override;
-  bool IstNormOderReduSteuer(const std::string& konto) override;
-  bool KontoIstSteuerEG(const std::string& konto) override;
-  long double GetProzentSatzAusKonto(const std::string& konto) override;
-  std::string AKPrefixZuKonto(const std::string& konto, TDateTime datum) override;
-  std::string SteuerschluesselVstOhne() override;
-  bool SteuerschluesselNormOderReduziert(const std::string& steuerSchl) override;
-  std::string HoleExportKuerzel(const std::string& konto, bool soll) override;
-  bool IstKassenabstimmungsKonto(const std::string& konto) override;
-  std::string GetKurzBeschreibung(const std::string& text) override;
-  std::string TextOhneZeilenumbruch(const std::string& text) override;
-  long double Umrechnen(long double betrag, const std::string& waehrung) override;
-  std::string Programmwaehrung() override;
-
-  // IBearbBelege
-  std::string GEPGet_Name(TIntPair gepNr) override;
-  std::string PartnerLandISO(TIntPair gepNr) override;
-  std::string Zahlungsreferenz(TIntTrio ident) override;
-  std::string GetLieferLand(std::int32_t belegRNr, std::int32_t belegLNr,
-                            long double& euSteuern) override;
-  TListenBelegDaten GetBelegDaten(std::int32_t rnr, std::int32_t lnr, std::int32_t snr) override;
-  std::string GetVorgaengerBelegNr(std::int32_t rnr, std::int32_t lnr, std::int32_t snr,
-                                   std::string& sort) override;
-  std::string GetOrderID(std::int32_t rnr, std::int32_t lnr) override;
-  std::string GetZMBeiGutschein(TIntPair firma, TIntPair ident) override;
-  std::string GetFremdGutscheinNr(const std::string& konto, TIntTrio ident) override;
-  std::string GetKBNummer(TIntTrio ident, std::string& sort) override;
-
-  // IBearbEinstellungen
-  TListenEinstellungen Einstellungen_Nach_Herkunft_Restore(const std::string& herkunft) override;
-  TListenEinstellungen Einstellungen() override;
-  TListenExporter Exporter() override;
-  TIntPair AktMandant() override;
-  bool BGVInHerkunft(const std::string& vorfall, const std::string& herkunft) override;
-
- private:
-  TSaldixDaten& d_;
 };
 
 class TExportAnbindung final : public IExportDienste {

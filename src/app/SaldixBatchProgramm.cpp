@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/SaldixAnbindung.h"
+#include "app/SaldixBearbAnbindung.h"
 #include "app/SaldixBearbExport.h"
 #include "app/saldixbatchmode.h"
 #include "formats/datev/saldixdata_datev.h"
@@ -101,7 +102,7 @@ int SaldixBatchProgramm(const std::vector<std::string>& argumente) {
   TSaldixDataModuleStart start;
   TSaldixDataModule modul(start);
   TSaldixDaten daten(modul);
-  TBearbAnbindung bearb(daten);
+  TBearbDatenmodulAnbindung bearb(modul);
   TExportAnbindung exportDienste(daten);
   TBatchAnbindung batchDaten(daten);
   TKeineAbrechnungsWahl keineWahl;

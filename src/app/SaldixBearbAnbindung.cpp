@@ -71,6 +71,8 @@ TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
 
 bool TBearbDatenmodulAnbindung::BuchungenLesen(
     const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
+  // The bookings and every lookup made for them read one snapshot under one lock.
+  suitedb::ReadTransaction snapshot(SuiteDatabase::Get());
   TBuchungsAuswahl auswahl;
   auswahl.Firma = filter.Firma;
   if (filter.Offen) {

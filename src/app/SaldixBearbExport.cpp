@@ -6,6 +6,15 @@
 #include "suite/QTXInfo.h"
 
 bool TSaldixBearbExport::Pruefen() {
+  if (form_.Summenansicht()) {
+    // The totals view combines every account into one row; exporting it would file a
+    // single line for the whole settlement.
+    TExportMeldung(form_.FBatchmode)
+        .Melden("Abbruch: In der Summenansicht ist kein Export möglich",
+                "In der Summenansicht ist kein Export möglich.\rBitte wählen Sie \"Export "
+                "anzeigen\".");
+    return false;
+  }
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportPruefung pruefung(*liste, dienste_, meldung);
