@@ -50,7 +50,17 @@ class TDatevBelegQuelle final : public IDatevBelegQuelle {
  public:
   explicit TDatevBelegQuelle(TSaldixDaten& daten) : d_(daten) {}
   std::string AktTextMandant() override { return d_.Modul().AktTextMandant; }
-  std::optional<TDatevBelegkopf> Belegkopf(const TIntTrio&) override { return std::nullopt; }
+  std::optional<TDatevBelegkopf> Belegkopf(const TIntTrio& ident) override {
+    const auto beleg = d_.Auskunft().Belege().Belegkopf(ident);
+    if (!beleg) return std::nullopt;
+    // Origin mark and payment kind are not kept by the suite database; they stay empty.
+    TDatevBelegkopf kopf;
+    kopf.OrderID = beleg->Kopf.OrderID;
+    kopf.GepNr = beleg->Kopf.GepNr;
+    kopf.FirmaNr = beleg->Kopf.Firma;
+    kopf.LieferGepNr = beleg->Kopf.LieferGepNr;
+    return kopf;
+  }
   std::optional<std::vector<TDatevPosition>> ArtikelPositionen(const TIntTrio&) override {
     return std::nullopt;
   }
