@@ -1,12 +1,12 @@
 #include "app/BatchParameter.h"
 
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <string_view>
 
 #include "suite/DateTime.h"
+#include "suite/Format.h"
 #include "suite/Text.h"
 
 namespace {
@@ -26,16 +26,6 @@ std::string* FieldOf(TBatchParameter& p, std::size_t keyword) {
     case 7: return &p.Exporter;
   }
   return nullptr;
-}
-
-// A whole decimal number of the full text; false for anything else.
-bool ParseNumber(const std::string& text, long long& value) {
-  if (text.empty()) return false;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (*first == '+') ++first;
-  const auto result = std::from_chars(first, last, value);
-  return result.ec == std::errc() && result.ptr == last;
 }
 
 bool AllDigits(std::string_view text) {
@@ -102,8 +92,9 @@ TBatchPruefung PruefeBatchParameter(const TBatchParameter& p, const TBatchPruefK
   int year = 0, month = 0, day = 0;
   DecodeDate(today, year, month, day);
   if (heute) {
-    long long days = 0;
-    if (!ParseNumber(p.Heute, days) || days == 0 || std::llabs(days) > 100000) {
+    // Not a number and 0 are refused alike.
+    const long long days = StrToInt64Def(p.Heute, 0);
+    if (days == 0 || std::llabs(days) > 100000) {
       return Refuse("Abbruch: Parameter für die aktuelle Auswertung (Heute) ist ungültig");
     }
     result.bis = today;
@@ -141,8 +132,8 @@ TBatchPruefung PruefeBatchParameter(const TBatchParameter& p, const TBatchPruefK
     if (result.von > result.bis) return Refuse("Abbruch: VonDatum ist größer als BisDatum");
   }
 
-  long long kurzNr = 0;
-  if (!ParseNumber(p.MandKurzNr, kurzNr) || kurzNr == 0) {
+  const long long kurzNr = StrToInt64Def(p.MandKurzNr, 0);
+  if (kurzNr == 0) {
     return Refuse("Abbruch: Mandantenkurznummer ist ungültig");
   }
   if (kurzNr < 1 || kurzNr > kontext.mandantenAnzahl || kurzNr > 255) {

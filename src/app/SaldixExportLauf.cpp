@@ -1,13 +1,13 @@
 #include "app/SaldixExportLauf.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <exception>
 
 #include "export/Herkunft.h"
 #include "export/fibuexportclass.h"
 #include "suite/DateTime.h"
+#include "suite/Format.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
 
@@ -15,42 +15,17 @@ namespace {
 
 constexpr char kKontext[] = "TSaldixBearbeiten.vrtDetailsExport";
 
-// A whole number of the full text, 0 otherwise.
-long long Zahl(std::string_view text) {
-  long long value = 0;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (first != last && *first == '+') ++first;
-  const auto result = std::from_chars(first, last, value);
-  return result.ec == std::errc() && result.ptr == last ? value : 0;
-}
-
-std::int32_t Int32(const std::string& text) {
-  const long long value = Zahl(Trim(text));
-  return value >= INT32_MIN && value <= INT32_MAX ? static_cast<std::int32_t>(value) : 0;
-}
-
-int Monat(TDateTime datum) {
-  int y = 0, m = 0, d = 0;
-  DecodeDate(datum, y, m, d);
-  return m;
-}
-
-int Tag(TDateTime datum) {
-  int y = 0, m = 0, d = 0;
-  DecodeDate(datum, y, m, d);
-  return d;
-}
+std::int32_t Int32(const std::string& text) { return StrToIntDef(text, 0); }
 
 }  // namespace
 
 TIntTrio TExportLauf::IdentAusProtokollnummer(const std::string& text) {
   TIntTrio ident;
   const std::string_view t(text);
-  ident.RNr = static_cast<std::int32_t>(Zahl(t.substr(0, std::min<std::size_t>(4, t.size()))));
-  if (t.size() > 4) ident.LNr = static_cast<std::int32_t>(Zahl(t.substr(4, 9)));
+  ident.RNr = StrToIntDef(t.substr(0, std::min<std::size_t>(4, t.size())), 0);
+  if (t.size() > 4) ident.LNr = StrToIntDef(t.substr(4, 9), 0);
   if (t.size() > 13) {
-    const long long snr = Zahl(t.substr(13, 4));
+    const long long snr = StrToInt64Def(t.substr(13, 4), 0);
     if (snr < -32768 || snr > 32767) throw std::out_of_range("Unterbelegnummer außerhalb");
     ident.SNr = static_cast<std::int16_t>(snr);
   }
@@ -98,9 +73,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
 
   TDateTime buchungsmonat = 0;
   if (exporter.FrageBuchMonat() && abrechnung.Buchungsmonat > 0) {
-    int y = 0, m = 0, d = 0;
-    DecodeDate(abrechnung.Buchungsmonat, y, m, d);
-    buchungsmonat = EncodeDate(y, m, 1);
+    buchungsmonat = StartOfMonth(abrechnung.Buchungsmonat);
   }
 
   Sortieren(exporter);
@@ -136,13 +109,13 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     if (!zeile.Markiert()) continue;
     const TDateTime belegdatum = zeile.Datum(spalte::Belegdatum);
     if (merkMonat == 0) {
-      dateiBeginnen(Monat(belegdatum), tageweise ? Tag(belegdatum) : 0);
-    } else if (monatlich && Monat(belegdatum) != merkMonat) {
+      dateiBeginnen(MonthOf(belegdatum), tageweise ? DayOf(belegdatum) : 0);
+    } else if (monatlich && MonthOf(belegdatum) != merkMonat) {
       dateiBeenden();
-      dateiBeginnen(Monat(belegdatum), 0);
-    } else if (tageweise && Tag(belegdatum) != merkTag) {
+      dateiBeginnen(MonthOf(belegdatum), 0);
+    } else if (tageweise && DayOf(belegdatum) != merkTag) {
       dateiBeenden();
-      dateiBeginnen(Monat(belegdatum), Tag(belegdatum));
+      dateiBeginnen(MonthOf(belegdatum), DayOf(belegdatum));
     }
     if (kopf) {
       BuchInfoFuellen(buchInfo, zeile, exporter, buchungsmonat);

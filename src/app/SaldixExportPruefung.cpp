@@ -1,9 +1,8 @@
 #include "app/SaldixExportPruefung.h"
 
-#include <cstdlib>
-
 #include "export/fibuexportclass.h"
 #include "suite/DateTime.h"
+#include "suite/Format.h"
 #include "suite/QTXInfo.h"
 
 namespace {
@@ -11,12 +10,7 @@ namespace {
 constexpr char CR = '\r';
 
 // A column text that converts to a whole number other than 0.
-bool HatNummer(const std::string& text) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long long value = std::strtoll(text.c_str(), &end, 10);
-  return *end == '\0' && value != 0;
-}
+bool HatNummer(const std::string& text) { return StrToInt64Def(text, 0) != 0; }
 
 std::string DatumText(TDateTime datum) { return DateToStr(datum); }
 
@@ -111,10 +105,10 @@ bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
   const std::string b = "Beleg 1: " + gruppe.Text(spalte::Beleg1Export) +
                         " / Beleg 2: " + gruppe.Text(spalte::Beleg2Export);
   std::string f;
-  if (std::atoi(gruppe.Text(spalte::Filiale).c_str()) > 0) {
+  if (StrToIntDef(gruppe.Text(spalte::Filiale), 0) > 0) {
     f = "Filiale: " + gruppe.Text(spalte::Filiale) + " ";
   }
-  if (std::atoi(gruppe.Text(spalte::BelegRNr).c_str()) > 0) {
+  if (StrToIntDef(gruppe.Text(spalte::BelegRNr), 0) > 0) {
     f += "Rechner: " + gruppe.Text(spalte::BelegRNr);
   }
   Melden(gruppe, r + " " + n + " " + k + " " + b + " " + f + " Abbruch: Bitte erst korrigieren",
