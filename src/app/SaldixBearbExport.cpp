@@ -84,11 +84,16 @@ bool TSaldixBearbExport::acExportVersandExecute() {
 bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
   return Guarded("TSaldixBearbeiten.Batchmode_Liste_Laden_Und_Exportieren", [&] {
     form_.FBatchmode = true;
-    form_.FormShow();
-    form_.FormActivate();
-    // A second pass finds the form activated: load and mark again for its period.
-    form_.ListeLaden();
-    form_.acAlleEinExecute();
+    if (!aktiviert_) {
+      // The first activation loads the list and marks all rows.
+      form_.FormShow();
+      form_.FormActivate();
+      aktiviert_ = true;
+    } else {
+      // A second pass finds the form activated: load and mark again for its period.
+      form_.ListeLaden();
+      form_.acAlleEinExecute();
+    }
     return acExportExecute();
   });
 }

@@ -46,4 +46,5 @@ class TSaldixBearbExport {
   IDocBroadcast& broadcast_;
   int status_ = 0;
   int modalResult_ = 0;
+  bool aktiviert_ = false;
 };
