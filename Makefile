@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo clean
+.PHONY: all deps configure build test demo screenshots clean
 
 all: build
 
@@ -23,6 +23,11 @@ test: deps build
 
 demo: deps build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+# A PNG of every window, drawn offscreen on the demo data, under $(BUILD_DIR)/screenshots.
+screenshots: deps build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen tests/test_ui --gtest_brief=1
+	@ls -1 $(BUILD_DIR)/screenshots/*.png
 
 clean:
 	rm -rf $(BUILD_DIR)

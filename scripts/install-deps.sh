@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev sqlite3
   libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core fontconfig
 )
 
 missing=()

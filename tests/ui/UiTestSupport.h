@@ -1,0 +1,12 @@
+// Offscreen view tests: the application object and a PNG of each window under the build
+// directory's screenshots/ folder.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+// Shows the window, lets it lay out and saves it as NAME.png; the path written.
+std::string Bildschirmfoto(QWidget& fenster, const std::string& name);
+
+// Lets pending events run (layout, timers) without blocking.
+void EreignisseVerarbeiten();
