@@ -111,9 +111,7 @@ bool TBatchAnbindung::MandantZuKurzNr(int kurzNr, TIntPair& mandant, std::string
   return false;
 }
 void TBatchAnbindung::SetAktMandant(const TIntPair& mandant, int, const std::string& name) {
-  d_.Modul().SetAktMandant(mandant);
-  d_.Modul().SetAktMandKurzNr();
-  d_.Modul().AktTextMandant = name;
+  d_.Modul().MandantWechseln(mandant, name);
 }
 TIntPair TBatchAnbindung::AktMandant() const { return d_.Modul().AktMandant(); }
 bool TBatchAnbindung::ExporterBekannt(const std::string& kennung) {
@@ -150,3 +148,19 @@ int TBatchAnbindung::GetNextAbrNr(const TIntPair& mandant, int abrJahr) {
   return d_.Nummern().GetNextAbrNr(mandant, abrJahr);
 }
 
+
+std::string THauptAnbindung::ProgrammMandantText() { return QTXProgramm().GetTextMandant(); }
+
+int THauptAnbindung::ExporterProfilAnzahl() {
+  TFibuExporter* exporter = d_.Konten().AktExporter();
+  return exporter ? exporter->Get_Anzahl_Profile() : 0;
+}
+
+bool THauptAnbindung::ExporterProfilGeeignet(const TIntPair& mandant) {
+  TFibuExporter* exporter = d_.Konten().AktExporter();
+  return exporter && exporter->Profil_Geeignet(mandant);
+}
+
+void THauptAnbindung::MandantSetzen(const TIntPair& mandant, const std::string& name) {
+  d_.Modul().MandantWechseln(mandant, name);
+}

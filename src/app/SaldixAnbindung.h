@@ -8,6 +8,8 @@
 
 #include "app/ExportDienste.h"
 #include "app/SaldixExportLauf.h"
+#include "app/SaldixHaupt.h"
+#include "app/saldixselektion.h"
 #include "app/saldixbatchmode.h"
 #include "data/AbrechnungsJahr.h"
 #include "data/AbrechnungsNummern.h"
@@ -91,3 +93,39 @@ class TBatchAnbindung final : public IBatchDaten {
   TMandListeServer mandanten_;
 };
 
+
+class THauptAnbindung final : public IHauptDaten {
+ public:
+  explicit THauptAnbindung(TSaldixDaten& daten) : d_(daten) {}
+
+  std::string ProgrammMandantText() override;
+  std::string AktTextMandant() override { return d_.Modul().AktTextMandant; }
+  TIntPair AktMandant() override { return d_.Modul().AktMandant(); }
+  std::string AktExporterName() override { return d_.Konten().AktExporterName(); }
+  int ExporterProfilAnzahl() override;
+  bool ExporterProfilGeeignet(const TIntPair& mandant) override;
+  void KontenIni_einlesen() override { d_.Konten().KontenIni_einlesen(); }
+  void MandantSetzen(const TIntPair& mandant, const std::string& name) override;
+
+ private:
+  TSaldixDaten& d_;
+};
+
+class TSelektionAnbindung final : public ISelektionDaten {
+ public:
+  explicit TSelektionAnbindung(TSaldixDaten& daten) : d_(daten) {}
+
+  TIntPair AktMandant() override { return d_.Modul().AktMandant(); }
+  bool GetLastAbr(const TIntPair& firma, int& abrJahr, TDateTime& datumBis, int& abrNr) override {
+    return d_.Nummern().GetLastAbr(firma, abrJahr, datumBis, abrNr);
+  }
+  int GetAbrJahr(const TIntPair& firma, TDateTime datum) override {
+    return d_.Jahre().GetAbrJahr(firma, datum);
+  }
+  int GetNextAbrNr(const TIntPair& firma, int abrJahr) override {
+    return d_.Nummern().GetNextAbrNr(firma, abrJahr);
+  }
+
+ private:
+  TSaldixDaten& d_;
+};

@@ -140,10 +140,7 @@ bool TAuswFBEXDatenmodul::MandantWaehlen(TIntPair& mandant, std::string& name) {
 }
 
 void TAuswFBEXDatenmodul::MandantSetzen(const TIntPair& mandant, const std::string& name) {
-  // The program object takes the name together with the client.
-  modul_.AktTextMandant = name;
-  modul_.SetAktMandant(mandant);
-  modul_.SetAktMandKurzNr();
+  modul_.MandantWechseln(mandant, name);
 }
 
 bool TAuswFBEXDatenmodul::FBEX_Loeschen(const TIntPair& firma, int abrNr, int abrJahr) {

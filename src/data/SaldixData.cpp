@@ -62,9 +62,7 @@ void TSaldixDataModule::SaldixDataModuleCreate() {
         beendet_ = true;
         return;
       }
-      AktTextMandant = name;
-      SetAktMandant(gewaehlt);
-      SetAktMandKurzNr();
+      MandantWechseln(gewaehlt, name);
     }
     Filterlisten_Restore();
     konten_->ExporterInit();
@@ -120,6 +118,13 @@ void TSaldixDataModule::SetAktMandant(const TIntPair& AFirma) {
     KontenEinstellungen().SetAktMandant(AFirma);
     QTXProgramm().SetAktMandant(AFirma, AktTextMandant);
   });
+}
+
+void TSaldixDataModule::MandantWechseln(const TIntPair& mandant, const std::string& name) {
+  // The program object takes the name together with the client.
+  AktTextMandant = name;
+  SetAktMandant(mandant);
+  SetAktMandKurzNr();
 }
 
 void TSaldixDataModule::SetAktMandKurzNr() {

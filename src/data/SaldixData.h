@@ -60,6 +60,8 @@ class TSaldixDataModule {
   std::string AktTextMandant;
   void SetAktMandant(const TIntPair& AFirma);
   void SetAktMandKurzNr();
+  // Makes the client current under its name and stores its short number.
+  void MandantWechseln(const TIntPair& mandant, const std::string& name);
   TIntPair AktMandant() const { return konten_ ? konten_->AktMandant() : TIntPair{}; }
   int AktMandantKurzNr() const { return konten_ ? konten_->AktMandantKurzNr() : 0; }
   int AktMandantBilanzJahr() const { return konten_ ? konten_->AktMandantBilanzJahr() : 0; }

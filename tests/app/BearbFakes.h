@@ -266,8 +266,17 @@ class TFakeAbrechnungsWahl : public IAbrechnungsWahl {
     jahr = NeuesJahr;
     return true;
   }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
-    return false;
+  // The journal dialog's answer: cancelled unless Ergebnis is set.
+  bool Ergebnis = false;
+  std::int32_t AbrNr = 0, AbrJahr = 0;
+  TDateTime Von = 0, Bis = 0;
+  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t& nr, std::int32_t& jahr, TDateTime& von,
+                             TDateTime& bis) override {
+    if (!Ergebnis) return false;
+    nr = AbrNr;
+    jahr = AbrJahr;
+    von = Von;
+    bis = Bis;
+    return true;
   }
 };
