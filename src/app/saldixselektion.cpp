@@ -37,6 +37,8 @@ void TfrmFiBuSelektion::FormShow() {
     }
     edtJahr = std::to_string(jahr);
     Monat = monat;
+    // Without a period of its own the dialog offers the preset month as the period.
+    if (von <= 0 || bis <= 0) JahrOderMonatGeaendert();
     SetAbgeschlossen(false);
   });
 }

@@ -171,15 +171,20 @@ TEST_F(Haupt, SelectionPresetsFromDatesLastSettlementOrPreviousMonth) {
   selDaten.HatLetzte = true;
   selDaten.LetztesJahr = 2023;
   selDaten.LetztesEnde = EncodeDate(2023, 5, 31);
+  selektion.edtDatumVon.clear();
   selektion.FormShow();
   EXPECT_EQ(selektion.edtJahr, "2023");
   EXPECT_EQ(selektion.Monat, 5);
+  EXPECT_EQ(selektion.edtDatumVon, "01.05.2023");
+  EXPECT_EQ(selektion.edtDatumBis, "31.05.2023");
 
-  selektion.edtDatumVon = "01.09.2022";
-  selektion.edtDatumBis = "30.09.2022";
+  // A period of its own is kept.
+  selektion.edtDatumVon = "05.09.2022";
+  selektion.edtDatumBis = "20.09.2022";
   selektion.FormShow();
   EXPECT_EQ(selektion.edtJahr, "2022");
   EXPECT_EQ(selektion.Monat, 9);
+  EXPECT_EQ(selektion.edtDatumVon, "05.09.2022");
 }
 
 TEST_F(Haupt, SelectionRefusesPeriodsAcrossBusinessYearsAndEmptyPeriods) {
