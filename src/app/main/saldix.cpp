@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "app/SaldixBatchProgramm.h"
+#include "app/SaldixStart.h"
 #include "app/saldixbatchmode.h"
-#include "export/FibuExportKatalog.h"
-#include "formats/ExportFormate.h"
-#include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
-#include "suite/Rechte.h"
 #include "suite/SuiteDatabase.h"
 
 namespace {
@@ -32,8 +29,6 @@ constexpr const char* kHilfe =
     "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
     "SALDIX_HOME (Verzeichnisse der Suite).\n"
     "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch.\n";
-
-bool RechnertypErlaubt(int typ) { return typ == 1 || typ == 2 || typ == 7; }
 
 }  // namespace
 
@@ -57,23 +52,9 @@ int main(int argc, char** argv) {
   }
 
   try {
-    ExportFormateRegistrieren(TFibuExportKatalog::Global());
-    QTXProgramm().Init("Saldix", 3);
-    if (batch) QTXProgramm().SetSilentMode(true);
-
-    const int typ = QTXProgramm().GetRTyp();
-    if (!RechnertypErlaubt(typ)) {
-      // Only computers of types 1, 2 and 7 may run the program, unattended or not.
-      const std::string text = "Abbruch: Rechner " + std::to_string(QTXProgramm().GetRId()) +
-                               " (Typ " + std::to_string(typ) + ") darf Saldix nicht ausführen";
-      if (batch) BatchLog(text);
-      std::cerr << "Saldix: " << text << '\n';
-      return 1;
-    }
-    if (!UserRechte().UserRechtePruefen(CRecht_Saldix_Programm, !batch)) {
-      const std::string text = "Abbruch: Keine Berechtigung, Saldix auszuführen";
-      if (batch) BatchLog(text);
-      std::cerr << "Saldix: " << text << '\n';
+    const std::string abbruch = SaldixStarten(batch);
+    if (!abbruch.empty()) {
+      std::cerr << "Saldix: " << abbruch << '\n';
       return 1;
     }
     if (!batch) {
