@@ -8,24 +8,24 @@
 #include "app/SaldixAnbindung.h"
 #include "app/SaldixExportLauf.h"
 #include "formats/datev/saldixdata_datev.h"
+#include "suite/servers/TBelegKennzeichen.h"
 
 class TDatevBelegQuelle final : public IDatevBelegQuelle {
  public:
-  explicit TDatevBelegQuelle(TSaldixDaten& daten) : d_(daten) {}
+  explicit TDatevBelegQuelle(TSaldixDaten& daten);
   std::string AktTextMandant() override;
   std::optional<TDatevBelegkopf> Belegkopf(const TIntTrio& ident) override;
-  std::optional<std::vector<TDatevPosition>> ArtikelPositionen(const TIntTrio&) override {
-    return std::nullopt;
-  }
+  std::optional<std::vector<TDatevPosition>> ArtikelPositionen(const TIntTrio& ident) override;
   bool LAR_Ist_Versand(const TIntTrio& lar) override;
   bool LAR_Ist_Gutschein(const TIntTrio& lar) override;
-  std::string Get_Subherkunft_4_Beleg(const TIntTrio&) override { return {}; }
+  std::string Get_Subherkunft_4_Beleg(const TIntTrio& ident) override;
   std::string Zahlungsreferenz(const TIntTrio& ident) override;
   int Kundennummer(const TIntPair& gepNr, const TIntPair&) override;
-  std::optional<TDatevAdresse> PartnerAdresse(const TIntPair&) override { return std::nullopt; }
+  std::optional<TDatevAdresse> PartnerAdresse(const TIntPair& gepNr) override;
 
  private:
   TSaldixDaten& d_;
+  TBelegKennzeichen kennzeichen_;
 };
 
 class TDatevFeldzuordnung final : public IDatevFeldzuordnung {

@@ -8,19 +8,12 @@
 
 #include "export/ExportRecords.h"
 #include "suite/Types.h"
+#include "suite/servers/TAdresse.h"
 
 class TFibuExporter;
 
 // An address as the delivery-address content joins it.
-struct TDatevAdresse {
-  std::string Vorname;
-  std::string Name;
-  std::string Strasse;
-  std::string Hausnummer;
-  std::string Land;
-  std::string Plz;
-  std::string Ort;
-};
+using TDatevAdresse = TAdresse;
 
 // What the field filling reads from a document header.
 struct TDatevBelegkopf {

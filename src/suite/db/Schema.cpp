@@ -12,6 +12,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kBookingSchema,
       kRightsSchema,
       kBookingOrderSchema,
+      kDocumentDetailsSchema,
   };
   return steps;
 }

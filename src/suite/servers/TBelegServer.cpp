@@ -32,6 +32,9 @@ TBelegKopf KopfAusZeile(const suitedb::Statement& s) {
   kopf.LieferAdrNr = Int32Spalte(s, 21);
   kopf.SteuerLand = s.Text(22);
   kopf.Vorgaenger = TrioSpalte(s, 23);
+  kopf.HerkunftKz = s.Text(26);
+  kopf.Zahlungsart = s.Text(27);
+  kopf.Subherkunft = s.Text(28);
   return kopf;
 }
 
@@ -39,7 +42,8 @@ constexpr const char* kKopfSql =
     "SELECT rnr, lnr, snr, firma1, firma2, gep_nr1, gep_nr2, orge, belegart, datum, "
     "nr_praefix, nr_teil1, nr_teil2, nr_teil3, format_kz, nr_extern, dokumenten_nr, order_id, "
     "liefer_land, liefer_gep_nr1, liefer_gep_nr2, liefer_adr_nr, steuer_land, "
-    "vorg_rnr, vorg_lnr, vorg_snr FROM belege WHERE rnr = ? AND lnr = ? AND snr = ?";
+    "vorg_rnr, vorg_lnr, vorg_snr, herkunft_kz, zahlungsart, subherkunft "
+    "FROM belege WHERE rnr = ? AND lnr = ? AND snr = ?";
 
 }  // namespace
 
@@ -64,12 +68,13 @@ void TBelegServer::KomplettLesen(TBeleg& beleg) {
   const TIntTrio& id = beleg.Kopf.Ident;
   const int snr = id.SNr;
   auto& positionen = connection_.Cached(
-      "SELECT pos, artikel, menge, betrag FROM beleg_positionen "
+      "SELECT pos, artikel, menge, betrag, lar_rnr, lar_lnr, lar_snr FROM beleg_positionen "
       "WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
   positionen.With(id.RNr, id.LNr, snr);
   while (positionen.Step()) {
     beleg.Positionen.push_back({Int32Spalte(positionen, 0), positionen.Text(1),
-                                positionen.Real(2), positionen.Real(3)});
+                                positionen.Real(2), positionen.Real(3),
+                                TrioSpalte(positionen, 4)});
   }
   auto& bedingungen = connection_.Cached(
       "SELECT art, tage, prozent, datum FROM beleg_zahlungsbedingungen "
@@ -96,6 +101,17 @@ std::optional<TIntTrio> TBelegServer::GetVorgaenger(const TIntTrio& ident) {
   }
   stmt.Reset();
   return vorgaenger;
+}
+
+std::optional<TAdresse> TBelegServer::Lieferadresse(const TIntTrio& ident) {
+  auto& stmt = connection_.Cached(
+      "SELECT vorname, name, strasse, hausnummer, land, plz, ort FROM beleg_lieferadressen "
+      "WHERE rnr = ? AND lnr = ? AND snr = ?");
+  stmt.With(ident.RNr, ident.LNr, static_cast<int>(ident.SNr));
+  std::optional<TAdresse> adresse;
+  if (stmt.Step()) adresse = AdresseAusZeile(stmt, 0);
+  stmt.Reset();
+  return adresse;
 }
 
 std::string Formatiere_Belegnummer(const TBelegKopf& kopf, bool formatiert) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "suite/Types.h"
+#include "suite/servers/TAdresse.h"
 #include "suite/db/Storage.h"
 
 struct TBelegKopf {
@@ -28,6 +29,9 @@ struct TBelegKopf {
   int LieferAdrNr = 0;
   std::string SteuerLand;
   TIntTrio Vorgaenger;
+  std::string HerkunftKz;   // code of the suite's origin-mark table
+  std::string Zahlungsart;  // code of the suite's payment-kind table
+  std::string Subherkunft;  // shop or marketplace of an order
 };
 
 struct TBelegPosition {
@@ -35,6 +39,7 @@ struct TBelegPosition {
   std::string Artikel;
   double Menge = 0;
   long double Betrag = 0;
+  TIntTrio LarNr;  // service type of the article
 };
 
 struct TBelegZahlungsbedingung {
@@ -66,6 +71,8 @@ class TBelegServer {
   bool Lesen(const TIntTrio& ident, bool komplett);
   // Nothing when the document or its predecessor reference is missing.
   std::optional<TIntTrio> GetVorgaenger(const TIntTrio& ident);
+  // The delivery address given on the document itself; nothing when it has none.
+  std::optional<TAdresse> Lieferadresse(const TIntTrio& ident);
 
   // The current document; nullptr when there is none.
   const TBeleg* AktBeleg() const { return aktuell_ ? &*aktuell_ : nullptr; }

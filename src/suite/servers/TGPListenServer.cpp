@@ -35,3 +35,19 @@ std::string TGPListenServer::GetLand(const TIntPair& gepNr, int adresse) {
   stmt.Reset();
   return land;
 }
+
+std::optional<TAdresse> TGPListenServer::GetAdresse(const TIntPair& gepNr) {
+  auto& stmt = connection_.Cached(
+      "SELECT COALESCE(a.vorname, ''), COALESCE(NULLIF(a.name, ''), p.name), "
+      "COALESCE(a.strasse, ''), COALESCE(a.hausnummer, ''), "
+      "COALESCE(NULLIF(a.land, ''), p.land), COALESCE(a.plz, ''), COALESCE(a.ort, '') "
+      "FROM partner p LEFT JOIN partner_adressen a ON a.gep_nr1 = p.gep_nr1 "
+      "AND a.gep_nr2 = p.gep_nr2 AND a.adr_nr = (SELECT MIN(adr_nr) FROM partner_adressen "
+      "WHERE gep_nr1 = p.gep_nr1 AND gep_nr2 = p.gep_nr2) "
+      "WHERE p.gep_nr1 = ? AND p.gep_nr2 = ?");
+  stmt.With(gepNr.Nr1, gepNr.Nr2);
+  std::optional<TAdresse> adresse;
+  if (stmt.Step()) adresse = AdresseAusZeile(stmt, 0);
+  stmt.Reset();
+  return adresse;
+}

@@ -3,10 +3,12 @@
 // answered from the client table.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "suite/Types.h"
 #include "suite/db/Storage.h"
+#include "suite/servers/TAdresse.h"
 
 class TGPListenServer {
  public:
@@ -19,6 +21,9 @@ class TGPListenServer {
   // Country of the partner's address (organisation); the partner's own country when the
   // address is missing or has none.
   std::string GetLand(const TIntPair& gepNr, int adresse);
+  // The partner's first address (its name and country where the address has none);
+  // nothing for an unknown partner.
+  std::optional<TAdresse> GetAdresse(const TIntPair& gepNr);
 
  private:
   suitedb::Connection& connection_;

@@ -1,6 +1,7 @@
 #include "suitetool/DemoDocuments.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "suite/DateTime.h"
 #include "suitetool/DemoModel.h"
@@ -18,6 +19,36 @@ constexpr int kPaymentReference = 7;
 constexpr const char* kArticles[] = {"Schreibtisch Eiche", "Bürostuhl Comfort", "Aktenschrank",
                                      "Monitorarm", "Stehleuchte", "Montageservice",
                                      "Kabelkanal 2 m", "Garderobe Stahl"};
+
+constexpr std::int64_t kShippingCents = 490;
+// Service types of the demo master data (rnr 1, snr 0).
+constexpr int kShippingServiceType = 1;
+constexpr int kAssemblyServiceType = 5;
+
+int ServiceTypeOf(const char* article) {
+  return std::string_view(article) == "Montageservice" ? kAssemblyServiceType : 0;
+}
+
+// Origin, sub-origin and payment kind follow the document kind; the running number varies
+// them without drawing further random numbers, so the rest of the demo stays as it was.
+const char* OriginMark(const DemoDocumentRequest& request, int running) {
+  if (!request.orderId) return "FILIALE";
+  return running % 3 == 0 ? "MARKTPLATZ" : "ONLINESHOP";
+}
+
+const char* SubOrigin(const DemoDocumentRequest& request, int running) {
+  if (!request.orderId) return "";
+  if (running % 3 != 0) return "Webshop";
+  return running % 2 == 0 ? "Amazon" : "eBay";
+}
+
+const char* PaymentKind(const DemoDocumentRequest& request, int running) {
+  if (request.orderId) {
+    static constexpr const char* kOnline[] = {"PAYPAL", "KREDITKARTE", "VORKASSE"};
+    return kOnline[running % 3];
+  }
+  return request.paymentTerms ? "RECHNUNG" : "BAR";
+}
 
 }  // namespace
 
@@ -54,12 +85,17 @@ DemoDocument DemoDocuments::Write(const DemoDocumentRequest& request) {
             request.prefix, year, request.branch, running,
             request.belegart[0] == 'E' ? "EXT-" + std::to_string(running) : std::string(),
             "D" + std::to_string(request.computer * 10000000 + lnr), document.orderId,
-            request.lieferLand, request.steuerLand, request.orderId ? "WEB" : "",
-            request.paymentTerms ? "RECHNUNG" : "BAR", request.predecessor.RNr,
-            request.predecessor.LNr, request.predecessor.SNr)
+            request.lieferLand, request.steuerLand, OriginMark(request, running),
+            PaymentKind(request, running), request.predecessor.RNr, request.predecessor.LNr,
+            request.predecessor.SNr)
       .Run();
+  db_.Cached("UPDATE belege SET subherkunft = ? WHERE rnr = ? AND lnr = ? AND snr = 0")
+      .With(SubOrigin(request, running), request.computer, lnr)
+      .Run();
+  // Every fifth online order goes to an address of its own.
+  if (request.orderId && running % 5 == 0) WriteDeliveryAddress(document.ident, running);
 
-  WritePositions(document.ident, request.netCents);
+  WritePositions(document.ident, request.netCents, request.orderId);
   if (request.paymentTerms) WriteTerms(document.ident, request.date);
   if (request.taxRate > 0) {
     db_.Cached("INSERT INTO beleg_steuern (rnr, lnr, snr, pos, satz, betrag) VALUES (?, ?, 0, 1, ?, ?)")
@@ -77,22 +113,44 @@ DemoDocument DemoDocuments::Write(const DemoDocumentRequest& request) {
   return document;
 }
 
-void DemoDocuments::WritePositions(const TIntTrio& ident, std::int64_t netCents) {
+void DemoDocuments::WritePositions(const TIntTrio& ident, std::int64_t netCents, bool order) {
   auto& position = db_.Cached(
-      "INSERT INTO beleg_positionen (rnr, lnr, snr, pos, artikel, menge, betrag) "
-      "VALUES (?, ?, 0, ?, ?, ?, ?)");
-  const bool split = netCents > 2000 && random_.Percent(50);
-  const std::int64_t first = split ? netCents / 3 : netCents;
+      "INSERT INTO beleg_positionen (rnr, lnr, snr, pos, artikel, menge, betrag, lar_rnr, "
+      "lar_lnr, lar_snr) VALUES (?, ?, 0, ?, ?, ?, ?, ?, ?, 0)");
+  // Online orders carry their shipping costs as a position of their own.
+  const std::int64_t shipping = order && netCents > 2 * kShippingCents ? kShippingCents : 0;
+  const std::int64_t articles = netCents - shipping;
+  const bool split = articles > 2000 && random_.Percent(50);
+  const std::int64_t first = split ? articles / 3 : articles;
   const char* article = kArticles[random_.Below(std::size(kArticles))];
   const auto quantity = static_cast<double>(random_.Between(1, 4));
-  position.With(ident.RNr, ident.LNr, 1, article, quantity, static_cast<double>(first) / 100.0)
+  int pos = 0;
+  position.With(ident.RNr, ident.LNr, ++pos, article, quantity,
+                static_cast<double>(first) / 100.0, ServiceTypeOf(article) > 0 ? 1 : 0, ServiceTypeOf(article))
       .Run();
   if (split) {
     article = kArticles[random_.Below(std::size(kArticles))];
-    position.With(ident.RNr, ident.LNr, 2, article, 1.0,
-                  static_cast<double>(netCents - first) / 100.0)
+    position.With(ident.RNr, ident.LNr, ++pos, article, 1.0,
+                  static_cast<double>(articles - first) / 100.0, ServiceTypeOf(article) > 0 ? 1 : 0,
+                  ServiceTypeOf(article))
         .Run();
   }
+  if (shipping > 0) {
+    position.With(ident.RNr, ident.LNr, ++pos, "Versandkosten", 1.0,
+                  static_cast<double>(shipping) / 100.0, 1, kShippingServiceType)
+        .Run();
+  }
+}
+
+void DemoDocuments::WriteDeliveryAddress(const TIntTrio& ident, int running) {
+  static constexpr const char* kFirstNames[] = {"Anna", "Jonas", "Lena", "Paul"};
+  static constexpr const char* kNames[] = {"Becker", "Hoffmann", "Krüger", "Schulz"};
+  db_.Cached("INSERT INTO beleg_lieferadressen (rnr, lnr, snr, vorname, name, strasse, "
+             "hausnummer, land, plz, ort) VALUES (?, ?, 0, ?, ?, 'Am Markt', ?, 'DE', '20095', "
+             "'Hamburg')")
+      .With(ident.RNr, ident.LNr, kFirstNames[running % 4], kNames[(running / 4) % 4],
+            std::to_string(1 + running % 40))
+      .Run();
 }
 
 void DemoDocuments::WriteTerms(const TIntTrio& ident, TDateTime date) {

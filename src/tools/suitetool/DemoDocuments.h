@@ -44,7 +44,8 @@ class DemoDocuments {
   std::size_t Count() const { return count_; }
 
  private:
-  void WritePositions(const TIntTrio& ident, std::int64_t netCents);
+  void WritePositions(const TIntTrio& ident, std::int64_t netCents, bool order);
+  void WriteDeliveryAddress(const TIntTrio& ident, int running);
   void WriteTerms(const TIntTrio& ident, TDateTime date);
 
   suitedb::Connection& db_;

@@ -88,7 +88,7 @@ class PartnerWriter {
       : partner_(db.Cached("INSERT INTO partner (gep_nr1, gep_nr2, name, kunden_nr, land, anrede) "
                            "VALUES (?, ?, ?, ?, ?, ?)")),
         address_(db.Cached("INSERT INTO partner_adressen (gep_nr1, gep_nr2, adr_nr, name, "
-                           "strasse, plz, ort, land) VALUES (?, ?, 1, ?, ?, ?, ?, ?)")),
+                           "strasse, hausnummer, plz, ort, land) VALUES (?, ?, 1, ?, ?, ?, ?, ?, ?)")),
         contact_(db.Cached("INSERT INTO partner_kontakte (gep_nr1, gep_nr2, kontakt_nr, name, "
                            "telefon, email) VALUES (?, ?, 1, ?, ?, ?)")),
         number_(db.Cached("INSERT INTO partner_nummern (gep_nr1, gep_nr2, art1, art2, nummer) "
@@ -99,7 +99,12 @@ class PartnerWriter {
   void Write(const DemoPartner& p, int customerNumber, const char* salutation, const Town& town,
              const std::string& street, const std::string& contact) {
     partner_.With(p.gepNr.Nr1, p.gepNr.Nr2, p.name, customerNumber, p.land, salutation).Run();
-    address_.With(p.gepNr.Nr1, p.gepNr.Nr2, p.name, street, town.plz, town.ort, town.land).Run();
+    // The house number is the street text's last word.
+    const auto blank = street.rfind(' ');
+    address_.With(p.gepNr.Nr1, p.gepNr.Nr2, p.name, street.substr(0, blank),
+                  blank == std::string::npos ? std::string() : street.substr(blank + 1),
+                  town.plz, town.ort, town.land)
+        .Run();
     const std::string mail = "info" + std::to_string(p.gepNr.Nr2) + "@example.com";
     contact_.With(p.gepNr.Nr1, p.gepNr.Nr2, contact, "040 " + std::to_string(100000 + p.gepNr.Nr2),
                   mail)

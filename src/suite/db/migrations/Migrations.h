@@ -9,5 +9,6 @@ extern const Migration kFoundationSchema;  // 1: stores, logs, computers
 extern const Migration kBookingSchema;     // 2: record files and the servers' data
 extern const Migration kRightsSchema;      // 3: user rights
 extern const Migration kBookingOrderSchema;  // 4: booking file clustered by settlement and date
+extern const Migration kDocumentDetailsSchema;  // 5: document marks, addresses, service types
 
 }  // namespace suitedb
