@@ -5,16 +5,6 @@
 
 namespace {
 
-// The batch run never opens a dialog; a settlement dialog asked for is cancelled.
-class TKeineAbrechnungsWahl final : public IAbrechnungsWahl {
- public:
-  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
-    return false;
-  }
-};
-
 // The booking list as the batch run drives it.
 class TBatchListe final : public IBatchBuchungsliste {
  public:

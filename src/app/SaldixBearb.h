@@ -26,6 +26,16 @@ class IAbrechnungsWahl {
                                      TDateTime& von, TDateTime& bis) = 0;
 };
 
+// Without a person to ask (batch mode): every settlement dialog counts as cancelled.
+class TKeineAbrechnungsWahl final : public IAbrechnungsWahl {
+ public:
+  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
+  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
+                             TDateTime&) override {
+    return false;
+  }
+};
+
 // One filter choice: display texts and the number behind each ("Alle" = 0).
 struct TFilterAuswahl {
   std::string Titel;

@@ -8,15 +8,6 @@
 
 namespace {
 
-class KeineAbrechnungsWahl : public IAbrechnungsWahl {
- public:
-  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
-    return false;
-  }
-};
-
 void Buchung(int lnr, const char* konto, const char* gegen, double soll, const char* exportKz) {
   SuiteDatabase::Get()
       .Cached("INSERT INTO fbde (rechner, transaktions_nr, lfd_nr, firma1, firma2, belegdatum, "
@@ -35,7 +26,7 @@ TEST(BearbAnbindung, TheListReadsOpenBookingsOfTheDataModuleAndChangesTheirExpor
   dm.SetAktMandant({1, 1});
   TBearbDatenmodulAnbindung anbindung(dm);
   TUserRechte rechte("test");
-  KeineAbrechnungsWahl wahl;
+  TKeineAbrechnungsWahl wahl;
   TSaldixBearbeiten form(anbindung.Dienste(), rechte, wahl);
   form.FormShow();
   form.FormActivate();

@@ -40,19 +40,10 @@ class TProtokollFenster : public IHauptFenster {
   void WeitereEinstellungen() override { Geoeffnet.push_back("Einstellungen"); }
 };
 
-class KeineWahl : public IAbrechnungsWahl {
- public:
-  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
-    return false;
-  }
-};
-
 class HauptView : public ::testing::Test {
  protected:
   UiDemoSuite demo;
-  KeineWahl wahl;
+  TKeineAbrechnungsWahl wahl;
   TSaldixSitzung& sitzung = demo.Sitzung(wahl);
   THauptAnbindung hauptDaten{sitzung.Daten()};
   TSelektionAnbindung selektionDaten{sitzung.Daten()};
