@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/SaldixBatchProgramm.h"
 #include "export/FibuExportKatalog.h"
 #include "formats/ExportFormate.h"
 #include "formats/datev700/DatevDemoProfile.h"
+#include "formats/datev700/FibuExporter_Datev_700.h"
 #include "suite/DateTime.h"
 #include "suite/MenuLog.h"
 #include "suite/QTXProgramm.h"
@@ -91,6 +94,32 @@ TEST_F(BatchExport, AFailingJournalWriteLeavesEveryBookingOpen) {
   EXPECT_NE(LetzteLogZeile(2).find("Abbruch: Die Exportdatei konnte nicht erstellt werden."),
             std::string::npos)
       << LetzteLogZeile(2);
+}
+
+TEST_F(BatchExport, AdditionalFieldsCarryTheDocumentsMarksAndAddresses) {
+  TFibuExporter_Datev_700 exporter;
+  exporter.Init();
+  exporter.ZusatzFelderDatenClear();
+  exporter.SetZusatzFelderDaten("ZUSATZ01", "HERKUNFT2");
+  exporter.SetZusatzFelderDaten("ZUSATZ02", "ZAHLART2");
+  exporter.SetZusatzFelderDaten("ZUSATZ03", "SUBHERKUNFT");
+  exporter.SetZusatzFelderDaten("ZUSATZ04", "LIEFERADR");
+  exporter.Config_Save("");
+  exporter.Done();
+
+  ASSERT_EQ(SaldixBatchProgramm(november), 0) << LetzteLogZeile(2);
+  ASSERT_EQ(Dateien(), 1u);
+  std::string inhalt;
+  for (const auto& entry : std::filesystem::directory_iterator(exportDir)) {
+    std::ifstream datei(entry.path(), std::ios::binary);
+    inhalt.assign(std::istreambuf_iterator<char>(datei), {});
+  }
+  // Online orders come from the shop or a marketplace and are paid online.
+  EXPECT_NE(inhalt.find("\"Onlineshop\""), std::string::npos);
+  EXPECT_NE(inhalt.find("\"Webshop\""), std::string::npos);
+  EXPECT_NE(inhalt.find("\"Rechnung\""), std::string::npos);
+  // Delivery addresses are joined into one line: "..., DE-20095 Hamburg".
+  EXPECT_TRUE(inhalt.find("DE-") != std::string::npos || inhalt.find("AT-") != std::string::npos);
 }
 
 }  // namespace
