@@ -73,6 +73,8 @@ bool TBearbDatenmodulAnbindung::BuchungenLesen(
     const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
   // The bookings and every lookup made for them read one snapshot under one lock.
   suitedb::ReadTransaction snapshot(SuiteDatabase::Get());
+  letzterBeleg_ = {-1, -1, -1};
+  letztesLieferBeleg_ = {-1, -1};
   TBuchungsAuswahl auswahl;
   auswahl.Firma = filter.Firma;
   if (filter.Offen) {
@@ -247,10 +249,15 @@ std::string TBearbDatenmodulAnbindung::PartnerLandISO(TIntPair) { return {}; }
 
 std::string TBearbDatenmodulAnbindung::GetLieferLand(std::int32_t rnr, std::int32_t lnr,
                                                      long double& euSteuern) {
-  double eu = 0;
-  std::string land = belege_.GetLieferLand(rnr, lnr, eu);
-  euSteuern = eu;
-  return land;
+  const TIntPair beleg{rnr, lnr};
+  if (!(beleg == letztesLieferBeleg_)) {
+    double eu = 0;
+    letztesLieferLand_ = belege_.GetLieferLand(rnr, lnr, eu);
+    letzteEUSteuer_ = eu;
+    letztesLieferBeleg_ = beleg;
+  }
+  euSteuern = letzteEUSteuer_;
+  return letztesLieferLand_;
 }
 
 TListenBelegDaten TBearbDatenmodulAnbindung::GetBelegDaten(std::int32_t rnr, std::int32_t lnr,

@@ -120,7 +120,11 @@ class TBearbDatenmodulAnbindung final : public IBearbBuchungen,
   TWHRechner rechner_;
   std::map<std::pair<std::string, int>, bool> arten_;  // the account service's answers
   std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> kostenstellen_;
-  // Consecutive bookings often share their document: the last one read is kept.
+  // Consecutive bookings often share their document: the last answers are kept for the
+  // duration of one reading.
   TIntTrio letzterBeleg_{-1, -1, -1};
   TListenBelegDaten letzteBelegDaten_;
+  TIntPair letztesLieferBeleg_{-1, -1};
+  std::string letztesLieferLand_;
+  long double letzteEUSteuer_ = 0;
 };

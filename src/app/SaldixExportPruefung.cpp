@@ -79,7 +79,7 @@ bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
     std::string steuerName;
     if (dienste_.IstSteuerkonto(name, zusatz, datum, steuerName)) {
       (steuerName.find("MWST") != std::string::npos ? mwst : vorsteuer) = true;
-    } else if (dienste_.HatKontoArt(name, zusatz, datum, 133)) {
+    } else if (HatKontoArt(name, zusatz, datum, 133)) {
       erloes = true;
     } else {
       switch (dienste_.Get_Aufwand_Erloes_Bestand(name, zusatz, datum)) {
@@ -116,13 +116,26 @@ bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
   return false;
 }
 
+bool TExportPruefung::HatKontoArt(const std::string& name, const std::string& zusatz,
+                                  TDateTime datum, int art) {
+  std::string schluessel = name;
+  schluessel += '\x1f';
+  schluessel += zusatz;
+  schluessel += '\x1f';
+  schluessel += std::to_string(art);
+  auto gefunden = kontoArten_.find(schluessel);
+  if (gefunden != kontoArten_.end()) return gefunden->second;
+  const bool hat = dienste_.HatKontoArt(name, zusatz, datum, art);
+  kontoArten_.emplace(std::move(schluessel), hat);
+  return hat;
+}
+
 bool TExportPruefung::AvisOk(const IExportZeile& zeile) {
   const TDateTime datum = zeile.Datum(spalte::Belegdatum);
   const bool avis =
-      dienste_.HatKontoArt(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto),
-                           datum, 2) ||
-      dienste_.HatKontoArt(zeile.Text(spalte::GegenkontoKuerzel),
-                           zeile.Text(spalte::ZusatzGegenkonto), datum, 2);
+      HatKontoArt(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum, 2) ||
+      HatKontoArt(zeile.Text(spalte::GegenkontoKuerzel), zeile.Text(spalte::ZusatzGegenkonto),
+                  datum, 2);
   if (!avis) return true;
   Melden(zeile,
          "Abbruch: Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen",

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "app/ExportDienste.h"
 #include "app/ExportMeldung.h"
@@ -27,9 +28,12 @@ class TExportPruefung {
   bool SteuerOk(const IExportZeile& zeile);
   bool InlandserloeseOk(const IExportZeile& zeile);
   bool IstMwstKonto(const std::string& name, const std::string& zusatz, TDateTime datum);
+  // The account service's kind of an account; asked once per account and kind in a check.
+  bool HatKontoArt(const std::string& name, const std::string& zusatz, TDateTime datum, int art);
   void Melden(const IExportZeile& zeile, const std::string& batch, const std::string& dialog);
 
   IExportListe& liste_;
   IExportDienste& dienste_;
   const TExportMeldung& meldung_;
+  std::unordered_map<std::string, bool> kontoArten_;
 };

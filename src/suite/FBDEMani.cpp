@@ -72,10 +72,48 @@ void TFBDEMani::AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, in
     throw suitedb::StorageError("Ungültige Abrechnung " + std::to_string(abrNr) + " / " +
                                 std::to_string(abrJahr));
   }
-  auto& stmt = db_.Cached(std::string("UPDATE fbde SET abr_nr = ?, abr_jahr = ?") + kWhereIdent);
-  UpdateEach(db_, idents, [&](const TIntTrio& id) {
-    return stmt.With(abrNr, abrJahr, id.RNr, id.LNr, static_cast<int>(id.SNr)).Run();
-  });
+  // A settlement marks a whole year of bookings at once: one statement over a table of
+  // the identities instead of one search per booking.
+  suitedb::Transaction transaction(db_);
+  const int anzahl = IdentsVormerken(idents);
+  const int geaendert =
+      db_.Cached("UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE (rechner, transaktions_nr, "
+                 "lfd_nr) IN (SELECT rechner, transaktions_nr, lfd_nr FROM temp.fbde_idents)")
+          .With(abrNr, abrJahr)
+          .Run();
+  if (geaendert != anzahl) NotFound(ErstesFehlendesIdent());
+  db_.Cached("DELETE FROM temp.fbde_idents").Run();
+  transaction.Commit();
+}
+
+int TFBDEMani::IdentsVormerken(const std::vector<TIntTrio>& idents) {
+  db_.Cached(
+         "CREATE TEMP TABLE IF NOT EXISTS fbde_idents (rechner INTEGER, transaktions_nr INTEGER, "
+         "lfd_nr INTEGER, PRIMARY KEY (rechner, transaktions_nr, lfd_nr)) WITHOUT ROWID")
+      .Run();
+  db_.Cached("DELETE FROM temp.fbde_idents").Run();
+  auto& einfuegen = db_.Cached(
+      "INSERT OR IGNORE INTO temp.fbde_idents (rechner, transaktions_nr, lfd_nr) VALUES (?, ?, ?)");
+  int anzahl = 0;
+  for (const auto& id : idents) {
+    anzahl += einfuegen.With(id.RNr, id.LNr, static_cast<int>(id.SNr)).Run();
+  }
+  return anzahl;
+}
+
+TIntTrio TFBDEMani::ErstesFehlendesIdent() {
+  auto& fehlend = db_.Cached(
+      "SELECT i.rechner, i.transaktions_nr, i.lfd_nr FROM temp.fbde_idents i WHERE NOT EXISTS "
+      "(SELECT 1 FROM fbde f WHERE f.rechner = i.rechner AND f.transaktions_nr = "
+      "i.transaktions_nr AND f.lfd_nr = i.lfd_nr) LIMIT 1");
+  fehlend.Reset();
+  TIntTrio ident;
+  if (fehlend.Step()) {
+    ident = {static_cast<std::int32_t>(fehlend.Int(0)), static_cast<std::int32_t>(fehlend.Int(1)),
+             static_cast<std::int16_t>(fehlend.Int(2))};
+  }
+  fehlend.Reset();
+  return ident;
 }
 
 void TFBDEMani::BeschreibungUpdate(int vorgang, const std::vector<TIntTrio>& idents,

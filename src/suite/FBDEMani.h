@@ -53,6 +53,10 @@ class TFBDEMani {
   std::int32_t NextTransaktionsNr(std::int32_t rechner);
   std::int32_t NextLfdNr(std::int32_t rechner, std::int32_t transaktionsNr);
   TFBDEDaten ReadExisting(const TIntTrio& ident);
+  // Puts the distinct identities into the temporary table temp.fbde_idents; returns how many.
+  int IdentsVormerken(const std::vector<TIntTrio>& idents);
+  // The first identity of that table that the booking file lacks.
+  TIntTrio ErstesFehlendesIdent();
 
   suitedb::Connection& db_;
   int rechner_;

@@ -208,6 +208,22 @@ TEST_F(ExportLauf, ChecksRefuseMissingNumbersAdviceAndNothingMarked) {
   EXPECT_EQ(LetzteLogZeile(), "Abbruch: Keine Sätze im angegebenen Zeitraum gefunden");
 }
 
+TEST_F(ExportLauf, TheCheckAsksTheAccountServiceOncePerAccountAndKind) {
+  for (int lnr = 1; lnr <= 50; ++lnr) liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 1, lnr);
+  liste.Buchung(1200, 1360, EncodeDate(2024, 1, 6), 1, 1, 51);
+  dienste.kontoArten["K1360"] = 2;
+  EXPECT_FALSE(Pruefen());
+  EXPECT_EQ(LetzteLogZeile(),
+            "Abbruch: Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen");
+  // Advice test on both accounts of 8400/1200, then on 1360.
+  EXPECT_EQ(dienste.kontoArtFragen, 3);
+
+  // A new check asks again: the accounts may have changed in between.
+  dienste.kontoArten.clear();
+  EXPECT_TRUE(Pruefen());
+  EXPECT_EQ(dienste.kontoArtFragen, 6);
+}
+
 TEST_F(ExportLauf, OutputTaxWithoutRevenueIsAskedInteractivelyAndAcceptedInBatch) {
   liste.Buchung(1000, 1776, EncodeDate(2024, 1, 5), 1, 1, 1);
   dienste.steuerkonten["K1776"] = "MWST1900";

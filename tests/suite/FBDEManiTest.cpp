@@ -57,6 +57,27 @@ TEST_F(FBDEManiTest, AMissingBookingUndoesTheWholeCall) {
   EXPECT_TRUE(BookingExists({1, 10, 1}));
 }
 
+TEST_F(FBDEManiTest, MarkingASettlementNamesTheMissingBookingAndChangesNothing) {
+  InsertBooking(TestBooking({1, 10, 1}));
+  InsertBooking(TestBooking({2, 10, 1}));
+  try {
+    mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {3, 77, 2}, {2, 10, 1}}, 5, 2024);
+    FAIL() << "a missing booking was not reported";
+  } catch (const suitedb::StorageError& e) {
+    EXPECT_NE(std::string(e.what()).find("00030000000770002"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 0);
+  EXPECT_EQ(ReadBooking({2, 10, 1}).AbrNr, 0);
+
+  // The same booking twice (a group and its member) is marked once; the identities of
+  // the failed call are gone.
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{2, 10, 1}, {1, 10, 1}, {2, 10, 1}}, 5, 2024);
+  EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 5);
+  EXPECT_EQ(ReadBooking({2, 10, 1}).AbrJahr, 2024);
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {}, 6, 2024);
+  EXPECT_EQ(ReadBooking({2, 10, 1}).AbrNr, 5);
+}
+
 TEST_F(FBDEManiTest, DeletionRemovesOpenBookingsButRefusesExportedOnes) {
   InsertBooking(TestBooking({1, 10, 1}));
   InsertBooking(TestBooking({1, 10, 2}));

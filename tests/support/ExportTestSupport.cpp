@@ -117,6 +117,7 @@ bool TTestDienste::IstSteuerkonto(const std::string& name, const std::string&, T
 }
 
 bool TTestDienste::HatKontoArt(const std::string& name, const std::string&, TDateTime, int art) {
+  ++kontoArtFragen;
   const auto found = kontoArten.find(name);
   return found != kontoArten.end() && found->second == art;
 }

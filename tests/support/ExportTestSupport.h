@@ -98,6 +98,7 @@ class TTestDienste : public IExportDienste {
   std::map<std::string, char> klassen;          // account key -> 'A', 'E', 'I', 'B'
   std::map<std::string, std::string> steuerkonten;  // account key -> tax account name
   std::map<std::string, int> kontoArten;        // account key -> kind
+  int kontoArtFragen = 0;                       // questions to the account service
 
   bool AbrNrFrei(TIntPair, int, int abrNr) override;
   int GetAbrJahr(TIntPair, TDateTime) override { return 2024; }
