@@ -23,6 +23,7 @@ class TSaldixSitzung {
   TBatchAnbindung& BatchDaten() { return batchDaten_; }
   TSaldixBearbeiten& Liste() { return liste_; }
   TSaldixBearbExport& ExportAktionen() { return aktionen_; }
+  TDatevFeldzuordnung& DatevZuordnung() { return datevZuordnung_; }
 
  private:
   TSaldixDataModule modul_;
