@@ -1,7 +1,10 @@
 #include "app/SaldixBearbAutomatik.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <numeric>
 
 #include "app/SaldixBearbInhalt.h"
 #include "suite/Text.h"
@@ -10,10 +13,6 @@ namespace {
 
 long double AufCentGerundet(long double wert) {
   return std::round(wert * 100) / 100;
-}
-
-std::string Anfang(std::string_view text, std::size_t laenge) {
-  return std::string(text.substr(0, laenge));
 }
 
 }  // namespace
@@ -49,23 +48,69 @@ std::string EindeutigVerbinden(const std::vector<std::string>& texte) {
 }
 }  // namespace
 
+namespace {
+
+// Stable order by "Protokollnummer": the rows are sorted as indices and then moved into
+// place once, instead of moving whole rows at every step of the sort.
+void NachProtokollnummerSortieren(std::vector<TGeladeneBuchung>& buchungen) {
+  std::vector<std::string_view> schluessel;
+  schluessel.reserve(buchungen.size());
+  for (const auto& b : buchungen) schluessel.push_back(b.Werte.Text(Sp::Protokollnummer));
+  std::vector<std::size_t> folge(buchungen.size());
+  std::iota(folge.begin(), folge.end(), std::size_t{0});
+  std::stable_sort(folge.begin(), folge.end(),
+                   [&](std::size_t a, std::size_t b) { return schluessel[a] < schluessel[b]; });
+  // Position i takes the row that stood at folge[i]; each cycle of the permutation moves
+  // its rows along.
+  for (std::size_t i = 0; i < folge.size(); ++i) {
+    if (folge[i] == i) continue;
+    TGeladeneBuchung erste = std::move(buchungen[i]);
+    std::size_t ziel = i;
+    while (folge[ziel] != i) {
+      const std::size_t quelle = folge[ziel];
+      buchungen[ziel] = std::move(buchungen[quelle]);
+      folge[ziel] = ziel;
+      ziel = quelle;
+    }
+    buchungen[ziel] = std::move(erste);
+    folge[ziel] = ziel;
+  }
+}
+
+// What consecutive rows of one run share: computer and transaction number (the first 13
+// characters of "Protokollnummer") and the first 9 characters of both references.
+class TLaufSchluessel {
+ public:
+  explicit TLaufSchluessel(const TZeilenWerte& w)
+      : protokoll_(w.Text(Sp::Protokollnummer).substr(0, 13)),
+        verweis1_(Anfang9(w.Ganzzahl(Sp::Verweis1))),
+        verweis2_(Anfang9(w.Ganzzahl(Sp::Verweis2))) {}
+  bool operator==(const TLaufSchluessel&) const = default;
+
+ private:
+  static std::array<char, 10> Anfang9(std::int32_t zahl) {
+    char text[16];
+    const auto ende = std::to_chars(text, text + sizeof text, zahl).ptr;
+    std::array<char, 10> anfang{};
+    std::copy(text, text + std::min<std::ptrdiff_t>(ende - text, 9), anfang.begin());
+    return anfang;
+  }
+
+  std::string_view protokoll_;
+  std::array<char, 10> verweis1_, verweis2_;
+};
+
+}  // namespace
+
 void TAutomatikPaarung::Paaren(std::vector<TGeladeneBuchung>& buchungen) {
-  std::stable_sort(buchungen.begin(), buchungen.end(),
-                   [](const TGeladeneBuchung& a, const TGeladeneBuchung& b) {
-                     return a.Werte.Text(Sp::Protokollnummer) < b.Werte.Text(Sp::Protokollnummer);
-                   });
+  NachProtokollnummerSortieren(buchungen);
   for (auto& b : buchungen) b.Werte.SetText(Sp::AKIdent, konten_.CreateIdent());
 
-  auto laufSchluessel = [](const TZeilenWerte& w) {
-    return Anfang(w.Text(Sp::Protokollnummer), 13) + '|' +
-           Anfang(std::to_string(w.Ganzzahl(Sp::Verweis1)), 9) + '|' +
-           Anfang(std::to_string(w.Ganzzahl(Sp::Verweis2)), 9);
-  };
   std::size_t von = 0;
   while (von < buchungen.size()) {
-    const std::string schluessel = laufSchluessel(buchungen[von].Werte);
+    const TLaufSchluessel schluessel(buchungen[von].Werte);
     std::size_t bis = von + 1;
-    while (bis < buchungen.size() && laufSchluessel(buchungen[bis].Werte) == schluessel) ++bis;
+    while (bis < buchungen.size() && TLaufSchluessel(buchungen[bis].Werte) == schluessel) ++bis;
     LaufBearbeiten(buchungen, von, bis);
     von = bis;
   }

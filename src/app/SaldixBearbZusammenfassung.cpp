@@ -24,7 +24,12 @@ const std::string kTrenner = "\x1f";
 std::string SchluesselAus(const TZeilenWerte& w, const std::vector<int>& spalten) {
   std::string schluessel;
   for (int tag : spalten) {
-    schluessel += w.Anzeige(tag);
+    // Texts go in as they are; other values as the list shows them.
+    if (SpaltenPlatz(tag).Typ == TSpaltenTyp::Text) {
+      schluessel += w.Text(tag);
+    } else {
+      schluessel += w.Anzeige(tag);
+    }
     schluessel += kTrenner;
   }
   return schluessel;
@@ -44,31 +49,35 @@ std::string EindeutigeSchluessel(const std::vector<const TZeilenWerte*>& mitglie
 
 }  // namespace
 
-std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einheiten(
-    const std::vector<TGeladeneBuchung>& geladen) const {
+std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einheiten() const {
+  const std::vector<TGeladeneBuchung>& geladen = *geladen_;
   std::vector<TEinheit> einheiten;
   einheiten.reserve(geladen.size());
   std::unordered_map<std::string_view, std::size_t> nachIdent;
+  if (automatik_) nachIdent.reserve(geladen.size());
   for (std::size_t i = 0; i < geladen.size(); ++i) {
     const auto quelle = static_cast<std::int32_t>(i);
     const std::string_view ident = geladen[i].Werte.Text(Sp::AKIdent);
     if (automatik_ && !ident.empty()) {
       auto [it, neu] = nachIdent.try_emplace(ident, einheiten.size());
       if (!neu) {
-        einheiten[it->second].Quellen.push_back(quelle);
+        TEinheit& gruppe = einheiten[it->second];
+        if (gruppe.Quellen.empty()) gruppe.Quellen.push_back(gruppe.Quelle);
+        gruppe.Quellen.push_back(quelle);
         continue;
       }
     }
-    einheiten.push_back({geladen[i].Werte, {quelle}, {}});
+    einheiten.emplace_back().Quelle = quelle;
   }
   for (TEinheit& e : einheiten) {
     if (e.Quellen.size() < 2) continue;
     std::vector<const TZeilenWerte*> mitglieder;
+    e.MitgliedWerte.reserve(e.Quellen.size());
     for (std::int32_t q : e.Quellen) {
       e.MitgliedWerte.push_back(geladen[static_cast<std::size_t>(q)].Werte);
       mitglieder.push_back(&geladen[static_cast<std::size_t>(q)].Werte);
     }
-    e.Werte = AutomatikGruppenWerte(mitglieder);
+    e.Eigene = AutomatikGruppenWerte(mitglieder);
   }
   return einheiten;
 }
@@ -133,20 +142,26 @@ void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einhe
   const bool mitListen = einstellungen_.KontoKombination && einstellungen_.NachNummer &&
                          (!einstellungen_.ZusaKontoListe.empty() ||
                           !einstellungen_.ZusaGGKtoListe.empty());
+  // True when the row changed.
   auto anwenden = [&](TZeilenWerte& w) {
-    if (!SonderkontoZeile(w) || !mitListen) return;
-    if (ListenEintragJ(einstellungen_.ZusaGGKtoListe, w.Text(Sp::GegenkontoName),
-                       w.Text(Sp::GegenkontoZusatz)) ||
-        ListenEintragJ(einstellungen_.ZusaKontoListe, w.Text(Sp::KontoName),
-                       w.Text(Sp::KontoZusatz))) {
+    if (!SonderkontoZeile(w)) return false;
+    if (mitListen && (ListenEintragJ(einstellungen_.ZusaGGKtoListe, w.Text(Sp::GegenkontoName),
+                                     w.Text(Sp::GegenkontoZusatz)) ||
+                      ListenEintragJ(einstellungen_.ZusaKontoListe, w.Text(Sp::KontoName),
+                                     w.Text(Sp::KontoZusatz)))) {
       w.SetText(Sp::GKIdent, ZusammenfassungsSchluessel(w));
     }
+    return true;
   };
   // All rows or none: a table that fails midway must not leave half the rows changed.
   std::vector<TEinheit> ergebnis = einheiten;
   try {
     for (TEinheit& e : ergebnis) {
-      anwenden(e.Werte);
+      if (e.Eigene) {
+        anwenden(*e.Eigene);
+      } else if (TZeilenWerte w = Werte(e); anwenden(w)) {
+        e.Eigene = std::move(w);
+      }
       for (TZeilenWerte& m : e.MitgliedWerte) anwenden(m);
     }
   } catch (...) {
@@ -162,7 +177,7 @@ std::vector<TBuchungsZusammenfassung::TGruppe> TBuchungsZusammenfassung::Gruppie
   std::vector<TGruppe> gruppen;
   std::unordered_map<std::string, std::size_t> nachSchluessel;
   for (std::size_t i = 0; i < einheiten.size(); ++i) {
-    std::string schluessel = SchluesselAus(einheiten[i].Werte, spalten);
+    std::string schluessel = SchluesselAus(Werte(einheiten[i]), spalten);
     if (leerAllein && schluessel.size() == spalten.size() * kTrenner.size()) {
       gruppen.push_back({{}, {i}});
       continue;
@@ -221,19 +236,23 @@ TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
   return g;
 }
 
-void TBuchungsZusammenfassung::EinheitEinfuegen(TEinheit& einheit,
-                                                const std::vector<TGeladeneBuchung>& geladen,
-                                                TBuchungsListe& liste,
+void TBuchungsZusammenfassung::EinheitEinfuegen(TEinheit& einheit, TBuchungsListe& liste,
                                                 std::int32_t eltern) const {
   auto buchung = [&](TZeilenWerte werte, std::int32_t quelle, std::int32_t ziel) {
-    const TGeladeneBuchung& b = geladen[static_cast<std::size_t>(quelle)];
+    const TGeladeneBuchung& b = (*geladen_)[static_cast<std::size_t>(quelle)];
     liste.NeueBuchung(std::move(werte), b.Ident, quelle, b.Markiert, ziel);
   };
+  TZeilenWerte werte;
+  if (einheit.Eigene) {
+    werte = std::move(*einheit.Eigene);
+  } else {
+    werte = Werte(einheit);
+  }
   if (!einheit.IstAutomatikGruppe()) {
-    buchung(std::move(einheit.Werte), einheit.Quellen.front(), eltern);
+    buchung(std::move(werte), einheit.Quelle, eltern);
     return;
   }
-  const std::int32_t gruppe = liste.NeueGruppe("Automatikkonten", std::move(einheit.Werte), eltern);
+  const std::int32_t gruppe = liste.NeueGruppe("Automatikkonten", std::move(werte), eltern);
   for (std::size_t i = 0; i < einheit.Quellen.size(); ++i) {
     buchung(std::move(einheit.MitgliedWerte[i]), einheit.Quellen[i], gruppe);
   }
@@ -242,28 +261,28 @@ void TBuchungsZusammenfassung::EinheitEinfuegen(TEinheit& einheit,
 void TBuchungsZusammenfassung::GruppenEinfuegen(const TKriterium& kriterium,
                                                 std::vector<TEinheit>& einheiten,
                                                 const std::vector<TGruppe>& gruppen,
-                                                const std::vector<TGeladeneBuchung>& geladen,
                                                 TBuchungsListe& liste, std::int32_t eltern,
                                                 bool einzelneOhneGruppe) {
   for (const TGruppe& gruppe : gruppen) {
     if (einzelneOhneGruppe && gruppe.Schluessel.empty()) {
-      EinheitEinfuegen(einheiten[gruppe.Einheiten.front()], geladen, liste, eltern);
+      EinheitEinfuegen(einheiten[gruppe.Einheiten.front()], liste, eltern);
       continue;
     }
     std::vector<const TZeilenWerte*> mitglieder;
-    for (std::size_t i : gruppe.Einheiten) mitglieder.push_back(&einheiten[i].Werte);
+    for (std::size_t i : gruppe.Einheiten) mitglieder.push_back(&Werte(einheiten[i]));
     const std::int32_t zeile = liste.NeueGruppe(std::string(kriterium.GruppenName),
                                                 GruppenWerte(kriterium, mitglieder), eltern);
-    for (std::size_t i : gruppe.Einheiten) EinheitEinfuegen(einheiten[i], geladen, liste, zeile);
+    for (std::size_t i : gruppe.Einheiten) EinheitEinfuegen(einheiten[i], liste, zeile);
   }
 }
 
 void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& geladen,
                                         TBuchungsListe& liste) {
+  geladen_ = &geladen;
   liste.Leeren();
   // Bookings plus at most one group row per booking and the totals' root.
   liste.Reservieren(2 * geladen.size() + 1);
-  std::vector<TEinheit> einheiten = Einheiten(geladen);
+  std::vector<TEinheit> einheiten = Einheiten();
   SonderkontenAnwenden(einheiten);
 
   if (summen_) {
@@ -271,24 +290,25 @@ void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& gel
                                         TBeschreibungsRegel::Keine};
     if (!einheiten.empty()) {
       std::vector<const TZeilenWerte*> alle;
-      for (const TEinheit& e : einheiten) alle.push_back(&e.Werte);
+      for (const TEinheit& e : einheiten) alle.push_back(&Werte(e));
       const std::int32_t alles = liste.NeueGruppe("ALLES", GruppenWerte(kontensummen, alle));
-      GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {Sp::Konto}, false),
-                       geladen, liste, alles, false);
+      GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {Sp::Konto}, false), liste,
+                       alles, false);
     }
   } else if (einstellungen_.KontoKombination &&
              (!einstellungen_.ZusaKontoListe.empty() || !einstellungen_.ZusaGGKtoListe.empty())) {
     const TKriterium& zk = ZusammengefassteKonten();
     GruppenEinfuegen(zk, einheiten, Gruppieren(einheiten, SchluesselSpalten(zk, true), true),
-                     geladen, liste, -1, true);
+                     liste, -1, true);
   } else if (einstellungen_.KontoKombination) {
     const TKriterium& kriterium = KriteriumZu(einstellungen_.Kriterien);
     GruppenEinfuegen(kriterium, einheiten,
                      Gruppieren(einheiten, SchluesselSpalten(kriterium, einstellungen_.NachNummer),
                                 false),
-                     geladen, liste, -1, false);
+                     liste, -1, false);
   } else {
-    for (TEinheit& e : einheiten) EinheitEinfuegen(e, geladen, liste, -1);
+    for (TEinheit& e : einheiten) EinheitEinfuegen(e, liste, -1);
   }
   liste.Resynchronisieren();
+  geladen_ = nullptr;
 }

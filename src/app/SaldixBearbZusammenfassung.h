@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,13 @@ class TBuchungsZusammenfassung {
 
  private:
   // A booking, or an automatic-account group with its members, as one unit of grouping.
+  // A unit refers to its loaded booking and holds values of its own only where they
+  // differ (group values, special accounts), so that a year of bookings is not copied.
   struct TEinheit {
-    TZeilenWerte Werte;
-    std::vector<std::int32_t> Quellen;         // loaded bookings
-    std::vector<TZeilenWerte> MitgliedWerte;   // automatic-account groups only
+    std::int32_t Quelle = -1;                  // the loaded booking; a group's first member
+    std::optional<TZeilenWerte> Eigene;
+    std::vector<std::int32_t> Quellen;         // automatic-account groups: all members
+    std::vector<TZeilenWerte> MitgliedWerte;   // their values
     bool IstAutomatikGruppe() const { return !MitgliedWerte.empty(); }
   };
   struct TGruppe {
@@ -35,7 +39,13 @@ class TBuchungsZusammenfassung {
     std::vector<std::size_t> Einheiten;
   };
 
-  std::vector<TEinheit> Einheiten(const std::vector<TGeladeneBuchung>& geladen) const;
+  // The values of a unit: its own, else those of its loaded booking.
+  const TZeilenWerte& Werte(const TEinheit& einheit) const {
+    return einheit.Eigene ? *einheit.Eigene
+                          : (*geladen_)[static_cast<std::size_t>(einheit.Quelle)].Werte;
+  }
+
+  std::vector<TEinheit> Einheiten() const;
   void SonderkontenAnwenden(std::vector<TEinheit>& einheiten);
   bool SonderkontoZeile(TZeilenWerte& w);
   std::string ZusammenfassungsSchluessel(const TZeilenWerte& w) const;
@@ -46,13 +56,12 @@ class TBuchungsZusammenfassung {
                                   const std::vector<int>& spalten, bool leerAllein) const;
   TZeilenWerte GruppenWerte(const TKriterium& kriterium,
                             const std::vector<const TZeilenWerte*>& mitglieder);
-  void EinheitEinfuegen(TEinheit& einheit, const std::vector<TGeladeneBuchung>& geladen,
-                        TBuchungsListe& liste, std::int32_t eltern) const;
+  void EinheitEinfuegen(TEinheit& einheit, TBuchungsListe& liste, std::int32_t eltern) const;
   void GruppenEinfuegen(const TKriterium& kriterium, std::vector<TEinheit>& einheiten,
-                        const std::vector<TGruppe>& gruppen,
-                        const std::vector<TGeladeneBuchung>& geladen, TBuchungsListe& liste,
+                        const std::vector<TGruppe>& gruppen, TBuchungsListe& liste,
                         std::int32_t eltern, bool einzelneOhneGruppe);
 
+  const std::vector<TGeladeneBuchung>* geladen_ = nullptr;  // during Aufbauen
   IBearbKonten& konten_;
   const TListenEinstellungen& einstellungen_;
   bool automatik_;

@@ -105,6 +105,25 @@ TEST_F(Zusammenfassung, AutomaticAccountsPairRevenueAndTaxIntoOneGrossLine) {
   EXPECT_EQ(Oben(1).Text(Sp::BU), "9");
 }
 
+TEST_F(Zusammenfassung, AutomaticAccountsOrderTheBookingsByTheirKeyKeepingEqualKeysInOrder) {
+  dm.Sonderkonten.clear();
+  dm.Einst.AutoKont = true;
+  dm.Exp.Automatikkonten = true;
+  // Read in an order that takes several exchanges to sort; two bookings share a key.
+  for (const auto& [lnr, betrag] : std::vector<std::pair<int, int>>{
+           {5, 1}, {3, 2}, {1, 3}, {4, 4}, {2, 5}, {3, 6}, {6, 7}}) {
+    dm.Buchung(lnr, "KASSE", "ERLOES", betrag, 0);
+  }
+  Aufbauen();
+  std::vector<std::pair<int, int>> reihenfolge;
+  for (const auto& b : geladen) {
+    reihenfolge.emplace_back(b.Ident.LNr, static_cast<int>(b.Werte.Betrag(Sp::BuchBetragSoll)));
+  }
+  EXPECT_EQ(reihenfolge, (std::vector<std::pair<int, int>>{
+                             {1, 3}, {2, 5}, {3, 2}, {3, 6}, {4, 4}, {5, 1}, {6, 7}}));
+  ASSERT_EQ(liste.Oberste().size(), 7u);
+}
+
 TEST_F(Zusammenfassung, TaxThatDoesNotMatchTheRevenueStaysUnpaired) {
   dm.Sonderkonten.clear();
   dm.Einst.AutoKont = true;
