@@ -88,6 +88,15 @@ TEST_F(FibuExpDatevFrm, EditorsOnlyTakeWhatTheyAllow) {
   EXPECT_TRUE(form.SetzeMandantZelle(0, S::mspFestschreiben, "Nein"));
   EXPECT_FALSE(form.SetzeMandantZelle(0, S::mspMandant, "Anderer Name"));
   EXPECT_FALSE(form.SetzeMandantZelle(5, S::mspBerater, "1"));
+  // What a cell shows, its editor takes back unchanged.
+  for (auto spalte : {S::mspBerater, S::mspDatevMandant, S::mspBenutzer, S::mspFestschreiben}) {
+    const std::string text = form.MandantZelle(0, spalte);
+    EXPECT_TRUE(form.SetzeMandantZelle(0, spalte, text)) << text;
+    EXPECT_EQ(form.MandantZelle(0, spalte), text);
+  }
+  EXPECT_EQ(form.MandantZelle(0, S::mspFestschreiben), "Nein");
+  EXPECT_EQ(form.MandantZelle(0, S::mspBenutzer), "ÄÖ");
+  EXPECT_EQ(form.MandantZelle(5, S::mspMandant), "");
   form.SetSachKtoLng("45");
   EXPECT_EQ(form.SachKtoLng(), "4");
   form.SetExportPfad(std::string(300, 'p'));

@@ -4,6 +4,7 @@
 
 #include "formats/datev/DatevTabellen.h"
 #include "suite/Format.h"
+#include "suite/Text.h"
 #include "suite/Utf8.h"
 
 namespace {
@@ -62,6 +63,21 @@ void TfrmFibuExpDatev::SetMandantAktiv(std::size_t zeile, bool aktiv) {
 bool TfrmFibuExpDatev::SpalteEditierbar(TMandantSpalte spalte) {
   return spalte == mspBerater || spalte == mspDatevMandant || spalte == mspBenutzer ||
          spalte == mspFestschreiben;
+}
+
+std::string TfrmFibuExpDatev::MandantZelle(std::size_t zeile, TMandantSpalte spalte) const {
+  if (zeile >= FMandantZeilen.size()) return {};
+  const auto& row = FMandantZeilen[zeile];
+  switch (spalte) {
+    case mspKurzNr: return std::to_string(row.KurzNr);
+    case mspMandant: return row.Mandant;
+    case mspGepNr: return qtx_TIntPair2String(row.GepNr);
+    case mspBerater: return std::to_string(row.DatevBerater);
+    case mspDatevMandant: return std::to_string(row.DatevMandant);
+    case mspBenutzer: return row.DatevBenutzer;
+    case mspFestschreiben: return row.Festschreiben ? "Ja" : "Nein";
+  }
+  return {};
 }
 
 bool TfrmFibuExpDatev::SetzeMandantZelle(std::size_t zeile, TMandantSpalte spalte,

@@ -53,6 +53,8 @@ class TfrmFibuExpDatev : public TfrmFibuExport {
   // Client grid.
   const std::vector<TDatevMandantZeile>& MandantZeilen() const { return FMandantZeilen; }
   void SetMandantAktiv(std::size_t zeile, bool aktiv);
+  // A cell's text as the grid shows it; its editor takes the same text back.
+  std::string MandantZelle(std::size_t zeile, TMandantSpalte spalte) const;
   // Takes an edited cell as the editor allows it; false (nothing changed) otherwise.
   bool SetzeMandantZelle(std::size_t zeile, TMandantSpalte spalte, const std::string& text);
   static bool SpalteEditierbar(TMandantSpalte spalte);

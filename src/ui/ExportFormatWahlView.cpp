@@ -1,0 +1,68 @@
+#include "ui/ExportFormatWahlView.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/ViewHilfen.h"
+
+TExportFormatWahlView::TExportFormatWahlView(QWidget* eltern) : QDialog(eltern) {
+  setWindowTitle(Qt_(TfrmExportFormatWahl::Caption));
+  tabelle_ = new QTableWidget(0, 2, this);
+  tabelle_->setObjectName(QStringLiteral("lvProfile"));
+  tabelle_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Bezeichnung")});
+  tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabelle_->verticalHeader()->hide();
+  tabelle_->horizontalHeader()->setStretchLastSection(true);
+  tabelle_->setColumnWidth(0, 160);
+  tabelle_->setMinimumSize(480, 200);
+
+  auto* knoepfe = new QDialogButtonBox(this);
+  auto* weiter = knoepfe->addButton(QStringLiteral("Weiter"), QDialogButtonBox::AcceptRole);
+  weiter->setObjectName(QStringLiteral("btnWeiter"));
+  weiter->setDefault(true);
+  knoepfe->addButton(QStringLiteral("Zurück"), QDialogButtonBox::RejectRole)
+      ->setObjectName(QStringLiteral("btnZurueck"));
+  connect(knoepfe, &QDialogButtonBox::accepted, this, &TExportFormatWahlView::accept);
+  connect(knoepfe, &QDialogButtonBox::rejected, this, &TExportFormatWahlView::reject);
+  connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &TExportFormatWahlView::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Ueberschrift(TfrmExportFormatWahl::Header, this));
+  layout->addWidget(tabelle_, 1);
+  layout->addWidget(knoepfe);
+}
+
+void TExportFormatWahlView::Fuellen(const std::vector<TExportProfilZeile>& zeilen) {
+  tabelle_->setRowCount(static_cast<int>(zeilen.size()));
+  for (int zeile = 0; zeile < tabelle_->rowCount(); ++zeile) {
+    const auto& profil = zeilen[static_cast<std::size_t>(zeile)];
+    Abgleichen(Zelle(*tabelle_, zeile, 0, Qt::ItemIsEnabled | Qt::ItemIsSelectable), profil.Name);
+    Abgleichen(Zelle(*tabelle_, zeile, 1, Qt::ItemIsEnabled | Qt::ItemIsSelectable),
+               profil.Bezeichnung);
+  }
+  tabelle_->clearSelection();
+  tabelle_->setCurrentCell(-1, -1);
+}
+
+std::optional<std::size_t> TExportFormatWahlView::Auswahl() const {
+  const auto markiert = tabelle_->selectionModel()->selectedRows();
+  if (markiert.isEmpty()) return std::nullopt;
+  return static_cast<std::size_t>(markiert.front().row());
+}
+
+// With no row selected "Weiter" does nothing.
+void TExportFormatWahlView::accept() {
+  if (Auswahl()) QDialog::accept();
+}
+
+std::optional<std::size_t> TExportFormatWahlView::Zeigen(
+    const std::vector<TExportProfilZeile>& zeilen) {
+  Fuellen(zeilen);
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return Auswahl();
+}

@@ -1,0 +1,106 @@
+#include "ui/FibuExpDatevView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/DatevMandantenTabelle.h"
+#include "ui/DatevZusatzTabelle.h"
+#include "ui/ViewHilfen.h"
+
+TFibuExpDatevView::TFibuExpDatevView(TfrmFibuExpDatev& form) : form_(form) {
+  parameter_ = new QWidget;
+  edtExportPfad_ = new QLineEdit(parameter_);
+  edtExportPfad_->setObjectName(QStringLiteral("edtExportPfad"));
+  edtExportPfad_->setToolTip(QStringLiteral("Hierhin wollen Sie exportieren."));
+  auto* btnExportPfad = new QToolButton(parameter_);
+  btnExportPfad->setObjectName(QStringLiteral("btnExportPfad"));
+  btnExportPfad->setText(QStringLiteral("…"));
+  btnExportPfad->setToolTip(QStringLiteral("Exportpfad festlegen"));
+  edtSachKtoLng_ = new QLineEdit(parameter_);
+  edtSachKtoLng_->setObjectName(QStringLiteral("edtSachKtoLng"));
+  edtSachKtoLng_->setMaxLength(1);
+  edtSachKtoLng_->setFixedWidth(edtSachKtoLng_->fontMetrics().horizontalAdvance(QStringLiteral("999")) + 12);
+  connect(edtExportPfad_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    form_.SetExportPfad(Std_(text));
+    Anzeigen();
+  });
+  connect(btnExportPfad, &QToolButton::clicked, this, [this] {
+    form_.btnExportPfadClick();
+    Anzeigen();
+  });
+  connect(edtSachKtoLng_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    form_.SetSachKtoLng(Std_(text));
+    Anzeigen();
+  });
+
+  auto* felder = new QGridLayout;
+  felder->addWidget(new QLabel(QStringLiteral("Exportpfad:"), parameter_), 0, 0);
+  felder->addWidget(edtExportPfad_, 0, 1, 1, 2);
+  felder->addWidget(btnExportPfad, 0, 3);
+  felder->addWidget(new QLabel(QStringLiteral("Länge der Sachkonten:"), parameter_), 1, 0);
+  felder->addWidget(edtSachKtoLng_, 1, 1);
+  felder->addWidget(new QLabel(QStringLiteral("(Personenkonten sind um eine Stelle länger)"), parameter_), 1, 2);
+  felder->setColumnStretch(2, 1);
+
+  checkBoxen_ = new QVBoxLayout;
+  CheckBox("chkZahlungsreferenz", "Zahlungsreferenz bei OC-Belegen einlesen und exportieren",
+           form_.HinweisZahlungsreferenz(), [this] { return form_.Zahlungsreferenz(); },
+           [this](bool wert) { form_.SetZahlungsreferenz(wert); });
+  CheckBox("chkExportMonatlich", "Export getrennt nach Monaten",
+           "Pro Monat im Datenbestand der gwählten Geschäftsvorfälle wird eine separate "
+           "Export-Datei erzeugt. ",
+           [this] { return form_.ExportMonatlich(); },
+           [this](bool wert) { form_.SetExportMonatlich(wert); });
+
+  mandanten_ = new TDatevMandantenTabelle(form_, parameter_);
+  mandanten_->setMinimumHeight(140);
+  auto* layout = new QVBoxLayout(parameter_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(felder);
+  layout->addLayout(checkBoxen_);
+  layout->addWidget(mandanten_, 1);
+
+  zusatz_ = new TDatevZusatzTabelle(form_, nullptr);
+}
+
+QCheckBox* TFibuExpDatevView::CheckBox(const char* name, const char* text,
+                                       const std::string& hinweis, std::function<bool()> lesen,
+                                       std::function<void(bool)> setzen) {
+  auto* box = new QCheckBox(Qt_(text), parameter_);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(Qt_(hinweis));
+  checkBoxen_->addWidget(box);
+  connect(box, &QCheckBox::clicked, this, [this, setzen = std::move(setzen)](bool wert) {
+    setzen(wert);
+    Anzeigen();
+  });
+  bindungen_.push_back({box, std::move(lesen)});
+  return box;
+}
+
+std::vector<TFibuExportFormatTeil::TEigeneSeite> TFibuExpDatevView::EigeneSeiten() {
+  return {{TfrmFibuExpDatev::CSeiteZusatzdaten, "Zusatzdaten", "Zuordnung spezieller Exportfelder",
+           zusatz_, [this] { form_.btnZusatzdatenClick(); }}};
+}
+
+void TFibuExpDatevView::Anzeigen() {
+  Abgleichen(*edtExportPfad_, form_.ExportPfad());
+  Abgleichen(*edtSachKtoLng_, form_.SachKtoLng());
+  for (const auto& bindung : bindungen_) Abgleichen(*bindung.Box, bindung.Lesen());
+  mandanten_->Anzeigen();
+  zusatz_->Anzeigen();
+}
+
+TFibuExpDatev700View::TFibuExpDatev700View(TfrmFibuExpDatev_700& form) : TFibuExpDatevView(form) {
+  CheckBox("chkExportOrderID", "Order-ID bei OC-Belegen im Feld Auftragsnummer exportieren", {},
+           [&form] { return form.ExportOrderID(); },
+           [&form](bool wert) { form.SetExportOrderID(wert); });
+  CheckBox("chkSollHabenTauschen", "Soll und Haben tauschen - für alle Buchungen",
+           TfrmFibuExpDatev_700::HinweisSollHabenTauschen(),
+           [&form] { return form.SollHabenTauschen(); },
+           [&form](bool wert) { form.SetSollHabenTauschen(wert); });
+}

@@ -1,0 +1,48 @@
+#include "ui/QtDialoge.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+#include "formats/datev/FibuExpDatevFrm.h"
+#include "formats/datev700/FibuExpDatev700Frm.h"
+#include "ui/FibuExpDatevView.h"
+#include "ui/QtFormStoreChooser.h"
+#include "ui/UiText.h"
+
+namespace {
+
+class TQtVerzeichnisWahl final : public IVerzeichnisWahl {
+ public:
+  std::optional<std::string> Waehle(const std::string& titel, const std::string& start) override {
+    const QString verzeichnis =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), Qt_(titel), Qt_(start));
+    if (verzeichnis.isEmpty()) return std::nullopt;
+    return Std_(verzeichnis);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<TFibuExportFormatTeil> FormatTeilFuer(TfrmFibuExport& form) {
+  // The most derived form first: the 700 form is a DATEV form as well.
+  if (auto* datev700 = dynamic_cast<TfrmFibuExpDatev_700*>(&form)) {
+    return std::make_unique<TFibuExpDatev700View>(*datev700);
+  }
+  if (auto* datev = dynamic_cast<TfrmFibuExpDatev*>(&form)) {
+    return std::make_unique<TFibuExpDatevView>(*datev);
+  }
+  return std::make_unique<TLeererFormatTeil>();
+}
+
+int FibuExportFormZeigen(TfrmFibuExport& form) {
+  TFibuExportFrmView view(form, FormatTeilFuer(form), QApplication::activeWindow());
+  view.exec();
+  // Closed by the window manager: as "Zurück".
+  return form.ModalResult() == mrOk ? mrOk : mrCancel;
+}
+
+void QtDialogeInstallieren() {
+  SetFibuExportFormAnzeige(FibuExportFormZeigen);
+  SetVerzeichnisWahl(std::make_shared<TQtVerzeichnisWahl>());
+  SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
+}

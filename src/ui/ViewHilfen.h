@@ -1,0 +1,85 @@
+// Small helpers the views share: bringing a widget to the value its form logic holds,
+// buttons that never fire on Enter by accident, and the wait cursor.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <string>
+
+#include "ui/UiText.h"
+
+// Each sets the widget only when it differs and without firing its change signals, so
+// a value the logic refused snaps back and a cursor in an unchanged field stays put.
+inline void Abgleichen(QLineEdit& edit, const std::string& wert) {
+  const QString text = Qt_(wert);
+  if (edit.text() == text) return;
+  const QSignalBlocker sperre(edit);
+  edit.setText(text);
+}
+
+inline void Abgleichen(QPlainTextEdit& edit, const std::string& wert) {
+  const QString text = Qt_(wert);
+  if (edit.toPlainText() == text) return;
+  const QSignalBlocker sperre(edit);
+  edit.setPlainText(text);
+}
+
+inline void Abgleichen(QAbstractButton& knopf, bool wert) {
+  if (knopf.isChecked() == wert) return;
+  const QSignalBlocker sperre(knopf);
+  knopf.setChecked(wert);
+}
+
+// A table cell; created on first use with the given flags. The caller blocks the
+// table's signals while it fills.
+inline QTableWidgetItem& Zelle(QTableWidget& tabelle, int zeile, int spalte, Qt::ItemFlags flags) {
+  QTableWidgetItem* item = tabelle.item(zeile, spalte);
+  if (!item) {
+    item = new QTableWidgetItem;
+    item->setFlags(flags);
+    tabelle.setItem(zeile, spalte, item);
+  }
+  return *item;
+}
+
+inline void Abgleichen(QTableWidgetItem& item, const std::string& wert) {
+  const QString text = Qt_(wert);
+  if (item.text() != text) item.setText(text);
+}
+
+// A button of a form whose keys are handled by the form itself (F5, Esc): Enter in an
+// input must not press it.
+inline QPushButton* Knopf(const char* text, const char* name, QWidget* eltern,
+                          const char* hinweis = nullptr) {
+  auto* knopf = new QPushButton(Qt_(text), eltern);
+  knopf->setObjectName(QString::fromLatin1(name));
+  knopf->setAutoDefault(false);
+  if (hinweis) knopf->setToolTip(Qt_(hinweis));
+  return knopf;
+}
+
+// A page's headline, set apart from its controls.
+inline QLabel* Ueberschrift(const char* text, QWidget* eltern) {
+  auto* label = new QLabel(Qt_(text), eltern);
+  QFont schrift = label->font();
+  schrift.setBold(true);
+  schrift.setPointSizeF(schrift.pointSizeF() * 1.15);
+  label->setFont(schrift);
+  label->setWordWrap(true);
+  return label;
+}
+
+// The wait cursor for the duration of a fill.
+class TWarteCursor {
+ public:
+  TWarteCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWarteCursor() { QApplication::restoreOverrideCursor(); }
+  TWarteCursor(const TWarteCursor&) = delete;
+  TWarteCursor& operator=(const TWarteCursor&) = delete;
+};

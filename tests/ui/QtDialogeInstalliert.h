@@ -1,0 +1,19 @@
+// The desktop's dialogs installed for one test and removed afterwards, so that the next
+// test starts without them.
+#pragma once
+
+#include "export/FibuExportFrm.h"
+#include "suite/QTXFormStore.h"
+#include "ui/QtDialoge.h"
+
+class QtDialogeInstalliert {
+ public:
+  QtDialogeInstalliert() { QtDialogeInstallieren(); }
+  ~QtDialogeInstalliert() {
+    SetFibuExportFormAnzeige(nullptr);
+    SetVerzeichnisWahl(nullptr);
+    SetFormStoreChooser(nullptr);
+  }
+  QtDialogeInstalliert(const QtDialogeInstalliert&) = delete;
+  QtDialogeInstalliert& operator=(const QtDialogeInstalliert&) = delete;
+};
