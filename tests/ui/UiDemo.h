@@ -1,32 +1,35 @@
-// A small demo suite for the view tests: clients, branches, bookings, settled months
-// and the DATEV profiles, with DATEV 700 as the active format.
+// The demo suite as the dialog tests use it: a small demo, its clients, the data module
+// with client 1 current, and single numbers read from the suite database.
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "data/SaldixData.h"
+#include "UiDemoSuite.h"
 #include "suite/servers/MandListeServer.h"
-#include "support/TestSuite.h"
 
 class UiDemo {
  public:
   UiDemo();
-  ~UiDemo();
 
-  TestSuite& Suite() { return suite_; }
-  ScriptedPresenter& Messages() { return suite_.Messages(); }
-  const std::filesystem::path& ExportDir() const { return exportDir_; }
+  ScriptedPresenter& Messages() { return demo_.Suite().Messages(); }
+  std::filesystem::path ExportDir() { return demo_.Suite().Dir() / "export"; }
   std::vector<TMandListeEintrag> Mandanten() const;
-  // The data module with the first client current, created on first use.
   TSaldixDataModule& Modul();
-  // Single number from a query of the suite database.
   int Zahl(const std::string& sql) const;
 
  private:
-  TestSuite suite_;
-  std::filesystem::path exportDir_;
-  std::unique_ptr<TSaldixDataModule> modul_;
+  // The dialog tests open the settlement dialogs themselves.
+  class TKeineAbrechnungsWahl final : public IAbrechnungsWahl {
+   public:
+    bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
+    bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
+                               TDateTime&) override {
+      return false;
+    }
+  };
+
+  TKeineAbrechnungsWahl keineWahl_;
+  UiDemoSuite demo_;
 };
