@@ -21,15 +21,6 @@ class UiDemo {
 
  private:
   // The dialog tests open the settlement dialogs themselves.
-  class TKeineAbrechnungsWahl final : public IAbrechnungsWahl {
-   public:
-    bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-    bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                               TDateTime&) override {
-      return false;
-    }
-  };
-
   TKeineAbrechnungsWahl keineWahl_;
   UiDemoSuite demo_;
 };
