@@ -38,6 +38,8 @@ TDatevMandantenTabelle::TDatevMandantenTabelle(TfrmFibuExpDatev& form, QWidget* 
                   QAbstractItemView::AnyKeyPressed);
   verticalHeader()->hide();
   horizontalHeader()->setHighlightSections(false);
+  // Every header readable in full; the client's name takes the rest.
+  horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setSectionResizeMode(TfrmFibuExpDatev::mspMandant, QHeaderView::Stretch);
 
   connect(this, &QTableWidget::itemChanged, this, &TDatevMandantenTabelle::ZelleGeaendert);
@@ -60,7 +62,6 @@ void TDatevMandantenTabelle::Anzeigen() {
     }
     item(zeile, TfrmFibuExpDatev::mspKurzNr)->setCheckState(mandant.Aktiv ? Qt::Checked : Qt::Unchecked);
   }
-  resizeColumnToContents(TfrmFibuExpDatev::mspKurzNr);
 }
 
 void TDatevMandantenTabelle::ZelleGeaendert(QTableWidgetItem* item) {

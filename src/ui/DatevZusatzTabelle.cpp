@@ -23,6 +23,7 @@ TDatevZusatzTabelle::TDatevZusatzTabelle(TfrmFibuExpDatev& form, QWidget* eltern
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::AllEditTriggers);
   verticalHeader()->hide();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setSectionResizeMode(kInhaltBezeichnung, QHeaderView::Stretch);
   connect(this, &QTableWidget::itemChanged, this, &TDatevZusatzTabelle::InhaltGewaehlt);
 }
@@ -40,9 +41,6 @@ void TDatevZusatzTabelle::Anzeigen() {
     Abgleichen(Zelle(*this, zeile, kInhaltBezeichnung, fest | Qt::ItemIsEditable),
                feld.InhaltBezeichnung);
   }
-  resizeColumnToContents(kFeldKennung);
-  resizeColumnToContents(kFeldBezeichnung);
-  resizeColumnToContents(kInhaltKennung);
 }
 
 void TDatevZusatzTabelle::InhaltGewaehlt(QTableWidgetItem* item) {

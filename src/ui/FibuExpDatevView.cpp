@@ -67,6 +67,12 @@ TFibuExpDatevView::TFibuExpDatevView(TfrmFibuExpDatev& form) : form_(form) {
   zusatz_ = new TDatevZusatzTabelle(form_, nullptr);
 }
 
+// Pages never handed to a form are still the part's own.
+TFibuExpDatevView::~TFibuExpDatevView() {
+  if (!parameter_->parent()) delete parameter_;
+  if (!zusatz_->parent()) delete zusatz_;
+}
+
 QCheckBox* TFibuExpDatevView::CheckBox(const char* name, const char* text,
                                        const std::string& hinweis, std::function<bool()> lesen,
                                        std::function<void(bool)> setzen) {

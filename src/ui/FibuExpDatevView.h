@@ -20,6 +20,7 @@ class TFibuExpDatevView : public TFibuExportFormatTeil {
 
  public:
   explicit TFibuExpDatevView(TfrmFibuExpDatev& form);
+  ~TFibuExpDatevView() override;
 
   QWidget* ParameterSeite() override { return parameter_; }
   std::vector<TEigeneSeite> EigeneSeiten() override;

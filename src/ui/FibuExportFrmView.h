@@ -21,8 +21,8 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
-// A format's part of the settings form. Its widgets are handed to the form, which owns
-// them; the part outlives none of them.
+// A format's part of the settings form. Its pages are handed to the form, which then
+// owns them and ends the part before them.
 class TFibuExportFormatTeil : public QObject {
   Q_OBJECT
 

@@ -18,6 +18,7 @@
 #include "UiDemo.h"
 #include "UiTestSupport.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
+#include "ui/FibuExpDatevView.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/UiText.h"
 
@@ -130,7 +131,7 @@ TEST_F(FibuExportFrmView, FestschreibenAndContentsAreChosenFromTheirDropDowns) {
   EXPECT_EQ(zusatz.item(9, 3)->text(), QString());
   Bildschirmfoto(*view, "datev700_zusatzdaten");
 
-  Klick("btnZurueck");
+  view->close();  // closing the window is "Zurück"
   EXPECT_FALSE(view->isVisible());
   EXPECT_EQ(form.ModalResult(), mrCancel);
   EXPECT_TRUE(exporter.Mandanten()[1].Festschreiben);
@@ -223,3 +224,13 @@ TEST_F(FibuExportFrmView, ProfilesAreSavedLoadedAndDeletedThroughTheStoreDialogs
 }
 
 }  // namespace
+
+TEST(FibuExportFormatTeil, TheFormsTypeChoosesItsPage) {
+  TestSuite suite;
+  TfrmFibuExpDatev datev;
+  TfrmFibuExpDatev_700 datev700;
+  auto teil = FormatTeilFuer(datev);
+  EXPECT_NE(dynamic_cast<TFibuExpDatevView*>(teil.get()), nullptr);
+  EXPECT_EQ(dynamic_cast<TFibuExpDatev700View*>(teil.get()), nullptr);
+  EXPECT_NE(dynamic_cast<TFibuExpDatev700View*>(FormatTeilFuer(datev700).get()), nullptr);
+}

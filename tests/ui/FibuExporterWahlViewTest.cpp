@@ -37,6 +37,7 @@ TEST(FibuExporterWahlView, PreselectsTheActiveFormatEditsAnotherAndSwitchesOnF5)
   QString titel;
   BeiDialog<QDialog>([&titel](QDialog& form) {
     titel = form.windowTitle();
+    Bildschirmfoto(form, "datev_einstellungen");
     QTest::keyClick(&form, Qt::Key_Escape);
   });
   einstellungen->click();
