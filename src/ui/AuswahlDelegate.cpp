@@ -9,6 +9,7 @@ QWidget* TAuswahlDelegate::createEditor(QWidget* eltern, const QStyleOptionViewI
                                         const QModelIndex&) const {
   auto* combo = new QComboBox(eltern);
   combo->addItems(auswahl_);
+  // createEditor is const by Qt's signature; handing the choice on is not.
   connect(combo, &QComboBox::activated, this, [this, combo] {
     auto* self = const_cast<TAuswahlDelegate*>(this);
     emit self->commitData(combo);
