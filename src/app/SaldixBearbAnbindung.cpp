@@ -248,24 +248,8 @@ std::string TBearbDatenmodulAnbindung::Programmwaehrung() { return QTXProgramm()
 
 std::string TBearbDatenmodulAnbindung::PartnerLandISO(TIntPair) { return {}; }
 
-std::string TBearbDatenmodulAnbindung::GetLieferLand(std::int32_t rnr, std::int32_t lnr,
-                                                     long double& euSteuern) {
-  const TIntPair beleg{rnr, lnr};
-  if (!(beleg == letztesLieferBeleg_)) {
-    double eu = 0;
-    letztesLieferLand_ = belege_.GetLieferLand(rnr, lnr, eu);
-    letzteEUSteuer_ = eu;
-    letztesLieferBeleg_ = beleg;
-  }
-  euSteuern = letzteEUSteuer_;
-  return letztesLieferLand_;
-}
-
-TListenBelegDaten TBearbDatenmodulAnbindung::GetBelegDaten(std::int32_t rnr, std::int32_t lnr,
-                                                           std::int32_t snr) {
-  const TIntTrio beleg{rnr, lnr, static_cast<std::int16_t>(snr)};
-  if (beleg == letzterBeleg_) return letzteBelegDaten_;
-  const TBelegDaten d = belege_.GetBelegDaten(rnr, lnr, snr);
+namespace {
+TListenBelegDaten AlsListenBelegDaten(const TBelegDaten& d) {
   TListenBelegDaten l;
   l.BelegNr = d.BelegNr;
   l.BelegNrSort = d.BelegNrSort;
@@ -277,9 +261,33 @@ TListenBelegDaten TBearbDatenmodulAnbindung::GetBelegDaten(std::int32_t rnr, std
   l.SkontoTage1 = d.SkontoTage1;
   l.SkontoProz2 = d.SkontoProz2;
   l.SkontoTage2 = d.SkontoTage2;
-  letzterBeleg_ = beleg;
-  letzteBelegDaten_ = l;
   return l;
+}
+}  // namespace
+
+std::string TBearbDatenmodulAnbindung::GetLieferLand(std::int32_t rnr, std::int32_t lnr,
+                                                     long double& euSteuern) {
+  const TIntPair beleg{rnr, lnr};
+  if (!(beleg == letztesLieferBeleg_)) {
+    // The row asks for the document's data right after; one read answers both.
+    double eu = 0;
+    letzteBelegDaten_ =
+        AlsListenBelegDaten(belege_.GetBelegDatenUndLieferLand(rnr, lnr, letztesLieferLand_, eu));
+    letzterBeleg_ = {rnr, lnr, 0};
+    letzteEUSteuer_ = eu;
+    letztesLieferBeleg_ = beleg;
+  }
+  euSteuern = letzteEUSteuer_;
+  return letztesLieferLand_;
+}
+
+TListenBelegDaten TBearbDatenmodulAnbindung::GetBelegDaten(std::int32_t rnr, std::int32_t lnr,
+                                                           std::int32_t snr) {
+  const TIntTrio beleg{rnr, lnr, static_cast<std::int16_t>(snr)};
+  if (beleg == letzterBeleg_) return letzteBelegDaten_;
+  letzteBelegDaten_ = AlsListenBelegDaten(belege_.GetBelegDaten(rnr, lnr, snr));
+  letzterBeleg_ = beleg;
+  return letzteBelegDaten_;
 }
 
 TListenEinstellungen TBearbDatenmodulAnbindung::Einstellungen_Nach_Herkunft_Restore(

@@ -83,17 +83,20 @@ std::string TBelegLookups::GetVorgaengerBelegNr(int belegRNr, int belegLNr, int 
   });
 }
 
+TBelegDaten TBelegLookups::BelegDatenAus(const TBeleg& beleg) {
+  TBelegDaten daten;
+  daten.BelegNr = Formatiere_Belegnummer(beleg.Kopf, false);
+  daten.BelegNrSort = BelegNrSortierung(beleg.Kopf);
+  daten.BelegNrExt = beleg.Kopf.NrExtern;
+  daten.DokumentenNr = beleg.Kopf.DokumentenNr;
+  Zahlungsbedingungen(beleg, daten);
+  return daten;
+}
+
 TBelegDaten TBelegLookups::GetBelegDaten(int belegRNr, int belegLNr, int belegSNr) {
   return Guarded("TSaldixDataModule.GetBelegDaten", [&] {
-    TBelegDaten daten;
     const TBeleg* beleg = Lesen(belegRNr, belegLNr, belegSNr, true);
-    if (!beleg) return daten;
-    daten.BelegNr = Formatiere_Belegnummer(beleg->Kopf, false);
-    daten.BelegNrSort = BelegNrSortierung(beleg->Kopf);
-    daten.BelegNrExt = beleg->Kopf.NrExtern;
-    daten.DokumentenNr = beleg->Kopf.DokumentenNr;
-    Zahlungsbedingungen(*beleg, daten);
-    return daten;
+    return beleg ? BelegDatenAus(*beleg) : TBelegDaten{};
   });
 }
 
@@ -104,23 +107,43 @@ std::string TBelegLookups::GetOrderID(int belegRNr, int belegLNr) {
   });
 }
 
+std::string TBelegLookups::LieferLandAus(const TBeleg& beleg, double& euSteuern) {
+  const TBelegKopf& kopf = beleg.Kopf;
+  std::string land = Trim(kopf.LieferLand);
+  if (land.empty() && !kopf.LieferGepNr.IsEmpty()) {
+    land = Trim(quellen_.GPListenServer().GetLand(kopf.LieferGepNr, kopf.LieferAdrNr));
+  }
+  if (land.empty()) land = Trim(quellen_.GPListenServer().GetLand(kopf.GepNr, kopf.Orge));
+  if (!land.empty() && qtx_strmatch(Trim(kopf.SteuerLand), land) && !beleg.Steuern.empty()) {
+    euSteuern = beleg.Steuern.front().Satz / 100.0;
+  }
+  const std::string iso = QTX_LaenderCode_Kuerzel_2_ISO(land);
+  return iso.empty() ? land : iso;
+}
+
 std::string TBelegLookups::GetLieferLand(int belegRNr, int belegLNr, double& euSteuern) {
   euSteuern = 0;
   return Guarded("TSaldixDataModule.GetLieferLand", [&] {
     const TBeleg* beleg = Lesen(belegRNr, belegLNr, 0, true);
-    if (!beleg) return std::string();
-    const TBelegKopf& kopf = beleg->Kopf;
-    std::string land = Trim(kopf.LieferLand);
-    if (land.empty() && !kopf.LieferGepNr.IsEmpty()) {
-      land = Trim(quellen_.GPListenServer().GetLand(kopf.LieferGepNr, kopf.LieferAdrNr));
-    }
-    if (land.empty()) land = Trim(quellen_.GPListenServer().GetLand(kopf.GepNr, kopf.Orge));
-    if (!land.empty() && qtx_strmatch(Trim(kopf.SteuerLand), land) && !beleg->Steuern.empty()) {
-      euSteuern = beleg->Steuern.front().Satz / 100.0;
-    }
-    const std::string iso = QTX_LaenderCode_Kuerzel_2_ISO(land);
-    return iso.empty() ? land : iso;
+    return beleg ? LieferLandAus(*beleg, euSteuern) : std::string();
   });
+}
+
+TBelegDaten TBelegLookups::GetBelegDatenUndLieferLand(int belegRNr, int belegLNr,
+                                                      std::string& lieferLand, double& euSteuern) {
+  lieferLand.clear();
+  euSteuern = 0;
+  const TBeleg* beleg = Guarded("TSaldixDataModule.GetBelegDaten",
+                                [&] { return Lesen(belegRNr, belegLNr, 0, true); });
+  if (!beleg) return {};
+  // Each answer fails on its own, as the two single lookups would.
+  lieferLand = Guarded("TSaldixDataModule.GetLieferLand", [&] {
+    double eu = 0;
+    std::string land = LieferLandAus(*beleg, eu);
+    euSteuern = eu;
+    return land;
+  });
+  return Guarded("TSaldixDataModule.GetBelegDaten", [&] { return BelegDatenAus(*beleg); });
 }
 
 std::optional<TBeleg> TBelegLookups::Belegkopf(const TIntTrio& ident) {

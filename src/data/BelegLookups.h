@@ -33,6 +33,9 @@ class TBelegLookups {
   TBelegDaten GetBelegDaten(int belegRNr, int belegLNr, int belegSNr);
   std::string GetOrderID(int belegRNr, int belegLNr);
   std::string GetLieferLand(int belegRNr, int belegLNr, double& euSteuern);
+  // GetBelegDaten and GetLieferLand of the document (rnr, lnr, 0) from one read of it.
+  TBelegDaten GetBelegDatenUndLieferLand(int belegRNr, int belegLNr, std::string& lieferLand,
+                                         double& euSteuern);
   std::optional<TBeleg> Belegkopf(const TIntTrio& ident);
   std::optional<TBeleg> BelegKomplett(const TIntTrio& ident);
   std::string Zahlungsreferenz(const TIntTrio& ident);
@@ -42,6 +45,8 @@ class TBelegLookups {
  private:
   const TBeleg* Lesen(int rnr, int lnr, int snr, bool komplett);
   std::string Nummer(const TBeleg* beleg, std::string& belegNrSort);
+  static TBelegDaten BelegDatenAus(const TBeleg& beleg);
+  std::string LieferLandAus(const TBeleg& beleg, double& euSteuern);
 
   TBelegQuellen& quellen_;
 };

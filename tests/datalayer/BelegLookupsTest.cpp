@@ -102,6 +102,30 @@ TEST_F(BelegLookupsTest, DeliveryCountryFromHeaderDeliveryPartnerOrPartner) {
   EXPECT_EQ(eu, 0);
 }
 
+TEST_F(BelegLookupsTest, DocumentDataAndDeliveryCountryFromOneRead) {
+  Zeile("INSERT INTO partner (gep_nr1, gep_nr2, name, land) VALUES (8, 8, 'Kunde', 'D')");
+  Beleg(100, "RE", 24, 3, 15, 1);
+  Bedingung(1, 1, 30, 0);
+  Zeile("UPDATE belege SET steuer_land = 'D' WHERE lnr = 100");
+  Zeile("INSERT INTO beleg_steuern (rnr, lnr, snr, pos, satz) VALUES (2, 100, 0, 1, 1900)");
+
+  const int gelesen = quellen.BelegServer().Lesevorgaenge();
+  std::string land;
+  double eu = -1;
+  const TBelegDaten daten = lookups.GetBelegDatenUndLieferLand(2, 100, land, eu);
+  EXPECT_EQ(quellen.BelegServer().Lesevorgaenge(), gelesen + 1);
+  EXPECT_EQ(land, "DE");
+  EXPECT_DOUBLE_EQ(eu, 19.0);
+  EXPECT_EQ(daten.BelegNr, lookups.GetBelegDaten(2, 100, 0).BelegNr);
+  EXPECT_EQ(daten.Nettotage, 30);
+
+  // A missing document answers both empty.
+  const TBelegDaten leer = lookups.GetBelegDatenUndLieferLand(2, 555, land, eu);
+  EXPECT_EQ(leer.BelegNr, "");
+  EXPECT_EQ(land, "");
+  EXPECT_EQ(eu, 0);
+}
+
 TEST_F(BelegLookupsTest, CurrentDocumentIsReusedWithoutReading) {
   Beleg(100, "RE", 1, 1, 1, 0);
   Zeile("INSERT INTO beleg_positionen (rnr, lnr, snr, pos, artikel, betrag) "
