@@ -177,12 +177,14 @@ bool TSaldixBearbeiten::ListeLaden() {
   auftrag.Herkunft = HerkunftCode();
   auftrag.MitPrimanota = mitPrimanota_ && MitPrimanotaSichtbar();
   auftrag.SaetzeFuerExport = FSaetzeFuerExport;
+  auftrag.Fortschritt = LadeFortschritt;
   // Everything is built aside first: a failure leaves the shown list as it was.
   TLadeErgebnis ergebnis = TBuchungsLader(dienste_, einstellungen_, exporter_).Laden(auftrag);
   TBuchungsListe neu;
   TBuchungsZusammenfassung(dienste_.Konten, einstellungen_,
                            einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_)
       .Aufbauen(ergebnis.Buchungen, neu);
+  Ansicht().Sortieren(neu);
   geladen_ = std::move(ergebnis.Buchungen);
   liste_ = std::move(neu);
   auswahl_ = liste_.Oberste().empty() ? -1 : liste_.Oberste().front();
@@ -214,6 +216,7 @@ void TSaldixBearbeiten::Neuaufbau() {
   TBuchungsZusammenfassung(dienste_.Konten, einstellungen_,
                            einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_)
       .Aufbauen(geladen_, neu);
+  Ansicht().Sortieren(neu);
   liste_ = std::move(neu);
   auswahl_ = liste_.Oberste().empty() ? -1 : liste_.Oberste().front();
   KassenzahlenBerechnen();
@@ -290,11 +293,11 @@ bool TSaldixBearbeiten::Suchen(const std::string& suchtext) {
     if (suchtext.empty() || liste_.Oberste().empty()) return false;
     const std::string gesucht = Utf8Upper(suchtext);
     std::int32_t zeile = auswahl_ >= 0 ? auswahl_ : liste_.Oberste().front();
+    const TListenAnsicht ansicht = Ansicht();
     for (; zeile >= 0; zeile = liste_.Naechste(zeile)) {
       const TZeilenWerte& w = liste_.Zeile(zeile).Werte;
-      for (const auto& spalte : CQTX_Saldix_Spalten) {
-        if (!spalte.Visible) continue;
-        if (Utf8Upper(w.Anzeige(spalte.Tag)).find(gesucht) != std::string::npos) {
+      for (const int tag : ansicht.SichtbareSpalten()) {
+        if (Utf8Upper(w.Anzeige(tag)).find(gesucht) != std::string::npos) {
           auswahl_ = zeile;
           return true;
         }

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <memory>
 
+#include "app/SaldixBearbAnsicht.h"
 #include "app/SaldixBearbDienste.h"
 #include "app/SaldixBearbExportListe.h"
 #include "app/SaldixBearbListe.h"
@@ -70,6 +72,15 @@ class TSaldixBearbeiten {
   void acKontenNeuExecute();
   void acAusbuchenExecute();
   void acLoeschenExecute();
+  // Editing, adding and printing are not part of this version; each says so.
+  void acBearbeitenExecute();
+  void acMultiBearbExecute();
+  void acNeueBuchungExecute();
+  void acDruckenExecute();
+  void acDruckenAnhangExecute();
+
+  // A click on a row's check box: marks or unmarks it (a group: all its members).
+  void SetMarkierung(std::int32_t zeile, bool markiert);
 
   // Settlement state.
   void AktuelleNeueAbrechnung();
@@ -104,6 +115,8 @@ class TSaldixBearbeiten {
 
   // Loading as the batch mode and "Aktualisieren" do.
   bool ListeLaden();
+  // Told the number of bookings read so far while loading; the window shows it.
+  std::function<void(std::size_t)> LadeFortschritt;
 
   // State read by the view and the export run.
   const TBuchungsListe& Liste() const { return liste_; }
@@ -132,6 +145,10 @@ class TSaldixBearbeiten {
 
   const TListenEinstellungen& Einstellungen() const { return einstellungen_; }
   const TListenExporter& Exporter() const { return exporter_; }
+  // The shown columns and the sort order of the settings.
+  TListenAnsicht Ansicht() const {
+    return TListenAnsicht(einstellungen_.SpaltenConfig, einstellungen_.SortierungConfig);
+  }
 
  private:
   void FilterFuellen();

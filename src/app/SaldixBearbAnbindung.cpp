@@ -303,6 +303,8 @@ TListenEinstellungen TBearbDatenmodulAnbindung::Einstellungen() {
   TListenEinstellungen l;
   l.MaxZeilen = e.MaxZeilen;
   l.DirektEinlesen = e.DirektEinlesen;
+  l.SpaltenConfig = e.SpaltenConfig;
+  l.SortierungConfig = e.SortierungConfig;
   l.AutoKont = e.AutoKont;
   l.KontoKombination = e.KontoKombination;
   l.Kriterien = e.Kriterien;

@@ -154,6 +154,8 @@ struct TListenEinstellungen {
   bool InhaltTextAnhaengen = true;
   std::vector<std::string> ZusaKontoListe;  // "name[+suffix]=J|N"
   std::vector<std::string> ZusaGGKtoListe;
+  std::string SpaltenConfig;     // shown columns ("SICHTSPAL")
+  std::string SortierungConfig;  // sort order ("SORTIERUNG")
 };
 
 struct TListenExporter {

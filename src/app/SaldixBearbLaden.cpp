@@ -53,7 +53,10 @@ TLadeErgebnis TBuchungsLader::Laden(const TLadeAuftrag& auftrag) {
   const bool ok = dienste_.Buchungen.BuchungenLesen(
       Filter(auftrag), [&](const TBuchungsRohsatz& original) {
         // Widened by every booking read, kept or not: the range is the settlement's period.
-        if (++gelesen % 4096 == 0) QTXInfo().QTXInfoProcessMessages(0);
+        if (++gelesen % 4096 == 0) {
+          if (auftrag.Fortschritt) auftrag.Fortschritt(gelesen);
+          QTXInfo().QTXInfoProcessMessages(0);
+        }
         if (auftrag.OffeneAbrechnung && original.Belegdatum != 0) {
           if (ergebnis.DatumVon == 0 || original.Belegdatum < ergebnis.DatumVon) {
             ergebnis.DatumVon = original.Belegdatum;

@@ -2,6 +2,7 @@
 // with "Mit Primanota", the maximum line count and the widening of an open date range.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct TLadeAuftrag {
   std::string Herkunft = "ALLE";
   bool MitPrimanota = false;
   bool SaetzeFuerExport = true;
+  std::function<void(std::size_t)> Fortschritt;  // bookings read so far; may be empty
 };
 
 struct TLadeErgebnis {

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "BearbFakes.h"
+#include "app/SaldixBearb.h"
+#include "app/SaldixBearbAnsicht.h"
+#include "support/TestSuite.h"
+
+namespace {
+
+std::vector<int> Standardspalten() {
+  std::vector<int> tags;
+  for (const auto& spalte : CQTX_Saldix_Spalten) {
+    if (spalte.Visible) tags.push_back(spalte.Tag);
+  }
+  return tags;
+}
+
+TEST(ListenAnsicht, ColumnsComeInTheStoredOrderAndBadEntriesAreSkipped) {
+  EXPECT_EQ(TListenAnsicht().SichtbareSpalten(), Standardspalten());
+  // Position 7 is "Belegdatum" (13), 0 "Betrag Soll" (6), 8 "Konto" (4).
+  EXPECT_EQ(TListenAnsicht("7;0;8").SichtbareSpalten(), (std::vector<int>{13, 6, 4}));
+  // Hidden table columns (16: booking amount), unknown positions, duplicates and junk.
+  EXPECT_EQ(TListenAnsicht(" 7 ;16;69;-1;x;7;;0").SichtbareSpalten(), (std::vector<int>{13, 6}));
+  // Nothing usable: the table's own choice rather than an empty list.
+  EXPECT_EQ(TListenAnsicht("16;abc").SichtbareSpalten(), Standardspalten());
+}
+
+TEST(ListenAnsicht, SortEntriesNeedAColumnAndADirection) {
+  const TListenAnsicht ansicht({}, "7=U;0=B;8;3=X;99=U;7=B;16=u");
+  EXPECT_EQ(ansicht.Sortierung(),
+            (std::vector<TSortierSpalte>{{13, true}, {6, false}, {8, true}}));
+}
+
+class AnsichtListe : public ::testing::Test {
+ protected:
+  void Laden(std::string spalten, std::string sortierung) {
+    dm.Einst.SpaltenConfig = std::move(spalten);
+    dm.Einst.SortierungConfig = std::move(sortierung);
+    form.FormShow();
+    form.FormActivate();
+  }
+  std::vector<std::string> Spalte(int tag) {
+    std::vector<std::string> texte;
+    for (std::int32_t zeile : form.Liste().Oberste()) {
+      texte.emplace_back(form.Liste().Zeile(zeile).Werte.Anzeige(tag));
+    }
+    return texte;
+  }
+
+  TestSuite suite;
+  TFakeDatenmodul dm;
+  TFakeRechte rechte;
+  TFakeAbrechnungsWahl wahl;
+  TSaldixBearbeiten form{dm.Dienste(), rechte, wahl};
+};
+
+TEST_F(AnsichtListe, RowsFollowTheSortOrderAndMarkingNeverMovesThem) {
+  dm.Nummern = {{"A", 10000}, {"B", 1200}, {"C", 900}, {"D", 1200}};
+  dm.Buchung(1, "A", "X", 5, 0, 1, EncodeDate(2024, 3, 2));
+  dm.Buchung(2, "B", "X", 7, 0, 1, EncodeDate(2024, 3, 1));
+  dm.Buchung(3, "C", "X", 9, 0, 1, EncodeDate(2024, 3, 3));
+  dm.Buchung(4, "D", "X", 3, 0, 1, EncodeDate(2024, 3, 4));
+  // Konto (position 8) ascending as numbers, then Betrag Soll (0) descending.
+  Laden("", "8=U;0=B");
+  EXPECT_EQ(Spalte(Sp::Konto), (std::vector<std::string>{"0900", "1200", "1200", "10000"}));
+  EXPECT_EQ(Spalte(Sp::BuchBetragSoll),
+            (std::vector<std::string>{"9,00", "7,00", "3,00", "5,00"}));
+
+  form.acUmkehrenExecute();
+  form.acAktualisierenExecute();
+  form.SetMarkierung(form.Liste().Oberste()[1], false);
+  form.acChangeViewExecute();
+  form.acChangeViewExecute();
+  EXPECT_EQ(Spalte(Sp::BuchBetragSoll),
+            (std::vector<std::string>{"9,00", "7,00", "3,00", "5,00"}));
+}
+
+TEST_F(AnsichtListe, CheckBoxMarksRowsAndSearchLooksOnlyAtShownColumns) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 10, 0).Beleg1 = "ALPHA";
+  dm.Buchung(2, "KASSE", "ERLWARE", 20, 0).Beleg1 = "BETA";
+  Laden("0;1", "");  // only the two amounts
+  const std::int32_t zweite = form.Liste().Oberste()[1];
+  form.SetMarkierung(zweite, false);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte.Betrag(Sp::BetragSoll), 0);
+  form.SetMarkierung(zweite, true);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte.Betrag(Sp::BetragSoll), 20);
+  form.SetMarkierung(99, true);  // no such row: nothing happens
+
+  EXPECT_FALSE(form.Suchen("BETA"));
+  EXPECT_EQ(suite.Messages().LastText(), "Der Suchbegriff \"BETA\" wurde nicht gefunden.");
+  EXPECT_TRUE(form.Suchen("20,00"));
+  EXPECT_EQ(form.Auswahl(), zweite);
+}
+
+TEST_F(AnsichtListe, EditingAndPrintingSayTheyAreNotInThisVersion) {
+  Laden("", "");
+  form.acBearbeitenExecute();
+  EXPECT_EQ(suite.Messages().LastText(),
+            "Das Bearbeiten von Buchungen ist in dieser Version von Saldix nicht enthalten.");
+  form.acNeueBuchungExecute();
+  form.acMultiBearbExecute();
+  form.acDruckenExecute();
+  form.acDruckenAnhangExecute();
+  EXPECT_EQ(suite.Messages().Count(), 5u);
+  EXPECT_EQ(suite.Messages().LastText(),
+            "Das Drucken des Anhangs ist in dieser Version von Saldix nicht enthalten.");
+}
+
+TEST_F(AnsichtListe, LoadingReportsTheBookingsRead) {
+  for (int i = 1; i <= 9000; ++i) dm.Buchung(i, "KASSE", "ERLWARE", 1, 0);
+  std::vector<std::size_t> gemeldet;
+  form.LadeFortschritt = [&](std::size_t n) { gemeldet.push_back(n); };
+  Laden("", "");
+  EXPECT_EQ(gemeldet, (std::vector<std::size_t>{4096, 8192}));
+}
+
+}  // namespace

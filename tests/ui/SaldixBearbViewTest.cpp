@@ -1,0 +1,316 @@
+// The booking list window on the demo suite: keys reach the list's logic, check boxes and
+// totals follow the marks, and loading a large list keeps the window responsive.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
+
+#include "UiTestSupport.h"
+#include "app/SaldixSitzung.h"
+#include "export/FibuExportKatalog.h"
+#include "formats/ExportFormate.h"
+#include "formats/datev700/DatevDemoProfile.h"
+#include "suite/QTXInfo.h"
+#include "suite/QTXProgramm.h"
+#include "suite/SuiteDatabase.h"
+#include "suitetool/DemoGenerator.h"
+#include "suitetool/ProgressDisplay.h"
+#include "support/TestSuite.h"
+#include "ui/BuchungsListeModell.h"
+#include "ui/SaldixBearbView.h"
+#include "ui/UiText.h"
+
+namespace {
+
+class KeineAbrechnungsWahl final : public IAbrechnungsWahl {
+ public:
+  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
+  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
+                             TDateTime&) override {
+    return false;
+  }
+};
+
+// Records messages like the scripted presenter and, unlike it, lets the window's events
+// run while the list loads.
+class VerarbeitendeMeldungen final : public IMessagePresenter {
+ public:
+  int Present(TMeldungsArt kind, const std::string& text) override {
+    texte.push_back(text);
+    return kind == TMeldungsArt::Frage ? mrNo : mrOk;
+  }
+  void ProcessMessages(int milliseconds) override {
+    QApplication::processEvents(QEventLoop::AllEvents, milliseconds);
+  }
+  std::vector<std::string> texte;
+};
+
+void DemoSuite(std::uint64_t buchungen) {
+  suitetool::DemoOptions options;
+  options.bookings = buchungen;
+  options.untilYear = 2026;
+  options.untilMonth = 12;
+  suitetool::ProgressDisplay still(nullptr, "", 0);
+  suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(still);
+  ExportFormateRegistrieren(TFibuExportKatalog::Global());
+  QTXProgramm().Init("Saldix", 3);  // computer 1 of the demo suite, the export computer
+}
+
+class BearbView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DemoSuite(3000);
+    ASSERT_TRUE(SetupDemoDatevProfiles((suite.Dir() / "export").string()));
+    sitzung = std::make_unique<TSaldixSitzung>(TSaldixDataModuleStart{}, wahl);
+    sitzung->Modul().SetAktMandant({1, 1});
+    // Bookings of one branch and day form one group.
+    auto& konten = sitzung->Modul().KontenEinstellungen();
+    konten.Einstellungen().KontoKombination = true;
+    konten.Einstellungen().Kriterien = "FILIALEDATUM";
+    konten.Einstellungen_Nach_Herkunft_Buchen("ALLE", konten.Einstellungen().Profil);
+    view = std::make_unique<TSaldixBearbView>(sitzung->Liste(), sitzung->ExportAktionen());
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    EreignisseVerarbeiten();
+  }
+  void TearDown() override {
+    view.reset();
+    sitzung.reset();
+  }
+
+  TSaldixBearbeiten& Form() { return sitzung->Liste(); }
+  const TBuchungsListe& Liste() { return Form().Liste(); }
+  void Taste(int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QTest::keyClick(&view->Baum(), static_cast<Qt::Key>(taste), mod);
+    EreignisseVerarbeiten();
+  }
+  std::size_t Markierte() {
+    std::size_t n = 0;
+    for (std::int32_t zeile : Liste().Oberste()) n += Liste().IstMarkiert(zeile) ? 1 : 0;
+    return n;
+  }
+  std::int32_t ErsteGruppe() {
+    for (std::int32_t zeile : Liste().Oberste()) {
+      if (Liste().Zeile(zeile).IstGruppe && Liste().Zeile(zeile).Kinder.size() > 1) return zeile;
+    }
+    return -1;
+  }
+  template <typename T>
+  T* Kind(const QString& text) {
+    for (T* w : view->findChildren<T*>()) {
+      if (w->text() == text) return w;
+    }
+    return nullptr;
+  }
+
+  TestSuite suite;
+  KeineAbrechnungsWahl wahl;
+  std::unique_ptr<TSaldixSitzung> sitzung;
+  std::unique_ptr<TSaldixBearbView> view;
+};
+
+TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
+  const auto& modell = view->Modell();
+  ASSERT_GT(modell.rowCount(), 0);
+  EXPECT_EQ(static_cast<std::size_t>(modell.rowCount()), Liste().Oberste().size());
+  EXPECT_EQ(Markierte(), Liste().Oberste().size());
+  EXPECT_EQ(view->windowTitle(), Qt_(Form().Caption));
+  EXPECT_EQ(modell.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Betrag Soll");
+
+  const std::int32_t gruppe = ErsteGruppe();
+  ASSERT_GE(gruppe, 0) << "the demo day has no combined group";
+  const QModelIndex gruppenIndex = modell.IndexZuZeile(gruppe);
+  EXPECT_TRUE(view->Baum().isExpanded(gruppenIndex));
+  EXPECT_EQ(modell.rowCount(gruppenIndex),
+            static_cast<int>(Liste().Zeile(gruppe).Kinder.size()));
+  const QModelIndex mitglied = modell.index(0, 0, gruppenIndex);
+  EXPECT_EQ(modell.parent(mitglied), gruppenIndex);
+
+  // Unticking one member leaves the group half ticked and its amount the rest's sum.
+  view->Modell().setData(mitglied, Qt::Unchecked, Qt::CheckStateRole);
+  EXPECT_EQ(modell.data(gruppenIndex, Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
+  const auto& g = Liste().Zeile(gruppe).Werte;
+  EXPECT_NEAR(static_cast<double>(g.Betrag(Sp::BetragSoll) + g.Betrag(Sp::BetragHaben)),
+              static_cast<double>(g.Betrag(Sp::BuchBetragSoll) + g.Betrag(Sp::BuchBetragHaben) -
+                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte.Betrag(
+                                      Sp::BuchBetragSoll) -
+                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte.Betrag(
+                                      Sp::BuchBetragHaben)),
+              0.001);
+  EXPECT_EQ(modell.data(modell.index(0, 0, gruppenIndex), Qt::DisplayRole).toString(),
+            QStringLiteral("0,00"));
+  // The screenshot shows the next settlement with its period, loaded again.
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  EXPECT_FALSE(Form().AbrechnungText.empty());
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 0);
+  const QModelIndex gezeigt = view->Modell().IndexZuZeile(ErsteGruppe());
+  view->Baum().setCurrentIndex(gezeigt);
+  view->Baum().scrollTo(gezeigt, QAbstractItemView::PositionAtTop);
+  Bildschirmfoto(*view, "buchungsliste");
+}
+
+TEST_F(BearbView, MarkKeysReachTheLogicAndTheCashBoxFollows) {
+  const std::size_t alle = Liste().Oberste().size();
+  Taste(Qt::Key_F8);
+  EXPECT_EQ(Markierte(), 0u);
+  EXPECT_EQ(Form().SummeBuchungen(), 0);
+  Taste(Qt::Key_F8);
+  EXPECT_EQ(Markierte(), alle);
+
+  const std::int32_t erste = Liste().Oberste()[0];
+  view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(erste));
+  EXPECT_EQ(Form().Auswahl(), erste);
+  Taste(Qt::Key_Insert);
+  EXPECT_FALSE(Liste().IstMarkiert(erste));
+  EXPECT_EQ(Form().Auswahl(), Liste().Naechste(erste));
+  EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Liste().Naechste(erste));
+  Taste(Qt::Key_F7);
+  EXPECT_EQ(Markierte(), alle);
+
+  auto* anfang = view->findChild<QDoubleSpinBox*>(QStringLiteral("edtAnfangssaldo"));
+  ASSERT_NE(anfang, nullptr);
+  anfang->setValue(100);
+  EXPECT_EQ(Form().Endsaldo(), 100 + Form().SummeBuchungen());
+  bool endsaldoGezeigt = false;
+  for (QLabel* label : view->findChildren<QLabel*>()) {
+    endsaldoGezeigt |= label->text() == Qt_(BetragAlsAnzeige(Form().Endsaldo(), 2));
+  }
+  EXPECT_TRUE(endsaldoGezeigt);
+}
+
+TEST_F(BearbView, EditPrintAndAddKeysSayTheyAreMissingAndDeleteReloads) {
+  suite.Messages().Clear();
+  Taste(Qt::Key_F2);
+  EXPECT_NE(suite.Messages().LastText().find("Bearbeiten von Buchungen"), std::string::npos);
+  Taste(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_NE(suite.Messages().LastText().find("neuer Buchungen"), std::string::npos);
+  Taste(Qt::Key_F10);
+  EXPECT_NE(suite.Messages().LastText().find("Drucken"), std::string::npos);
+  Taste(Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_NE(suite.Messages().LastText().find("Gruppenbearbeitung"), std::string::npos);
+
+  // A single booking is deleted without a question and the list reloads without it.
+  const std::int32_t einzeln = Liste().Buchungszeilen(Liste().Oberste().back()).back();
+  const TIntTrio ident = Liste().Zeile(einzeln).Ident;
+  view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(einzeln));
+  const std::size_t vorher = Form().Geladen().size();
+  Taste(Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(Form().Geladen().size(), vorher - 1) << suite.Messages().LastText();
+  for (const auto& b : Form().Geladen()) EXPECT_FALSE(b.Ident == ident);
+  EXPECT_EQ(static_cast<std::size_t>(view->Modell().rowCount()), Liste().Oberste().size());
+}
+
+TEST_F(BearbView, SearchFilterAndZoomControls) {
+  // Search: the hit becomes the current row.
+  const std::int32_t letzte = Liste().Oberste().back();
+  const std::string protokoll(Liste().Zeile(Liste().Buchungszeilen(letzte).back()).Werte.Text(
+      Sp::Protokollnummer));
+  auto* suchtext = view->findChild<QLineEdit*>(QStringLiteral("edtSuchtext"));
+  ASSERT_NE(suchtext, nullptr);
+  suchtext->setText(Qt_(protokoll));
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte.Text(Sp::Protokollnummer), protokoll);
+  EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
+  suchtext->setText(QStringLiteral("gibt es nicht"));
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  EXPECT_EQ(suite.Messages().LastText(),
+            "Der Suchbegriff \"gibt es nicht\" wurde nicht gefunden.");
+
+  // Zoom changes the list's font only.
+  const int groesse = view->Baum().font().pointSize();
+  Kind<QPushButton>(Qt_("Schrift größer"))->click();
+  EXPECT_EQ(view->Baum().font().pointSize(), groesse + 1);
+  Kind<QPushButton>(Qt_("Schrift kleiner"))->click();
+  Kind<QPushButton>(Qt_("Schrift kleiner"))->click();
+  EXPECT_EQ(view->Baum().font().pointSize(), groesse - 1);
+
+  // A new origin invalidates the list until "Aktualisieren"; the manual-booking switch
+  // appears for it.
+  auto* herkunft = view->findChild<QComboBox*>(QStringLiteral("cbHerkunft"));
+  ASSERT_NE(herkunft, nullptr);
+  ASSERT_EQ(herkunft->itemText(1), QStringLiteral("Kassenbericht"));
+  herkunft->setCurrentIndex(1);
+  emit herkunft->activated(1);
+  EXPECT_EQ(Form().HerkunftCode(), "KASBER");
+  EXPECT_FALSE(view->Baum().isEnabled());
+  EXPECT_TRUE(Kind<QCheckBox>(QStringLiteral("Mit Primanota"))->isVisible());
+  Taste(Qt::Key_F4);
+  EXPECT_TRUE(view->Baum().isEnabled());
+  EXPECT_TRUE(Form().ListeGueltig());
+}
+
+TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {
+  QAction* summen = view->Aktion(QStringLiteral("Summen anzeigen"));
+  ASSERT_NE(summen, nullptr);
+  summen->trigger();
+  EXPECT_TRUE(Form().Summenansicht());
+  EXPECT_EQ(summen->text(), QStringLiteral("Export anzeigen"));
+  summen->trigger();
+  EXPECT_FALSE(Form().Summenansicht());
+
+  view->Aktion(QStringLiteral("Umschalten: KeinExport"))->trigger();
+  EXPECT_FALSE(Form().FSaetzeFuerExport);
+  EXPECT_FALSE(view->Aktion(QStringLiteral("Umschalten: KeinExport"))->isEnabled());
+  EXPECT_TRUE(view->Aktion(QStringLiteral("Umschalten: Export"))->isEnabled());
+
+  Kind<QPushButton>(QStringLiteral("Abbrechen"))->click();
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_EQ(view->result(), mrCancel);
+}
+
+// 100,000 open bookings: the longest time the window could not process events while the
+// list loaded, measured with a timer ticking every 10 ms.
+TEST(BearbViewGross, HundredThousandBookingsLoadWithoutFreezingTheWindow) {
+  TestSuite suite;
+  DemoSuite(100000);
+  SuiteDatabase::Get().Cached("UPDATE fbde SET abr_nr = 0, abr_jahr = 0, export_kz = 'J'").Run();
+  auto meldungen = std::make_shared<VerarbeitendeMeldungen>();
+  QTXInfo().SetPresenter(meldungen);
+  KeineAbrechnungsWahl wahl;
+  TSaldixSitzung sitzung(TSaldixDataModuleStart{}, wahl);
+  sitzung.Modul().SetAktMandant({1, 1});
+  TSaldixBearbView view(sitzung.Liste(), sitzung.ExportAktionen());
+
+  QElapsedTimer uhr, gesamt;
+  qint64 laengsteLuecke = 0;
+  QTimer takt;
+  takt.setInterval(10);
+  QObject::connect(&takt, &QTimer::timeout, [&] {
+    laengsteLuecke = std::max(laengsteLuecke, uhr.restart());
+  });
+  gesamt.start();
+  uhr.start();
+  takt.start();
+  view.show();
+  while (!(view.Modell().rowCount() > 0 && !view.Beschaeftigt()) && gesamt.elapsed() < 240000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  EreignisseVerarbeiten();
+  takt.stop();
+  const std::size_t buchungen = sitzung.Liste().Geladen().size();
+  std::cout << "[ Messung  ] " << buchungen << " Buchungen in " << gesamt.elapsed()
+            << " ms geladen, längste Pause der Ereignisverarbeitung " << laengsteLuecke
+            << " ms\n";
+  RecordProperty("LaengstePauseMs", static_cast<int>(laengsteLuecke));
+  EXPECT_GE(buchungen, 90000u);
+  EXPECT_LT(laengsteLuecke, 1000);
+  Bildschirmfoto(view, "buchungsliste_100000");
+}
+
+}  // namespace
