@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/SaldixBearbAutomatik.h"
+#include "app/SaldixBearbTakt.h"
 #include "app/SaldixBearbZeilenAufbau.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
@@ -49,14 +50,11 @@ TLadeErgebnis TBuchungsLader::Laden(const TLadeAuftrag& auftrag) {
   ergebnis.DatumBis = auftrag.DatumBis;
   TZeilenAufbau aufbau(dienste_, einstellungen_, exporter_, auftrag.AbrNr, auftrag.AbrJahr);
   const std::int32_t maxZeilen = einstellungen_.MaxZeilen;
-  std::size_t gelesen = 0;
+  TVerarbeitungsTakt takt(auftrag.Fortschritt);
   const bool ok = dienste_.Buchungen.BuchungenLesen(
       Filter(auftrag), [&](const TBuchungsRohsatz& original) {
         // Widened by every booking read, kept or not: the range is the settlement's period.
-        if (++gelesen % 4096 == 0) {
-          if (auftrag.Fortschritt) auftrag.Fortschritt(gelesen);
-          QTXInfo().QTXInfoProcessMessages(0);
-        }
+        takt.Schritt();
         if (auftrag.OffeneAbrechnung && original.Belegdatum != 0) {
           if (ergebnis.DatumVon == 0 || original.Belegdatum < ergebnis.DatumVon) {
             ergebnis.DatumVon = original.Belegdatum;

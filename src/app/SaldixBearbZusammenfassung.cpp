@@ -56,6 +56,7 @@ std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einhei
   std::unordered_map<std::string_view, std::size_t> nachIdent;
   if (automatik_) nachIdent.reserve(geladen.size());
   for (std::size_t i = 0; i < geladen.size(); ++i) {
+    takt_.Schritt();
     const auto quelle = static_cast<std::int32_t>(i);
     const std::string_view ident = geladen[i].Werte.Text(Sp::AKIdent);
     if (automatik_ && !ident.empty()) {
@@ -70,6 +71,7 @@ std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einhei
     einheiten.emplace_back().Quelle = quelle;
   }
   for (TEinheit& e : einheiten) {
+    takt_.Schritt();
     if (e.Quellen.size() < 2) continue;
     std::vector<const TZeilenWerte*> mitglieder;
     e.MitgliedWerte.reserve(e.Quellen.size());
@@ -157,6 +159,7 @@ void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einhe
   std::vector<TEinheit> ergebnis = einheiten;
   try {
     for (TEinheit& e : ergebnis) {
+      takt_.Schritt();
       if (e.Eigene) {
         anwenden(*e.Eigene);
       } else if (TZeilenWerte w = Werte(e); anwenden(w)) {
@@ -177,6 +180,7 @@ std::vector<TBuchungsZusammenfassung::TGruppe> TBuchungsZusammenfassung::Gruppie
   std::vector<TGruppe> gruppen;
   std::unordered_map<std::string, std::size_t> nachSchluessel;
   for (std::size_t i = 0; i < einheiten.size(); ++i) {
+    takt_.Schritt();
     std::string schluessel = SchluesselAus(Werte(einheiten[i]), spalten);
     if (leerAllein && schluessel.size() == spalten.size() * kTrenner.size()) {
       gruppen.push_back({{}, {i}});
@@ -264,6 +268,7 @@ void TBuchungsZusammenfassung::GruppenEinfuegen(const TKriterium& kriterium,
                                                 TBuchungsListe& liste, std::int32_t eltern,
                                                 bool einzelneOhneGruppe) {
   for (const TGruppe& gruppe : gruppen) {
+    takt_.Schritt();
     if (einzelneOhneGruppe && gruppe.Schluessel.empty()) {
       EinheitEinfuegen(einheiten[gruppe.Einheiten.front()], liste, eltern);
       continue;
@@ -307,7 +312,10 @@ void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& gel
                                 false),
                      liste, -1, false);
   } else {
-    for (TEinheit& e : einheiten) EinheitEinfuegen(e, liste, -1);
+    for (TEinheit& e : einheiten) {
+      takt_.Schritt();
+      EinheitEinfuegen(e, liste, -1);
+    }
   }
   liste.Resynchronisieren();
   geladen_ = nullptr;

@@ -11,6 +11,7 @@
 #include "app/SaldixBearbDienste.h"
 #include "app/SaldixBearbKriterien.h"
 #include "app/SaldixBearbListe.h"
+#include "app/SaldixBearbTakt.h"
 
 class TBuchungsZusammenfassung {
  public:
@@ -66,6 +67,7 @@ class TBuchungsZusammenfassung {
   const TListenEinstellungen& einstellungen_;
   bool automatik_;
   bool summen_;
+  mutable TVerarbeitungsTakt takt_;  // a year of bookings must not freeze the window
 };
 
 // The last day of the month of a date (0 stays 0).

@@ -42,8 +42,10 @@ void TBuchungsListeModell::Neu() {
   for (std::size_t i = 0; i < oberste.size(); ++i) {
     position_[static_cast<std::size_t>(oberste[i])] = static_cast<std::int32_t>(i);
   }
+  hatGruppen_ = false;
   for (std::size_t zeile = 0; zeile < liste.Anzahl(); ++zeile) {
     const auto& kinder = liste.Zeile(static_cast<std::int32_t>(zeile)).Kinder;
+    hatGruppen_ = hatGruppen_ || !kinder.empty();
     for (std::size_t i = 0; i < kinder.size(); ++i) {
       position_[static_cast<std::size_t>(kinder[i])] = static_cast<std::int32_t>(i);
     }

@@ -27,6 +27,8 @@ class TBuchungsListeModell final : public QAbstractItemModel {
   // The column showing a tag; -1 when it is hidden.
   int SpalteMitTag(int tag) const;
   int TagDerSpalte(int spalte) const;
+  // Whether any row combines others (only then is there a tree to expand).
+  bool HatGruppen() const { return hatGruppen_; }
 
   QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
   QModelIndex parent(const QModelIndex& index) const override;
@@ -50,4 +52,5 @@ class TBuchungsListeModell final : public QAbstractItemModel {
   TSaldixBearbeiten& form_;
   std::vector<int> spalten_;           // tags of the shown columns
   std::vector<std::int32_t> position_;  // each row's place among its siblings
+  bool hatGruppen_ = false;
 };

@@ -170,6 +170,8 @@ void TSaldixBearbView::Anlegen() {
   baum_->setAlternatingRowColors(true);
   baum_->header()->setStretchLastSection(false);
   baum_->header()->setSectionsMovable(false);
+  // Column widths from the first rows: a year of bookings is not measured cell by cell.
+  baum_->header()->setResizeContentsPrecision(200);
   layout->addWidget(baum_, 1);
   connect(baum_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& aktuell) {
@@ -464,15 +466,15 @@ void TSaldixBearbView::Ausfuehren(const std::function<void()>& aktion, TWirkung 
   if (wirkung == TWirkung::Liste) {
     TSperre sperre(*this);
     aktion();
+    // Each step over a large list takes a moment; the window paints in between.
+    modell_->Neu();
+    QApplication::processEvents();
+    if (!form_.Summenansicht() && modell_->HatGruppen()) baum_->expandAll();
+    QApplication::processEvents();
+    SpaltenbreitenAnpassen();
   } else {
     aktion();
-  }
-  if (wirkung == TWirkung::Liste) {
-    modell_->Neu();
-    if (!form_.Summenansicht()) baum_->expandAll();
-    SpaltenbreitenAnpassen();
-  } else if (wirkung == TWirkung::Markierung) {
-    modell_->MarkierungenGeaendert();
+    if (wirkung == TWirkung::Markierung) modell_->MarkierungenGeaendert();
   }
   ZustandAnzeigen();
   if (wirkung != TWirkung::Zustand) AuswahlAnzeigen();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include "BearbFakes.h"
 #include "app/SaldixBearb.h"
 #include "app/SaldixBearbAnsicht.h"
@@ -106,12 +110,27 @@ TEST_F(AnsichtListe, EditingAndPrintingSayTheyAreNotInThisVersion) {
             "Das Drucken des Anhangs ist in dieser Version von Saldix nicht enthalten.");
 }
 
-TEST_F(AnsichtListe, LoadingReportsTheBookingsRead) {
-  for (int i = 1; i <= 9000; ++i) dm.Buchung(i, "KASSE", "ERLWARE", 1, 0);
+TEST(ListenAnsichtLaden, SlowRowsStillLetTheWindowReportProgress) {
+  TestSuite suite;
+  // Each row takes a millisecond: the reading pauses for the window by time, not by count.
+  struct LangsamesModul : TFakeDatenmodul {
+    std::int32_t Kostenstelle(std::int32_t, std::int32_t) override {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      return 0;
+    }
+  } dm;
+  for (int i = 1; i <= 200; ++i) dm.Buchung(i, "KASSE", "ERLWARE", 1, 0);
+  TFakeRechte rechte;
+  TFakeAbrechnungsWahl wahl;
+  TSaldixBearbeiten form{dm.Dienste(), rechte, wahl};
   std::vector<std::size_t> gemeldet;
   form.LadeFortschritt = [&](std::size_t n) { gemeldet.push_back(n); };
-  Laden("", "");
-  EXPECT_EQ(gemeldet, (std::vector<std::size_t>{4096, 8192}));
+  form.FormShow();
+  form.FormActivate();
+  EXPECT_EQ(form.Liste().Oberste().size(), 200u);
+  ASSERT_GE(gemeldet.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(gemeldet.begin(), gemeldet.end()));
+  EXPECT_LE(gemeldet.back(), 200u);
 }
 
 }  // namespace

@@ -278,7 +278,7 @@ TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {
 // list loaded, measured with a timer ticking every 10 ms.
 TEST(BearbViewGross, HundredThousandBookingsLoadWithoutFreezingTheWindow) {
   TestSuite suite;
-  DemoSuite(100000);
+  DemoSuite(143000);
   SuiteDatabase::Get().Cached("UPDATE fbde SET abr_nr = 0, abr_jahr = 0, export_kz = 'J'").Run();
   auto meldungen = std::make_shared<VerarbeitendeMeldungen>();
   QTXInfo().SetPresenter(meldungen);
