@@ -101,23 +101,22 @@ constexpr int kGroessteSchrift = 28;
 
 }  // namespace
 
-// While an action that may reload runs, the window takes no input and shows progress;
-// the pending events the loading lets through can then only paint.
+// While an action that may reload runs, the window takes no input; the pending events the
+// loading lets through can then only paint (and report progress).
 class TSaldixBearbView::TSperre {
  public:
   explicit TSperre(TSaldixBearbView& view) : view_(view) {
     view_.beschaeftigt_ = true;
     for (QAction* aktion : view_.aktionen_) aktion->setEnabled(false);
     qApp->installEventFilter(&view_);
-    view_.lblFortschritt_->setText(Qt_("Buchungen werden eingelesen …"));
-    view_.lblFortschritt_->show();
-    view_.fortschritt_->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
   }
   ~TSperre() {
-    QApplication::restoreOverrideCursor();
-    view_.fortschritt_->hide();
-    view_.lblFortschritt_->hide();
+    if (view_.fortschrittGezeigt_) {
+      view_.fortschrittGezeigt_ = false;
+      QApplication::restoreOverrideCursor();
+      view_.fortschritt_->hide();
+      view_.lblFortschritt_->hide();
+    }
     qApp->removeEventFilter(&view_);
     view_.beschaeftigt_ = false;
     for (QAction* aktion : view_.aktionen_) aktion->setEnabled(true);
@@ -576,6 +575,14 @@ void TSaldixBearbView::Zoomen(int schritt) {
 }
 
 void TSaldixBearbView::FortschrittAnzeigen(std::size_t gelesen) {
+  // Shown only once reading takes a moment; a question before the loading shows nothing.
+  if (!beschaeftigt_) return;
+  if (!fortschrittGezeigt_) {
+    fortschrittGezeigt_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fortschritt_->show();
+    lblFortschritt_->show();
+  }
   lblFortschritt_->setText(Qt_("Buchungen eingelesen: ") + Anzahl(gelesen));
 }
 

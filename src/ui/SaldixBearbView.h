@@ -81,6 +81,7 @@ class TSaldixBearbView final : public QDialog {
   bool aktiviert_ = false;
   bool beschaeftigt_ = false;
   bool breitenGesetzt_ = false;
+  bool fortschrittGezeigt_ = false;
 
   std::vector<QAction*> aktionen_;
   QAction *acExport_ = nullptr, *acExportTest_ = nullptr, *acExportVersand_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "DialogAntwort.h"
 #include "UiDemoSuite.h"
 #include "UiTestSupport.h"
 #include "app/SaldixSitzung.h"
@@ -27,19 +29,13 @@
 #include "suite/SuiteDatabase.h"
 #include "support/TestSuite.h"
 #include "ui/BuchungsListeModell.h"
+#include "ui/QtAbrechnungsWahl.h"
+#include "ui/SaldixAbrechnungNrView.h"
+#include "ui/SaldixAuswahlFBEXView.h"
 #include "ui/SaldixBearbView.h"
 #include "ui/UiText.h"
 
 namespace {
-
-class KeineAbrechnungsWahl final : public IAbrechnungsWahl {
- public:
-  bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
-    return false;
-  }
-};
 
 // Records messages like the scripted presenter and, unlike it, lets the window's events
 // run while the list loads.
@@ -66,12 +62,14 @@ class BearbView : public ::testing::Test {
  protected:
   void SetUp() override {
     sitzung = &demo.Sitzung(wahl);
+    wahl.SetDatenmodul(&sitzung->Modul());
     // Bookings of one branch and day form one group.
     auto& konten = sitzung->Modul().KontenEinstellungen();
     konten.Einstellungen().KontoKombination = true;
     konten.Einstellungen().Kriterien = "FILIALEDATUM";
     konten.Einstellungen_Nach_Herkunft_Buchen("ALLE", konten.Einstellungen().Profil);
     view = std::make_unique<TSaldixBearbView>(sitzung->Liste(), sitzung->ExportAktionen());
+    wahl.SetEltern(view.get());
     view->show();
     QApplication::setActiveWindow(view.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
@@ -106,7 +104,7 @@ class BearbView : public ::testing::Test {
 
   UiDemoSuite demo;
   TestSuite& suite = demo.Suite();
-  KeineAbrechnungsWahl wahl;
+  TQtAbrechnungsWahl wahl;
   TSaldixSitzung* sitzung = nullptr;
   std::unique_ptr<TSaldixBearbView> view;
 };
@@ -242,6 +240,34 @@ TEST_F(BearbView, SearchFilterAndZoomControls) {
   EXPECT_TRUE(Form().ListeGueltig());
 }
 
+TEST_F(BearbView, SettlementDialogsChangeTheNumberAndOpenAClosedSettlement) {
+  BeiDialog<TSaldixAbrechnungNrView>([](TSaldixAbrechnungNrView& dialog) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("edtAbrNrLfd"))->setText(QStringLiteral("77"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("edtAbrNrJahr"))->setText(QStringLiteral("2026"));
+    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+  });
+  Kind<QPushButton>(Qt_("AbrechnungsNr. ändern"))->click();
+  EXPECT_EQ(Form().AbrNr, 77);
+  EXPECT_EQ(Form().AbrJahr, 2026);
+  EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("lblAbrechnung"))->text(),
+            QStringLiteral("77/2026"));
+
+  // The newest exported settlement of the journal: shown closed, its number fixed.
+  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
+    auto& grid = dialog.GrdExports();
+    const QPoint erste = grid.visualItemRect(grid.item(0, 0)).center();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, erste);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, erste);
+  });
+  Kind<QRadioButton>(Qt_("abgeschl. Abr."))->click();
+  EreignisseVerarbeiten();
+  EXPECT_FALSE(Form().OffeneAbrechnung);
+  EXPECT_GT(Form().AbrNr, 0);
+  EXPECT_FALSE(Kind<QPushButton>(Qt_("AbrechnungsNr. ändern"))->isEnabled());
+  EXPECT_GT(view->Modell().rowCount(), 0);
+  EXPECT_TRUE(Kind<QRadioButton>(Qt_("abgeschl. Abr."))->isChecked());
+}
+
 TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {
   QAction* summen = view->Aktion(QStringLiteral("Summen anzeigen"));
   ASSERT_NE(summen, nullptr);
@@ -272,7 +298,7 @@ TEST(BearbViewGross, HundredThousandBookingsLoadWithoutFreezingTheWindow) {
       .Run();
   auto meldungen = std::make_shared<VerarbeitendeMeldungen>();
   QTXInfo().SetPresenter(meldungen);
-  KeineAbrechnungsWahl wahl;
+  TKeineAbrechnungsWahl wahl;
   TSaldixSitzung& sitzung = demo.Sitzung(wahl);
   TSaldixBearbView view(sitzung.Liste(), sitzung.ExportAktionen());
 
