@@ -4,14 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <cmath>
 #include <string>
 
+#include "suite/Types.h"
 #include "ui/UiText.h"
 
 // Each sets the widget only when it differs and without firing its change signals, so
@@ -83,3 +86,38 @@ class TWarteCursor {
   TWarteCursor(const TWarteCursor&) = delete;
   TWarteCursor& operator=(const TWarteCursor&) = delete;
 };
+
+inline void Abgleichen(QLabel& label, const std::string& wert) {
+  const QString text = Qt_(wert);
+  if (label.text() != text) label.setText(text);
+}
+
+// Day 0 of TDateTime (30.12.1899) as a Julian day; a date field shows it empty.
+inline constexpr qint64 CTagNullJulianisch = 2415019;
+
+inline QDate AlsQDate(TDateTime datum) {
+  return QDate::fromJulianDay(CTagNullJulianisch + static_cast<qint64>(std::floor(datum)));
+}
+
+inline TDateTime AlsDatum(const QDate& datum) {
+  return datum.isValid() ? static_cast<TDateTime>(datum.toJulianDay() - CTagNullJulianisch) : 0;
+}
+
+// A date input (dd.mm.yyyy with a calendar) in which "not set" shows as empty.
+inline QDateEdit* Datumsfeld(const char* name, QWidget* eltern) {
+  auto* feld = new QDateEdit(eltern);
+  feld->setObjectName(QString::fromLatin1(name));
+  feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  feld->setCalendarPopup(true);
+  feld->setMinimumDate(AlsQDate(0));
+  feld->setSpecialValueText(QStringLiteral(" "));
+  feld->setDate(AlsQDate(0));
+  return feld;
+}
+
+inline void Abgleichen(QDateEdit& feld, TDateTime datum) {
+  const QDate neu = AlsQDate(datum);
+  if (feld.date() == neu) return;
+  const QSignalBlocker sperre(feld);
+  feld.setDate(neu);
+}
