@@ -271,6 +271,25 @@ TEST_F(BearbView, SettlementDialogsChangeTheNumberAndOpenAClosedSettlement) {
   EXPECT_TRUE(Kind<QRadioButton>(Qt_("abgeschl. Abr."))->isChecked());
 }
 
+TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 0);
+  const int nr = Form().AbrNr;
+  suite.Messages().Clear();
+  Taste(Qt::Key_F5);
+  EXPECT_EQ(sitzung->ExportAktionen().Status(), 1) << suite.Messages().LastText();
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_EQ(view->result(), mrCancel);
+  // The marked bookings carry the settlement now.
+  auto& frage = SuiteDatabase::Get().Cached(
+      "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND abr_nr = ?1 AND abr_jahr = ?2");
+  ASSERT_TRUE(frage.With(Form().AbrNr, Form().AbrJahr).Step());
+  EXPECT_EQ(static_cast<std::size_t>(frage.Int(0)), Form().Geladen().size());
+  frage.Reset();
+  EXPECT_GE(Form().AbrNr, nr);
+}
+
 TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {
   QAction* summen = view->Aktion(QStringLiteral("Summen anzeigen"));
   ASSERT_NE(summen, nullptr);
