@@ -56,20 +56,10 @@ void TBuchungsListeModell::Neu() {
 void TBuchungsListeModell::MarkierungenGeaendert() {
   const int oberste = rowCount();
   if (oberste == 0 || spalten_.empty()) return;
-  const QList<int> rollen{Qt::DisplayRole, Qt::CheckStateRole};
-  const int letzte = static_cast<int>(spalten_.size()) - 1;
-  emit dataChanged(index(0, 0), index(oberste - 1, letzte), rollen);
-  for (std::int32_t zeile : form_.Liste().Oberste()) GruppenGeaendert(zeile);
-}
-
-void TBuchungsListeModell::GruppenGeaendert(std::int32_t zeile) {
-  const auto& kinder = form_.Liste().Zeile(zeile).Kinder;
-  if (kinder.empty()) return;
-  const QModelIndex gruppe = IndexZuZeile(zeile);
-  const int letzte = static_cast<int>(spalten_.size()) - 1;
-  emit dataChanged(index(0, 0, gruppe), index(static_cast<int>(kinder.size()) - 1, letzte, gruppe),
+  // One signal over the top level: the tree repaints all it shows, members included. A
+  // signal per group would cost a year of bookings more than the repaint itself.
+  emit dataChanged(index(0, 0), index(oberste - 1, static_cast<int>(spalten_.size()) - 1),
                    {Qt::DisplayRole, Qt::CheckStateRole});
-  for (std::int32_t kind : kinder) GruppenGeaendert(kind);
 }
 
 bool TBuchungsListeModell::Bekannt(std::int32_t zeile) const {

@@ -47,7 +47,6 @@ class TBuchungsListeModell final : public QAbstractItemModel {
   // False for rows that the list no longer has (between a reload and Neu()).
   bool Bekannt(std::int32_t zeile) const;
   const std::vector<std::int32_t>* Mitglieder(std::int32_t eltern) const;
-  void GruppenGeaendert(std::int32_t zeile);
 
   TSaldixBearbeiten& form_;
   std::vector<int> spalten_;           // tags of the shown columns
