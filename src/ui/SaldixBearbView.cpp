@@ -109,6 +109,8 @@ void TSaldixBearbView::showEvent(QShowEvent* event) {
 
 void TSaldixBearbView::Aktivieren() {
   Ausfuehren([this] { form_.FormActivate(); }, TWirkung::Liste);
+  // The keys of the list (Insert, Space, arrows) work at once.
+  baum_->setFocus();
 }
 
 void TSaldixBearbView::Ausfuehren(const std::function<void()>& aktion, TWirkung wirkung) {

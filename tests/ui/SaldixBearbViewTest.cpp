@@ -115,6 +115,7 @@ TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
   EXPECT_EQ(static_cast<std::size_t>(modell.rowCount()), Liste().Oberste().size());
   EXPECT_EQ(Markierte(), Liste().Oberste().size());
   EXPECT_EQ(view->windowTitle(), Qt_(Form().Caption));
+  EXPECT_TRUE(view->Baum().hasFocus());
   EXPECT_EQ(modell.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Betrag Soll");
 
   const std::int32_t gruppe = ErsteGruppe();
