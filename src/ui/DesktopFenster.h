@@ -1,4 +1,4 @@
-// The windows the main menu opens, as the desktop shows them.
+// The windows the main menu and the booking list open, as the desktop shows them.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +9,11 @@
 
 class TDesktopFenster final : public IHauptFenster {
  public:
+  static constexpr const char* CKasseFehlt =
+      "Die Abstimmung der Kassenberichte ist in dieser Version von Saldix nicht enthalten.";
+  static constexpr const char* CEinstellungenFehlen =
+      "Die weiteren Einstellungen sind in dieser Version von Saldix nicht enthalten.";
+
   TDesktopFenster(TSaldixSitzung& sitzung, IMandantChooser& mandanten,
                   IProfilAuswahlDialog& profile)
       : sitzung_(sitzung), mandanten_(mandanten), profile_(profile) {}

@@ -1,5 +1,5 @@
-// saldix: with parameters an unattended export (batch mode), reported to the menu log;
-// without parameters the desktop program.
+// saldix: with parameters an unattended export (batch mode), reported to the menu log and
+// never needing a display; without parameters the desktop program.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -10,11 +10,13 @@
 #include "app/saldixbatchmode.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
+#include "ui/DesktopProgramm.h"
 
 namespace {
 
 constexpr const char* kHilfe =
-    "Aufruf: saldix [-MAND:n (-MONAT:A|V | -HEUTE:n | -VDATUM:TTMMJJJJ -BDATUM:TTMMJJJJ)\n"
+    "Aufruf: saldix                 (Desktop-Programm: Mandantenwahl, dann Hauptmenü)\n"
+    "        saldix [-MAND:n (-MONAT:A|V | -HEUTE:n | -VDATUM:TTMMJJJJ -BDATUM:TTMMJJJJ)\n"
     "               [-PROFIL:name] [-HERKUNFT:code] [-EXPORTER:kennung]]\n\n"
     "Mit Parametern exportiert Saldix die offenen Buchungen eines Mandanten und Zeitraums\n"
     "ohne Fenster in das aktive Exportformat, vergibt die nächste Abrechnungsnummer und\n"
@@ -52,16 +54,11 @@ int main(int argc, char** argv) {
   }
 
   try {
+    if (!batch) return SaldixDesktopProgramm(argc, argv);
     const std::string abbruch = SaldixStarten(batch);
     if (!abbruch.empty()) {
       std::cerr << "Saldix: " << abbruch << '\n';
       return 1;
-    }
-    if (!batch) {
-      std::cerr << "Saldix: Das Desktop-Programm ist in diesem Build noch nicht enthalten.\n"
-                   "Einen Export starten Sie mit Parametern, z. B. saldix -MAND:1 -MONAT:V "
-                   "(saldix --help).\n";
-      return 2;
     }
     const int ergebnis = SaldixBatchProgramm(argumente);
     SuiteDatabase::Close();
