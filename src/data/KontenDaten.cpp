@@ -40,9 +40,13 @@ TQTX_Fibukonto TKontenDaten::Get_Konten_Eintrag(const std::string& name, const s
   TDateTime stichtag = std::floor(datum);
   if (einstellungen_.KontoMonatsweise && stichtag > 0) stichtag = StartOfMonth(stichtag);
   const std::string key = qtx_TIntPair2String(mandant_) + kTrenner + Utf8Upper(name) + kTrenner +
-                          Utf8Upper(zusatz) + kTrenner + std::to_string(static_cast<long>(stichtag)) +
-                          kTrenner + std::to_string(rechner) + kTrenner + std::to_string(filiale);
-  if (const auto it = kontoDatenHash_.find(key); it != kontoDatenHash_.end()) return it->second;
+                          Utf8Upper(zusatz) + kTrenner + std::to_string(rechner) + kTrenner +
+                          std::to_string(filiale);
+  std::vector<TKontoZeitraum>& zeitraeume = kontoDatenHash_[key];
+  const double tag = KontenStichtag(stichtag);
+  for (const TKontoZeitraum& z : zeitraeume) {
+    if (z.Ab <= tag && (z.Bis == 0 || tag < z.Bis)) return z.Konto;
+  }
 
   TQTX_Fibukonto konto =
       allgemein_.GetFibukonto(mandant_, name, zusatz, rechner, filiale, stichtag).value_or(TQTX_Fibukonto{});
@@ -54,7 +58,11 @@ TQTX_Fibukonto TKontenDaten::Get_Konten_Eintrag(const std::string& name, const s
     codes.push_back(CKontoCode136);
     if (kontoServer_.KontoHatCode(mandant_, name, zusatz, codes)) konto.Art = 'E';
   }
-  kontoDatenHash_.emplace(key, konto);
+  TKontoZeitraum zeitraum;
+  allgemein_.FibukontoGueltigkeit(mandant_, name, zusatz, rechner, filiale, stichtag, zeitraum.Ab,
+                                  zeitraum.Bis);
+  zeitraum.Konto = konto;
+  zeitraeume.push_back(std::move(zeitraum));
   return konto;
 }
 

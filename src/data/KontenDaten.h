@@ -75,7 +75,13 @@ class TKontenDaten {
   int kurzNr_ = 0;
   std::string kontoErloeseInland_;
   bool paramBonuAufw_ = false;
-  std::unordered_map<std::string, TQTX_Fibukonto> kontoDatenHash_;
+  // Answers per account, computer and branch, each with the stretch of days it holds for,
+  // so that a year of bookings asks the account server once per account version.
+  struct TKontoZeitraum {
+    double Ab = -1, Bis = 0;  // as FibukontoGueltigkeit gives them
+    TQTX_Fibukonto Konto;
+  };
+  std::unordered_map<std::string, std::vector<TKontoZeitraum>> kontoDatenHash_;
   std::unordered_map<std::string, std::string> kontoBezDict_;
   std::map<std::pair<TIntPair, int>, std::string> sonderKonten_;
 };

@@ -91,6 +91,29 @@ TEST_F(KontenDatenTest, MonthlyAccountsAskTheServerOncePerMonth) {
   EXPECT_EQ(server.anfragen, 2);
 }
 
+TEST_F(KontenDatenTest, EachAccountVersionIsAskedForOnceWhateverTheOrderOfDays) {
+  // ERLWARE is 8400 until 14.03.2024 and 8410 from 15.03.2024; branch 12 has its own.
+  for (int tag = 31; tag >= 1; --tag) {
+    EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 3, tag), {}, 1, 0),
+              tag >= 15 ? 8410 : 8400)
+        << tag;
+  }
+  EXPECT_EQ(server.anfragen, 2);
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 3, 14) + 0.5, {}, 1, 0), 8400);
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(1999, 12, 31), {}, 1, 0), 0);
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2025, 6, 1), {}, 1, 12), 8499);
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2023, 6, 1), {}, 1, 12), 8499);
+  // Before the first version, and the branch's answer on both sides of 15.03.2024.
+  EXPECT_EQ(server.anfragen, 5);
+
+  // A version added later is seen after the accounts are reset.
+  Konto("ERLWARE", "", 8420, "E", EncodeDate(2024, 3, 20));
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 3, 25), {}, 1, 0), 8410);
+  daten.Konten_Zuruecksetzen();
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 3, 25), {}, 1, 0), 8420);
+  EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 3, 16), {}, 1, 0), 8410);
+}
+
 TEST_F(KontenDatenTest, BranchAccountWinsAndKeysDoNotCollide) {
   EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 1, 1), {}, 1, 12), 8499);
   EXPECT_EQ(daten.Get_Konto_Nummer("ERLWARE", "", EncodeDate(2024, 1, 1), {}, 11, 2), 8400);

@@ -45,6 +45,24 @@ std::optional<TQTX_Fibukonto> TAlleingServer::GetFibukonto(const TIntPair& manda
   return konto;
 }
 
+void TAlleingServer::FibukontoGueltigkeit(const TIntPair& mandant, const std::string& kurzbez,
+                                          const std::string& zusatz, int rechner, int filiale,
+                                          TDateTime datum, double& ab, double& bis) {
+  auto& stmt = SuiteDatabase::Get().Cached(
+      "SELECT MAX(CASE WHEN gueltig_ab <= ?5 THEN gueltig_ab END),"
+      " MIN(CASE WHEN gueltig_ab > ?5 THEN gueltig_ab END)"
+      " FROM konten WHERE firma1 = ?1 AND firma2 = ?2 AND kurz_bez = ?3 AND zusatz = ?4"
+      " AND rechner IN (0, ?6) AND filiale IN (0, ?7)");
+  stmt.With(mandant.Nr1, mandant.Nr2, kurzbez, zusatz, KontenStichtag(datum), rechner, filiale);
+  ab = -1;
+  bis = 0;
+  if (stmt.Step()) {
+    if (!stmt.IsNull(0)) ab = stmt.Real(0);
+    if (!stmt.IsNull(1)) bis = stmt.Real(1);
+  }
+  stmt.Reset();
+}
+
 std::optional<TQTX_Fibukonto> TAlleingServer::GetFibukontoZuNummer(const TIntPair& mandant,
                                                                    int nummer, TDateTime datum) {
   auto& stmt = SuiteDatabase::Get().Cached(

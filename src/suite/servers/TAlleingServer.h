@@ -32,6 +32,12 @@ class TAlleingServer {
                                                      const std::string& kurzbez,
                                                      const std::string& zusatz, int rechner,
                                                      int filiale, TDateTime datum);
+  // The stretch of days around datum on which GetFibukonto gives the same answer: from the
+  // latest version start at or before datum's day end (ab, -1 when none) to the first one
+  // after it (bis, 0 when none).
+  virtual void FibukontoGueltigkeit(const TIntPair& mandant, const std::string& kurzbez,
+                                    const std::string& zusatz, int rechner, int filiale,
+                                    TDateTime datum, double& ab, double& bis);
   // The account with this number valid at datum (0: today).
   virtual std::optional<TQTX_Fibukonto> GetFibukontoZuNummer(const TIntPair& mandant, int nummer,
                                                              TDateTime datum);
