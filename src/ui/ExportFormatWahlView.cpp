@@ -21,14 +21,7 @@ TExportFormatWahlView::TExportFormatWahlView(QWidget* eltern) : QDialog(eltern) 
   tabelle_->setColumnWidth(0, 160);
   tabelle_->setMinimumSize(480, 200);
 
-  auto* knoepfe = new QDialogButtonBox(this);
-  auto* weiter = knoepfe->addButton(QStringLiteral("Weiter"), QDialogButtonBox::AcceptRole);
-  weiter->setObjectName(QStringLiteral("btnWeiter"));
-  weiter->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Zurück"), QDialogButtonBox::RejectRole)
-      ->setObjectName(QStringLiteral("btnZurueck"));
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &TExportFormatWahlView::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &TExportFormatWahlView::reject);
+  auto* knoepfe = DialogKnoepfe(this, {"Weiter", "btnWeiter"}, {"Zurück", "btnZurueck"});
   connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &TExportFormatWahlView::accept);
 
   auto* layout = new QVBoxLayout(this);

@@ -59,14 +59,7 @@ TMandDialogView::TMandDialogView(std::vector<TMandListeEintrag> liste, QWidget* 
   tabelle_->setMinimumSize(460, 220);
   if (tabelle_->rowCount() > 0) tabelle_->setCurrentCell(0, 0);
 
-  auto* knoepfe = new QDialogButtonBox(this);
-  auto* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-      ->setObjectName(QStringLiteral("btnCancel"));
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &TMandDialogView::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &TMandDialogView::reject);
+  auto* knoepfe = DialogKnoepfe(this);
   connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &TMandDialogView::accept);
 
   auto* layout = new QVBoxLayout(this);

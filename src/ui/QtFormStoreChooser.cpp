@@ -35,18 +35,6 @@ QTableWidget* ProfilTabelle(const std::vector<TFormStoreEntry>& eintraege, QWidg
   return tabelle;
 }
 
-QDialogButtonBox* OkAbbrechen(const char* ok, QDialog* dialog) {
-  auto* knoepfe = new QDialogButtonBox(dialog);
-  auto* okKnopf = knoepfe->addButton(Qt_(ok), QDialogButtonBox::AcceptRole);
-  okKnopf->setObjectName(QStringLiteral("btnOK"));
-  okKnopf->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-      ->setObjectName(QStringLiteral("btnCancel"));
-  QObject::connect(knoepfe, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(knoepfe, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return knoepfe;
-}
-
 std::optional<std::size_t> GewaehlteZeile(const QTableWidget& tabelle) {
   const auto markiert = tabelle.selectionModel()->selectedRows();
   if (markiert.isEmpty()) return std::nullopt;
@@ -74,7 +62,7 @@ TProfilListeDialog::TProfilListeDialog(const char* titel, const char* knopf,
     layout->addWidget(new QLabel(QStringLiteral("Es sind keine Profile gespeichert."), this));
   }
   layout->addWidget(tabelle_, 1);
-  layout->addWidget(OkAbbrechen(knopf, this));
+  layout->addWidget(DialogKnoepfe(this, {knopf, "btnOK"}));
 }
 
 std::optional<std::size_t> TProfilListeDialog::Auswahl() const { return GewaehlteZeile(*tabelle_); }
@@ -105,7 +93,7 @@ TProfilSpeichernDialog::TProfilSpeichernDialog(const std::vector<TFormStoreEntry
   layout->addWidget(new QLabel(QStringLiteral("Gespeicherte Profile:"), this));
   layout->addWidget(tabelle_, 1);
   layout->addLayout(felder);
-  layout->addWidget(OkAbbrechen("Speichern", this));
+  layout->addWidget(DialogKnoepfe(this, {"Speichern", "btnOK"}));
   edtName_->setFocus();
 }
 

@@ -35,14 +35,7 @@ TSaldixAbrechnungNrView::TSaldixAbrechnungNrView(TSaldixAbrechnungsNr& logik, QW
   eingaben->addWidget(edtAbrNrJahr_);
   eingaben->addStretch();
 
-  auto* knoepfe = new QDialogButtonBox(this);
-  auto* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-      ->setObjectName(QStringLiteral("btnCancel"));
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &TSaldixAbrechnungNrView::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &TSaldixAbrechnungNrView::reject);
+  auto* knoepfe = DialogKnoepfe(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Ueberschrift(TSaldixAbrechnungsNr::Ueberschrift, this));

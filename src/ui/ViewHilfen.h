@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,4 +122,22 @@ inline void Abgleichen(QDateEdit& feld, TDateTime datum) {
   if (feld.date() == neu) return;
   const QSignalBlocker sperre(feld);
   feld.setDate(neu);
+}
+
+// A dialog's confirming and cancelling buttons, the first one the default.
+struct TKnopfText {
+  const char* text;
+  const char* name;
+};
+inline QDialogButtonBox* DialogKnoepfe(QDialog* dialog, TKnopfText ok = {"OK", "btnOK"},
+                                       TKnopfText abbrechen = {"Abbrechen", "btnCancel"}) {
+  auto* knoepfe = new QDialogButtonBox(dialog);
+  auto* okKnopf = knoepfe->addButton(Qt_(ok.text), QDialogButtonBox::AcceptRole);
+  okKnopf->setObjectName(QString::fromLatin1(ok.name));
+  okKnopf->setDefault(true);
+  knoepfe->addButton(Qt_(abbrechen.text), QDialogButtonBox::RejectRole)
+      ->setObjectName(QString::fromLatin1(abbrechen.name));
+  QObject::connect(knoepfe, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(knoepfe, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return knoepfe;
 }
