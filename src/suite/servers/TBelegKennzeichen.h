@@ -1,8 +1,12 @@
 // The suite's code tables of a document header: origin mark and payment kind, each code
-// with a one-letter short form and a text. An unknown code gives empty texts.
+// with a one-letter short form and a text. An unknown code gives empty texts. Both tables
+// are small and asked for every booking of an export, so each is read once.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "suite/db/Storage.h"
 
@@ -16,7 +20,14 @@ class TBelegKennzeichen {
   std::string Zahlungsart_2_Bezeichnung(const std::string& zahlungsart);
 
  private:
-  std::string Lesen(const char* sql, const std::string& code);
+  // Code -> (short form, text).
+  using TTabelle = std::map<std::string, std::pair<std::string, std::string>>;
+  const TTabelle& Tabelle(std::optional<TTabelle>& tabelle, const char* sql);
+  const TTabelle& Herkuenfte();
+  const TTabelle& Zahlungsarten();
+  static const std::pair<std::string, std::string>& Eintrag(const TTabelle& tabelle,
+                                                            const std::string& code);
 
   suitedb::Connection& connection_;
+  std::optional<TTabelle> herkuenfte_, zahlungsarten_;
 };
