@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  libsqlite3-dev sqlite3 time
+  libsqlite3-dev sqlite3 time libjemalloc-dev
   libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core fontconfig
 )

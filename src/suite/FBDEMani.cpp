@@ -277,7 +277,7 @@ int TFBDEMani::AbrNrZurueckSetzen(int vorgang, const TIntPair& firma, int abrNr,
   suitedb::Transaction transaction(db_);
   const int count = db_.Cached(
                            "UPDATE fbde SET abr_jahr = 0, abr_nr = 0 WHERE firma1 = ? AND "
-                           "firma2 = ? AND abr_jahr = ? AND abr_nr = ?")
+                           "firma2 = ? AND abr_jahr = ? AND abr_nr = ? AND abr_nr <> 0")
                         .With(firma.Nr1, firma.Nr2, abrJahr, abrNr)
                         .Run();
   transaction.Commit();

@@ -21,14 +21,22 @@ TEST(BookingSchema, BookingListReadsAreRangeSearchesWithoutSorting) {
   TestSuite suite;
   auto& db = SuiteDatabase::Get();
   EXPECT_EQ(db.SchemaVersion(), suitedb::LatestSchemaVersion());
-  for (const char* where : {"abr_jahr = 0 AND abr_nr = 0 AND belegdatum BETWEEN 1 AND 2",
-                            "abr_jahr = 2024 AND abr_nr = 3"}) {
-    const auto plan = QueryPlan(db, std::string("SELECT * FROM fbde WHERE firma1 = 1 AND "
-                                                "firma2 = 1 AND ") + where + " ORDER BY belegdatum");
-    EXPECT_NE(plan.find("SEARCH fbde USING PRIMARY KEY (firma1=? AND firma2=? AND abr_jahr=? AND "
-                        "abr_nr=?"),
-              std::string::npos)
-        << plan;
+  const auto open = QueryPlan(db,
+                              "SELECT * FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND abr_jahr = 0 "
+                              "AND abr_nr = 0 AND belegdatum >= 1 AND belegdatum < 2 ORDER BY "
+                              "belegdatum");
+  EXPECT_NE(open.find("SEARCH fbde USING PRIMARY KEY (firma1=? AND firma2=? AND belegdatum>? AND "
+                      "belegdatum<?)"),
+            std::string::npos)
+      << open;
+  const auto settled = QueryPlan(db,
+                                 "SELECT * FROM fbde INDEXED BY fbde_abrechnung WHERE firma1 = 1 "
+                                 "AND firma2 = 1 AND abr_jahr = 2024 AND abr_nr = 3 AND abr_nr <> 0 "
+                                 "ORDER BY belegdatum");
+  EXPECT_NE(settled.find("fbde_abrechnung (firma1=? AND firma2=? AND abr_jahr=? AND abr_nr=?)"),
+            std::string::npos)
+      << settled;
+  for (const auto& plan : {open, settled}) {
     EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
   }
   const auto byIdent = QueryPlan(

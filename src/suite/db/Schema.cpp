@@ -13,6 +13,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kRightsSchema,
       kBookingOrderSchema,
       kDocumentDetailsSchema,
+      kBookingDateOrderSchema,
   };
   return steps;
 }

@@ -47,7 +47,7 @@ int JournalCommand::Run(const CommandLine& line, ToolContext& context) {
       "SELECT x.firma1, x.firma2, COALESCE(m.kurz_nr, 0), COALESCE(m.name, ''), x.abr_jahr, "
       "x.abr_nr, MIN(x.datum_von), MAX(x.datum_bis), group_concat(x.rnr, ', '), "
       "(SELECT COUNT(*) FROM fbde b WHERE b.firma1 = x.firma1 AND b.firma2 = x.firma2 "
-      "AND b.abr_jahr = x.abr_jahr AND b.abr_nr = x.abr_nr) "
+      "AND b.abr_jahr = x.abr_jahr AND b.abr_nr = x.abr_nr AND b.abr_nr <> 0) "
       "FROM fbex x LEFT JOIN mandanten m ON m.firma1 = x.firma1 AND m.firma2 = x.firma2 "
       "WHERE (?1 OR (x.firma1 = ?2 AND x.firma2 = ?3)) AND (?4 = 0 OR x.abr_jahr = ?4) "
       "GROUP BY x.firma1, x.firma2, x.abr_jahr, x.abr_nr "
