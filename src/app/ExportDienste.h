@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/SelektTab.h"
+#include "suite/FBDEMani.h"
 #include "suite/Types.h"
 
 class IExportDienste {
@@ -21,8 +22,9 @@ class IExportDienste {
   virtual int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) = 0;
 
   // Marking and journal; each returns false when it failed (nothing may be half done).
-  virtual bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
-                                     int abrJahr) = 0;
+  // bereich: the settlement's client and period, where its bookings are expected.
+  virtual bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
+                                     const TFbdeBereich& bereich) = 0;
   virtual bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                              TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) = 0;
 

@@ -28,8 +28,8 @@ int TExportAnbindung::GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) 
   return d_.Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
 }
 bool TExportAnbindung::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
-                                             int abrJahr) {
-  return d_.Modul().FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr);
+                                             int abrJahr, const TFbdeBereich& bereich) {
+  return d_.Modul().FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich);
 }
 bool TExportAnbindung::AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                                      TDateTime datumBis, const TSelektTab& markiert,

@@ -49,8 +49,8 @@ class TExportAnbindung final : public IExportDienste {
   int GetAbrJahr(TIntPair firma, TDateTime datum) override;
   int GetNextAbrNr(TIntPair firma, int abrJahr) override;
   int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) override;
-  bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
-                             int abrJahr) override;
+  bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
+                             const TFbdeBereich& bereich) override;
   bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                      TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) override;
   char Get_Aufwand_Erloes_Bestand(const std::string& kontoName, const std::string& kontoZusatz,

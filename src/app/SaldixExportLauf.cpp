@@ -153,7 +153,8 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
   // Marking and journal are one transaction: either the settlement exists with all its
   // bookings, or every booking stays open.
   auto transaktion = dienste_.TransaktionOeffnen();
-  if (!dienste_.FBDEMani_Buchen_AbrNr(idents, abrechnung.AbrNr, abrechnung.AbrJahr)) {
+  const TFbdeBereich bereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis};
+  if (!dienste_.FBDEMani_Buchen_AbrNr(idents, abrechnung.AbrNr, abrechnung.AbrJahr, bereich)) {
     verbuchenFehler_ = "Die Buchungen konnten nicht als exportiert gekennzeichnet werden.";
     return false;
   }

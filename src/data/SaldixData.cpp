@@ -163,9 +163,10 @@ bool TSaldixDataModule::FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& AI
 }
 
 bool TSaldixDataModule::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& AIdentArray,
-                                              int AAbrNr, int AAbrJahr) {
+                                              int AAbrNr, int AAbrJahr,
+                                              const std::optional<TFbdeBereich>& ABereich) {
   return Guarded("TSaldixDataModule.FBDEMani_Buchen_AbrNr", [&] {
-    FBDEMani_Get().AbrNrUpdate(CFBDE_BV_Saldix, AIdentArray, AAbrNr, AAbrJahr);
+    FBDEMani_Get().AbrNrUpdate(CFBDE_BV_Saldix, AIdentArray, AAbrNr, AAbrJahr, ABereich);
     return true;
   });
 }

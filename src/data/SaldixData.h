@@ -89,8 +89,10 @@ class TSaldixDataModule {
   // Created on first use on the current suite database.
   TFBDEMani& FBDEMani_Get();
   bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& AIdentArray, bool AExport);
+  // ABereich: where the bookings are expected, which makes marking a year faster.
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& AIdentArray, int AAbrNr,
-                             int AAbrJahr);
+                             int AAbrJahr,
+                             const std::optional<TFbdeBereich>& ABereich = std::nullopt);
   bool FBDEMani_Buchen_Update(const std::vector<TIntTrio>& AIdentArray,
                               const std::string& ABeschreibung, const std::string& AUstId,
                               const std::string& AZMZusatz, int AKost1, int AKost2);

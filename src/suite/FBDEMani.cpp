@@ -65,7 +65,7 @@ void TFBDEMani::ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents,
 }
 
 void TFBDEMani::AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr,
-                            int abrJahr) {
+                            int abrJahr, const std::optional<TFbdeBereich>& bereich) {
   CheckVorgang(vorgang);
   // 0 is the mark of an open booking; a settlement always has both parts.
   if (abrNr <= 0 || abrJahr <= 0) {
@@ -76,11 +76,28 @@ void TFBDEMani::AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, in
   // the identities instead of one search per booking.
   suitedb::Transaction transaction(db_);
   const int anzahl = IdentsVormerken(idents);
-  const int geaendert =
-      db_.Cached("UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE (rechner, transaktions_nr, "
-                 "lfd_nr) IN (SELECT rechner, transaktions_nr, lfd_nr FROM temp.fbde_idents)")
-          .With(abrNr, abrJahr)
-          .Run();
+  int geaendert = 0;
+  if (bereich) {
+    // Walking the period in file order and looking each booking up among the identities
+    // is cheaper than a search in the file per identity.
+    geaendert = db_.Cached(
+                       "UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE firma1 = ? AND firma2 = ? "
+                       "AND belegdatum >= ? AND belegdatum < ? AND EXISTS (SELECT 1 FROM "
+                       "temp.fbde_idents i WHERE i.rechner = fbde.rechner AND i.transaktions_nr = "
+                       "fbde.transaktions_nr AND i.lfd_nr = fbde.lfd_nr)")
+                    .With(abrNr, abrJahr, bereich->Firma.Nr1, bereich->Firma.Nr2,
+                          std::floor(bereich->Von), std::floor(bereich->Bis) + 1)
+                    .Run();
+  }
+  if (geaendert != anzahl) {
+    // Some bookings lie outside the period: mark by identity. Marking a booking twice
+    // with the same settlement changes nothing, so every identity is counted once.
+    geaendert =
+        db_.Cached("UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE (rechner, transaktions_nr, "
+                   "lfd_nr) IN (SELECT rechner, transaktions_nr, lfd_nr FROM temp.fbde_idents)")
+            .With(abrNr, abrJahr)
+            .Run();
+  }
   if (geaendert != anzahl) NotFound(ErstesFehlendesIdent());
   db_.Cached("DELETE FROM temp.fbde_idents").Run();
   transaction.Commit();

@@ -3,6 +3,7 @@
 // booking transaction) and throws on failure with a message for the user.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,13 @@ std::string C_FBDE_GV_Zu_BV(int vorgang);
 // A booking identity as the list shows it: 4 + 9 + 4 digits.
 std::string FBDEIdentText(const TIntTrio& ident);
 
+// Where the bookings of a settlement are expected: their client and document-date period.
+// Only a hint for speed; bookings found elsewhere are marked all the same.
+struct TFbdeBereich {
+  TIntPair Firma;
+  TDateTime Von = 0, Bis = 0;  // whole days, both included
+};
+
 class TFBDEMani {
  public:
   // New identities take the given computer number (this workstation's).
@@ -28,7 +36,8 @@ class TFBDEMani {
   suitedb::Connection& Connection() const { return db_; }
 
   void ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents, bool exportieren);
-  void AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr, int abrJahr);
+  void AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
+                   const std::optional<TFbdeBereich>& bereich = std::nullopt);
   void BeschreibungUpdate(int vorgang, const std::vector<TIntTrio>& idents,
                           const std::string& beschreibung, const std::string& ustId,
                           const std::string& zmZusatz, int kost1, int kost2);

@@ -78,6 +78,25 @@ TEST_F(FBDEManiTest, MarkingASettlementNamesTheMissingBookingAndChangesNothing) 
   EXPECT_EQ(ReadBooking({2, 10, 1}).AbrNr, 5);
 }
 
+TEST_F(FBDEManiTest, MarkingWithAPeriodStillMarksBookingsOutsideItAndLeavesOthersOpen) {
+  InsertBooking(TestBooking({1, 10, 1}, 45000.5));  // inside, at noon of the last day
+  InsertBooking(TestBooking({1, 11, 1}, 44990));    // before the period
+  InsertBooking(TestBooking({1, 12, 1}, 44999));    // inside, but not exported now
+  const TFbdeBereich bereich{{1, 1}, 44995.75, 45000.25};
+
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 11, 1}}, 3, 2023, bereich);
+  EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 3);
+  EXPECT_EQ(ReadBooking({1, 11, 1}).AbrNr, 3);
+  EXPECT_EQ(ReadBooking({1, 12, 1}).AbrNr, 0);
+
+  // Another client's period finds nothing there; the identities are still marked.
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 12, 1}}, 4, 2023, TFbdeBereich{{2, 1}, 44000, 46000});
+  EXPECT_EQ(ReadBooking({1, 12, 1}).AbrNr, 4);
+  EXPECT_THROW(mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {9, 9, 9}}, 5, 2023, bereich),
+               suitedb::StorageError);
+  EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 3);
+}
+
 TEST_F(FBDEManiTest, DeletionRemovesOpenBookingsButRefusesExportedOnes) {
   InsertBooking(TestBooking({1, 10, 1}));
   InsertBooking(TestBooking({1, 10, 2}));

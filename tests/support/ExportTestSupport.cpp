@@ -88,7 +88,8 @@ int TTestDienste::GetNextAbrNr(TIntPair, int) {
   return next;
 }
 
-bool TTestDienste::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int) {
+bool TTestDienste::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int,
+                                         const TFbdeBereich&) {
   if (markierenScheitert) return false;
   markierteIdents = idents;
   return true;

@@ -104,7 +104,8 @@ class TTestDienste : public IExportDienste {
   int GetAbrJahr(TIntPair, TDateTime) override { return 2024; }
   int GetNextAbrNr(TIntPair, int) override;
   int GetMaxBelegNrFBEX(TIntPair, int, int) override { return 41; }
-  bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int) override;
+  bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int,
+                             const TFbdeBereich&) override;
   bool AbrNrNachFBEX(TIntPair, int, int abrNr, TDateTime, TDateTime, const TSelektTab& tab,
                      int) override;
   char Get_Aufwand_Erloes_Bestand(const std::string& name, const std::string&,
