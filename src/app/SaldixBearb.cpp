@@ -185,8 +185,9 @@ bool TSaldixBearbeiten::ListeLaden() {
                            einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_)
       .Aufbauen(ergebnis.Buchungen, neu);
   Ansicht().Sortieren(neu);
-  geladen_ = std::move(ergebnis.Buchungen);
+  // The rows use the loaded bookings' values: both are replaced together.
   liste_ = std::move(neu);
+  geladen_ = std::move(ergebnis.Buchungen);
   auswahl_ = liste_.Oberste().empty() ? -1 : liste_.Oberste().front();
   if (OffeneAbrechnung) {
     DatumVon = ergebnis.DatumVon;
@@ -231,7 +232,7 @@ void TSaldixBearbeiten::KassenzahlenBerechnen() {
   long double summe = 0;
   for (std::int32_t index : liste_.Oberste()) {
     if (!liste_.IstMarkiert(index)) continue;
-    const TZeilenWerte& w = liste_.Zeile(index).Werte;
+    const TZeilenWerte& w = liste_.Zeile(index).Werte();
     const long double soll = w.Betrag(Sp::BetragSoll), haben = w.Betrag(Sp::BetragHaben);
     if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::KontoName)), 134)) {
       summe += soll - haben;
@@ -295,7 +296,7 @@ bool TSaldixBearbeiten::Suchen(const std::string& suchtext) {
     std::int32_t zeile = auswahl_ >= 0 ? auswahl_ : liste_.Oberste().front();
     const TListenAnsicht ansicht = Ansicht();
     for (; zeile >= 0; zeile = liste_.Naechste(zeile)) {
-      const TZeilenWerte& w = liste_.Zeile(zeile).Werte;
+      const TZeilenWerte& w = liste_.Zeile(zeile).Werte();
       for (const int tag : ansicht.SichtbareSpalten()) {
         if (Utf8Upper(w.Anzeige(tag)).find(gesucht) != std::string::npos) {
           auswahl_ = zeile;

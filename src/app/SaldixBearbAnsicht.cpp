@@ -114,7 +114,7 @@ void TListenAnsicht::Sortieren(TBuchungsListe& liste) const {
     auto& werte = schluessel[static_cast<std::size_t>(zeile)];
     werte.reserve(sortierung_.size());
     for (const TSortierSpalte& s : sortierung_) {
-      werte.push_back(SortWert(liste.Zeile(zeile).Werte, s.Tag));
+      werte.push_back(SortWert(liste.Zeile(zeile).Werte(), s.Tag));
     }
   }
   liste.SortiereObersteNachIndex([&](std::int32_t a, std::int32_t b) {

@@ -37,7 +37,7 @@ const IExportZeile& TBuchungsListeExport::TZeile::Kind(std::size_t index) const 
 }
 
 std::string TBuchungsListeExport::TZeile::Text(int tag) const {
-  const TZeilenWerte& w = Eigene().Werte;
+  const TZeilenWerte& w = Eigene().Werte();
   switch (SpaltenPlatz(tag).Typ) {
     case TSpaltenTyp::Text:
       return std::string(w.Text(tag));
@@ -51,7 +51,7 @@ std::string TBuchungsListeExport::TZeile::Text(int tag) const {
 }
 
 long double TBuchungsListeExport::TZeile::Betrag(int tag) const {
-  return Eigene().Werte.Betrag(tag);
+  return Eigene().Werte().Betrag(tag);
 }
 
-TDateTime TBuchungsListeExport::TZeile::Datum(int tag) const { return Eigene().Werte.Datum(tag); }
+TDateTime TBuchungsListeExport::TZeile::Datum(int tag) const { return Eigene().Werte().Datum(tag); }

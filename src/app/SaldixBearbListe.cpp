@@ -29,17 +29,27 @@ std::int32_t TBuchungsListe::NeueBuchung(TZeilenWerte werte, TIntTrio ident,
                                          std::int32_t quelle, bool markiert,
                                          std::int32_t eltern) {
   TListenZeile zeile;
-  zeile.Werte = std::move(werte);
+  zeile.Eigene = std::make_unique<TZeilenWerte>(std::move(werte));
   zeile.Ident = ident;
   zeile.Quelle = quelle;
   zeile.Markiert = markiert;
   return Hinzufuegen(std::move(zeile), eltern);
 }
 
+std::int32_t TBuchungsListe::NeueBuchung(TGeladeneBuchung& geladen, std::int32_t quelle,
+                                         std::int32_t eltern) {
+  TListenZeile zeile;
+  zeile.Geladen = &geladen.Werte;
+  zeile.Ident = geladen.Ident;
+  zeile.Quelle = quelle;
+  zeile.Markiert = geladen.Markiert;
+  return Hinzufuegen(std::move(zeile), eltern);
+}
+
 std::int32_t TBuchungsListe::NeueGruppe(std::string name, TZeilenWerte werte,
                                         std::int32_t eltern) {
   TListenZeile zeile;
-  zeile.Werte = std::move(werte);
+  zeile.Eigene = std::make_unique<TZeilenWerte>(std::move(werte));
   zeile.Gruppe = std::move(name);
   zeile.IstGruppe = true;
   return Hinzufuegen(std::move(zeile), eltern);
@@ -88,7 +98,7 @@ void TBuchungsListe::Resynchronisieren() {
 
 void TBuchungsListe::Synchronisiere(std::int32_t index, int tiefe) {
   TListenZeile& zeile = zeilen_[Index(index)];
-  TZeilenWerte& w = zeile.Werte;
+  TZeilenWerte& w = zeile.Veraenderbar();
   if (!zeile.IstGruppe) {
     w.SetGanzzahl(Sp::Level, CLevelBuchung);
     w.SetBetrag(Sp::BetragSoll, zeile.Markiert ? w.Betrag(Sp::BuchBetragSoll) : 0);
@@ -98,13 +108,13 @@ void TBuchungsListe::Synchronisiere(std::int32_t index, int tiefe) {
   long double soll = 0, haben = 0, buchSoll = 0, buchHaben = 0;
   for (std::int32_t kind : zeile.Kinder) {
     Synchronisiere(kind, tiefe + 1);
-    const TZeilenWerte& k = zeilen_[Index(kind)].Werte;
+    const TZeilenWerte& k = zeilen_[Index(kind)].Werte();
     soll += k.Betrag(Sp::BetragSoll);
     haben += k.Betrag(Sp::BetragHaben);
     buchSoll += k.Betrag(Sp::BuchBetragSoll);
     buchHaben += k.Betrag(Sp::BuchBetragHaben);
   }
-  TZeilenWerte& g = zeilen_[Index(index)].Werte;  // the recursion may not reallocate, but stay safe
+  TZeilenWerte& g = zeilen_[Index(index)].Veraenderbar();
   g.SetGanzzahl(Sp::Level, std::min(tiefe, CLevelBuchung - 1));
   g.SetBetrag(Sp::BetragSoll, soll);
   g.SetBetrag(Sp::BetragHaben, haben);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,12 @@ enum class TMarkierung { Nein, Teilweise, Ja };
 // LEVEL of a booking row; group rows carry 1 to 3.
 inline constexpr int CLevelBuchung = 4;
 
+// A row of the list. A booking row shows the values of its loaded booking, which belong to
+// it alone (every loaded booking is one row), so a year of bookings is not held twice; a
+// group row, or a booking row that a special account changed, holds values of its own.
 struct TListenZeile {
-  TZeilenWerte Werte;
+  const TZeilenWerte& Werte() const { return Eigene ? *Eigene : *Geladen; }
+
   TIntTrio Ident;                     // booking rows only
   std::int32_t Quelle = -1;           // index of the loaded booking; -1 for a group
   std::int32_t Eltern = -1;
@@ -32,6 +37,13 @@ struct TListenZeile {
   std::string Gruppe;                 // group name ("Filiale", "Automatikkonten", ...)
   bool IstGruppe = false;
   bool Markiert = false;              // booking rows only
+
+ private:
+  friend class TBuchungsListe;
+  TZeilenWerte& Veraenderbar() { return Eigene ? *Eigene : *Geladen; }
+
+  TZeilenWerte* Geladen = nullptr;
+  std::unique_ptr<TZeilenWerte> Eigene;
 };
 
 class TBuchungsListe {
@@ -43,12 +55,15 @@ class TBuchungsListe {
   // Adds a booking row as the last member of eltern (-1: the top level); returns its index.
   std::int32_t NeueBuchung(TZeilenWerte werte, TIntTrio ident, std::int32_t quelle,
                            bool markiert, std::int32_t eltern = -1);
+  // The same for a loaded booking shown as it is: the row uses its values and writes its
+  // counted amounts into them, so the booking must outlive the list and stay in place.
+  std::int32_t NeueBuchung(TGeladeneBuchung& geladen, std::int32_t quelle,
+                           std::int32_t eltern = -1);
   // Adds a group row the same way.
   std::int32_t NeueGruppe(std::string name, TZeilenWerte werte, std::int32_t eltern = -1);
 
   std::size_t Anzahl() const { return zeilen_.size(); }
   const TListenZeile& Zeile(std::int32_t index) const { return zeilen_.at(Index(index)); }
-  TZeilenWerte& Werte(std::int32_t index) { return zeilen_.at(Index(index)).Werte; }
   const std::vector<std::int32_t>& Oberste() const { return oberste_; }
 
   TMarkierung Markierung(std::int32_t index) const;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <unordered_map>
 
 #include "app/SaldixBearbAutomatik.h"
@@ -70,16 +69,13 @@ std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einhei
     }
     einheiten.emplace_back().Quelle = quelle;
   }
+  std::vector<const TZeilenWerte*> mitglieder;
   for (TEinheit& e : einheiten) {
     takt_.Schritt();
-    if (e.Quellen.size() < 2) continue;
-    std::vector<const TZeilenWerte*> mitglieder;
-    e.MitgliedWerte.reserve(e.Quellen.size());
-    for (std::int32_t q : e.Quellen) {
-      e.MitgliedWerte.push_back(geladen[static_cast<std::size_t>(q)].Werte);
-      mitglieder.push_back(&geladen[static_cast<std::size_t>(q)].Werte);
-    }
-    e.Eigene = AutomatikGruppenWerte(mitglieder);
+    if (!e.IstAutomatikGruppe()) continue;
+    mitglieder.clear();
+    for (std::int32_t q : e.Quellen) mitglieder.push_back(&Geladen(q).Werte);
+    e.Eigene = std::make_unique<TZeilenWerte>(AutomatikGruppenWerte(mitglieder));
   }
   return einheiten;
 }
@@ -155,23 +151,30 @@ void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einhe
     }
     return true;
   };
-  // All rows or none: a table that fails midway must not leave half the rows changed.
-  std::vector<TEinheit> ergebnis = einheiten;
+  // All rows or none: a table that fails midway must not leave half the rows changed, so
+  // the changed values are collected first and only then take their places.
+  struct TAenderung {
+    std::unique_ptr<TZeilenWerte>* Ziel;
+    TZeilenWerte Werte;
+  };
+  std::vector<TAenderung> aenderungen;
   try {
-    for (TEinheit& e : ergebnis) {
+    for (TEinheit& e : einheiten) {
       takt_.Schritt();
-      if (e.Eigene) {
-        anwenden(*e.Eigene);
-      } else if (TZeilenWerte w = Werte(e); anwenden(w)) {
-        e.Eigene = std::move(w);
+      if (TZeilenWerte w = Werte(e); anwenden(w)) aenderungen.push_back({&e.Eigene, std::move(w)});
+      if (!e.IstAutomatikGruppe()) continue;
+      e.MitgliedEigene.resize(e.Quellen.size());
+      for (std::size_t i = 0; i < e.Quellen.size(); ++i) {
+        if (TZeilenWerte w = MitgliedWerte(e, i); anwenden(w)) {
+          aenderungen.push_back({&e.MitgliedEigene[i], std::move(w)});
+        }
       }
-      for (TZeilenWerte& m : e.MitgliedWerte) anwenden(m);
     }
   } catch (...) {
     QTXInfo().RegisterCurrentException("TSaldixBearbeiten.Sonderkonten", true);
     return;
   }
-  einheiten = std::move(ergebnis);
+  for (TAenderung& a : aenderungen) *a.Ziel = std::make_unique<TZeilenWerte>(std::move(a.Werte));
 }
 
 std::vector<TBuchungsZusammenfassung::TGruppe> TBuchungsZusammenfassung::Gruppieren(
@@ -240,25 +243,28 @@ TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
   return g;
 }
 
+void TBuchungsZusammenfassung::BuchungEinfuegen(std::int32_t quelle,
+                                                std::unique_ptr<TZeilenWerte> eigene,
+                                                TBuchungsListe& liste, std::int32_t eltern) const {
+  TGeladeneBuchung& b = Geladen(quelle);
+  if (eigene) {
+    liste.NeueBuchung(std::move(*eigene), b.Ident, quelle, b.Markiert, eltern);
+  } else {
+    liste.NeueBuchung(b, quelle, eltern);
+  }
+}
+
 void TBuchungsZusammenfassung::EinheitEinfuegen(TEinheit& einheit, TBuchungsListe& liste,
                                                 std::int32_t eltern) const {
-  auto buchung = [&](TZeilenWerte werte, std::int32_t quelle, std::int32_t ziel) {
-    const TGeladeneBuchung& b = (*geladen_)[static_cast<std::size_t>(quelle)];
-    liste.NeueBuchung(std::move(werte), b.Ident, quelle, b.Markiert, ziel);
-  };
-  TZeilenWerte werte;
-  if (einheit.Eigene) {
-    werte = std::move(*einheit.Eigene);
-  } else {
-    werte = Werte(einheit);
-  }
   if (!einheit.IstAutomatikGruppe()) {
-    buchung(std::move(werte), einheit.Quelle, eltern);
+    BuchungEinfuegen(einheit.Quelle, std::move(einheit.Eigene), liste, eltern);
     return;
   }
-  const std::int32_t gruppe = liste.NeueGruppe("Automatikkonten", std::move(werte), eltern);
+  const std::int32_t gruppe =
+      liste.NeueGruppe("Automatikkonten", std::move(*einheit.Eigene), eltern);
+  einheit.MitgliedEigene.resize(einheit.Quellen.size());
   for (std::size_t i = 0; i < einheit.Quellen.size(); ++i) {
-    buchung(std::move(einheit.MitgliedWerte[i]), einheit.Quellen[i], gruppe);
+    BuchungEinfuegen(einheit.Quellen[i], std::move(einheit.MitgliedEigene[i]), liste, gruppe);
   }
 }
 
@@ -281,7 +287,7 @@ void TBuchungsZusammenfassung::GruppenEinfuegen(const TKriterium& kriterium,
   }
 }
 
-void TBuchungsZusammenfassung::Aufbauen(const std::vector<TGeladeneBuchung>& geladen,
+void TBuchungsZusammenfassung::Aufbauen(std::vector<TGeladeneBuchung>& geladen,
                                         TBuchungsListe& liste) {
   geladen_ = &geladen;
   liste.Leeren();

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +22,8 @@ class TBuchungsZusammenfassung {
         automatik_(automatikKonten),
         summen_(summenAnsicht) {}
 
-  void Aufbauen(const std::vector<TGeladeneBuchung>& geladen, TBuchungsListe& liste);
+  // The list's booking rows use the values of the loaded bookings; they must outlive it.
+  void Aufbauen(std::vector<TGeladeneBuchung>& geladen, TBuchungsListe& liste);
 
  private:
   // A booking, or an automatic-account group with its members, as one unit of grouping.
@@ -30,10 +31,11 @@ class TBuchungsZusammenfassung {
   // differ (group values, special accounts), so that a year of bookings is not copied.
   struct TEinheit {
     std::int32_t Quelle = -1;                  // the loaded booking; a group's first member
-    std::optional<TZeilenWerte> Eigene;
+    std::unique_ptr<TZeilenWerte> Eigene;
     std::vector<std::int32_t> Quellen;         // automatic-account groups: all members
-    std::vector<TZeilenWerte> MitgliedWerte;   // their values
-    bool IstAutomatikGruppe() const { return !MitgliedWerte.empty(); }
+    // Members a special account changed, by member; empty while none is.
+    std::vector<std::unique_ptr<TZeilenWerte>> MitgliedEigene;
+    bool IstAutomatikGruppe() const { return Quellen.size() > 1; }
   };
   struct TGruppe {
     std::string Schluessel;
@@ -42,8 +44,16 @@ class TBuchungsZusammenfassung {
 
   // The values of a unit: its own, else those of its loaded booking.
   const TZeilenWerte& Werte(const TEinheit& einheit) const {
-    return einheit.Eigene ? *einheit.Eigene
-                          : (*geladen_)[static_cast<std::size_t>(einheit.Quelle)].Werte;
+    return einheit.Eigene ? *einheit.Eigene : Geladen(einheit.Quelle).Werte;
+  }
+  // The same for the i-th member of an automatic-account group.
+  const TZeilenWerte& MitgliedWerte(const TEinheit& einheit, std::size_t i) const {
+    return i < einheit.MitgliedEigene.size() && einheit.MitgliedEigene[i]
+               ? *einheit.MitgliedEigene[i]
+               : Geladen(einheit.Quellen[i]).Werte;
+  }
+  TGeladeneBuchung& Geladen(std::int32_t quelle) const {
+    return (*geladen_)[static_cast<std::size_t>(quelle)];
   }
 
   std::vector<TEinheit> Einheiten() const;
@@ -58,11 +68,13 @@ class TBuchungsZusammenfassung {
   TZeilenWerte GruppenWerte(const TKriterium& kriterium,
                             const std::vector<const TZeilenWerte*>& mitglieder);
   void EinheitEinfuegen(TEinheit& einheit, TBuchungsListe& liste, std::int32_t eltern) const;
+  void BuchungEinfuegen(std::int32_t quelle, std::unique_ptr<TZeilenWerte> eigene,
+                        TBuchungsListe& liste, std::int32_t eltern) const;
   void GruppenEinfuegen(const TKriterium& kriterium, std::vector<TEinheit>& einheiten,
                         const std::vector<TGruppe>& gruppen, TBuchungsListe& liste,
                         std::int32_t eltern, bool einzelneOhneGruppe);
 
-  const std::vector<TGeladeneBuchung>* geladen_ = nullptr;  // during Aufbauen
+  std::vector<TGeladeneBuchung>* geladen_ = nullptr;  // during Aufbauen
   IBearbKonten& konten_;
   const TListenEinstellungen& einstellungen_;
   bool automatik_;

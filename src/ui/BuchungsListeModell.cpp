@@ -133,7 +133,7 @@ QVariant TBuchungsListeModell::data(const QModelIndex& index, int role) const {
   const TListenZeile& z = form_.Liste().Zeile(zeile);
   switch (role) {
     case Qt::DisplayRole:
-      return Qt_(z.Werte.Anzeige(tag));
+      return Qt_(z.Werte().Anzeige(tag));
     case Qt::CheckStateRole:
       if (index.column() != 0) return {};
       return Haekchen(form_.Liste().Markierung(zeile));

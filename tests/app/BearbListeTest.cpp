@@ -64,8 +64,8 @@ class BuchungsListeMarken : public ::testing::Test {
     einzeln = liste.NeueBuchung(Betrag(7, 0), {1, 4, 1}, 3, false);
     liste.Resynchronisieren();
   }
-  long double Soll(std::int32_t z) { return liste.Zeile(z).Werte.Betrag(Sp::BetragSoll); }
-  long double Haben(std::int32_t z) { return liste.Zeile(z).Werte.Betrag(Sp::BetragHaben); }
+  long double Soll(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(Sp::BetragSoll); }
+  long double Haben(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(Sp::BetragHaben); }
 
   TBuchungsListe liste;
   std::int32_t gruppe = 0, a = 0, b = 0, c = 0, einzeln = 0;
@@ -77,8 +77,8 @@ TEST_F(BuchungsListeMarken, UnmarkedShowsZeroAndPartlyMarkedGroupSumsItsMarkedMe
   EXPECT_EQ(Haben(gruppe), 0);
   EXPECT_EQ(liste.Markierung(gruppe), TMarkierung::Teilweise);
   EXPECT_TRUE(liste.IstMarkiert(gruppe));
-  EXPECT_EQ(liste.Zeile(gruppe).Werte.Betrag(Sp::BuchBetragSoll), 30);
-  EXPECT_EQ(liste.Zeile(gruppe).Werte.Betrag(Sp::BuchBetragHaben), 5);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(Sp::BuchBetragSoll), 30);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(Sp::BuchBetragHaben), 5);
 
   liste.SetMarkiert(einzeln, true);
   liste.Resynchronisieren();
@@ -123,8 +123,8 @@ TEST_F(BuchungsListeMarken, IdentsLevelsAndOrder) {
   ASSERT_EQ(markierte.size(), 2u);
   EXPECT_EQ(markierte[1], (TIntTrio{1, 2, 1}));
   EXPECT_EQ(liste.Idents(einzeln, false).size(), 1u);
-  EXPECT_EQ(liste.Zeile(gruppe).Werte.Ganzzahl(Sp::Level), 1);
-  EXPECT_EQ(liste.Zeile(a).Werte.Ganzzahl(Sp::Level), 4);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Ganzzahl(Sp::Level), 1);
+  EXPECT_EQ(liste.Zeile(a).Werte().Ganzzahl(Sp::Level), 4);
   EXPECT_EQ(liste.Naechste(gruppe), a);
   EXPECT_EQ(liste.Naechste(c), einzeln);
   EXPECT_EQ(liste.Naechste(einzeln), -1);

@@ -31,7 +31,7 @@ TEST(BearbAnbindung, TheListReadsOpenBookingsOfTheDataModuleAndChangesTheirExpor
   form.FormShow();
   form.FormActivate();
   ASSERT_EQ(form.Liste().Oberste().size(), 2u);
-  const TZeilenWerte& erste = form.Liste().Zeile(form.Liste().Oberste()[0]).Werte;
+  const TZeilenWerte& erste = form.Liste().Zeile(form.Liste().Oberste()[0]).Werte();
   EXPECT_EQ(erste.Text(Sp::Konto), "KASSE");  // no account number known: the key
   EXPECT_EQ(erste.Text(Sp::Protokollnummer), "00010000000010001");
   EXPECT_EQ(erste.Betrag(Sp::BetragSoll), 10);
@@ -39,7 +39,7 @@ TEST(BearbAnbindung, TheListReadsOpenBookingsOfTheDataModuleAndChangesTheirExpor
   form.acUmschaltenKeinExportExecute();
   form.acAktualisierenExecute();
   ASSERT_EQ(form.Liste().Oberste().size(), 1u);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte.Betrag(Sp::BetragSoll), 30);
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Betrag(Sp::BetragSoll), 30);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ class AnsichtListe : public ::testing::Test {
   std::vector<std::string> Spalte(int tag) {
     std::vector<std::string> texte;
     for (std::int32_t zeile : form.Liste().Oberste()) {
-      texte.emplace_back(form.Liste().Zeile(zeile).Werte.Anzeige(tag));
+      texte.emplace_back(form.Liste().Zeile(zeile).Werte().Anzeige(tag));
     }
     return texte;
   }
@@ -85,9 +85,9 @@ TEST_F(AnsichtListe, CheckBoxMarksRowsAndSearchLooksOnlyAtShownColumns) {
   Laden("0;1", "");  // only the two amounts
   const std::int32_t zweite = form.Liste().Oberste()[1];
   form.SetMarkierung(zweite, false);
-  EXPECT_EQ(form.Liste().Zeile(zweite).Werte.Betrag(Sp::BetragSoll), 0);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(Sp::BetragSoll), 0);
   form.SetMarkierung(zweite, true);
-  EXPECT_EQ(form.Liste().Zeile(zweite).Werte.Betrag(Sp::BetragSoll), 20);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(Sp::BetragSoll), 20);
   form.SetMarkierung(99, true);  // no such row: nothing happens
 
   EXPECT_FALSE(form.Suchen("BETA"));

@@ -70,7 +70,7 @@ TEST_F(Bearbeiten, MitPrimanotaAddsManualBookingsToTheCashReportOrigin) {
   form.SetMitPrimanota(true);
   form.acAktualisierenExecute();
   ASSERT_EQ(Zeilen(), 2u);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[1]).Werte.Text(Sp::Vorfall), "PRIMANOTA");
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[1]).Werte().Text(Sp::Vorfall), "PRIMANOTA");
 }
 
 TEST_F(Bearbeiten, MaximumLineCountStopsReadingAndSaysHowMany) {
@@ -208,7 +208,7 @@ TEST_F(Bearbeiten, SettlementNumberChangeReloadsWhenAContentUsesIt) {
   dm.Buchung(1, "KASSE", "ERLWARE", 10, 0);
   Oeffnen();
   form.SetAbrechnung(5, 2024);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte.Text(Sp::ExportBeleg1), "524");
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Text(Sp::ExportBeleg1), "524");
 }
 
 TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {

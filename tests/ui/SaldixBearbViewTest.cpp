@@ -130,12 +130,12 @@ TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
   // Unticking one member leaves the group half ticked and its amount the rest's sum.
   view->Modell().setData(mitglied, Qt::Unchecked, Qt::CheckStateRole);
   EXPECT_EQ(modell.data(gruppenIndex, Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
-  const auto& g = Liste().Zeile(gruppe).Werte;
+  const auto& g = Liste().Zeile(gruppe).Werte();
   EXPECT_NEAR(static_cast<double>(g.Betrag(Sp::BetragSoll) + g.Betrag(Sp::BetragHaben)),
               static_cast<double>(g.Betrag(Sp::BuchBetragSoll) + g.Betrag(Sp::BuchBetragHaben) -
-                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte.Betrag(
+                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte().Betrag(
                                       Sp::BuchBetragSoll) -
-                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte.Betrag(
+                                  Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte().Betrag(
                                       Sp::BuchBetragHaben)),
               0.001);
   EXPECT_EQ(modell.data(modell.index(0, 0, gruppenIndex), Qt::DisplayRole).toString(),
@@ -205,13 +205,13 @@ TEST_F(BearbView, EditPrintAndAddKeysSayTheyAreMissingAndDeleteReloads) {
 TEST_F(BearbView, SearchFilterAndZoomControls) {
   // Search: the hit becomes the current row.
   const std::int32_t letzte = Liste().Oberste().back();
-  const std::string protokoll(Liste().Zeile(Liste().Buchungszeilen(letzte).back()).Werte.Text(
+  const std::string protokoll(Liste().Zeile(Liste().Buchungszeilen(letzte).back()).Werte().Text(
       Sp::Protokollnummer));
   auto* suchtext = view->findChild<QLineEdit*>(QStringLiteral("edtSuchtext"));
   ASSERT_NE(suchtext, nullptr);
   suchtext->setText(Qt_(protokoll));
   QTest::keyClick(suchtext, Qt::Key_Return);
-  EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte.Text(Sp::Protokollnummer), protokoll);
+  EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte().Text(Sp::Protokollnummer), protokoll);
   EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
   suchtext->setText(QStringLiteral("gibt es nicht"));
   QTest::keyClick(suchtext, Qt::Key_Return);
