@@ -179,27 +179,34 @@ void TAutomatikPaarung::Verbinden(TGeladeneBuchung& steuer, TGeladeneBuchung& er
       konten_.AKPrefixZuKonto(std::string(s.Text(Sp::GegenkontoName)), datum);
   const std::string prefixKonto =
       konten_.AKPrefixZuKonto(std::string(s.Text(Sp::KontoName)), datum);
-  TZeilenWerte gemeinsam = e;  // the revenue row's values everything below copies
+  // The revenue row's values, which both rows take over; SetTexte may read them from the
+  // row it changes.
+  const TZeilenWerte& gemeinsam = e;
   const bool belegKontenabhaengig = IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg1) ||
                                     IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg2);
+  const std::string gegenBez = "AK " + std::string(gemeinsam.Text(Sp::GegenkontoBez));
+  const std::string kontoBez = "AK " + std::string(gemeinsam.Text(Sp::KontoBez));
+  const std::string kontoNr = prefixKonto + std::string(gemeinsam.Text(Sp::Konto));
+  const std::string gkIdent = "AK" + prefixSteuer + "|" + prefixKonto + "|" +
+                              std::string(gemeinsam.Text(Sp::Konto)) + "=" +
+                              std::string(gemeinsam.Text(Sp::Gegenkonto));
   for (TZeilenWerte* w : {&s, &erloes.Werte}) {
-    w->SetText(Sp::AKIdent, ident);
-    w->SetText(Sp::AKSteuerGGKto, prefixSteuer);
-    w->SetText(Sp::AKGKtoBez, "AK " + std::string(gemeinsam.Text(Sp::GegenkontoBez)));
-    w->SetText(Sp::AKKntoBez, "AK " + std::string(gemeinsam.Text(Sp::KontoBez)));
-    w->SetText(Sp::AKGKtoNr, gemeinsam.Text(Sp::Gegenkonto));
-    w->SetText(Sp::AKKntoNr, prefixKonto + std::string(gemeinsam.Text(Sp::Konto)));
-    w->SetText(Sp::AKGKtoName, gemeinsam.Text(Sp::GegenkontoName));
-    w->SetText(Sp::AKKntoName, gemeinsam.Text(Sp::KontoName));
-    w->SetText(Sp::GKIdent, "AK" + prefixSteuer + "|" + prefixKonto + "|" +
-                                std::string(gemeinsam.Text(Sp::Konto)) + "=" +
-                                std::string(gemeinsam.Text(Sp::Gegenkonto)));
-    w->SetText(Sp::Beschreibung, gemeinsam.Text(Sp::Beschreibung));
-    w->SetText(Sp::ExportBeschreibung, gemeinsam.Text(Sp::ExportBeschreibung));
+    w->SetTexte({{Sp::AKIdent, ident},
+                 {Sp::AKSteuerGGKto, prefixSteuer},
+                 {Sp::AKGKtoBez, gegenBez},
+                 {Sp::AKKntoBez, kontoBez},
+                 {Sp::AKGKtoNr, gemeinsam.Text(Sp::Gegenkonto)},
+                 {Sp::AKKntoNr, kontoNr},
+                 {Sp::AKGKtoName, gemeinsam.Text(Sp::GegenkontoName)},
+                 {Sp::AKKntoName, gemeinsam.Text(Sp::KontoName)},
+                 {Sp::GKIdent, gkIdent},
+                 {Sp::Beschreibung, gemeinsam.Text(Sp::Beschreibung)},
+                 {Sp::ExportBeschreibung, gemeinsam.Text(Sp::ExportBeschreibung)}});
     if (belegKontenabhaengig) {
-      for (int tag : {Sp::Beleg1, Sp::Beleg2, Sp::ExportBeleg1, Sp::ExportBeleg2}) {
-        w->SetText(tag, gemeinsam.Text(tag));
-      }
+      w->SetTexte({{Sp::Beleg1, gemeinsam.Text(Sp::Beleg1)},
+                   {Sp::Beleg2, gemeinsam.Text(Sp::Beleg2)},
+                   {Sp::ExportBeleg1, gemeinsam.Text(Sp::ExportBeleg1)},
+                   {Sp::ExportBeleg2, gemeinsam.Text(Sp::ExportBeleg2)}});
     }
   }
 }
@@ -221,8 +228,8 @@ TZeilenWerte AutomatikGruppenWerte(const std::vector<const TZeilenWerte*>& mitgl
     gegenKonten.emplace_back(m->Text(Sp::AKGKtoName));
     konten.emplace_back(m->Text(Sp::AKKntoName));
   }
-  g.SetText(Sp::BU, EindeutigVerbinden(steuern));
-  g.SetText(Sp::GegenkontoName, EindeutigVerbinden(gegenKonten));
-  g.SetText(Sp::KontoName, EindeutigVerbinden(konten));
+  g.SetTexte({{Sp::BU, EindeutigVerbinden(steuern)},
+              {Sp::GegenkontoName, EindeutigVerbinden(gegenKonten)},
+              {Sp::KontoName, EindeutigVerbinden(konten)}});
   return g;
 }

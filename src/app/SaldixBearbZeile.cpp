@@ -26,22 +26,53 @@ std::size_t TZeilenWerte::Slot(int tag, TSpaltenTyp typ) {
   return static_cast<std::size_t>(platz.Platz);
 }
 
-std::string_view TZeilenWerte::Text(int tag) const {
-  const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
+std::string_view TZeilenWerte::TextImSlot(std::size_t slot) const {
   const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
   return std::string_view(texte_).substr(begin, ende_[slot] - begin);
+}
+
+std::string_view TZeilenWerte::Text(int tag) const {
+  return TextImSlot(Slot(tag, TSpaltenTyp::Text));
+}
+
+void TZeilenWerte::LaengePruefen(std::size_t laenge) {
+  if (laenge > UINT32_MAX) throw std::length_error("Text der Buchungszeile zu lang");
 }
 
 void TZeilenWerte::SetText(int tag, std::string_view value) {
   const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
   const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
   const std::uint32_t alt = ende_[slot] - begin;
-  if (value.size() > UINT32_MAX / 2 || texte_.size() - alt + value.size() > UINT32_MAX) {
-    throw std::length_error("Text der Buchungszeile zu lang");
-  }
+  LaengePruefen(texte_.size() - alt + value.size());
   texte_.replace(begin, alt, value);
   const auto neu = static_cast<std::uint32_t>(value.size());
   for (std::size_t i = slot; i < kTexte; ++i) ende_[i] = ende_[i] - alt + neu;
+}
+
+void TZeilenWerte::SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte) {
+  std::array<std::string_view, kTexte> neu;
+  std::array<bool, kTexte> gesetzt{};
+  for (const auto& [tag, value] : texte) {
+    const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
+    neu[slot] = value;
+    gesetzt[slot] = true;
+  }
+  std::size_t laenge = 0;
+  for (std::size_t slot = 0; slot < kTexte; ++slot) {
+    if (!gesetzt[slot]) neu[slot] = TextImSlot(slot);
+    laenge += neu[slot].size();
+  }
+  LaengePruefen(laenge);
+  // Built aside: the values may point into the old buffer.
+  std::string puffer;
+  puffer.reserve(laenge);
+  std::array<std::uint32_t, kTexte> ende{};
+  for (std::size_t slot = 0; slot < kTexte; ++slot) {
+    puffer += neu[slot];
+    ende[slot] = static_cast<std::uint32_t>(puffer.size());
+  }
+  texte_ = std::move(puffer);
+  ende_ = ende;
 }
 
 long double TZeilenWerte::Betrag(int tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }

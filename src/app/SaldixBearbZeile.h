@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/SaldixBearbSpalten.h"
 #include "suite/Types.h"
@@ -21,6 +23,9 @@ class TZeilenWerte {
   TDateTime Datum(int tag) const;
 
   void SetText(int tag, std::string_view value);
+  // Several texts at once, for one rebuild of the text buffer instead of one per text. The
+  // values may be texts of this row.
+  void SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte);
   void SetBetrag(int tag, long double value);
   void SetGanzzahl(int tag, std::int32_t value);
   void SetDatum(int tag, TDateTime value);
@@ -32,6 +37,8 @@ class TZeilenWerte {
 
  private:
   static std::size_t Slot(int tag, TSpaltenTyp typ);
+  std::string_view TextImSlot(std::size_t slot) const;
+  static void LaengePruefen(std::size_t laenge);
 
   static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
   std::array<long double, SpaltenAnzahlVomTyp(TSpaltenTyp::Dezimal)> betraege_{};

@@ -43,6 +43,26 @@ TEST(BuchungsListeZeile, TextsKeepTheirNeighboursWhenOneChanges) {
   EXPECT_THROW(w.SetGanzzahl(Sp::Konto, 1), std::out_of_range);
 }
 
+TEST(BuchungsListeZeile, SeveralTextsAtOnceMayComeFromTheRowItself) {
+  TZeilenWerte w;
+  w.SetText(Sp::Konto, "8400");
+  w.SetText(Sp::Beschreibung, "Verkauf");
+  w.SetText(Sp::ZMZusatz, "ZM");
+  w.SetTexte({{Sp::Gegenkonto, w.Text(Sp::Konto)},
+              {Sp::Konto, "1000"},
+              {Sp::ExportBeschreibung, w.Text(Sp::Beschreibung)},
+              {Sp::Beschreibung, ""}});
+  EXPECT_EQ(w.Text(Sp::Gegenkonto), "8400");
+  EXPECT_EQ(w.Text(Sp::Konto), "1000");
+  EXPECT_EQ(w.Text(Sp::ExportBeschreibung), "Verkauf");
+  EXPECT_EQ(w.Text(Sp::Beschreibung), "");
+  EXPECT_EQ(w.Text(Sp::ZMZusatz), "ZM");
+  // A tag that is no text changes nothing.
+  const TZeilenWerte vorher = w;
+  EXPECT_THROW(w.SetTexte({{Sp::Konto, "9"}, {Sp::Belegdatum, "x"}}), std::out_of_range);
+  EXPECT_EQ(w, vorher);
+}
+
 TEST(BuchungsListeZeile, DisplayFormatsAmountsAndDates) {
   EXPECT_EQ(BetragAlsAnzeige(1234567.125L, 2), "1.234.567,13");
   EXPECT_EQ(BetragAlsAnzeige(-0.005L, 2), "-0,01");
