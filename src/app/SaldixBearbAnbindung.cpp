@@ -7,57 +7,6 @@
 #include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
 
-namespace {
-
-// The record read is not used afterwards: its texts move into the list's record.
-TBuchungsRohsatz AlsRohsatz(TfbdetempSatz&& s) {
-  TBuchungsRohsatz r;
-  r.Ident = s.Ident();
-  r.Firma = s.Firma;
-  r.GepNr = s.GepNr;
-  r.Belegdatum = s.Belegdatum;
-  r.Buchungsdatum = s.Buchungsdatum;
-  r.FiBuGVorfall = std::move(s.FiBuGVorfall);
-  r.BetragSoll = s.BetragSoll;
-  r.BetragHaben = s.BetragHaben;
-  r.Waehrung = std::move(s.Waehrung);
-  r.Menge = s.Menge;
-  r.KtoName = std::move(s.KtoName);
-  r.KtoZusatz = std::move(s.KtoZusatz);
-  r.GegenKtoName = std::move(s.GegenKtoName);
-  r.GegenKtoZusatz = std::move(s.GegenKtoZusatz);
-  r.Beleg1 = std::move(s.Beleg1);
-  r.Beleg2 = std::move(s.Beleg2);
-  r.Beschreibung = std::move(s.Beschreibung);
-  r.UStID = std::move(s.UStID);
-  r.AbrJahr = s.AbrJahr;
-  r.AbrNr = s.AbrNr;
-  r.Belegart = std::move(s.Belegart);
-  r.BelegRNr = s.BelegRNr;
-  r.BelegLNr = s.BelegLNr;
-  r.BelegSNr = s.BelegSNr;
-  r.Verw1Art = std::move(s.Verw1Art);
-  r.Verw1RNr = s.Verw1RNr;
-  r.Verw1LNr = s.Verw1LNr;
-  r.Verw1SNr = s.Verw1SNr;
-  r.Verw2RNr = s.Verw2RNr;
-  r.Verw2LNr = s.Verw2LNr;
-  r.Verw2SNr = s.Verw2SNr;
-  r.ZMZusatz = std::move(s.ZMZusatz);
-  r.Filiale = s.Filiale;
-  r.Kost1 = s.Kost1;
-  r.Kost2 = s.Kost2;
-  r.Aufgeloest = true;
-  r.KtoKurzBez = std::move(s.KtoKurzBez);
-  r.GegenKtoKurzBez = std::move(s.GegenKtoKurzBez);
-  r.KtoBez = std::move(s.KtoBez);
-  r.GegenKtoBez = std::move(s.GegenKtoBez);
-  r.GepBez = std::move(s.GepBez);
-  return r;
-}
-
-}  // namespace
-
 TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
     : dm_(dm),
       db_(SuiteDatabase::Get()),
@@ -91,8 +40,7 @@ bool TBearbDatenmodulAnbindung::BuchungenLesen(
     auswahl.AbrJahr = filter.AbrJahr;
     auswahl.AbrNr = filter.AbrNr;
   }
-  return dm_.Buchungen_Lesen(auswahl,
-                             [&](TfbdetempSatz& satz) { return proSatz(AlsRohsatz(std::move(satz))); });
+  return dm_.Buchungen_Lesen(auswahl, [&](TfbdetempSatz& satz) { return proSatz(satz); });
 }
 
 bool TBearbDatenmodulAnbindung::FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents,

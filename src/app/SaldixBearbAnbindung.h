@@ -29,6 +29,8 @@ class TBearbDatenmodulAnbindung final : public IBearbBuchungen,
   // IBearbBuchungen
   bool BuchungenLesen(const TBuchungsFilter& filter,
                       const std::function<bool(const TBuchungsRohsatz&)>& proSatz) override;
+  // The data module resolves accounts and partner while it reads.
+  bool SaetzeAufgeloest() override { return true; }
   bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents, bool exportieren) override;
   bool FBDEMani_Buchen_Umkehrung(const std::vector<TIntTrio>& idents) override;
   bool FBDEMani_Loeschen(const std::vector<TIntTrio>& idents) override;

@@ -7,36 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "data/TfbdetempSatz.h"
 #include "suite/Types.h"
 
-// One booking as read from the booking file, with the fields the list shows.
-struct TBuchungsRohsatz {
-  TIntTrio Ident;  // Rechner, TransaktionsNr, LfdNr
-  TIntPair Firma;
-  TIntPair GepNr;
-  TDateTime Belegdatum = 0;
-  TDateTime Buchungsdatum = 0;
-  std::string FiBuGVorfall;
-  long double BetragSoll = 0;
-  long double BetragHaben = 0;
-  std::string Waehrung;
-  std::int32_t Menge = 0;
-  std::string KtoName, KtoZusatz, GegenKtoName, GegenKtoZusatz;
-  std::string Beleg1, Beleg2, Beschreibung, UStID;
-  std::int32_t AbrJahr = 0, AbrNr = 0;
-  std::string Belegart;
-  std::int32_t BelegRNr = 0, BelegLNr = 0, BelegSNr = 0;
-  std::string Verw1Art;
-  std::int32_t Verw1RNr = 0, Verw1LNr = 0, Verw1SNr = 0;
-  std::int32_t Verw2RNr = 0, Verw2LNr = 0, Verw2SNr = 0;
-  std::string ZMZusatz;
-  std::int32_t Filiale = 0;
-  std::int32_t Kost1 = 0, Kost2 = 0;
-  // Filled when the reader already resolved accounts and partner (the data module does);
-  // otherwise the list resolves them itself.
-  bool Aufgeloest = false;
-  std::string KtoKurzBez, GegenKtoKurzBez, KtoBez, GegenKtoBez, GepBez;
-};
+// One booking as read from the booking file, with the list's additions.
+using TBuchungsRohsatz = TfbdetempSatz;
 
 // Which bookings to read: an open settlement (year and number 0) by document date, or the
 // bookings of one closed settlement.
@@ -65,6 +40,9 @@ class IBearbBuchungen {
   // Calls proSatz per booking in key order until it returns false; false on failure.
   virtual bool BuchungenLesen(const TBuchungsFilter& filter,
                               const std::function<bool(const TBuchungsRohsatz&)>& proSatz) = 0;
+  // Whether the bookings read carry their accounts' short and long names and the partner's
+  // name already; otherwise the list resolves them itself.
+  virtual bool SaetzeAufgeloest() = 0;
   virtual bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents, bool exportieren) = 0;
   virtual bool FBDEMani_Buchen_Umkehrung(const std::vector<TIntTrio>& idents) = 0;
   virtual bool FBDEMani_Loeschen(const std::vector<TIntTrio>& idents) = 0;

@@ -70,7 +70,7 @@ TLadeErgebnis TBuchungsLader::Laden(const TLadeAuftrag& auftrag) {
               dienste_.Buchungen.Kostenstelle(original.BelegRNr, original.Filiale);
           if (kost1 != 0) werte.SetText(Sp::KoSt1, std::to_string(kost1));
         }
-        ergebnis.Buchungen.push_back({std::move(werte), original.Ident, true});
+        ergebnis.Buchungen.push_back({std::move(werte), original.Ident(), true});
         if (maxZeilen > 0 && ergebnis.Buchungen.size() >= static_cast<std::size_t>(maxZeilen)) {
           ergebnis.MaxZeilenErreicht = true;
           return false;

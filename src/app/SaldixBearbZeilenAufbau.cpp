@@ -21,6 +21,7 @@ TZeilenAufbau::TZeilenAufbau(const TBearbDienste& dienste,
       exporter_(exporter),
       abrNr_(abrNr),
       abrJahr_(abrJahr),
+      aufgeloest_(dienste.Buchungen.SaetzeAufgeloest()),
       waehrung_(dienste.Konten.Programmwaehrung()) {}
 
 std::string TZeilenAufbau::KontoText(std::int32_t nummer, const std::string& name,
@@ -50,7 +51,7 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Level, 4);
   Betraege(satz, w);
   Konten(satz, w);
-  w.SetText(Sp::GepName, satz.Aufgeloest ? satz.GepBez : PartnerName(satz.GepNr));
+  w.SetText(Sp::GepName, aufgeloest_ ? satz.GepBez : PartnerName(satz.GepNr));
   w.SetGanzzahl(Sp::GepRNr, satz.GepNr.Nr1);
   w.SetGanzzahl(Sp::GepLNr, satz.GepNr.Nr2);
   w.SetText(Sp::UStID, satz.UStID);
@@ -61,7 +62,7 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Verweis1, satz.Verw1RNr);
   w.SetGanzzahl(Sp::Verweis2, satz.Verw1LNr);
   w.SetText(Sp::ZMZusatz, satz.ZMZusatz);
-  w.SetText(Sp::Protokollnummer, Protokollnummer(satz.Ident));
+  w.SetText(Sp::Protokollnummer, Protokollnummer(satz.Ident()));
   w.SetGanzzahl(Sp::Menge, satz.Menge);
   w.SetGanzzahl(Sp::Filiale, satz.Filiale);
   w.SetText(Sp::Vorfall, satz.FiBuGVorfall);
@@ -112,7 +113,7 @@ void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
   w.SetText(Sp::GegenkontoName, satz.GegenKtoName);
   w.SetText(Sp::KontoZusatz, satz.KtoZusatz);
   w.SetText(Sp::GegenkontoZusatz, satz.GegenKtoZusatz);
-  if (satz.Aufgeloest) {
+  if (aufgeloest_) {
     w.SetText(Sp::Konto, satz.KtoKurzBez);
     w.SetText(Sp::Gegenkonto, satz.GegenKtoKurzBez);
     w.SetText(Sp::KontoBez, satz.KtoBez);

@@ -32,6 +32,7 @@ class TZeilenAufbau {
   const TListenEinstellungen& einstellungen_;
   const TListenExporter& exporter_;
   std::int32_t abrNr_, abrJahr_;
+  bool aufgeloest_;
   std::string waehrung_;
   TIntPair letzterPartner_{-1, -1};
   std::string letzterPartnerName_;

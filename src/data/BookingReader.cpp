@@ -75,49 +75,6 @@ Query BuildQuery(const TBuchungsAuswahl& a) {
   return q;
 }
 
-TfbdetempSatz ToListRecord(TFBDEDaten&& d) {
-  TfbdetempSatz s;
-  s.Rechner = d.Rechner;
-  s.TransaktionsNr = d.TransaktionsNr;
-  s.LfdNr = d.LfdNr;
-  s.Firma = d.Firma;
-  s.GepNr = d.GepNr;
-  s.Belegdatum = d.Belegdatum;
-  s.Buchungsdatum = d.Buchungsdatum;
-  s.FiBuGVorfall = std::move(d.FiBuGVorfall);
-  s.BetragSoll = d.BetragSoll;
-  s.BetragHaben = d.BetragHaben;
-  s.Waehrung = std::move(d.Waehrung);
-  s.Menge = d.Menge;
-  s.KtoName = std::move(d.KtoName);
-  s.KtoZusatz = std::move(d.KtoZusatz);
-  s.GegenKtoName = std::move(d.GegenKtoName);
-  s.GegenKtoZusatz = std::move(d.GegenKtoZusatz);
-  s.Beleg1 = std::move(d.Beleg1);
-  s.Beleg2 = std::move(d.Beleg2);
-  s.Beschreibung = TextOhneZeilenumbruch(d.Beschreibung);
-  s.UStID = std::move(d.UStID);
-  s.AbrJahr = d.AbrJahr;
-  s.AbrNr = d.AbrNr;
-  s.TextRNr = d.TextRNr;
-  s.TextLNr = d.TextLNr;
-  s.TextSNr = d.TextSNr;
-  s.Belegart = std::move(d.Belegart);
-  s.BelegRNr = d.BelegRNr;
-  s.BelegLNr = d.BelegLNr;
-  s.BelegSNr = d.BelegSNr;
-  s.Verw1Art = std::move(d.Verw1Art);
-  s.Verw1RNr = d.Verw1RNr;
-  s.Verw1LNr = d.Verw1LNr;
-  s.Verw1SNr = d.Verw1SNr;
-  s.ZMZusatz = std::move(d.ZMZusatz);
-  s.Filiale = d.Filiale;
-  s.Export = d.Export;
-  s.Kost1 = d.Kost1;
-  s.Kost2 = d.Kost2;
-  return s;
-}
-
 }  // namespace
 
 TBookingReader::TBookingReader(suitedb::Connection& connection, TKontoAufloesung aufloesung)
@@ -139,10 +96,12 @@ std::size_t TBookingReader::ForEach(const TBuchungsAuswahl& auswahl,
   std::size_t count = 0;
   try {
     while (stmt.Step()) {
-      TfbdetempSatz satz = ToListRecord(TFbdeFile::FromRow(stmt));
+      TfbdetempSatz satz(TFbdeFile::FromRow(stmt));
       if (std::binary_search(ausgeschlossen.begin(), ausgeschlossen.end(), satz.Filiale)) {
         continue;
       }
+      // The list shows and exports the text on one line.
+      satz.Beschreibung = TextOhneZeilenumbruch(satz.Beschreibung);
       if (aufloesung_) {
         aufloesung_(satz);
       } else {

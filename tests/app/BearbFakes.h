@@ -23,6 +23,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
  public:
   // Bookings.
   std::vector<TBuchungsRohsatz> Saetze;
+  bool Aufgeloest = false;  // the bookings carry their account and partner names
   std::map<TIntTrio, bool> ExportKz;  // missing: 'J'
   bool LesenFehlschlag = false;
   bool AenderungErfolg = true;
@@ -55,7 +56,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
                             long double soll, long double haben, std::int32_t filiale = 1,
                             TDateTime datum = EncodeDate(2024, 3, 5)) {
     TBuchungsRohsatz s;
-    s.Ident = {1, lnr, 1};
+    s.SetIdent({1, lnr, 1});
     s.Firma = Mandant;
     s.Belegdatum = datum;
     s.Buchungsdatum = datum;
@@ -81,7 +82,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
         if (s.AbrJahr != 0 || s.AbrNr != 0) continue;
         if (filter.DatumVon != 0 && s.Belegdatum < filter.DatumVon) continue;
         if (filter.DatumBis != 0 && s.Belegdatum > filter.DatumBis) continue;
-        auto kz = ExportKz.find(s.Ident);
+        auto kz = ExportKz.find(s.Ident());
         if ((kz == ExportKz.end() ? true : kz->second) != filter.ExportKennzeichen) continue;
         if (filter.Filiale != 0 && s.Filiale != filter.Filiale) continue;
       } else if (s.AbrJahr != filter.AbrJahr || s.AbrNr != filter.AbrNr) {
@@ -91,6 +92,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
     }
     return true;
   }
+  bool SaetzeAufgeloest() override { return Aufgeloest; }
   bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents, bool exportieren) override {
     ExportKzAenderungen.push_back({idents, exportieren});
     if (!AenderungErfolg) return false;

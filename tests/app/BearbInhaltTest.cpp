@@ -102,4 +102,26 @@ TEST(ZeilenAufbau, AccountTextsKeyAndDebitCreditSide) {
   EXPECT_EQ(v.Text(Sp::Zahlungsreferenz), "");
 }
 
+TEST(ZeilenAufbau, BookingsReadWithTheirNamesKeepThemAndSkipTheLookups) {
+  TFakeDatenmodul dm;
+  dm.Aufgeloest = true;
+  dm.Nummern = {{"KASSE", 1000}};  // would give "1000" if the list looked it up again
+  auto& s = dm.Buchung(7, "KASSE", "ERLWARE", 10, 0);
+  s.GepNr = {1, 5};
+  s.KtoKurzBez = "1600";
+  s.GegenKtoKurzBez = "8400";
+  s.KtoBez = "Kasse Filiale";
+  s.GegenKtoBez = "Erlöse 19 %";
+  s.GepBez = "Meier KG";
+  TZeilenAufbau aufbau(dm.Dienste(), dm.Einst, dm.Exp, 1, 2024);
+  const TZeilenWerte w = aufbau.Aufbauen(s);
+  EXPECT_EQ(w.Text(Sp::Konto), "1600");
+  EXPECT_EQ(w.Text(Sp::Gegenkonto), "8400");
+  EXPECT_EQ(w.Text(Sp::KontoBez), "Kasse Filiale");
+  EXPECT_EQ(w.Text(Sp::GegenkontoBez), "Erlöse 19 %");
+  EXPECT_EQ(w.Text(Sp::GepName), "Meier KG");
+  EXPECT_EQ(w.Text(Sp::KontoName), "KASSE");
+  EXPECT_EQ(w.Text(Sp::Protokollnummer), "00010000000070001");
+}
+
 }  // namespace

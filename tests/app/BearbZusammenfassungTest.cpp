@@ -117,8 +117,8 @@ TEST_F(Zusammenfassung, AutomaticAccountsPairRevenueAndTaxIntoOneGrossLine) {
   dm.Sonderkonten.clear();
   dm.Einst.AutoKont = true;
   dm.Exp.Automatikkonten = true;
-  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).Ident.SNr = 1;
-  dm.Buchung(1, "KASSE", "MWST1900", 19, 0).Ident.SNr = 2;
+  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).LfdNr = 1;
+  dm.Buchung(1, "KASSE", "MWST1900", 19, 0).LfdNr = 2;
   dm.Buchung(2, "KASSE", "ERLOES", 50, 0);
   dm.VstOhne = "9";
   Aufbauen();
@@ -157,8 +157,8 @@ TEST_F(Zusammenfassung, TaxThatDoesNotMatchTheRevenueStaysUnpaired) {
   dm.Sonderkonten.clear();
   dm.Einst.AutoKont = true;
   dm.Exp.Automatikkonten = true;
-  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).Ident.SNr = 1;
-  dm.Buchung(1, "KASSE", "MWST1900", 25, 0).Ident.SNr = 2;
+  dm.Buchung(1, "KASSE", "ERLOES", 100, 0).LfdNr = 1;
+  dm.Buchung(1, "KASSE", "MWST1900", 25, 0).LfdNr = 2;
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 2u);
   EXPECT_FALSE(liste.Zeile(liste.Oberste()[0]).IstGruppe);
