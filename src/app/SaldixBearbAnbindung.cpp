@@ -21,8 +21,10 @@ TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
 
 bool TBearbDatenmodulAnbindung::BuchungenLesen(
     const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
-  // The bookings and every lookup made for them read one snapshot under one lock.
+  // The bookings and every lookup made for them read one snapshot under one lock; within
+  // it documents cannot change, so they may be read ahead.
   suitedb::ReadTransaction snapshot(SuiteDatabase::Get());
+  TBelegLookups::TVorlesen vorlesen(belege_);
   letzterBeleg_ = {-1, -1, -1};
   letztesLieferBeleg_ = {-1, -1};
   TBuchungsAuswahl auswahl;

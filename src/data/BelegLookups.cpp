@@ -133,8 +133,10 @@ TBelegDaten TBelegLookups::GetBelegDatenUndLieferLand(int belegRNr, int belegLNr
                                                       std::string& lieferLand, double& euSteuern) {
   lieferLand.clear();
   euSteuern = 0;
-  const TBeleg* beleg = Guarded("TSaldixDataModule.GetBelegDaten",
-                                [&] { return Lesen(belegRNr, belegLNr, 0, true); });
+  const TBeleg* beleg = Guarded("TSaldixDataModule.GetBelegDaten", [&] {
+    // Both answers need no positions, which the read-ahead leaves out.
+    return vorrat_ ? vorrat_->Beleg(belegRNr, belegLNr) : Lesen(belegRNr, belegLNr, 0, true);
+  });
   if (!beleg) return {};
   // Each answer fails on its own, as the two single lookups would.
   lieferLand = Guarded("TSaldixDataModule.GetLieferLand", [&] {

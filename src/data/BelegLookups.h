@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/BelegQuellen.h"
+#include "data/BelegVorrat.h"
 #include "suite/Types.h"
 
 struct TBelegDaten {
@@ -36,6 +37,21 @@ class TBelegLookups {
   // GetBelegDaten and GetLieferLand of the document (rnr, lnr, 0) from one read of it.
   TBelegDaten GetBelegDatenUndLieferLand(int belegRNr, int belegLNr, std::string& lieferLand,
                                          double& euSteuern);
+  // While one lives, GetBelegDatenUndLieferLand reads documents ahead: for a long run of
+  // lookups within one snapshot of the suite database, where no document changes.
+  class TVorlesen {
+   public:
+    explicit TVorlesen(TBelegLookups& lookups) : lookups_(lookups) {
+      lookups_.vorrat_.emplace(lookups_.quellen_.BelegServer());
+    }
+    ~TVorlesen() { lookups_.vorrat_.reset(); }
+    TVorlesen(const TVorlesen&) = delete;
+    TVorlesen& operator=(const TVorlesen&) = delete;
+
+   private:
+    TBelegLookups& lookups_;
+  };
+
   std::optional<TBeleg> Belegkopf(const TIntTrio& ident);
   std::optional<TBeleg> BelegKomplett(const TIntTrio& ident);
   std::string Zahlungsreferenz(const TIntTrio& ident);
@@ -49,6 +65,7 @@ class TBelegLookups {
   std::string LieferLandAus(const TBeleg& beleg, double& euSteuern);
 
   TBelegQuellen& quellen_;
+  std::optional<TBelegVorrat> vorrat_;
 };
 
 // The sort key of a document number: prefix, first part, second part at width 4 and

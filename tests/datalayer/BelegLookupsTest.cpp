@@ -126,6 +126,53 @@ TEST_F(BelegLookupsTest, DocumentDataAndDeliveryCountryFromOneRead) {
   EXPECT_EQ(eu, 0);
 }
 
+TEST_F(BelegLookupsTest, ReadingAheadGivesTheSameAnswersWithFewerReads) {
+  Zeile("INSERT INTO partner (gep_nr1, gep_nr2, name, land) VALUES (8, 8, 'Kunde', 'D')");
+  for (int lnr = 100; lnr < 160; lnr += 2) Beleg(lnr, "RE", 24, 3, lnr, 1);
+  Bedingung(1, 1, 30, 0);  // of document 100
+  Zeile("UPDATE belege SET steuer_land = 'D', liefer_land = 'A' WHERE lnr = 158");
+  Zeile("INSERT INTO beleg_steuern (rnr, lnr, snr, pos, satz) VALUES (2, 158, 0, 1, 2000), "
+        "(2, 158, 0, 2, 1000), (2, 100, 1, 1, 700)");
+  struct TAntwort {
+    TBelegDaten daten;
+    std::string land;
+    double eu = 0;
+  };
+  auto fragen = [&](int lnr) {
+    TAntwort a;
+    a.daten = lookups.GetBelegDatenUndLieferLand(2, lnr, a.land, a.eu);
+    return a;
+  };
+  std::vector<int> folge;
+  for (int lnr = 99; lnr <= 161; ++lnr) folge.push_back(lnr);  // in order, with gaps
+  for (int lnr : {158, 101, 130, 100, 7}) folge.push_back(lnr);  // then out of order
+
+  std::vector<TAntwort> einzeln;
+  for (int lnr : folge) einzeln.push_back(fragen(lnr));
+  const int gelesen = quellen.BelegServer().Lesevorgaenge();
+  {
+    TBelegLookups::TVorlesen vorlesen(lookups);
+    for (std::size_t i = 0; i < folge.size(); ++i) {
+      const TAntwort a = fragen(folge[i]);
+      SCOPED_TRACE(folge[i]);
+      EXPECT_EQ(a.daten.BelegNr, einzeln[i].daten.BelegNr);
+      EXPECT_EQ(a.daten.BelegNrSort, einzeln[i].daten.BelegNrSort);
+      EXPECT_EQ(a.daten.Nettotage, einzeln[i].daten.Nettotage);
+      EXPECT_EQ(a.land, einzeln[i].land);
+      EXPECT_EQ(a.eu, einzeln[i].eu);
+    }
+    EXPECT_LT(quellen.BelegServer().Lesevorgaenge() - gelesen, 12);
+  }
+  EXPECT_EQ(einzeln[1].daten.Nettotage, 30);
+  EXPECT_EQ(einzeln[59].land, "AT");
+  EXPECT_EQ(einzeln[59].eu, 0);  // the tax country is another
+  // Without it, every lookup reads again.
+  const int danach = quellen.BelegServer().Lesevorgaenge();
+  fragen(100);
+  fragen(102);
+  EXPECT_EQ(quellen.BelegServer().Lesevorgaenge(), danach + 2);
+}
+
 TEST_F(BelegLookupsTest, CurrentDocumentIsReusedWithoutReading) {
   Beleg(100, "RE", 1, 1, 1, 0);
   Zeile("INSERT INTO beleg_positionen (rnr, lnr, snr, pos, artikel, betrag) "

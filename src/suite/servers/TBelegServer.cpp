@@ -1,5 +1,6 @@
 #include "suite/servers/TBelegServer.h"
 
+#include <string_view>
 
 #include "suite/Format.h"
 #include "suite/servers/Spalten.h"
@@ -38,19 +39,32 @@ TBelegKopf KopfAusZeile(const suitedb::Statement& s) {
   return kopf;
 }
 
-constexpr const char* kKopfSql =
+constexpr std::string_view kKopfSpalten =
     "SELECT rnr, lnr, snr, firma1, firma2, gep_nr1, gep_nr2, orge, belegart, datum, "
     "nr_praefix, nr_teil1, nr_teil2, nr_teil3, format_kz, nr_extern, dokumenten_nr, order_id, "
     "liefer_land, liefer_gep_nr1, liefer_gep_nr2, liefer_adr_nr, steuer_land, "
-    "vorg_rnr, vorg_lnr, vorg_snr, herkunft_kz, zahlungsart, subherkunft "
-    "FROM belege WHERE rnr = ? AND lnr = ? AND snr = ?";
+    "vorg_rnr, vorg_lnr, vorg_snr, herkunft_kz, zahlungsart, subherkunft FROM belege ";
+
+const std::string& KopfSql() {
+  static const std::string sql = std::string(kKopfSpalten) + "WHERE rnr = ? AND lnr = ? AND snr = ?";
+  return sql;
+}
+
+TBelegZahlungsbedingung BedingungAusZeile(const suitedb::Statement& s, int column) {
+  return {Int32Spalte(s, column), Int32Spalte(s, column + 1), s.Real(column + 2),
+          s.Real(column + 3)};
+}
+
+TBelegSteuer SteuerAusZeile(const suitedb::Statement& s, int column) {
+  return {Int32Spalte(s, column), s.Real(column + 1)};
+}
 
 }  // namespace
 
 bool TBelegServer::Lesen(const TIntTrio& ident, bool komplett) {
   ++lesevorgaenge_;
   aktuell_.reset();
-  auto& stmt = connection_.Cached(kKopfSql);
+  auto& stmt = connection_.Cached(KopfSql());
   stmt.With(ident.RNr, ident.LNr, static_cast<int>(ident.SNr));
   if (!stmt.Step()) {
     stmt.Reset();
@@ -80,14 +94,46 @@ void TBelegServer::KomplettLesen(TBeleg& beleg) {
       "SELECT art, tage, prozent, datum FROM beleg_zahlungsbedingungen "
       "WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
   bedingungen.With(id.RNr, id.LNr, snr);
-  while (bedingungen.Step()) {
-    beleg.Zahlungsbedingungen.push_back({Int32Spalte(bedingungen, 0), Int32Spalte(bedingungen, 1),
-                                         bedingungen.Real(2), bedingungen.Real(3)});
-  }
+  while (bedingungen.Step()) beleg.Zahlungsbedingungen.push_back(BedingungAusZeile(bedingungen, 0));
   auto& steuern = connection_.Cached(
       "SELECT satz, betrag FROM beleg_steuern WHERE rnr = ? AND lnr = ? AND snr = ? ORDER BY pos");
   steuern.With(id.RNr, id.LNr, snr);
-  while (steuern.Step()) beleg.Steuern.push_back({Int32Spalte(steuern, 0), steuern.Real(1)});
+  while (steuern.Step()) beleg.Steuern.push_back(SteuerAusZeile(steuern, 0));
+}
+
+std::vector<TBeleg> TBelegServer::BereichLesen(int rnr, int lnrVon, int lnrBis) {
+  ++lesevorgaenge_;
+  std::vector<TBeleg> belege;
+  static const std::string kBereichSql =
+      std::string(kKopfSpalten) + "WHERE rnr = ? AND lnr BETWEEN ? AND ? AND snr = 0 ORDER BY lnr";
+  auto& koepfe = connection_.Cached(kBereichSql);
+  koepfe.With(rnr, lnrVon, lnrBis);
+  while (koepfe.Step()) belege.push_back({KopfAusZeile(koepfe), {}, {}, {}});
+  if (belege.empty()) return belege;
+  // The lines of the whole range come in number order; each goes to its document.
+  auto verteilen = [&](const char* sql, auto&& anhaengen) {
+    auto& zeilen = connection_.Cached(sql);
+    zeilen.With(rnr, lnrVon, lnrBis);
+    std::size_t i = 0;
+    while (zeilen.Step()) {
+      const std::int32_t lnr = Int32Spalte(zeilen, 0);
+      while (i < belege.size() && belege[i].Kopf.Ident.LNr < lnr) ++i;
+      if (i < belege.size() && belege[i].Kopf.Ident.LNr == lnr) anhaengen(belege[i], zeilen);
+    }
+  };
+  verteilen(
+      "SELECT lnr, art, tage, prozent, datum FROM beleg_zahlungsbedingungen WHERE rnr = ? AND "
+      "lnr BETWEEN ? AND ? AND snr = 0 ORDER BY lnr, pos",
+      [](TBeleg& beleg, const suitedb::Statement& s) {
+        beleg.Zahlungsbedingungen.push_back(BedingungAusZeile(s, 1));
+      });
+  verteilen(
+      "SELECT lnr, satz, betrag FROM beleg_steuern WHERE rnr = ? AND lnr BETWEEN ? AND ? AND "
+      "snr = 0 ORDER BY lnr, pos",
+      [](TBeleg& beleg, const suitedb::Statement& s) {
+        beleg.Steuern.push_back(SteuerAusZeile(s, 1));
+      });
+  return belege;
 }
 
 std::optional<TIntTrio> TBelegServer::GetVorgaenger(const TIntTrio& ident) {

@@ -69,6 +69,10 @@ class TBelegServer {
   // Makes the document current: the header only, or complete with positions, payment
   // conditions and tax lines. False, and no current document, when it does not exist.
   bool Lesen(const TIntTrio& ident, bool komplett);
+  // The documents (rnr, lnrVon..lnrBis, 0) in number order, with payment conditions and tax
+  // lines but without positions: for questions about many documents taken in order. The
+  // current document stays as it is.
+  std::vector<TBeleg> BereichLesen(int rnr, int lnrVon, int lnrBis);
   // Nothing when the document or its predecessor reference is missing.
   std::optional<TIntTrio> GetVorgaenger(const TIntTrio& ident);
   // The delivery address given on the document itself; nothing when it has none.
