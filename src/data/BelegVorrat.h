@@ -1,11 +1,12 @@
-// Documents read ahead in number order. The bookings of a period refer to their documents
-// in ascending numbers per computer, so reading a window of numbers at once answers the
-// next lookups without a read each. A window that was hardly used shrinks the next one, so
-// lookups in no order cost little more than single reads.
+// Documents read ahead in blocks of numbers. The bookings of a period refer to their
+// documents in ascending numbers, in a few interleaved runs per computer (invoices, credit
+// notes, bank movements...), so a block read once answers the next lookups of its run
+// without a read each. When blocks stop paying off (lookups in no order), it reads single
+// documents again.
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
+#include <cstdint>
 #include <vector>
 
 #include "suite/servers/TBelegServer.h"
@@ -14,23 +15,30 @@ class TBelegVorrat {
  public:
   explicit TBelegVorrat(TBelegServer& server) : server_(server) {}
 
-  // The document (rnr, lnr, 0) with payment conditions and tax lines, without positions;
-  // nullptr when it does not exist. Valid until the next call.
+  // The document (rnr, lnr, 0) with payment conditions and tax lines, possibly without
+  // positions; nullptr when it does not exist. Valid until the next call.
   const TBeleg* Beleg(int rnr, int lnr);
 
  private:
-  static constexpr int kErstesFenster = 16;
-  static constexpr int kGroesstesFenster = 1024;
+  static constexpr int kBlockBits = 8;         // 256 numbers a block
+  static constexpr std::size_t kBloecke = 16;  // kept at once, the least recently used goes
+  // Blocks pay off while at least one document in this many read is asked for.
+  static constexpr std::size_t kHoechstensGelesenJeTreffer = 8;
+  static constexpr std::size_t kProbe = 4096;  // documents read before judging
 
-  struct TFenster {
-    int Von = 0, Bis = -1;  // numbers read; empty at first
-    int Groesse = kErstesFenster;
-    std::size_t Treffer = 0;
+  struct TBlock {
+    int Rnr = 0;
+    int Nr = 0;  // lnr >> kBlockBits
     std::vector<TBeleg> Belege;  // in number order
+    std::uint64_t ZuletztGenutzt = 0;
   };
 
-  void NeuLesen(TFenster& fenster, int rnr, int lnr);
+  TBlock& BlockZu(int rnr, int nr);
+  bool LohntSich() const;
 
   TBelegServer& server_;
-  std::unordered_map<int, TFenster> fenster_;  // by computer
+  std::vector<TBlock> bloecke_;
+  std::uint64_t uhr_ = 0;
+  std::size_t gelesen_ = 0;
+  std::size_t treffer_ = 0;
 };
