@@ -1,5 +1,7 @@
 #include "data/SaldixData.h"
 
+#include <map>
+
 #include "data/BookingTexts.h"
 #include "data/ExpenseEntries.h"
 #include "suite/DateTime.h"
@@ -300,9 +302,14 @@ bool TSaldixDataModule::Vollstaendigkeiten_pruefen(const TKWX_VonBisDatum& ASele
 bool TSaldixDataModule::Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
                                         const std::function<bool(TfbdetempSatz&)>& each) {
   return Guarded("TSaldixDataModule.Buchungen_Lesen", [&] {
-    TBookingReader(SuiteDatabase::Get(), [this](TfbdetempSatz& satz) {
+    // One reading statement sees one state of the database, and a year of bookings has a
+    // few hundred partners: each name is asked once.
+    std::map<std::pair<std::int32_t, std::int32_t>, std::string> partnerNamen;
+    TBookingReader(SuiteDatabase::Get(), [&](TfbdetempSatz& satz) {
       KontenAufloesen(satz);
-      satz.GepBez = BelegAuskunft().Belege().GEPGet_Name(satz.GepNr);
+      auto [name, neu] = partnerNamen.try_emplace({satz.GepNr.Nr1, satz.GepNr.Nr2});
+      if (neu) name->second = BelegAuskunft().Belege().GEPGet_Name(satz.GepNr);
+      satz.GepBez = name->second;
       if (start_.Hooks.BuchungErgaenzen) start_.Hooks.BuchungErgaenzen(*this, satz);
     }).ForEach(AAuswahl, each);
     return true;

@@ -314,6 +314,23 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   EXPECT_EQ(gelesen[0].GepBez, "Meier KG");
   EXPECT_EQ(gelesen[0].SortString, "Meier KG 1000");
   EXPECT_EQ(ergaenzt, 1);
+
+  // Each booking gets its own partner's name, also when partners alternate.
+  Exec("INSERT INTO partner (gep_nr1, gep_nr2, name) VALUES (6, 6, 'Schulz')");
+  for (std::int16_t lnr : {2, 3, 4}) {
+    auto weitere = TestBooking({1, 10, lnr});
+    weitere.GepNr = lnr == 3 ? TIntPair{6, 6} : lnr == 4 ? TIntPair{5, 5} : TIntPair{};
+    InsertBooking(weitere);
+  }
+  gelesen.clear();
+  ASSERT_TRUE(dm.Buchungen_Lesen(auswahl, [&](TfbdetempSatz& s) {
+    gelesen.push_back(s);
+    return true;
+  }));
+  ASSERT_EQ(gelesen.size(), 4u);
+  std::vector<std::string> namen;
+  for (const auto& g : gelesen) namen.push_back(g.GepBez);
+  EXPECT_EQ(namen, (std::vector<std::string>{"Meier KG", "", "Schulz", "Meier KG"}));
 }
 
 }  // namespace
