@@ -27,6 +27,11 @@ TBelegVorrat::TBlock& TBelegVorrat::BlockZu(int rnr, int nr) {
       return block;
     }
   }
+  // Read first: a read that fails leaves every block as it was, so no block claims numbers
+  // it does not hold.
+  const int von = static_cast<int>(static_cast<unsigned>(nr) << kBlockBits);
+  std::vector<TBeleg> belege = server_.BereichLesen(rnr, von, von + ((1 << kBlockBits) - 1));
+  gelesen_ += belege.size();
   TBlock* ziel = nullptr;
   if (bloecke_.size() < kBloecke) {
     ziel = &bloecke_.emplace_back();
@@ -35,11 +40,6 @@ TBelegVorrat::TBlock& TBelegVorrat::BlockZu(int rnr, int nr) {
       return a.ZuletztGenutzt < b.ZuletztGenutzt;
     });
   }
-  const int von = static_cast<int>(static_cast<unsigned>(nr) << kBlockBits);
-  ziel->Rnr = rnr;
-  ziel->Nr = nr;
-  ziel->ZuletztGenutzt = uhr_;
-  ziel->Belege = server_.BereichLesen(rnr, von, von + ((1 << kBlockBits) - 1));
-  gelesen_ += ziel->Belege.size();
+  *ziel = {rnr, nr, std::move(belege), uhr_};
   return *ziel;
 }

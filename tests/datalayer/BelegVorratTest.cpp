@@ -42,6 +42,16 @@ TEST_F(BelegVorratTest, InterleavedRunsOfNumbersEachKeepTheirBlock) {
   EXPECT_EQ(vorrat.Beleg(3, 100), nullptr);
 }
 
+TEST_F(BelegVorratTest, AFailedReadLeavesNoBlockBehind) {
+  Belege(100, 110);
+  Zeile("ALTER TABLE beleg_steuern RENAME TO beleg_steuern_weg");
+  EXPECT_THROW(vorrat.Beleg(2, 100), suitedb::StorageError);
+  Zeile("ALTER TABLE beleg_steuern_weg RENAME TO beleg_steuern");
+  const TBeleg* beleg = vorrat.Beleg(2, 100);
+  ASSERT_NE(beleg, nullptr);
+  EXPECT_EQ(beleg->Kopf.NrTeil1, 100);
+}
+
 TEST_F(BelegVorratTest, LookupsInNoOrderFallBackToSingleReads) {
   Belege(0, 6000);
   // One document asked for in every block: blocks do not pay off.
