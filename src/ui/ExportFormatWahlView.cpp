@@ -13,11 +13,7 @@ TExportFormatWahlView::TExportFormatWahlView(QWidget* eltern) : QDialog(eltern) 
   tabelle_ = new QTableWidget(0, 2, this);
   tabelle_->setObjectName(QStringLiteral("lvProfile"));
   tabelle_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Bezeichnung")});
-  tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tabelle_->verticalHeader()->hide();
-  tabelle_->horizontalHeader()->setStretchLastSection(true);
+  AlsAuswahlliste(*tabelle_);
   tabelle_->setColumnWidth(0, 160);
   tabelle_->setMinimumSize(480, 200);
 

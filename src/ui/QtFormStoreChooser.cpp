@@ -25,11 +25,7 @@ QTableWidget* ProfilTabelle(const std::vector<TFormStoreEntry>& eintraege, QWidg
     Abgleichen(Zelle(*tabelle, zeile, 0, flags), eintrag.userName);
     Abgleichen(Zelle(*tabelle, zeile, 1, flags), eintrag.userText);
   }
-  tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
-  tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tabelle->verticalHeader()->hide();
-  tabelle->horizontalHeader()->setStretchLastSection(true);
+  AlsAuswahlliste(*tabelle);
   tabelle->setColumnWidth(0, 160);
   tabelle->setMinimumSize(420, 160);
   return tabelle;

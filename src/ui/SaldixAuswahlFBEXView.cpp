@@ -65,11 +65,7 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
   for (int spalte = kSichtbareSpalten; spalte < TSaldixAuswFBEX::Spalten; ++spalte) {
     grdExports_->setColumnHidden(spalte, true);
   }
-  grdExports_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grdExports_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grdExports_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grdExports_->verticalHeader()->hide();
-  grdExports_->horizontalHeader()->setStretchLastSection(true);
+  AlsAuswahlliste(*grdExports_);
   grdExports_->setColumnWidth(0, 260);
   grdExports_->setColumnWidth(1, 110);
   grdExports_->setColumnWidth(2, 100);

@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,6 +52,15 @@ inline QTableWidgetItem& Zelle(QTableWidget& tabelle, int zeile, int spalte, Qt:
     tabelle.setItem(zeile, spalte, item);
   }
   return *item;
+}
+
+// A table to pick one whole row from, read-only: profiles, formats, settlements.
+inline void AlsAuswahlliste(QTableWidget& tabelle) {
+  tabelle.setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabelle.setSelectionMode(QAbstractItemView::SingleSelection);
+  tabelle.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabelle.verticalHeader()->hide();
+  tabelle.horizontalHeader()->setStretchLastSection(true);
 }
 
 inline void Abgleichen(QTableWidgetItem& item, const std::string& wert) {
