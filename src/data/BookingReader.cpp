@@ -4,6 +4,7 @@
 #include <cmath>
 #include <variant>
 
+#include "data/BookingReadAhead.h"
 #include "data/BookingTexts.h"
 #include "suite/Text.h"
 #include "suite/records/FbdeFile.h"
@@ -85,30 +86,76 @@ void TBookingReader::KurzBezOhneNummer(TfbdetempSatz& satz) {
   satz.GegenKtoKurzBez = Trim(satz.GegenKtoName + " " + satz.GegenKtoZusatz);
 }
 
+namespace {
+
+// The record of a row, or false when its branch is excluded.
+bool SatzAusZeile(const suitedb::Statement& row, const std::vector<int>& ausgeschlossen,
+                  TfbdetempSatz& satz) {
+  static_cast<TFBDEDaten&>(satz) = TFbdeFile::FromRow(row);
+  if (std::binary_search(ausgeschlossen.begin(), ausgeschlossen.end(), satz.Filiale)) {
+    return false;
+  }
+  // The list shows and exports the text on one line.
+  satz.Beschreibung = TextOhneZeilenumbruch(satz.Beschreibung);
+  return true;
+}
+
+std::unique_ptr<TBookingReadAhead> ReadAhead(const suitedb::Connection& db,
+                                             const std::string& sql, const Query& query,
+                                             const std::vector<int>& ausgeschlossen) {
+  // A connection that has already read or written in its transaction sees a state of its
+  // own; a second connection would not share it. Otherwise the bookings are read first and
+  // every lookup made for them afterwards sees the same state or a newer one.
+  if (db.SnapshotTaken()) return nullptr;
+  try {
+    return std::make_unique<TBookingReadAhead>(
+        db.OpenAnother(), sql, [query](suitedb::Statement& stmt) { query.Bind(stmt); },
+        [ausgeschlossen](const suitedb::Statement& row, TfbdetempSatz& satz) {
+          return SatzAusZeile(row, ausgeschlossen, satz);
+        });
+  } catch (const std::exception&) {
+    // Without a second connection or thread the bookings are read here, only slower.
+    return nullptr;
+  }
+}
+
+}  // namespace
+
 std::size_t TBookingReader::ForEach(const TBuchungsAuswahl& auswahl,
                                     const std::function<bool(TfbdetempSatz&)>& each) {
   const Query query = BuildQuery(auswahl);
   std::vector<int> ausgeschlossen = auswahl.FilialenAusgeschlossen;
   std::sort(ausgeschlossen.begin(), ausgeschlossen.end());
+  const std::string sql = query.Sql();
 
-  auto& stmt = db_.Cached(query.Sql());
-  query.Bind(stmt);
   std::size_t count = 0;
+  // False when each asked to stop.
+  auto weitergeben = [&](TfbdetempSatz& satz) {
+    if (aufloesung_) {
+      aufloesung_(satz);
+    } else {
+      KurzBezOhneNummer(satz);
+    }
+    ++count;
+    return each(satz);
+  };
+
+  if (const auto voraus = ReadAhead(db_, sql, query, ausgeschlossen)) {
+    for (auto stapel = voraus->Naechste(); !stapel.empty(); stapel = voraus->Naechste()) {
+      for (auto& satz : stapel) {
+        if (!weitergeben(satz)) return count;
+      }
+    }
+    return count;
+  }
+
+  auto& stmt = db_.Cached(sql);
+  query.Bind(stmt);
   try {
     while (stmt.Step()) {
-      TfbdetempSatz satz(TFbdeFile::FromRow(stmt));
-      if (std::binary_search(ausgeschlossen.begin(), ausgeschlossen.end(), satz.Filiale)) {
-        continue;
-      }
-      // The list shows and exports the text on one line.
-      satz.Beschreibung = TextOhneZeilenumbruch(satz.Beschreibung);
-      if (aufloesung_) {
-        aufloesung_(satz);
-      } else {
-        KurzBezOhneNummer(satz);
-      }
-      ++count;
-      if (!each(satz)) break;
+      TfbdetempSatz satz;
+      if (!SatzAusZeile(stmt, ausgeschlossen, satz)) continue;
+      if (!weitergeben(satz)) break;
     }
   } catch (...) {
     stmt.Reset();

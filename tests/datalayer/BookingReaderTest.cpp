@@ -114,4 +114,52 @@ TEST_F(BookingReaderTest, RecordsCarryOneLineTextsAndTheResolvedAccounts) {
   EXPECT_EQ(seen, 2);
 }
 
+TEST_F(BookingReaderTest, ManyBookingsArriveInDateOrderEachInARecordOfItsOwn) {
+  {
+    suitedb::Transaction transaktion(SuiteDatabase::Get());
+    for (int i = 0; i < 1500; ++i) {
+      auto satz = TestBooking({4, 100 + i, 1}, EncodeDate(2024, 3, 2) + (1499 - i) / 100.0);
+      satz.Filiale = i % 3 == 0 ? 3 : 1;
+      if (i == 7) satz.KtoZusatz = "Zusatz";
+      InsertBooking(satz);
+    }
+    transaktion.Commit();
+  }
+  auto a = Maerz();
+  a.BelegRechner = 4;
+  a.FilialenAusgeschlossen = {3};
+  const auto gelesen = reader.Read(a);
+  ASSERT_EQ(gelesen.size(), 1000u);
+  for (std::size_t i = 1; i < gelesen.size(); ++i) {
+    ASSERT_LE(gelesen[i - 1].Belegdatum, gelesen[i].Belegdatum) << i;
+  }
+  for (const auto& satz : gelesen) {
+    ASSERT_EQ(satz.Filiale, 1);
+    ASSERT_EQ(satz.KtoKurzBez, satz.TransaktionsNr == 107 ? "KASSE Zusatz" : "KASSE")
+        << satz.TransaktionsNr;
+  }
+
+  int seen = 0;
+  EXPECT_EQ(reader.ForEach(a, [&](TfbdetempSatz&) { return ++seen < 700; }), 700u);
+  EXPECT_EQ(seen, 700);
+}
+
+TEST_F(BookingReaderTest, AReadInsideASnapshotSeesThatSnapshot) {
+  auto& db = SuiteDatabase::Get();
+  auto anderer = db.OpenAnother();
+  {
+    suitedb::ReadTransaction snapshot(db);
+    auto& zaehlen = db.Cached("SELECT COUNT(*) FROM fbde");
+    ASSERT_TRUE(zaehlen.Step());  // the snapshot is taken here
+    zaehlen.Reset();
+    TFbdeFile(*anderer).Insert(TestBooking({5, 1, 1}, EncodeDate(2024, 3, 3)));
+    anderer->ExecuteScript(
+        "UPDATE fbde SET abr_jahr = 2024, abr_nr = 9 WHERE rechner = 1 AND transaktions_nr = 1");
+    EXPECT_EQ(Idents(reader.Read(Maerz())),
+              (std::vector<TIntTrio>{{1, 1, 1}, {2, 4, 1}, {1, 2, 1}}));
+  }
+  EXPECT_EQ(Idents(reader.Read(Maerz())),
+            (std::vector<TIntTrio>{{5, 1, 1}, {2, 4, 1}, {1, 2, 1}}));
+}
+
 }  // namespace

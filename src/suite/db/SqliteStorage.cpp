@@ -85,7 +85,8 @@ class SqliteStatement final : public Statement {
 
 class SqliteConnection final : public Connection {
  public:
-  SqliteConnection(std::string path, const SqliteOptions& options) : path_(std::move(path)) {
+  SqliteConnection(std::string path, const SqliteOptions& options)
+      : path_(std::move(path)), options_(options) {
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (options.create) flags |= SQLITE_OPEN_CREATE;
     if (!options.create && !std::filesystem::exists(path_)) {
@@ -200,9 +201,21 @@ class SqliteConnection final : public Connection {
     }
   }
   int TransactionDepth() const override { return depth_; }
+  bool SnapshotTaken() const override { return sqlite3_txn_state(db_, nullptr) != SQLITE_TXN_NONE; }
+
+  std::unique_ptr<Connection> OpenAnother() const override {
+    const char* file = sqlite3_db_filename(db_, "main");
+    if (file == nullptr || *file == '\0') {
+      throw StorageError("Eine Datenbank im Speicher kann nicht ein zweites Mal geöffnet werden");
+    }
+    SqliteOptions options = options_;
+    options.create = false;
+    return std::make_unique<SqliteConnection>(path_, options);
+  }
 
  private:
   std::string path_;
+  SqliteOptions options_;
   sqlite3* db_ = nullptr;
   int depth_ = 0;
   std::unordered_map<std::string, std::unique_ptr<SqliteStatement>> cache_;

@@ -90,6 +90,13 @@ class Connection {
   virtual void Commit() = 0;
   virtual void Rollback() = 0;
   virtual int TransactionDepth() const = 0;
+  // True once this connection's current transaction has read or written: from then on it
+  // sees its own state, which another connection may not share.
+  virtual bool SnapshotTaken() const = 0;
+
+  // Another connection to the same database, for work on another thread. Throws
+  // StorageError when the database cannot be opened twice (in memory).
+  virtual std::unique_ptr<Connection> OpenAnother() const = 0;
 
   // Runs once after the outermost transaction ended (commit or rollback); used to write
   // what must survive a rollback, such as the message log.
