@@ -21,8 +21,8 @@ TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
 
 bool TBearbDatenmodulAnbindung::BuchungenLesen(
     const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
-  // The bookings and every lookup made for them read one snapshot under one lock; within
-  // it documents cannot change, so they may be read ahead.
+  // Every lookup made for the bookings reads one snapshot under one lock, no older than the
+  // bookings' own; within it documents cannot change, so they may be kept in blocks.
   suitedb::ReadTransaction snapshot(SuiteDatabase::Get());
   TBelegLookups::TVorlesen vorlesen(belege_);
   letzterBeleg_ = {-1, -1, -1};
@@ -42,7 +42,14 @@ bool TBearbDatenmodulAnbindung::BuchungenLesen(
     auswahl.AbrJahr = filter.AbrJahr;
     auswahl.AbrNr = filter.AbrNr;
   }
-  return dm_.Buchungen_Lesen(auswahl, [&](TfbdetempSatz& satz) { return proSatz(satz); });
+  // The thread reading the bookings reads their documents' blocks too, on its connection.
+  std::optional<TBelegServer> belegLeser;
+  return dm_.Buchungen_Lesen(
+      auswahl, [&](TfbdetempSatz& satz) { return proSatz(satz); },
+      [&](suitedb::Connection& leser, const TfbdetempSatz& satz) {
+        if (!belegLeser) belegLeser.emplace(leser);
+        belege_.VorausLesen(*belegLeser, satz.BelegRNr, satz.BelegLNr);
+      });
 }
 
 bool TBearbDatenmodulAnbindung::FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& idents,

@@ -52,6 +52,12 @@ class TBelegLookups {
     TBelegLookups& lookups_;
   };
 
+  // While a TVorlesen lives: reads the document's block ahead on another thread, with a
+  // server on that thread's connection.
+  void VorausLesen(TBelegServer& server, int belegRNr, int belegLNr) {
+    if (vorrat_) vorrat_->Vorlesen(server, belegRNr, belegLNr);
+  }
+
   std::optional<TBeleg> Belegkopf(const TIntTrio& ident);
   std::optional<TBeleg> BelegKomplett(const TIntTrio& ident);
   std::string Zahlungsreferenz(const TIntTrio& ident);

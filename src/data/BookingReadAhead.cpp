@@ -41,7 +41,7 @@ void TBookingReadAhead::Lesen() {
     stapel.reserve(kStapelGroesse);
     while (stmt->Step()) {
       TfbdetempSatz satz;
-      if (!satzAusZeile_(*stmt, satz)) continue;
+      if (!satzAusZeile_(*connection_, *stmt, satz)) continue;
       stapel.push_back(std::move(satz));
       if (stapel.size() < kStapelGroesse) continue;
       if (!Abgeben(std::move(stapel))) break;

@@ -19,8 +19,10 @@ class TBookingReadAhead {
  public:
   using TBinden = std::function<void(suitedb::Statement&)>;
   // Fills the record of the current row; false leaves the row out. Runs on the reading
-  // thread, so it may touch nothing but the row and its record.
-  using TSatzAusZeile = std::function<bool(const suitedb::Statement&, TfbdetempSatz&)>;
+  // thread, so it may touch nothing but the row, its record, the reading connection and
+  // what is made for use from there.
+  using TSatzAusZeile =
+      std::function<bool(suitedb::Connection&, const suitedb::Statement&, TfbdetempSatz&)>;
 
   // Starts reading at once. The reading thread's snapshot is taken before the first batch
   // is handed out.

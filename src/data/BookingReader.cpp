@@ -78,8 +78,9 @@ Query BuildQuery(const TBuchungsAuswahl& a) {
 
 }  // namespace
 
-TBookingReader::TBookingReader(suitedb::Connection& connection, TKontoAufloesung aufloesung)
-    : db_(connection), aufloesung_(std::move(aufloesung)) {}
+TBookingReader::TBookingReader(suitedb::Connection& connection, TKontoAufloesung aufloesung,
+                               TVorlauf vorlauf)
+    : db_(connection), aufloesung_(std::move(aufloesung)), vorlauf_(std::move(vorlauf)) {}
 
 void TBookingReader::KurzBezOhneNummer(TfbdetempSatz& satz) {
   satz.KtoKurzBez = Trim(satz.KtoName + " " + satz.KtoZusatz);
@@ -102,7 +103,8 @@ bool SatzAusZeile(const suitedb::Statement& row, const std::vector<int>& ausgesc
 
 std::unique_ptr<TBookingReadAhead> ReadAhead(const suitedb::Connection& db,
                                              const std::string& sql, const Query& query,
-                                             const std::vector<int>& ausgeschlossen) {
+                                             const std::vector<int>& ausgeschlossen,
+                                             const TBookingReader::TVorlauf& vorlauf) {
   // A connection that has already read or written in its transaction sees a state of its
   // own; a second connection would not share it. Otherwise the bookings are read first and
   // every lookup made for them afterwards sees the same state or a newer one.
@@ -110,8 +112,11 @@ std::unique_ptr<TBookingReadAhead> ReadAhead(const suitedb::Connection& db,
   try {
     return std::make_unique<TBookingReadAhead>(
         db.OpenAnother(), sql, [query](suitedb::Statement& stmt) { query.Bind(stmt); },
-        [ausgeschlossen](const suitedb::Statement& row, TfbdetempSatz& satz) {
-          return SatzAusZeile(row, ausgeschlossen, satz);
+        [ausgeschlossen, vorlauf](suitedb::Connection& leser, const suitedb::Statement& row,
+                                  TfbdetempSatz& satz) {
+          if (!SatzAusZeile(row, ausgeschlossen, satz)) return false;
+          if (vorlauf) vorlauf(leser, satz);
+          return true;
         });
   } catch (const std::exception&) {
     // Without a second connection or thread the bookings are read here, only slower.
@@ -140,7 +145,7 @@ std::size_t TBookingReader::ForEach(const TBuchungsAuswahl& auswahl,
     return each(satz);
   };
 
-  if (const auto voraus = ReadAhead(db_, sql, query, ausgeschlossen)) {
+  if (const auto voraus = ReadAhead(db_, sql, query, ausgeschlossen, vorlauf_)) {
     for (auto stapel = voraus->Naechste(); !stapel.empty(); stapel = voraus->Naechste()) {
       for (auto& satz : stapel) {
         if (!weitergeben(satz)) return count;

@@ -35,11 +35,17 @@ class TBookingReader {
  public:
   // Fills the account texts of a record; the default shows name and suffix.
   using TKontoAufloesung = std::function<void(TfbdetempSatz&)>;
+  // Work for each booking done ahead on the thread that reads the bookings on a connection
+  // of its own (see ForEach), with that connection; it must be safe to run there.
+  using TVorlauf = std::function<void(suitedb::Connection&, const TfbdetempSatz&)>;
 
-  TBookingReader(suitedb::Connection& connection, TKontoAufloesung aufloesung = nullptr);
+  TBookingReader(suitedb::Connection& connection, TKontoAufloesung aufloesung = nullptr,
+                 TVorlauf vorlauf = nullptr);
 
   // Calls each for every booking in document-date order; each returns false to stop.
-  // Returns the number of bookings handed out.
+  // Returns the number of bookings handed out. The bookings are read on a second
+  // connection and thread, a few batches ahead, unless the connection has already taken
+  // the snapshot of its transaction: then they are read from that snapshot here.
   std::size_t ForEach(const TBuchungsAuswahl& auswahl,
                       const std::function<bool(TfbdetempSatz&)>& each);
   std::vector<TfbdetempSatz> Read(const TBuchungsAuswahl& auswahl);
@@ -50,4 +56,5 @@ class TBookingReader {
  private:
   suitedb::Connection& db_;
   TKontoAufloesung aufloesung_;
+  TVorlauf vorlauf_;
 };

@@ -300,7 +300,8 @@ bool TSaldixDataModule::Vollstaendigkeiten_pruefen(const TKWX_VonBisDatum& ASele
 }
 
 bool TSaldixDataModule::Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
-                                        const std::function<bool(TfbdetempSatz&)>& each) {
+                                        const std::function<bool(TfbdetempSatz&)>& each,
+                                        const TBookingReader::TVorlauf& vorlauf) {
   return Guarded("TSaldixDataModule.Buchungen_Lesen", [&] {
     // One reading statement sees one state of the database, and a year of bookings has a
     // few hundred partners: each name is asked once.
@@ -311,7 +312,7 @@ bool TSaldixDataModule::Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
       if (neu) name->second = BelegAuskunft().Belege().GEPGet_Name(satz.GepNr);
       satz.GepBez = name->second;
       if (start_.Hooks.BuchungErgaenzen) start_.Hooks.BuchungErgaenzen(*this, satz);
-    }).ForEach(AAuswahl, each);
+    }, vorlauf).ForEach(AAuswahl, each);
     return true;
   });
 }

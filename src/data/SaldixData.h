@@ -120,8 +120,10 @@ class TSaldixDataModule {
   bool Vollstaendigkeiten_pruefen(const TKWX_VonBisDatum& ASelectedZeitRaum);
 
   // Reads bookings; each returns false to stop. False when the read failed (registered).
+  // vorlauf: work done ahead for each booking where the bookings are read (TBookingReader).
   bool Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
-                       const std::function<bool(TfbdetempSatz&)>& each);
+                       const std::function<bool(TfbdetempSatz&)>& each,
+                       const TBookingReader::TVorlauf& vorlauf = nullptr);
 
   // Document, transaction and branch lookups (BelegAuskunftModul.cpp); none throws, a
   // failure gives the empty answer.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "datalayer/LookupFixture.h"
 #include "suite/db/Storage.h"
 
@@ -65,6 +67,63 @@ TEST_F(BelegVorratTest, LookupsInNoOrderFallBackToSingleReads) {
   }
   EXPECT_EQ(Lesevorgaenge(), vorher + 4);
   EXPECT_EQ(vorrat.Beleg(2, 7000), nullptr);
+}
+
+class BelegVorratVorlesenTest : public BelegVorratTest {
+ protected:
+  // As the thread reading the bookings does it: on its own connection and thread.
+  void Vorlesen(std::initializer_list<int> nummern) {
+    std::thread([&] {
+      for (int lnr : nummern) vorrat.Vorlesen(leser, 2, lnr);
+    }).join();
+  }
+
+  std::unique_ptr<suitedb::Connection> andere = SuiteDatabase::Get().OpenAnother();
+  TBelegServer leser{*andere};
+};
+
+TEST_F(BelegVorratVorlesenTest, BlocksReadAheadAnswerTheLookupsWithoutARead) {
+  Belege(100, 250);
+  Belege(7000, 7160);
+  Vorlesen({100, 7000, 101, 7001, 249});
+  EXPECT_EQ(leser.Lesevorgaenge(), 2);  // one read a block
+  for (int lnr : {100, 7000, 150, 7150}) {
+    const TBeleg* beleg = vorrat.Beleg(2, lnr);
+    ASSERT_NE(beleg, nullptr) << lnr;
+    EXPECT_EQ(beleg->Kopf.NrTeil1, lnr);
+  }
+  EXPECT_EQ(Lesevorgaenge(), 0);
+  EXPECT_EQ(vorrat.Beleg(2, 6900), nullptr);  // another block: read here
+  EXPECT_EQ(Lesevorgaenge(), 1);
+}
+
+TEST_F(BelegVorratVorlesenTest, OnlySoManyBlocksWaitForTheirLookup) {
+  Belege(0, 100 * 256, 256);
+  std::thread([&] {
+    for (int block = 0; block < 100; ++block) vorrat.Vorlesen(leser, 2, block * 256);
+  }).join();
+  EXPECT_EQ(leser.Lesevorgaenge(), 64);
+  for (int block = 0; block < 100; ++block) ASSERT_NE(vorrat.Beleg(2, block * 256), nullptr);
+  EXPECT_EQ(Lesevorgaenge(), 36);
+}
+
+TEST_F(BelegVorratVorlesenTest, AFailedReadAheadIsLeftToTheLookup) {
+  Belege(100, 110);
+  Zeile("ALTER TABLE beleg_steuern RENAME TO beleg_steuern_weg");
+  Vorlesen({100});
+  Zeile("ALTER TABLE beleg_steuern_weg RENAME TO beleg_steuern");
+  const TBeleg* beleg = vorrat.Beleg(2, 100);
+  ASSERT_NE(beleg, nullptr);
+  EXPECT_EQ(beleg->Kopf.NrTeil1, 100);
+  EXPECT_EQ(Lesevorgaenge(), 1);
+}
+
+TEST_F(BelegVorratVorlesenTest, NothingIsReadAheadOnceBlocksDoNotPayOff) {
+  Belege(0, 6000);
+  for (int frage = 0; frage < 24; ++frage) ASSERT_NE(vorrat.Beleg(2, frage * 256 + 3), nullptr);
+  ASSERT_NE(vorrat.Beleg(2, 5), nullptr);  // a single read now
+  Vorlesen({5000, 5500});
+  EXPECT_EQ(leser.Lesevorgaenge(), 0);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class BookingReadAheadTest : public ::testing::Test {
   std::unique_ptr<TBookingReadAhead> Leser(const std::string& sql) {
     return std::make_unique<TBookingReadAhead>(
         SuiteDatabase::Get().OpenAnother(), sql, [](suitedb::Statement&) {},
-        [this](const suitedb::Statement& row, TfbdetempSatz& satz) {
+        [this](suitedb::Connection&, const suitedb::Statement& row, TfbdetempSatz& satz) {
           ++zeilen;
           satz.Rechner = static_cast<std::int32_t>(row.Int(0));
           return satz.Rechner % 7 != 0;  // every seventh row is left out
@@ -72,7 +72,9 @@ TEST_F(BookingReadAheadTest, AFailureArrivesAfterTheRowsBeforeIt) {
 TEST_F(BookingReadAheadTest, AFailingRowFunctionIsReportedToTheCaller) {
   TBookingReadAhead leser(
       SuiteDatabase::Get().OpenAnother(), Zahlen(10), [](suitedb::Statement&) {},
-      [](const suitedb::Statement&, TfbdetempSatz&) -> bool { throw std::runtime_error("kaputt"); });
+      [](suitedb::Connection&, const suitedb::Statement&, TfbdetempSatz&) -> bool {
+        throw std::runtime_error("kaputt");
+      });
   EXPECT_THROW(leser.Naechste(), std::runtime_error);
 }
 
