@@ -68,10 +68,25 @@ std::string CreateIdent() {
     // Version 4, variant 1 as the platform's generator marks them.
     words[1] = (words[1] & 0xFFFF0FFFu) | 0x00004000u;
     words[2] = (words[2] & 0x3FFFFFFFu) | 0x80000000u;
-    char text[40];
-    std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%04X-%04X%08X}", words[0],
-                  words[1] >> 16, words[1] & 0xFFFFu, words[2] >> 16, words[2] & 0xFFFFu,
-                  words[3]);
+    // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}, written by hand: one per booking.
+    std::string text = "{";
+    text.reserve(38);
+    const auto hex = [&](unsigned value, int digits) {
+      for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+        text += "0123456789ABCDEF"[(value >> shift) & 0xFu];
+      }
+    };
+    hex(words[0], 8);
+    text += '-';
+    hex(words[1] >> 16, 4);
+    text += '-';
+    hex(words[1] & 0xFFFFu, 4);
+    text += '-';
+    hex(words[2] >> 16, 4);
+    text += '-';
+    hex(words[2] & 0xFFFFu, 4);
+    hex(words[3], 8);
+    text += '}';
     return text;
   } catch (...) {
     return "(NONE)";

@@ -3,6 +3,7 @@
 #include <iconv.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -88,7 +89,14 @@ TAnsiEncoder::TAnsiEncoder() : handle_(OpenConverter(kAnsiCharset, kUtf8Charset)
 TAnsiEncoder::~TAnsiEncoder() { ::iconv_close(static_cast<iconv_t>(handle_)); }
 
 std::size_t TAnsiEncoder::Convert(std::string_view utf8, std::string& out) {
-  return ConvertReplacing(static_cast<iconv_t>(handle_), utf8, out, SkipUtf8Character);
+  // ASCII is the same in both; most lines are ASCII up to their end.
+  const auto ascii = std::find_if(utf8.begin(), utf8.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  const auto prefix = static_cast<std::size_t>(ascii - utf8.begin());
+  out.append(utf8.substr(0, prefix));
+  if (prefix == utf8.size()) return 0;
+  return ConvertReplacing(static_cast<iconv_t>(handle_), utf8.substr(prefix), out,
+                          SkipUtf8Character);
 }
 
 std::string Utf8ToAnsi(std::string_view utf8, std::size_t* replaced) {

@@ -285,6 +285,8 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   AddClient(1);
   Exec("INSERT INTO konten (firma1, firma2, kurz_bez, zusatz, nummer, bezeichnung) "
        "VALUES (1, 1, 'KASSE', '', 1000, 'Kasse Filiale')");
+  Exec("INSERT INTO konten (firma1, firma2, kurz_bez, zusatz, nummer, bezeichnung) "
+       "VALUES (1, 1, 'PORTO', '', 84, 'Porto')");
   Exec("INSERT INTO partner (gep_nr1, gep_nr2, name) VALUES (5, 5, 'Meier KG')");
   auto satz = TestBooking({1, 10, 1});
   satz.Beschreibung = "Allgemeiner\r\nVerkauf";
@@ -320,6 +322,10 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   for (std::int16_t lnr : {2, 3, 4}) {
     auto weitere = TestBooking({1, 10, lnr});
     weitere.GepNr = lnr == 3 ? TIntPair{6, 6} : lnr == 4 ? TIntPair{5, 5} : TIntPair{};
+    if (lnr == 2) {
+      weitere.GegenKtoName = "PORTO";
+      weitere.GegenKtoZusatz = "";
+    }
     InsertBooking(weitere);
   }
   gelesen.clear();
@@ -331,6 +337,7 @@ TEST(SaldixDataModule, ReadBookingsShowAccountNumbersWhereTheClientHasThem) {
   std::vector<std::string> namen;
   for (const auto& g : gelesen) namen.push_back(g.GepBez);
   EXPECT_EQ(namen, (std::vector<std::string>{"Meier KG", "", "Schulz", "Meier KG"}));
+  EXPECT_EQ(gelesen[1].GegenKtoKurzBez, "0084");  // at least four digits
 }
 
 }  // namespace

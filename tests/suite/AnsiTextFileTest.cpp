@@ -189,6 +189,10 @@ TEST(AnsiText, ConversionInBothDirections) {
   EXPECT_EQ(replaced, 0u);
   EXPECT_EQ(Utf8ToAnsi("a漢b", &replaced), "a?b");
   EXPECT_EQ(replaced, 1u);
+  EXPECT_EQ(Utf8ToAnsi("1000;8400;Kasse", &replaced), "1000;8400;Kasse");
+  EXPECT_EQ(replaced, 0u);
+  EXPECT_EQ(Utf8ToAnsi("Kasse Grün 漢", &replaced), "Kasse Gr\xFCn ?");
+  EXPECT_EQ(replaced, 1u);
   EXPECT_EQ(AnsiToUtf8("\xFC\x80\xB3\xF5\xF7"), "ü€³õ÷");
   EXPECT_EQ(AnsiToUtf8("a\x81" "b"), "a?b");  // a byte without a character
 }
