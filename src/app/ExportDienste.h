@@ -3,6 +3,7 @@
 // record or fail single calls.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,21 @@ class IExportDienste {
   virtual bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                              TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) = 0;
 
+  // A marking begun before the file is written, inside the transaction that the journal
+  // completes: nothing of it stays unless that transaction is committed.
+  class Markierung {
+   public:
+    virtual ~Markierung() = default;
+    // Waits for the marking; the answer FBDEMani_Buchen_AbrNr gives.
+    virtual bool Ergebnis() = 0;
+  };
+  // idents must live as long as the returned marking. This one marks when the result is
+  // asked for; a binding whose bookkeeping has a connection of its own marks meanwhile,
+  // on another thread, while the file is written.
+  virtual std::unique_ptr<Markierung> MarkierungBeginnen(const std::vector<TIntTrio>& idents,
+                                                         int abrNr, int abrJahr,
+                                                         const TFbdeBereich& bereich);
+
   // Accounts: 'A' expense, 'E' revenue, 'I' domestic revenue, 'B' balance, else blank.
   virtual char Get_Aufwand_Erloes_Bestand(const std::string& kontoName,
                                           const std::string& kontoZusatz, TDateTime datum) = 0;
@@ -51,3 +67,20 @@ class IExportDienste {
   // A transaction inside the bracket for the marking and the journal.
   virtual std::unique_ptr<Klammer> TransaktionOeffnen() = 0;
 };
+
+// Marks when its result is asked for.
+class TSpaeteMarkierung final : public IExportDienste::Markierung {
+ public:
+  explicit TSpaeteMarkierung(std::function<bool()> markieren) : markieren_(std::move(markieren)) {}
+  bool Ergebnis() override { return markieren_(); }
+
+ private:
+  std::function<bool()> markieren_;
+};
+
+inline std::unique_ptr<IExportDienste::Markierung> IExportDienste::MarkierungBeginnen(
+    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich) {
+  return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich] {
+    return FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich);
+  });
+}

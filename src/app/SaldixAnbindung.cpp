@@ -16,26 +16,32 @@ TSaldixDaten::TSaldixDaten(TSaldixDataModule& modul)
 // --- TExportAnbindung ----------------------------------------------------------------
 
 bool TExportAnbindung::AbrNrFrei(TIntPair firma, int abrJahr, int abrNr) {
-  return d_.Nummern().AbrNrFrei(firma, abrJahr, abrNr);
+  return Nummern().AbrNrFrei(firma, abrJahr, abrNr);
 }
 int TExportAnbindung::GetAbrJahr(TIntPair firma, TDateTime datum) {
   return d_.Jahre().GetAbrJahr(firma, datum);
 }
 int TExportAnbindung::GetNextAbrNr(TIntPair firma, int abrJahr) {
-  return d_.Nummern().GetNextAbrNr(firma, abrJahr);
+  return Nummern().GetNextAbrNr(firma, abrJahr);
 }
 int TExportAnbindung::GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) {
-  return d_.Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
+  return Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
 }
 bool TExportAnbindung::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
                                              int abrJahr, const TFbdeBereich& bereich) {
+  if (buchung_) return buchung_->Markieren(idents, abrNr, abrJahr, bereich);
   return d_.Modul().FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich);
+}
+std::unique_ptr<IExportDienste::Markierung> TExportAnbindung::MarkierungBeginnen(
+    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich) {
+  if (buchung_) return buchung_->MarkierungBeginnen(idents, abrNr, abrJahr, bereich);
+  return IExportDienste::MarkierungBeginnen(idents, abrNr, abrJahr, bereich);
 }
 bool TExportAnbindung::AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                                      TDateTime datumBis, const TSelektTab& markiert,
                                      int maxBelegNr) {
-  return d_.Nummern().AbrNrNachFBEX(firma, abrJahr, abrNr, datumVon, datumBis, markiert,
-                                    maxBelegNr);
+  return Nummern().AbrNrNachFBEX(firma, abrJahr, abrNr, datumVon, datumBis, markiert,
+                                 maxBelegNr);
 }
 char TExportAnbindung::Get_Aufwand_Erloes_Bestand(const std::string& kontoName,
                                                   const std::string& kontoZusatz,
@@ -76,9 +82,28 @@ class TBuchungsKlammer final : public IExportDienste::Klammer {
   QTXBuchung buchung_{SuiteDatabase::Get()};
 };
 
+// The bracket on a connection of its own: while it is open, the binding's bookkeeping
+// goes there.
+class TEigeneBuchungsKlammer final : public IExportDienste::Klammer {
+ public:
+  TEigeneBuchungsKlammer(std::unique_ptr<TExportBuchungsverbindung> verbindung, int art,
+                         TExportBuchungsverbindung*& aktiv)
+      : verbindung_(std::move(verbindung)), aktiv_(aktiv) {
+    verbindung_->Sperren(art);
+    aktiv_ = verbindung_.get();
+  }
+  // Closing the connection undoes what was not committed.
+  ~TEigeneBuchungsKlammer() override { aktiv_ = nullptr; }
+  void Abschliessen() override { verbindung_->Abschliessen(); }
+
+ private:
+  std::unique_ptr<TExportBuchungsverbindung> verbindung_;
+  TExportBuchungsverbindung*& aktiv_;
+};
+
 class TTransaktion final : public IExportDienste::Klammer {
  public:
-  TTransaktion() : transaktion_(SuiteDatabase::Get()) {}
+  explicit TTransaktion(suitedb::Connection& verbindung) : transaktion_(verbindung) {}
   void Abschliessen() override { transaktion_.Commit(); }
 
  private:
@@ -88,10 +113,18 @@ class TTransaktion final : public IExportDienste::Klammer {
 }  // namespace
 
 std::unique_ptr<IExportDienste::Klammer> TExportAnbindung::BuchungsklammerOeffnen(int art) {
-  return std::make_unique<TBuchungsKlammer>(art);
+  std::unique_ptr<TExportBuchungsverbindung> verbindung;
+  try {
+    verbindung = std::make_unique<TExportBuchungsverbindung>(SuiteDatabase::Get(),
+                                                             QTXProgramm().GetRId());
+  } catch (const suitedb::StorageError&) {
+    // A database that cannot be opened twice keeps the bracket on the program's connection.
+    return std::make_unique<TBuchungsKlammer>(art);
+  }
+  return std::make_unique<TEigeneBuchungsKlammer>(std::move(verbindung), art, buchung_);
 }
 std::unique_ptr<IExportDienste::Klammer> TExportAnbindung::TransaktionOeffnen() {
-  return std::make_unique<TTransaktion>();
+  return std::make_unique<TTransaktion>(buchung_ ? buchung_->Verbindung() : SuiteDatabase::Get());
 }
 
 // --- TBatchAnbindung -----------------------------------------------------------------

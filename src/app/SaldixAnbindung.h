@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportBuchungsverbindung.h"
 #include "app/ExportDienste.h"
 #include "app/SaldixExportLauf.h"
 #include "app/SaldixHaupt.h"
@@ -62,9 +63,17 @@ class TExportAnbindung final : public IExportDienste {
   std::string SteuerSchlNachKonto(const std::string& steuerSchl, long double& prozent) override;
   std::unique_ptr<Klammer> BuchungsklammerOeffnen(int art) override;
   std::unique_ptr<Klammer> TransaktionOeffnen() override;
+  std::unique_ptr<Markierung> MarkierungBeginnen(const std::vector<TIntTrio>& idents, int abrNr,
+                                                 int abrJahr,
+                                                 const TFbdeBereich& bereich) override;
 
  private:
+  // Under the lock the numbers are asked where the lock is held.
+  TAbrechnungsNummern& Nummern() { return buchung_ ? buchung_->Nummern() : d_.Nummern(); }
+
   TSaldixDaten& d_;
+  // The bracket's own connection while a bracket with one is open.
+  TExportBuchungsverbindung* buchung_ = nullptr;
 };
 
 class TBatchAnbindung final : public IBatchDaten {

@@ -87,7 +87,6 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   TFibuExportFileInfo dateiInfo;
   TFibuExportBuchInfo buchInfo;
   TFibuExportBuchInfoZusatz zusatz;
-  std::vector<TIntTrio> idents;
   bool kopf = true;
   int merkMonat = 0;
   int merkTag = 0;
@@ -102,6 +101,22 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     kopf = exporter.Export_Fibu_Kopf(dateiInfo);
     if (!kopf) ergebnis.ok = false;
   };
+
+  // Marking and journal are one transaction, committed only once the file is complete;
+  // the marking may run while the file is written. Declared in this order, the marking
+  // has ended before an unfinished transaction is undone.
+  std::vector<TIntTrio> idents;
+  std::unique_ptr<IExportDienste::Klammer> transaktion;
+  std::unique_ptr<IExportDienste::Markierung> markierung;
+  if (real) {
+    for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
+      if (liste_.Zeile(i).Markiert()) IdentsSammeln(liste_.Zeile(i), idents);
+    }
+    transaktion = dienste_.TransaktionOeffnen();
+    markierung = dienste_.MarkierungBeginnen(
+        idents, abrechnung.AbrNr, abrechnung.AbrJahr,
+        TFbdeBereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis});
+  }
 
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     const IExportZeile& zeile = liste_.Zeile(i);
@@ -132,7 +147,6 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
         exporter.Export_Fibu_Daten(buchInfo);
       }
     }
-    if (real) IdentsSammeln(zeile, idents);
   }
   dateiBeenden();
 
@@ -142,19 +156,20 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   ergebnis.dateiListe = exporter.GetDateiListe();
 
   if (real && ergebnis.ok) {
-    ergebnis.ok = Verbuchen(exporter, abrechnung, idents, ergebnis);
+    ergebnis.ok = Verbuchen(exporter, abrechnung, idents, *markierung, *transaktion, ergebnis);
   }
+  markierung.reset();
+  transaktion.reset();
   if (klammer && ergebnis.ok) klammer->Abschliessen();
   return ergebnis;
 }
 
 bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                            const std::vector<TIntTrio>& idents, TExportErgebnis& ergebnis) {
-  // Marking and journal are one transaction: either the settlement exists with all its
-  // bookings, or every booking stays open.
-  auto transaktion = dienste_.TransaktionOeffnen();
-  const TFbdeBereich bereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis};
-  if (!dienste_.FBDEMani_Buchen_AbrNr(idents, abrechnung.AbrNr, abrechnung.AbrJahr, bereich)) {
+                            const std::vector<TIntTrio>& idents,
+                            IExportDienste::Markierung& markierung,
+                            IExportDienste::Klammer& transaktion, TExportErgebnis& ergebnis) {
+  // Either the settlement exists with all its bookings, or every booking stays open.
+  if (!markierung.Ergebnis()) {
     verbuchenFehler_ = "Die Buchungen konnten nicht als exportiert gekennzeichnet werden.";
     return false;
   }
@@ -167,7 +182,7 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
     verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
     return false;
   }
-  transaktion->Abschliessen();
+  transaktion.Abschliessen();
   ergebnis.markiert = std::move(markiert);
   return true;
 }

@@ -66,7 +66,8 @@ class TExportLauf {
                        const TFibuExporter& exporter, TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
   bool Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                 const std::vector<TIntTrio>& idents, TExportErgebnis& ergebnis);
+                 const std::vector<TIntTrio>& idents, IExportDienste::Markierung& markierung,
+                 IExportDienste::Klammer& transaktion, TExportErgebnis& ergebnis);
   void Abschlussmeldung(const TExportErgebnis& ergebnis) const;
 
   IExportListe& liste_;

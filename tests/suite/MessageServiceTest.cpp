@@ -43,6 +43,18 @@ TEST(MessageService, AFailureInsideARolledBackTransactionIsStillLogged) {
   EXPECT_EQ(LoggedLines("TKlasse.Buchen", true), 1);
 }
 
+TEST(MessageService, WhileAnotherConnectionHoldsTheLockTheLineWaitsForItsEnd) {
+  TestSuite suite;
+  auto buchung = SuiteDatabase::Get().OpenAnother();
+  buchung->Begin();  // an export's bookkeeping on a connection of its own
+  EXPECT_EQ(suitedb::Connection::WriteLockHolder(), buchung.get());
+  Guarded("TKlasse.Markieren", [] { throw std::runtime_error("gesperrt"); });
+  EXPECT_EQ(LoggedLines("TKlasse.Markieren", true), 0);
+  buchung->Rollback();
+  EXPECT_EQ(suitedb::Connection::WriteLockHolder(), nullptr);
+  EXPECT_EQ(LoggedLines("TKlasse.Markieren", true), 1);
+}
+
 TEST(MessageService, CatalogueMessagesPlaceTheirArguments) {
   TestSuite suite;
   suite.Messages().Answer(mrYes);

@@ -1,6 +1,7 @@
 // The whole unattended export on a demo suite: load, combine, check, write, mark, journal.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -94,6 +95,40 @@ TEST_F(BatchExport, AFailingJournalWriteLeavesEveryBookingOpen) {
   EXPECT_NE(LetzteLogZeile(2).find("Abbruch: Die Exportdatei konnte nicht erstellt werden."),
             std::string::npos)
       << LetzteLogZeile(2);
+}
+
+TEST_F(BatchExport, AFileThatCannotBeWrittenLeavesEveryBookingOpen) {
+  const int offen = OffeneNovember();
+  const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
+  std::filesystem::remove_all(exportDir);
+  std::ofstream(exportDir.string()) << "kein Verzeichnis";  // where the directory should be
+
+  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  // The marking ran beside the file and was undone with it.
+  EXPECT_EQ(OffeneNovember(), offen);
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
+  EXPECT_NE(LetzteLogZeile(2).find("Abbruch: Die Exportdatei konnte nicht erstellt werden."),
+            std::string::npos)
+      << LetzteLogZeile(2);
+}
+
+TEST_F(BatchExport, AMarkingThatFailsLeavesEveryBookingOpenAndNoJournal) {
+  const int offen = OffeneNovember();
+  SuiteDatabase::Get().ExecuteScript(
+      "CREATE TRIGGER markieren_scheitert BEFORE UPDATE OF abr_nr ON fbde "
+      "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;");
+  const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
+
+  const auto beginn = std::chrono::steady_clock::now();
+  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  EXPECT_EQ(OffeneNovember(), offen);
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
+  EXPECT_NE(LetzteLogZeile(2).find("nicht als exportiert gekennzeichnet"), std::string::npos)
+      << LetzteLogZeile(2);
+  // The failure, reported while the booking lock was held, reached the message log once
+  // the lock was free, without waiting for it.
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM message_log WHERE text LIKE '%Datenträger voll%'"), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(8));
 }
 
 TEST_F(BatchExport, AdditionalFieldsCarryTheDocumentsMarksAndAddresses) {

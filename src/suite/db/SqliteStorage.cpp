@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <filesystem>
 #include <unordered_map>
 
@@ -112,6 +113,8 @@ class SqliteConnection final : public Connection {
     }
   }
   ~SqliteConnection() override {
+    Connection* self = this;
+    LockHolder().compare_exchange_strong(self, nullptr);
     cache_.clear();
     sqlite3_close(db_);
   }
@@ -161,6 +164,7 @@ class SqliteConnection final : public Connection {
   void Begin() override {
     if (depth_ == 0) {
       ExecuteScript("BEGIN IMMEDIATE");
+      LockHolder() = this;
     } else {
       ExecuteScript("SAVEPOINT sp" + std::to_string(depth_));
     }
@@ -181,10 +185,10 @@ class SqliteConnection final : public Connection {
         // A refused commit leaves the transaction open; end it so that nothing of the
         // failed work stays and the next transaction can begin.
         if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        TransactionEnded();
+        Ended();
         throw;
       }
-      TransactionEnded();
+      Ended();
     } else {
       ExecuteScript("RELEASE sp" + std::to_string(depth_));
     }
@@ -194,7 +198,7 @@ class SqliteConnection final : public Connection {
     --depth_;
     if (depth_ == 0) {
       ExecuteScript("ROLLBACK");
-      TransactionEnded();
+      Ended();
     } else {
       ExecuteScript("ROLLBACK TO sp" + std::to_string(depth_) + "; RELEASE sp" +
                     std::to_string(depth_));
@@ -214,6 +218,18 @@ class SqliteConnection final : public Connection {
   }
 
  private:
+  static std::atomic<Connection*>& LockHolder() {
+    static std::atomic<Connection*> holder = nullptr;
+    return holder;
+  }
+  friend Connection* Connection::WriteLockHolder();
+
+  void Ended() {
+    Connection* self = this;
+    LockHolder().compare_exchange_strong(self, nullptr);
+    TransactionEnded();
+  }
+
   std::string path_;
   SqliteOptions options_;
   sqlite3* db_ = nullptr;
@@ -222,6 +238,8 @@ class SqliteConnection final : public Connection {
 };
 
 }  // namespace
+
+Connection* Connection::WriteLockHolder() { return SqliteConnection::LockHolder(); }
 
 std::unique_ptr<Connection> OpenSqlite(const std::string& path, const SqliteOptions& options) {
   return std::make_unique<SqliteConnection>(path, options);

@@ -102,6 +102,10 @@ class Connection {
   // what must survive a rollback, such as the message log.
   void AfterTransaction(std::function<void()> hook) { afterTransaction_ = std::move(hook); }
 
+  // The connection of this process whose outermost transaction holds the write lock, or
+  // nullptr: another connection of the process cannot write before it has ended.
+  static Connection* WriteLockHolder();
+
  protected:
   void TransactionEnded() {
     if (!afterTransaction_) return;
