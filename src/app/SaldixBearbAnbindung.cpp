@@ -140,13 +140,15 @@ void TBearbDatenmodulAnbindung::Konten_Zuruecksetzen() {
 }
 
 bool TBearbDatenmodulAnbindung::KontoHatArt(const std::string& konto, int art) {
-  auto [it, neu] = arten_.try_emplace({konto, art}, false);
-  if (neu) {
-    it->second = Guarded("TBearbDatenmodulAnbindung.KontoHatArt", [&] {
-      return kontoServer_.KontoHatCode(dm_.AktMandant(), konto, "", {art});
-    });
+  auto& antworten = arten_[konto];
+  for (const auto& [gefragt, hat] : antworten) {
+    if (gefragt == art) return hat;
   }
-  return it->second;
+  const bool hat = Guarded("TBearbDatenmodulAnbindung.KontoHatArt", [&] {
+    return kontoServer_.KontoHatCode(dm_.AktMandant(), konto, "", {art});
+  });
+  antworten.emplace_back(art, hat);
+  return hat;
 }
 
 bool TBearbDatenmodulAnbindung::KontenSpezVorhanden() {

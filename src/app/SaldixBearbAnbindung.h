@@ -5,7 +5,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "app/SaldixBearbDienste.h"
 #include "data/AbrechnungsJahr.h"
@@ -120,7 +122,8 @@ class TBearbDatenmodulAnbindung final : public IBearbBuchungen,
   TAbrechnungsJahr jahr_;
   TKontoServer kontoServer_;
   TWHRechner rechner_;
-  std::map<std::pair<std::string, int>, bool> arten_;  // the account service's answers
+  // The account service's answers: by account, each kind asked for (a few per account).
+  std::unordered_map<std::string, std::vector<std::pair<int, bool>>> arten_;
   std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> kostenstellen_;
   // Consecutive bookings often share their document: the last answers are kept for the
   // duration of one reading.

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 #include "app/SaldixBearbInhalt.h"
 #include "suite/Text.h"
@@ -50,16 +51,50 @@ std::string EindeutigVerbinden(const std::vector<std::string>& texte) {
 
 namespace {
 
-// Stable order by "Protokollnummer": the rows are sorted as indices and then moved into
-// place once, instead of moving whole rows at every step of the sort.
-void NachProtokollnummerSortieren(std::vector<TGeladeneBuchung>& buchungen) {
-  std::vector<std::string_view> schluessel;
-  schluessel.reserve(buchungen.size());
-  for (const auto& b : buchungen) schluessel.push_back(b.Werte.Text(Sp::Protokollnummer));
-  std::vector<std::size_t> folge(buchungen.size());
+// The number a text of 17 digits stands for; nothing for any other text. Such numbers
+// compare as their texts do.
+std::optional<std::uint64_t> Ziffernfolge17(std::string_view text) {
+  if (text.size() != 17) return std::nullopt;
+  std::uint64_t zahl = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    zahl = zahl * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return zahl;
+}
+
+// Positions in stable order of their keys.
+template <typename Schluessel>
+std::vector<std::size_t> StabilGeordnet(const std::vector<Schluessel>& schluessel) {
+  std::vector<std::size_t> folge(schluessel.size());
   std::iota(folge.begin(), folge.end(), std::size_t{0});
   std::stable_sort(folge.begin(), folge.end(),
                    [&](std::size_t a, std::size_t b) { return schluessel[a] < schluessel[b]; });
+  return folge;
+}
+
+// Positions in stable order of "Protokollnummer": as numbers when every one is the usual
+// 17 digits, which sorts several times faster than texts and gives the same order.
+std::vector<std::size_t> ProtokollnummernFolge(const std::vector<TGeladeneBuchung>& buchungen) {
+  std::vector<std::uint64_t> zahlen;
+  zahlen.reserve(buchungen.size());
+  for (const auto& b : buchungen) {
+    const auto zahl = Ziffernfolge17(b.Werte.Text(Sp::Protokollnummer));
+    if (!zahl) {
+      std::vector<std::string_view> texte;
+      texte.reserve(buchungen.size());
+      for (const auto& t : buchungen) texte.push_back(t.Werte.Text(Sp::Protokollnummer));
+      return StabilGeordnet(texte);
+    }
+    zahlen.push_back(*zahl);
+  }
+  return StabilGeordnet(zahlen);
+}
+
+// Stable order by "Protokollnummer": the rows are sorted as indices and then moved into
+// place once, instead of moving whole rows at every step of the sort.
+void NachProtokollnummerSortieren(std::vector<TGeladeneBuchung>& buchungen) {
+  std::vector<std::size_t> folge = ProtokollnummernFolge(buchungen);
   // Position i takes the row that stood at folge[i]; each cycle of the permutation moves
   // its rows along.
   for (std::size_t i = 0; i < folge.size(); ++i) {

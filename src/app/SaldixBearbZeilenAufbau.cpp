@@ -1,8 +1,8 @@
 #include "app/SaldixBearbZeilenAufbau.h"
 
-#include <cstdio>
-
 #include "app/SaldixBearbInhalt.h"
+#include "data/BookingTexts.h"
+#include "suite/FBDEMani.h"
 #include "suite/Text.h"
 
 namespace {
@@ -23,20 +23,6 @@ TZeilenAufbau::TZeilenAufbau(const TBearbDienste& dienste,
       abrJahr_(abrJahr),
       aufgeloest_(dienste.Buchungen.SaetzeAufgeloest()),
       waehrung_(dienste.Konten.Programmwaehrung()) {}
-
-std::string TZeilenAufbau::KontoText(std::int32_t nummer, const std::string& name,
-                                     const std::string& zusatz) {
-  if (nummer <= 0) return Trim(name + " " + zusatz);
-  char text[16];
-  std::snprintf(text, sizeof text, "%.4d", nummer);
-  return text;
-}
-
-std::string TZeilenAufbau::Protokollnummer(const TIntTrio& ident) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.4d%.9d%.4d", ident.RNr, ident.LNr, ident.SNr);
-  return text;
-}
 
 const std::string& TZeilenAufbau::PartnerName(TIntPair gepNr) {
   if (!(gepNr == letzterPartner_)) {
@@ -62,7 +48,7 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Verweis1, satz.Verw1RNr);
   w.SetGanzzahl(Sp::Verweis2, satz.Verw1LNr);
   w.SetText(Sp::ZMZusatz, satz.ZMZusatz);
-  w.SetText(Sp::Protokollnummer, Protokollnummer(satz.Ident()));
+  w.SetText(Sp::Protokollnummer, FBDEIdentText(satz.Ident()));
   w.SetGanzzahl(Sp::Menge, satz.Menge);
   w.SetGanzzahl(Sp::Filiale, satz.Filiale);
   w.SetText(Sp::Vorfall, satz.FiBuGVorfall);
@@ -128,8 +114,8 @@ void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
   const std::int32_t gegen = konten.Get_Konto_Nummer(satz.GegenKtoName, satz.GegenKtoZusatz,
                                                      satz.Belegdatum, satz.GepNr,
                                                      satz.BelegRNr, filiale);
-  w.SetText(Sp::Konto, KontoText(konto, satz.KtoName, satz.KtoZusatz));
-  w.SetText(Sp::Gegenkonto, KontoText(gegen, satz.GegenKtoName, satz.GegenKtoZusatz));
+  w.SetText(Sp::Konto, KontoKurzText(konto, satz.KtoName, satz.KtoZusatz));
+  w.SetText(Sp::Gegenkonto, KontoKurzText(gegen, satz.GegenKtoName, satz.GegenKtoZusatz));
   w.SetText(Sp::KontoBez, konten.Get_Konto_Bezeichnung(satz.KtoName, satz.KtoZusatz,
                                                        satz.Belegdatum));
   w.SetText(Sp::GegenkontoBez, konten.Get_Konto_Bezeichnung(

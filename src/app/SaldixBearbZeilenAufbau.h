@@ -15,12 +15,6 @@ class TZeilenAufbau {
 
   TZeilenWerte Aufbauen(const TBuchungsRohsatz& satz);
 
-  // Account text of the list: the number as at least four digits, else key and suffix.
-  static std::string KontoText(std::int32_t nummer, const std::string& name,
-                               const std::string& zusatz);
-  // The booking's key as 17 digits: computer (4), transaction (9), running number (4).
-  static std::string Protokollnummer(const TIntTrio& ident);
-
  private:
   void Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w);
   void Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w);

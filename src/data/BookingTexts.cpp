@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <random>
 #include <string_view>
 
 #include "suite/BelegArt.h"
+#include "suite/Text.h"
 #include "suite/Utf8.h"
 
 namespace {
@@ -41,6 +43,17 @@ std::string TextOhneZeilenumbruch(const std::string& text) {
   std::erase(result, '\n');
   std::erase(result, '\r');
   return result;
+}
+
+std::string KontoKurzText(int nummer, const std::string& name, const std::string& zusatz) {
+  if (nummer <= 0) return Trim(name + " " + zusatz);
+  // As "%.4d" writes it, without printf: twice for every booking.
+  char ziffern[16];
+  const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, nummer).ptr;
+  const auto laenge = static_cast<std::size_t>(ende - ziffern);
+  std::string text(laenge < 4 ? 4 - laenge : 0, '0');
+  text.append(ziffern, laenge);
+  return text;
 }
 
 std::string GetKurzBeschreibung(const std::string& beschreibung) {

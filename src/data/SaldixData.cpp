@@ -1,6 +1,5 @@
 #include "data/SaldixData.h"
 
-#include <charconv>
 #include <map>
 
 #include "data/BookingTexts.h"
@@ -318,20 +317,6 @@ bool TSaldixDataModule::Buchungen_Lesen(const TBuchungsAuswahl& AAuswahl,
   });
 }
 
-namespace {
-
-// At least four digits, as "%.4d" writes it: twice for every booking read.
-std::string KontoNummerText(int nummer) {
-  char ziffern[16];
-  const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, nummer).ptr;
-  const auto laenge = static_cast<std::size_t>(ende - ziffern);
-  std::string text(laenge < 4 ? 4 - laenge : 0, '0');
-  text.append(ziffern, laenge);
-  return text;
-}
-
-}  // namespace
-
 // Both accounts resolve with the booking's branch, document computer, partner and date.
 void TSaldixDataModule::KontenAufloesen(TfbdetempSatz& satz) {
   auto& konten = KontenEinstellungen();
@@ -339,7 +324,7 @@ void TSaldixDataModule::KontenAufloesen(TfbdetempSatz& satz) {
   const auto kurzBez = [&](const std::string& name, const std::string& zusatz) {
     const int nummer = konten.Get_Konto_Nummer(name, zusatz, satz.Belegdatum, satz.GepNr,
                                                satz.BelegRNr, filiale);
-    return nummer > 0 ? KontoNummerText(nummer) : Trim(name + " " + zusatz);
+    return KontoKurzText(nummer, name, zusatz);
   };
   satz.KtoBez = konten.Get_Konto_Bezeichnung(satz.KtoName, satz.KtoZusatz, satz.Belegdatum);
   satz.GegenKtoBez =

@@ -3,6 +3,8 @@
 #include "BearbFakes.h"
 #include "app/SaldixBearbInhalt.h"
 #include "app/SaldixBearbZeilenAufbau.h"
+#include "data/BookingTexts.h"
+#include "suite/FBDEMani.h"
 
 namespace {
 
@@ -68,10 +70,11 @@ TEST_F(Inhalte, OwnDescriptionIsAppendedOnceAndOnlyWhenAsked) {
 }
 
 TEST(ZeilenAufbau, AccountTextsKeyAndDebitCreditSide) {
-  EXPECT_EQ(TZeilenAufbau::KontoText(42, "KASSE", ""), "0042");
-  EXPECT_EQ(TZeilenAufbau::KontoText(0, "KASSE", "A"), "KASSE A");
-  EXPECT_EQ(TZeilenAufbau::KontoText(-1, "KASSE", ""), "KASSE");
-  EXPECT_EQ(TZeilenAufbau::Protokollnummer({12, 345, 6}), "00120000003450006");
+  EXPECT_EQ(KontoKurzText(42, "KASSE", ""), "0042");
+  EXPECT_EQ(KontoKurzText(12345, "KASSE", ""), "12345");
+  EXPECT_EQ(KontoKurzText(0, "KASSE", "A"), "KASSE A");
+  EXPECT_EQ(KontoKurzText(-1, "KASSE", ""), "KASSE");
+  EXPECT_EQ(FBDEIdentText({12, 345, 6}), "00120000003450006");
 
   TFakeDatenmodul dm;
   dm.Nummern = {{"KASSE", 1000}};

@@ -153,6 +153,20 @@ TEST_F(Zusammenfassung, AutomaticAccountsOrderTheBookingsByTheirKeyKeepingEqualK
   ASSERT_EQ(liste.Oberste().size(), 7u);
 }
 
+TEST_F(Zusammenfassung, KeysOfAnotherLengthStillSortAsTexts) {
+  dm.Sonderkonten.clear();
+  dm.Einst.AutoKont = true;
+  dm.Exp.Automatikkonten = true;
+  // A computer number of five digits makes a longer key, which sorts as its text does.
+  for (std::int32_t rechner : {9999, 10000, 2}) {
+    dm.Buchung(7, "KASSE", "ERLOES", 1, 0).SetIdent({rechner, 7, 1});
+  }
+  Aufbauen();
+  std::vector<std::int32_t> reihenfolge;
+  for (const auto& b : geladen) reihenfolge.push_back(b.Ident.RNr);
+  EXPECT_EQ(reihenfolge, (std::vector<std::int32_t>{2, 10000, 9999}));
+}
+
 TEST_F(Zusammenfassung, TaxThatDoesNotMatchTheRevenueStaysUnpaired) {
   dm.Sonderkonten.clear();
   dm.Einst.AutoKont = true;
