@@ -42,17 +42,7 @@ void WritePending() {
 
 void WriteToLog(const std::string& context, bool flag, const std::string& text) {
   Pending().push_back({qtx_Now(), context, flag, text});
-  auto* db = SuiteDatabase::TryGet();
-  if (!db) return;
-  // Also while another connection of the process holds the write lock (an export's
-  // bookkeeping): writing now would wait for that lock, which only this process can free.
-  suitedb::Connection* offen =
-      db->TransactionDepth() > 0 ? db : suitedb::Connection::WriteLockHolder();
-  if (offen) {
-    offen->AfterTransaction(WritePending);
-    return;
-  }
-  WritePending();
+  if (!SuiteDatabase::DeferWhileLocked(&Pending(), WritePending)) WritePending();
 }
 
 }  // namespace

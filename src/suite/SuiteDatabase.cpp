@@ -49,3 +49,12 @@ suitedb::Connection& SuiteDatabase::Get() {
 }
 
 suitedb::Connection* SuiteDatabase::TryGet() { return Current().get(); }
+
+bool SuiteDatabase::DeferWhileLocked(const void* key, std::function<void()> write) {
+  suitedb::Connection* db = TryGet();
+  suitedb::Connection* offen =
+      db && db->TransactionDepth() > 0 ? db : suitedb::Connection::WriteLockHolder();
+  if (!offen) return false;
+  offen->AfterTransaction(key, std::move(write));
+  return true;
+}

@@ -24,4 +24,11 @@ class SuiteDatabase {
   // The current connection; throws StorageError when none is open.
   static suitedb::Connection& Get();
   static suitedb::Connection* TryGet();
+
+  // For writes that must outlast a rollback and must not wait for a lock this process
+  // holds (the logs): true while the process holds the write lock, in a transaction of the
+  // current connection or on another connection (an export's bookkeeping); write then runs
+  // once that transaction has ended. key names the writer: a later write under the same key
+  // replaces its waiting one. False: nothing waits, the caller writes now.
+  static bool DeferWhileLocked(const void* key, std::function<void()> write);
 };

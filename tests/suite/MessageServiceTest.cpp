@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "suite/Guarded.h"
+#include "suite/MenuLog.h"
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
 #include "suite/db/SqliteStorage.h"
@@ -53,6 +54,30 @@ TEST(MessageService, WhileAnotherConnectionHoldsTheLockTheLineWaitsForItsEnd) {
   buchung->Rollback();
   EXPECT_EQ(suitedb::Connection::WriteLockHolder(), nullptr);
   EXPECT_EQ(LoggedLines("TKlasse.Markieren", true), 1);
+}
+
+TEST(MessageService, MenuLogLinesWaitForTheLockInTheirOrderAndOutlastARollback) {
+  TestSuite suite;
+  auto buchung = SuiteDatabase::Get().OpenAnother();
+  buchung->Begin();
+  MenuLog_Append("Saldix Export", "erste", 1, 1);
+  Guarded("TKlasse.Pruefen", [] { throw std::runtime_error("dazwischen"); });
+  MenuLog_Append("Saldix Export", "zweite", 2, 2);
+  EXPECT_TRUE(MenuLog_Tail(5).empty());
+  buchung->Rollback();
+  auto zeilen = MenuLog_Tail(5);
+  ASSERT_EQ(zeilen.size(), 2u);
+  EXPECT_EQ(zeilen[0].text, "erste");
+  EXPECT_EQ(zeilen[1].text, "zweite");
+  EXPECT_EQ(LoggedLines("TKlasse.Pruefen", true), 1);
+
+  {
+    suitedb::Transaction transaktion(SuiteDatabase::Get());
+    MenuLog_Append("Saldix Export", "dritte", 3, 3);
+  }  // rolled back
+  zeilen = MenuLog_Tail(5);
+  ASSERT_EQ(zeilen.size(), 3u);
+  EXPECT_EQ(zeilen[2].text, "dritte");
 }
 
 TEST(MessageService, CatalogueMessagesPlaceTheirArguments) {

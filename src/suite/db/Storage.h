@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace suitedb {
 
@@ -99,8 +101,17 @@ class Connection {
   virtual std::unique_ptr<Connection> OpenAnother() const = 0;
 
   // Runs once after the outermost transaction ended (commit or rollback); used to write
-  // what must survive a rollback, such as the message log.
-  void AfterTransaction(std::function<void()> hook) { afterTransaction_ = std::move(hook); }
+  // what must survive a rollback, such as the logs. A hook given again under the same key
+  // replaces the earlier one; hooks run in the order of their first giving.
+  void AfterTransaction(const void* key, std::function<void()> hook) {
+    for (auto& [gegeben, alt] : afterTransaction_) {
+      if (gegeben == key) {
+        alt = std::move(hook);
+        return;
+      }
+    }
+    afterTransaction_.emplace_back(key, std::move(hook));
+  }
 
   // The connection of this process whose outermost transaction holds the write lock, or
   // nullptr: another connection of the process cannot write before it has ended.
@@ -108,14 +119,13 @@ class Connection {
 
  protected:
   void TransactionEnded() {
-    if (!afterTransaction_) return;
-    auto hook = std::move(afterTransaction_);
-    afterTransaction_ = nullptr;
-    hook();
+    auto hooks = std::move(afterTransaction_);
+    afterTransaction_.clear();
+    for (auto& [key, hook] : hooks) hook();
   }
 
  private:
-  std::function<void()> afterTransaction_;
+  std::vector<std::pair<const void*, std::function<void()>>> afterTransaction_;
 };
 
 // All-or-nothing scope: rolls back unless Commit() was called.
