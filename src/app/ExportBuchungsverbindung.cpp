@@ -10,7 +10,7 @@ constexpr char kMarkierenKontext[] = "TSaldixDataModule.FBDEMani_Buchen_AbrNr";
 
 class TNebenherMarkierung final : public IExportDienste::Markierung {
  public:
-  explicit TNebenherMarkierung(std::future<void> laeuft) : laeuft_(std::move(laeuft)) {}
+  explicit TNebenherMarkierung(std::shared_future<void> laeuft) : laeuft_(std::move(laeuft)) {}
   // The marking uses the connection: it must have ended before anything else may.
   ~TNebenherMarkierung() override {
     if (laeuft_.valid()) laeuft_.wait();
@@ -25,7 +25,7 @@ class TNebenherMarkierung final : public IExportDienste::Markierung {
   }
 
  private:
-  std::future<void> laeuft_;
+  std::shared_future<void> laeuft_;
 };
 
 }  // namespace
@@ -40,7 +40,9 @@ std::unique_ptr<IExportDienste::Markierung> TExportBuchungsverbindung::Markierun
     mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich);
   };
   try {
-    return std::make_unique<TNebenherMarkierung>(std::async(std::launch::async, markieren));
+    MarkierungAbwarten();
+    markierung_ = std::async(std::launch::async, markieren).share();
+    return std::make_unique<TNebenherMarkierung>(markierung_);
   } catch (const std::system_error&) {
     // No thread to be had: it marks here, when the result is asked for.
     return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich] {
@@ -51,6 +53,7 @@ std::unique_ptr<IExportDienste::Markierung> TExportBuchungsverbindung::Markierun
 
 bool TExportBuchungsverbindung::Markieren(const std::vector<TIntTrio>& idents, int abrNr,
                                           int abrJahr, const TFbdeBereich& bereich) {
+  MarkierungAbwarten();
   return Guarded(kMarkierenKontext, [&] {
     mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich);
     return true;

@@ -25,8 +25,15 @@ class TExportBuchungsverbindung {
   // Commits everything done under the lock; without it, the lock's end undoes it.
   void Abschliessen() { buchung_.Commit(); }
 
-  suitedb::Connection& Verbindung() { return *db_; }
-  TAbrechnungsNummern& Nummern() { return nummern_; }
+  // Both wait for a marking still running on the connection: nothing else may use it.
+  suitedb::Connection& Verbindung() {
+    MarkierungAbwarten();
+    return *db_;
+  }
+  TAbrechnungsNummern& Nummern() {
+    MarkierungAbwarten();
+    return nummern_;
+  }
 
   // Marks here and now; false when it failed (registered).
   bool Markieren(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
@@ -37,8 +44,13 @@ class TExportBuchungsverbindung {
       const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich);
 
  private:
+  void MarkierungAbwarten() const {
+    if (markierung_.valid()) markierung_.wait();
+  }
+
   std::unique_ptr<suitedb::Connection> db_;
   TAbrechnungsNummern nummern_;
   TFBDEMani mani_;
   QTXBuchung buchung_;
+  std::shared_future<void> markierung_;  // the marking running on another thread, if any
 };

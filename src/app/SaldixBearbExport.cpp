@@ -21,13 +21,25 @@ bool TSaldixBearbExport::Pruefen() {
   return pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat);
 }
 
-bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis) {
+TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
+  return {form_.FFirma,  form_.AbrNr,    form_.AbrJahr,
+          form_.DatumVon, form_.DatumBis, form_.Buchungsmonat};
+}
+
+std::unique_ptr<TExportBuchhaltung> TSaldixBearbExport::BuchhaltungBeginnen() {
+  auto liste = form_.ExportListe();
+  TExportMeldung meldung(form_.FBatchmode);
+  TExportAbrechnung abrechnung = Abrechnung();
+  return TExportLauf(*liste, dienste_, meldung, datev_).BuchhaltungBeginnen(abrechnung);
+}
+
+bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
+                                     std::unique_ptr<TExportBuchhaltung> begonnen) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportLauf lauf(*liste, dienste_, meldung, datev_);
-  TExportAbrechnung abrechnung{form_.FFirma, form_.AbrNr,    form_.AbrJahr,
-                               form_.DatumVon, form_.DatumBis, form_.Buchungsmonat};
-  ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung);
+  TExportAbrechnung abrechnung = Abrechnung();
+  ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung, std::move(begonnen));
   // The run may have moved to the next free number; the list shows what was used.
   form_.SetAbrechnung(abrechnung.AbrNr, abrechnung.AbrJahr);
   if (real && ergebnis.ok) form_.FMarkiertTab = ergebnis.markiert;
@@ -37,11 +49,15 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis) {
 
 bool TSaldixBearbExport::acExportExecute() {
   return Guarded("TSaldixBearbeiten.acExportExecute", [&] {
+    // Unattended, the bookkeeping begins before the check, so the bookings are marked while
+    // the list is checked and its file written. With a user, no lock waits for a dialog.
+    std::unique_ptr<TExportBuchhaltung> begonnen;
+    if (form_.FBatchmode && !form_.Summenansicht()) begonnen = BuchhaltungBeginnen();
     if (!Pruefen()) return false;
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
     TExportErgebnis ergebnis;
-    if (Exportieren(true, ergebnis)) {
+    if (Exportieren(true, ergebnis, std::move(begonnen))) {
       status_ = 1;
       return true;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/SaldixBearb.h"
@@ -37,7 +38,10 @@ class TSaldixBearbExport {
 
  private:
   bool Pruefen();
-  bool Exportieren(bool real, TExportErgebnis& ergebnis);
+  TExportAbrechnung Abrechnung() const;
+  std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen();
+  bool Exportieren(bool real, TExportErgebnis& ergebnis,
+                   std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
 
   TSaldixBearbeiten& form_;
   IExportDienste& dienste_;

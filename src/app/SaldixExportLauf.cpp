@@ -33,7 +33,8 @@ TIntTrio TExportLauf::IdentAusProtokollnummer(const std::string& text) {
 }
 
 TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
-                                        TExportAbrechnung& abrechnung) {
+                                        TExportAbrechnung& abrechnung,
+                                        std::unique_ptr<TExportBuchhaltung> begonnen) {
   if (!exporter) {
     TExportErgebnis nichts;
     nichts.ok = true;
@@ -41,7 +42,7 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
   }
   TExportErgebnis ergebnis;
   try {
-    ergebnis = Lauf(*exporter, real, abrechnung);
+    ergebnis = Lauf(*exporter, real, abrechnung, std::move(begonnen));
   } catch (...) {
     QTXInfo().RegisterCurrentException(kKontext, true);
     ergebnis.ok = false;
@@ -50,25 +51,73 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
   return ergebnis;
 }
 
-TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
-                                  TExportAbrechnung& abrechnung) {
-  TExportErgebnis ergebnis;
-  ergebnis.ok = true;
-  verbuchenFehler_.clear();
-
+void TExportLauf::FreieNummer(TExportAbrechnung& abrechnung) {
   if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
     abrechnung.AbrJahr = dienste_.GetAbrJahr(abrechnung.Firma, abrechnung.DatumVon);
     abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
   }
+}
 
-  std::unique_ptr<IExportDienste::Klammer> klammer;
+std::vector<TIntTrio> TExportLauf::MarkierteIdents() const {
+  std::vector<TIntTrio> idents;
+  for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
+    if (liste_.Zeile(i).Markiert()) IdentsSammeln(liste_.Zeile(i), idents);
+  }
+  return idents;
+}
+
+std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abrechnung) {
+  auto buchhaltung = std::make_unique<TExportBuchhaltung>();
+  FreieNummer(abrechnung);
+  buchhaltung->Klammer = dienste_.BuchungsklammerOeffnen(51);
+  // Another workstation may have filed this number before we held the lock; from here on
+  // nobody else can, so the files carry the number the journal will get.
+  if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+    abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
+  }
+  buchhaltung->AbrNr = abrechnung.AbrNr;
+  buchhaltung->AbrJahr = abrechnung.AbrJahr;
+  buchhaltung->MaxBelegNr =
+      dienste_.GetMaxBelegNrFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr - 1);
+  buchhaltung->Idents = MarkierteIdents();
+  // Marking and journal are one transaction, committed only once the file is complete;
+  // the marking runs meanwhile.
+  buchhaltung->Transaktion = dienste_.TransaktionOeffnen();
+  buchhaltung->Markierung = dienste_.MarkierungBeginnen(
+      buchhaltung->Idents, abrechnung.AbrNr, abrechnung.AbrJahr,
+      TFbdeBereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis});
+  return buchhaltung;
+}
+
+std::unique_ptr<TExportBuchhaltung> TExportLauf::BuchhaltungBeginnen(
+    TExportAbrechnung& abrechnung) {
+  try {
+    return Beginnen(abrechnung);
+  } catch (...) {
+    auto gescheitert = std::make_unique<TExportBuchhaltung>();
+    gescheitert->Fehler = std::current_exception();
+    return gescheitert;
+  }
+}
+
+TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
+                                  TExportAbrechnung& abrechnung,
+                                  std::unique_ptr<TExportBuchhaltung> begonnen) {
+  TExportErgebnis ergebnis;
+  ergebnis.ok = true;
+  verbuchenFehler_.clear();
+
+  std::unique_ptr<TExportBuchhaltung> buchhaltung;
   if (real) {
-    klammer = dienste_.BuchungsklammerOeffnen(51);
-    // Another workstation may have filed this number before we held the lock; from
-    // here on nobody else can, so the files carry the number the journal will get.
-    if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
-      abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
-    }
+    if (begonnen && begonnen->Fehler) std::rethrow_exception(begonnen->Fehler);
+    if (begonnen && begonnen->Idents == MarkierteIdents()) buchhaltung = std::move(begonnen);
+    // Begun for other rows, it is undone before the lock is taken again.
+    begonnen.reset();
+    if (!buchhaltung) buchhaltung = Beginnen(abrechnung);
+    abrechnung.AbrNr = buchhaltung->AbrNr;
+    abrechnung.AbrJahr = buchhaltung->AbrJahr;
+  } else {
+    FreieNummer(abrechnung);
   }
 
   TDateTime buchungsmonat = 0;
@@ -77,8 +126,10 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   }
 
   Sortieren(exporter);
-  exporter.SetMaxLfdNr(
-      dienste_.GetMaxBelegNrFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr - 1));
+  exporter.SetMaxLfdNr(buchhaltung ? buchhaltung->MaxBelegNr
+                                   : dienste_.GetMaxBelegNrFBEX(abrechnung.Firma,
+                                                                abrechnung.AbrJahr,
+                                                                abrechnung.AbrNr - 1));
   const bool datevZusatz = exporter.DatevZusatz() && datev_ != nullptr;
   if (datevZusatz) datev_->Init(exporter.GetMaxLfdNr());
 
@@ -101,22 +152,6 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     kopf = exporter.Export_Fibu_Kopf(dateiInfo);
     if (!kopf) ergebnis.ok = false;
   };
-
-  // Marking and journal are one transaction, committed only once the file is complete;
-  // the marking may run while the file is written. Declared in this order, the marking
-  // has ended before an unfinished transaction is undone.
-  std::vector<TIntTrio> idents;
-  std::unique_ptr<IExportDienste::Klammer> transaktion;
-  std::unique_ptr<IExportDienste::Markierung> markierung;
-  if (real) {
-    for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
-      if (liste_.Zeile(i).Markiert()) IdentsSammeln(liste_.Zeile(i), idents);
-    }
-    transaktion = dienste_.TransaktionOeffnen();
-    markierung = dienste_.MarkierungBeginnen(
-        idents, abrechnung.AbrNr, abrechnung.AbrJahr,
-        TFbdeBereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis});
-  }
 
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     const IExportZeile& zeile = liste_.Zeile(i);
@@ -155,26 +190,24 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   ergebnis.dateiName2 = exporter.GetDateiName2();
   ergebnis.dateiListe = exporter.GetDateiListe();
 
-  if (real && ergebnis.ok) {
-    ergebnis.ok = Verbuchen(exporter, abrechnung, idents, *markierung, *transaktion, ergebnis);
+  if (real && ergebnis.ok) ergebnis.ok = Verbuchen(exporter, abrechnung, *buchhaltung, ergebnis);
+  if (buchhaltung) {
+    auto klammer = std::move(buchhaltung->Klammer);
+    buchhaltung.reset();  // an unfinished marking and transaction end here
+    if (ergebnis.ok) klammer->Abschliessen();
   }
-  markierung.reset();
-  transaktion.reset();
-  if (klammer && ergebnis.ok) klammer->Abschliessen();
   return ergebnis;
 }
 
 bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                            const std::vector<TIntTrio>& idents,
-                            IExportDienste::Markierung& markierung,
-                            IExportDienste::Klammer& transaktion, TExportErgebnis& ergebnis) {
+                            TExportBuchhaltung& buchhaltung, TExportErgebnis& ergebnis) {
   // Either the settlement exists with all its bookings, or every booking stays open.
-  if (!markierung.Ergebnis()) {
+  if (!buchhaltung.Markierung->Ergebnis()) {
     verbuchenFehler_ = "Die Buchungen konnten nicht als exportiert gekennzeichnet werden.";
     return false;
   }
   TSelektTab markiert;
-  for (const auto& ident : idents) SelektTabEintragen(markiert, ident);
+  for (const auto& ident : buchhaltung.Idents) SelektTabEintragen(markiert, ident);
   if (datev_ && exporter.DatevZusatz()) exporter.SetMaxLfdNr(datev_->LfdNr());
   if (!dienste_.AbrNrNachFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr,
                               abrechnung.DatumVon, abrechnung.DatumBis, markiert,
@@ -182,7 +215,7 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
     verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
     return false;
   }
-  transaktion.Abschliessen();
+  buchhaltung.Transaktion->Abschliessen();
   ergebnis.markiert = std::move(markiert);
   return true;
 }

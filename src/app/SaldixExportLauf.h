@@ -2,6 +2,8 @@
 // a real export that succeeded, marks the bookings and writes the journal together.
 #pragma once
 
+#include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,21 @@ struct TExportErgebnis {
   TSelektTab markiert;
 };
 
+// The bookkeeping of a real export, begun before its file: the booking bracket, the
+// settlement number taken under it and the marking of the marked rows' bookings, which runs
+// while the file is written. Undone when it ends before a run completed it.
+struct TExportBuchhaltung {
+  int AbrNr = 0;
+  int AbrJahr = 0;
+  int MaxBelegNr = 0;  // the highest running number journalled for the previous settlement
+  std::vector<TIntTrio> Idents;
+  std::exception_ptr Fehler;  // the beginning failed; the run reports it
+  std::unique_ptr<IExportDienste::Klammer> Klammer;
+  std::unique_ptr<IExportDienste::Klammer> Transaktion;
+  // Last: it ends first, before an unfinished transaction is undone.
+  std::unique_ptr<IExportDienste::Markierung> Markierung;
+};
+
 class TExportLauf {
  public:
   TExportLauf(IExportListe& liste, IExportDienste& dienste, const TExportMeldung& meldung,
@@ -52,13 +69,24 @@ class TExportLauf {
 
   // vrtDetailsExport. A test export (real = false) changes nothing but files. The
   // settlement may move to the next free number when its own was taken meanwhile.
-  TExportErgebnis Ausfuehren(TFibuExporter* exporter, bool real, TExportAbrechnung& abrechnung);
+  // begonnen: the bookkeeping begun for this list, which the run takes over when the
+  // marked rows are still the same; otherwise it is undone and begun anew.
+  TExportErgebnis Ausfuehren(TFibuExporter* exporter, bool real, TExportAbrechnung& abrechnung,
+                             std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
+  // Begins the bookkeeping of a real export ahead of it (the unattended run, before the list
+  // is checked). Never throws: a failure is kept for the run to report.
+  std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen(TExportAbrechnung& abrechnung);
 
   // Identifier of a row's column "Protokollnummer" (4 + 9 + 4 digits).
   static TIntTrio IdentAusProtokollnummer(const std::string& text);
 
  private:
-  TExportErgebnis Lauf(TFibuExporter& exporter, bool real, TExportAbrechnung& abrechnung);
+  TExportErgebnis Lauf(TFibuExporter& exporter, bool real, TExportAbrechnung& abrechnung,
+                       std::unique_ptr<TExportBuchhaltung> begonnen);
+  // The settlement's own number, or the next free one when it was taken meanwhile.
+  void FreieNummer(TExportAbrechnung& abrechnung);
+  std::unique_ptr<TExportBuchhaltung> Beginnen(TExportAbrechnung& abrechnung);
+  std::vector<TIntTrio> MarkierteIdents() const;
   void Sortieren(const TFibuExporter& exporter);
   void DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung, int monat,
                         int tag, bool monatlich, bool tageweise) const;
@@ -66,8 +94,7 @@ class TExportLauf {
                        const TFibuExporter& exporter, TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
   bool Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                 const std::vector<TIntTrio>& idents, IExportDienste::Markierung& markierung,
-                 IExportDienste::Klammer& transaktion, TExportErgebnis& ergebnis);
+                 TExportBuchhaltung& buchhaltung, TExportErgebnis& ergebnis);
   void Abschlussmeldung(const TExportErgebnis& ergebnis) const;
 
   IExportListe& liste_;

@@ -140,6 +140,47 @@ TEST_F(ExportLauf, AFailingJournalWriteLeavesEveryBookingOpen) {
             std::string::npos);
 }
 
+TEST_F(ExportLauf, BookkeepingBegunAheadIsTakenOverForTheSameRows) {
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 3, 201);
+  TExportMeldung meldung(true);
+  TExportLauf lauf(liste, dienste, meldung);
+  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
+  EXPECT_TRUE(dienste.klammerOffen);
+  ASSERT_TRUE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  EXPECT_EQ(dienste.klammern, 1);
+  EXPECT_EQ(dienste.markierteIdents.size(), 2u);
+  EXPECT_TRUE(dienste.transaktionAbgeschlossen);
+  EXPECT_FALSE(dienste.klammerOffen);
+}
+
+TEST_F(ExportLauf, BookkeepingBegunForOtherRowsIsUndoneBeforeItBeginsAnew) {
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 3, 201);
+  TExportMeldung meldung(true);
+  TExportLauf lauf(liste, dienste, meldung);
+  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
+  liste.zeilen[0]->markiert = false;  // the rows changed meanwhile
+  ASSERT_TRUE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  EXPECT_EQ(dienste.klammern, 2);
+  EXPECT_FALSE(dienste.klammerDoppelt);  // never waits for its own lock
+  EXPECT_EQ(dienste.markierteIdents, (std::vector<TIntTrio>{{3, 201, 1}}));
+}
+
+TEST_F(ExportLauf, ABeginningThatFailedIsReportedByTheRunWithoutASecondTry) {
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  dienste.klammerScheitert = true;
+  TExportMeldung meldung(true);
+  TExportLauf lauf(liste, dienste, meldung);
+  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
+  EXPECT_FALSE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  EXPECT_EQ(dienste.klammern, 1);
+  EXPECT_TRUE(exporter.dateien.empty());
+  EXPECT_TRUE(dienste.markierteIdents.empty());
+  EXPECT_NE(LetzteLogZeile().find("Abbruch: Die Exportdatei konnte nicht erstellt werden"),
+            std::string::npos);
+}
+
 TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {
   dienste.vergebeneNummern = {1, 2, 5};
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);

@@ -1,5 +1,7 @@
 #include "support/ExportTestSupport.h"
 
+#include "suite/db/Storage.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -143,6 +145,9 @@ class TTestKlammer : public IExportDienste::Klammer {
 }  // namespace
 
 std::unique_ptr<IExportDienste::Klammer> TTestDienste::BuchungsklammerOeffnen(int) {
+  ++klammern;
+  if (klammerScheitert) throw suitedb::LockTimeout("Die Buchungssperre ist vergeben");
+  if (klammerOffen) klammerDoppelt = true;
   return std::make_unique<TTestKlammer>(klammerOffen, nullptr);
 }
 

@@ -94,6 +94,9 @@ class TTestDienste : public IExportDienste {
   bool markierenScheitert = false;
   bool journalScheitert = false;
   bool klammerOffen = false;
+  int klammern = 0;                 // brackets opened
+  bool klammerDoppelt = false;      // one opened while another was still open
+  bool klammerScheitert = false;    // another workstation holds the lock
   bool transaktionAbgeschlossen = false;
   std::map<std::string, char> klassen;          // account key -> 'A', 'E', 'I', 'B'
   std::map<std::string, std::string> steuerkonten;  // account key -> tax account name

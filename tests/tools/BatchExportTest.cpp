@@ -131,6 +131,25 @@ TEST_F(BatchExport, AMarkingThatFailsLeavesEveryBookingOpenAndNoJournal) {
   EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(8));
 }
 
+TEST_F(BatchExport, AListThatFailsTheCheckUndoesTheBookkeepingBegunBeforeIt) {
+  const int offen = OffeneNovember();
+  const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
+  // The cash account loses its number: the check refuses the list.
+  SuiteDatabase::Get().ExecuteScript("DELETE FROM konten WHERE kurz_bez = 'KASSE'");
+
+  const auto beginn = std::chrono::steady_clock::now();
+  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  EXPECT_EQ(OffeneNovember(), offen);
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
+  EXPECT_EQ(Dateien(), 0u);
+  // The check's report, made while the booking lock was held, followed in its place.
+  EXPECT_NE(LetzteLogZeile(2).find("Abbruch: Keine Nummer zugeordnet bei Konto"),
+            std::string::npos)
+      << LetzteLogZeile(2);
+  EXPECT_EQ(LetzteLogZeile(1), "Automatischer Fibu-Export beendet");
+  EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(8));
+}
+
 TEST_F(BatchExport, AdditionalFieldsCarryTheDocumentsMarksAndAddresses) {
   TFibuExporter_Datev_700 exporter;
   exporter.Init();
