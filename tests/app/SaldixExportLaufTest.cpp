@@ -42,6 +42,8 @@ class ExportLauf : public ::testing::Test {
   TTestListe liste;
   TTestDienste dienste;
   TExportAbrechnung abrechnung;
+  TExportMeldung batchMeldung{true};
+  TExportLauf batchLauf{liste, dienste, batchMeldung};
 };
 
 TEST_F(ExportLauf, TestExportTwiceWritesTheSameAndMarksNothing) {
@@ -143,11 +145,9 @@ TEST_F(ExportLauf, AFailingJournalWriteLeavesEveryBookingOpen) {
 TEST_F(ExportLauf, BookkeepingBegunAheadIsTakenOverForTheSameRows) {
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 3, 201);
-  TExportMeldung meldung(true);
-  TExportLauf lauf(liste, dienste, meldung);
-  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
+  auto begonnen = batchLauf.BuchhaltungBeginnen(abrechnung);
   EXPECT_TRUE(dienste.klammerOffen);
-  ASSERT_TRUE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  ASSERT_TRUE(batchLauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
   EXPECT_EQ(dienste.klammern, 1);
   EXPECT_EQ(dienste.markierteIdents.size(), 2u);
   EXPECT_TRUE(dienste.transaktionAbgeschlossen);
@@ -157,11 +157,9 @@ TEST_F(ExportLauf, BookkeepingBegunAheadIsTakenOverForTheSameRows) {
 TEST_F(ExportLauf, BookkeepingBegunForOtherRowsIsUndoneBeforeItBeginsAnew) {
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 6), 1, 3, 201);
-  TExportMeldung meldung(true);
-  TExportLauf lauf(liste, dienste, meldung);
-  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
+  auto begonnen = batchLauf.BuchhaltungBeginnen(abrechnung);
   liste.zeilen[0]->markiert = false;  // the rows changed meanwhile
-  ASSERT_TRUE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  ASSERT_TRUE(batchLauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
   EXPECT_EQ(dienste.klammern, 2);
   EXPECT_FALSE(dienste.klammerDoppelt);  // never waits for its own lock
   EXPECT_EQ(dienste.markierteIdents, (std::vector<TIntTrio>{{3, 201, 1}}));
@@ -170,10 +168,8 @@ TEST_F(ExportLauf, BookkeepingBegunForOtherRowsIsUndoneBeforeItBeginsAnew) {
 TEST_F(ExportLauf, ABeginningThatFailedIsReportedByTheRunWithoutASecondTry) {
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
   dienste.klammerScheitert = true;
-  TExportMeldung meldung(true);
-  TExportLauf lauf(liste, dienste, meldung);
-  auto begonnen = lauf.BuchhaltungBeginnen(abrechnung);
-  EXPECT_FALSE(lauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
+  auto begonnen = batchLauf.BuchhaltungBeginnen(abrechnung);
+  EXPECT_FALSE(batchLauf.Ausfuehren(&exporter, true, abrechnung, std::move(begonnen)).ok);
   EXPECT_EQ(dienste.klammern, 1);
   EXPECT_TRUE(exporter.dateien.empty());
   EXPECT_TRUE(dienste.markierteIdents.empty());
