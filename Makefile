@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo screenshots clean
+.PHONY: all deps configure build test demo screenshots threads clean
 
 all: build
 
@@ -29,5 +29,17 @@ screenshots: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen tests/test_ui --gtest_brief=1
 	@ls -1 $(BUILD_DIR)/screenshots/*.png
 
+# The tests of the code that runs on two threads (reading ahead, marking beside the file),
+# built with ThreadSanitizer in a build directory of their own.
+TSAN_DIR ?= $(BUILD_DIR)-tsan
+threads: deps
+	cmake -S . -B $(TSAN_DIR) -G $(GENERATOR) -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_data test_tools
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/tests/test_data \
+	  --gtest_filter='BookingRead*:BelegVorrat*:SaldixDataModule.*' --gtest_brief=1
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/tests/test_tools \
+	  --gtest_filter='BatchExport.*' --gtest_brief=1
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TSAN_DIR)
