@@ -178,6 +178,7 @@ bool TSaldixBearbeiten::ListeLaden() {
   auftrag.MitPrimanota = mitPrimanota_ && MitPrimanotaSichtbar();
   auftrag.SaetzeFuerExport = FSaetzeFuerExport;
   auftrag.Fortschritt = LadeFortschritt;
+  auftrag.Gelesen = BuchungenGelesen;
   // Everything is built aside first: a failure leaves the shown list as it was.
   TLadeErgebnis ergebnis = TBuchungsLader(dienste_, einstellungen_, exporter_).Laden(auftrag);
   TBuchungsListe neu;

@@ -117,6 +117,8 @@ class TSaldixBearbeiten {
   bool ListeLaden();
   // Told the number of bookings read so far while loading; the window shows it.
   std::function<void(std::size_t)> LadeFortschritt;
+  // Told the identities of the bookings read, before the list is built from them.
+  std::function<void(std::vector<TIntTrio>)> BuchungenGelesen;
 
   // State read by the view and the export run.
   const TBuchungsListe& Liste() const { return liste_; }

@@ -26,11 +26,14 @@ TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
           form_.DatumVon, form_.DatumBis, form_.Buchungsmonat};
 }
 
-std::unique_ptr<TExportBuchhaltung> TSaldixBearbExport::BuchhaltungBeginnen() {
+void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
+  vorab_.reset();  // one begun for an earlier list lets go of the lock first
+  if (idents.empty() || form_.Summenansicht()) return;
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportAbrechnung abrechnung = Abrechnung();
-  return TExportLauf(*liste, dienste_, meldung, datev_).BuchhaltungBeginnen(abrechnung);
+  vorab_ = TExportLauf(*liste, dienste_, meldung, datev_)
+               .BuchhaltungBeginnen(abrechnung, std::move(idents));
 }
 
 bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
@@ -49,10 +52,8 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
 
 bool TSaldixBearbExport::acExportExecute() {
   return Guarded("TSaldixBearbeiten.acExportExecute", [&] {
-    // Unattended, the bookkeeping begins before the check, so the bookings are marked while
-    // the list is checked and its file written. With a user, no lock waits for a dialog.
-    std::unique_ptr<TExportBuchhaltung> begonnen;
-    if (form_.FBatchmode && !form_.Summenansicht()) begonnen = BuchhaltungBeginnen();
+    // Begun only unattended; with a user, no lock waits for a dialog.
+    std::unique_ptr<TExportBuchhaltung> begonnen = std::move(vorab_);
     if (!Pruefen()) return false;
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
@@ -100,6 +101,17 @@ bool TSaldixBearbExport::acExportVersandExecute() {
 bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
   return Guarded("TSaldixBearbeiten.Batchmode_Liste_Laden_Und_Exportieren", [&] {
     form_.FBatchmode = true;
+    // The bookings are marked while the list is built from them, checked and written.
+    form_.BuchungenGelesen = [this](std::vector<TIntTrio> idents) {
+      BuchhaltungVorab(std::move(idents));
+    };
+    struct TDurchlaufEnde {
+      TSaldixBearbExport& e;
+      ~TDurchlaufEnde() {
+        e.form_.BuchungenGelesen = nullptr;
+        e.vorab_.reset();  // the export did not take it: nothing stays marked or locked
+      }
+    } ende{*this};
     if (!aktiviert_) {
       // The first activation loads the list and marks all rows.
       form_.FormShow();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/SaldixBearb.h"
 #include "app/SaldixExportLauf.h"
@@ -39,7 +40,8 @@ class TSaldixBearbExport {
  private:
   bool Pruefen();
   TExportAbrechnung Abrechnung() const;
-  std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen();
+  // Unattended, the bookkeeping of the export begins as soon as its bookings are read.
+  void BuchhaltungVorab(std::vector<TIntTrio> idents);
   bool Exportieren(bool real, TExportErgebnis& ergebnis,
                    std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
 
@@ -51,4 +53,6 @@ class TSaldixBearbExport {
   int status_ = 0;
   int modalResult_ = 0;
   bool aktiviert_ = false;
+  // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
+  std::unique_ptr<TExportBuchhaltung> vorab_;
 };

@@ -78,6 +78,12 @@ TLadeErgebnis TBuchungsLader::Laden(const TLadeAuftrag& auftrag) {
         return true;
       });
   if (!ok) throw std::runtime_error("Die Buchungen konnten nicht gelesen werden.");
+  if (auftrag.Gelesen) {
+    std::vector<TIntTrio> idents;
+    idents.reserve(ergebnis.Buchungen.size());
+    for (const auto& b : ergebnis.Buchungen) idents.push_back(b.Ident);
+    auftrag.Gelesen(std::move(idents));
+  }
   if (einstellungen_.AutoKont && exporter_.Automatikkonten) {
     TAutomatikPaarung(dienste_.Konten, einstellungen_).Paaren(ergebnis.Buchungen);
   }

@@ -21,6 +21,9 @@ struct TLadeAuftrag {
   bool MitPrimanota = false;
   bool SaetzeFuerExport = true;
   std::function<void(std::size_t)> Fortschritt;  // bookings read so far; may be empty
+  // Told the identities of the bookings kept, once all are read and before they are paired
+  // and combined; may be empty.
+  std::function<void(std::vector<TIntTrio>)> Gelesen;
 };
 
 struct TLadeErgebnis {

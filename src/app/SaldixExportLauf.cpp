@@ -63,10 +63,12 @@ std::vector<TIntTrio> TExportLauf::MarkierteIdents() const {
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     if (liste_.Zeile(i).Markiert()) IdentsSammeln(liste_.Zeile(i), idents);
   }
+  std::sort(idents.begin(), idents.end());
   return idents;
 }
 
-std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abrechnung) {
+std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abrechnung,
+                                                          std::vector<TIntTrio> idents) {
   auto buchhaltung = std::make_unique<TExportBuchhaltung>();
   FreieNummer(abrechnung);
   buchhaltung->Klammer = dienste_.BuchungsklammerOeffnen(51);
@@ -79,7 +81,9 @@ std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abr
   buchhaltung->AbrJahr = abrechnung.AbrJahr;
   buchhaltung->MaxBelegNr =
       dienste_.GetMaxBelegNrFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr - 1);
-  buchhaltung->Idents = MarkierteIdents();
+  // In file order the marking also fills its table of identities front to back.
+  std::sort(idents.begin(), idents.end());
+  buchhaltung->Idents = std::move(idents);
   // Marking and journal are one transaction, committed only once the file is complete;
   // the marking runs meanwhile.
   buchhaltung->Transaktion = dienste_.TransaktionOeffnen();
@@ -90,9 +94,9 @@ std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abr
 }
 
 std::unique_ptr<TExportBuchhaltung> TExportLauf::BuchhaltungBeginnen(
-    TExportAbrechnung& abrechnung) {
+    TExportAbrechnung& abrechnung, std::vector<TIntTrio> idents) {
   try {
-    return Beginnen(abrechnung);
+    return Beginnen(abrechnung, std::move(idents));
   } catch (...) {
     auto gescheitert = std::make_unique<TExportBuchhaltung>();
     gescheitert->Fehler = std::current_exception();
@@ -113,7 +117,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     if (begonnen && begonnen->Idents == MarkierteIdents()) buchhaltung = std::move(begonnen);
     // Begun for other rows, it is undone before the lock is taken again.
     begonnen.reset();
-    if (!buchhaltung) buchhaltung = Beginnen(abrechnung);
+    if (!buchhaltung) buchhaltung = Beginnen(abrechnung, MarkierteIdents());
     abrechnung.AbrNr = buchhaltung->AbrNr;
     abrechnung.AbrJahr = buchhaltung->AbrJahr;
   } else {

@@ -53,7 +53,7 @@ struct TExportBuchhaltung {
   int AbrNr = 0;
   int AbrJahr = 0;
   int MaxBelegNr = 0;  // the highest running number journalled for the previous settlement
-  std::vector<TIntTrio> Idents;
+  std::vector<TIntTrio> Idents;  // ascending
   std::exception_ptr Fehler;  // the beginning failed; the run reports it
   std::unique_ptr<IExportDienste::Klammer> Klammer;
   std::unique_ptr<IExportDienste::Klammer> Transaktion;
@@ -73,9 +73,11 @@ class TExportLauf {
   // marked rows are still the same; otherwise it is undone and begun anew.
   TExportErgebnis Ausfuehren(TFibuExporter* exporter, bool real, TExportAbrechnung& abrechnung,
                              std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
-  // Begins the bookkeeping of a real export ahead of it (the unattended run, before the list
-  // is checked). Never throws: a failure is kept for the run to report.
-  std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen(TExportAbrechnung& abrechnung);
+  // Begins the bookkeeping of a real export of these bookings ahead of it (the unattended
+  // run, as soon as its bookings are read). Never throws: a failure is kept for the run to
+  // report.
+  std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen(TExportAbrechnung& abrechnung,
+                                                          std::vector<TIntTrio> idents);
 
   // Identifier of a row's column "Protokollnummer" (4 + 9 + 4 digits).
   static TIntTrio IdentAusProtokollnummer(const std::string& text);
@@ -85,7 +87,9 @@ class TExportLauf {
                        std::unique_ptr<TExportBuchhaltung> begonnen);
   // The settlement's own number, or the next free one when it was taken meanwhile.
   void FreieNummer(TExportAbrechnung& abrechnung);
-  std::unique_ptr<TExportBuchhaltung> Beginnen(TExportAbrechnung& abrechnung);
+  std::unique_ptr<TExportBuchhaltung> Beginnen(TExportAbrechnung& abrechnung,
+                                               std::vector<TIntTrio> idents);
+  // In ascending order, so that lists of the same bookings compare equal.
   std::vector<TIntTrio> MarkierteIdents() const;
   void Sortieren(const TFibuExporter& exporter);
   void DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung, int monat,

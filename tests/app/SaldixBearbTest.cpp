@@ -94,6 +94,21 @@ TEST_F(Bearbeiten, BatchModeWritesTheLineCountMessageToTheMenuLog) {
   EXPECT_NE(log[0].text.find("(2)"), std::string::npos);
 }
 
+TEST_F(Bearbeiten, TheBookingsKeptAreToldOnceReadBeforeTheListIsBuilt) {
+  for (int i = 1; i <= 3; ++i) dm.Buchung(i, "KASSE", "ERLWARE", i, 0);
+  dm.Einst.MaxZeilen = 2;
+  std::vector<TIntTrio> gelesen;
+  std::size_t zeilenBeimLesen = 99;
+  form.BuchungenGelesen = [&](std::vector<TIntTrio> idents) {
+    gelesen = std::move(idents);
+    zeilenBeimLesen = Zeilen();
+  };
+  Oeffnen();
+  EXPECT_EQ(gelesen, (std::vector<TIntTrio>{{1, 1, 1}, {1, 2, 1}}));
+  EXPECT_EQ(zeilenBeimLesen, 0u);
+  EXPECT_EQ(Zeilen(), 2u);
+}
+
 TEST_F(Bearbeiten, OpenSettlementWidensTheDateRangeToTheBookings) {
   dm.Buchung(1, "KASSE", "ERLWARE", 10, 0, 1, EncodeDate(2024, 2, 3));
   dm.Buchung(2, "KASSE", "ERLWARE", 10, 0, 1, EncodeDate(2024, 4, 9));
