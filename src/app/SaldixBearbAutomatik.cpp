@@ -139,7 +139,10 @@ class TLaufSchluessel {
 
 void TAutomatikPaarung::Paaren(std::vector<TGeladeneBuchung>& buchungen) {
   NachProtokollnummerSortieren(buchungen);
-  for (auto& b : buchungen) b.Werte.SetText(Sp::AKIdent, konten_.CreateIdent());
+  // Rows built for pairing carry an ident of their own already.
+  for (auto& b : buchungen) {
+    if (b.Werte.Text(Sp::AKIdent).empty()) b.Werte.SetText(Sp::AKIdent, konten_.CreateIdent());
+  }
 
   std::size_t von = 0;
   while (von < buchungen.size()) {

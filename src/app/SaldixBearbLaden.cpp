@@ -64,13 +64,7 @@ TLadeErgebnis TBuchungsLader::Laden(const TLadeAuftrag& auftrag) {
           }
         }
         if (!Behalten(auftrag, original)) return true;
-        TZeilenWerte werte = aufbau.Aufbauen(original);
-        if (original.Kost1 == 0) {
-          const std::int32_t kost1 =
-              dienste_.Buchungen.Kostenstelle(original.BelegRNr, original.Filiale);
-          if (kost1 != 0) werte.SetText(Sp::KoSt1, std::to_string(kost1));
-        }
-        ergebnis.Buchungen.push_back({std::move(werte), original.Ident(), true});
+        ergebnis.Buchungen.push_back({aufbau.Aufbauen(original), original.Ident(), true});
         if (maxZeilen > 0 && ergebnis.Buchungen.size() >= static_cast<std::size_t>(maxZeilen)) {
           ergebnis.MaxZeilenErreicht = true;
           return false;

@@ -18,6 +18,14 @@ int SpaltenPosition(int tag) {
 
 TZeilenWerte::TZeilenWerte() = default;
 
+void TZeilenWerte::Leeren() {
+  betraege_ = {};
+  daten_ = {};
+  ganzzahlen_ = {};
+  texte_.clear();
+  ende_ = {};
+}
+
 std::size_t TZeilenWerte::Slot(int tag, TSpaltenTyp typ) {
   const TSpaltenPlatz platz = SpaltenPlatz(tag);
   if (platz.Platz < 0 || platz.Typ != typ) {

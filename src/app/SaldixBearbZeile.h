@@ -16,6 +16,9 @@ class TZeilenWerte {
  public:
   TZeilenWerte();
 
+  // Back to a row without values, keeping the room of its texts for the next one.
+  void Leeren();
+
   // A tag of another kind, or one no column carries, throws std::out_of_range.
   std::string_view Text(int tag) const;
   long double Betrag(int tag) const;

@@ -33,7 +33,8 @@ const std::string& TZeilenAufbau::PartnerName(TIntPair gepNr) {
 }
 
 TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
-  TZeilenWerte w;
+  TZeilenWerte& w = entwurf_;
+  w.Leeren();
   w.SetGanzzahl(Sp::Level, 4);
   Betraege(satz, w);
   Konten(satz, w);
@@ -52,7 +53,11 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Menge, satz.Menge);
   w.SetGanzzahl(Sp::Filiale, satz.Filiale);
   w.SetText(Sp::Vorfall, satz.FiBuGVorfall);
-  w.SetText(Sp::KoSt1, satz.Kost1 == 0 ? std::string() : std::to_string(satz.Kost1));
+  // A booking without a cost centre shows its cash register's.
+  const std::int32_t kost1 = satz.Kost1 != 0
+                                 ? satz.Kost1
+                                 : dienste_.Buchungen.Kostenstelle(satz.BelegRNr, satz.Filiale);
+  w.SetText(Sp::KoSt1, kost1 == 0 ? std::string() : std::to_string(kost1));
   w.SetText(Sp::KoSt2, satz.Kost2 == 0 ? std::string() : std::to_string(satz.Kost2));
   w.SetGanzzahl(Sp::Kost1Org, satz.Kost1);
   w.SetGanzzahl(Sp::Kost2Org, satz.Kost2);
@@ -78,6 +83,10 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   TInhaltQuelle quelle(satz, dienste_.Belege, dienste_.Konten, abrNr_, abrJahr_);
   Belegdaten(satz, w, quelle);
   Inhalte(satz, w, quelle);
+  // With automatic accounts every booking begins as a pair of its own.
+  if (einstellungen_.AutoKont && exporter_.Automatikkonten) {
+    w.SetText(Sp::AKIdent, dienste_.Konten.CreateIdent());
+  }
   return w;
 }
 

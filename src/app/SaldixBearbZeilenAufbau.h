@@ -30,4 +30,6 @@ class TZeilenAufbau {
   std::string waehrung_;
   TIntPair letzterPartner_{-1, -1};
   std::string letzterPartnerName_;
+  // Each row is built here and copied once, its texts in one piece of their exact size.
+  TZeilenWerte entwurf_;
 };

@@ -47,12 +47,8 @@ std::string TextOhneZeilenumbruch(const std::string& text) {
 
 std::string KontoKurzText(int nummer, const std::string& name, const std::string& zusatz) {
   if (nummer <= 0) return Trim(name + " " + zusatz);
-  // As "%.4d" writes it, without printf: twice for every booking.
-  char ziffern[16];
-  const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, nummer).ptr;
-  const auto laenge = static_cast<std::size_t>(ende - ziffern);
-  std::string text(laenge < 4 ? 4 - laenge : 0, '0');
-  text.append(ziffern, laenge);
+  std::string text;
+  AppendDigits(text, nummer, 4);
   return text;
 }
 
@@ -81,26 +77,22 @@ std::string CreateIdent() {
     // Version 4, variant 1 as the platform's generator marks them.
     words[1] = (words[1] & 0xFFFF0FFFu) | 0x00004000u;
     words[2] = (words[2] & 0x3FFFFFFFu) | 0x80000000u;
-    // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}, written by hand: one per booking.
-    std::string text = "{";
-    text.reserve(38);
-    const auto hex = [&](unsigned value, int digits) {
-      for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
-        text += "0123456789ABCDEF"[(value >> shift) & 0xFu];
+    // The 32 digits of the four words in order, between the platform's braces and dashes;
+    // written by hand: one per booking.
+    char text[] = "{00000000-0000-0000-0000-000000000000}";
+    std::size_t word = 0;
+    int shift = 28;
+    for (char* c = text + 1; *c != '}'; ++c) {
+      if (*c == '-') continue;
+      *c = "0123456789ABCDEF"[(words[word] >> shift) & 0xFu];
+      if (shift == 0) {
+        shift = 28;
+        ++word;
+      } else {
+        shift -= 4;
       }
-    };
-    hex(words[0], 8);
-    text += '-';
-    hex(words[1] >> 16, 4);
-    text += '-';
-    hex(words[1] & 0xFFFFu, 4);
-    text += '-';
-    hex(words[2] >> 16, 4);
-    text += '-';
-    hex(words[2] & 0xFFFFu, 4);
-    hex(words[3], 8);
-    text += '}';
-    return text;
+    }
+    return std::string(text, sizeof text - 1);
   } catch (...) {
     return "(NONE)";
   }

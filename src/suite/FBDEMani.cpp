@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "suite/DateTime.h"
+#include "suite/Text.h"
 #include "suite/records/FbdeFile.h"
 
 namespace {
@@ -45,9 +46,11 @@ std::string C_FBDE_GV_Zu_BV(int vorgang) {
 }
 
 std::string FBDEIdentText(const TIntTrio& ident) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.4d%.9d%.4d", ident.RNr, ident.LNr,
-                static_cast<int>(ident.SNr));
+  std::string text;
+  text.reserve(17);
+  AppendDigits(text, ident.RNr, 4);
+  AppendDigits(text, ident.LNr, 9);
+  AppendDigits(text, ident.SNr, 4);
   return text;
 }
 

@@ -1,5 +1,6 @@
 #include "suite/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -80,4 +81,18 @@ bool JNToBool(std::string_view text) { return text == "J" || text == "j"; }
 
 std::string qtx_TIntPair2String(const TIntPair& pair) {
   return std::to_string(pair.Nr1) + "/" + std::to_string(pair.Nr2);
+}
+
+void AppendDigits(std::string& text, long long value, int digits) {
+  if (value < 0) text += '-';
+  unsigned long long rest =
+      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  char reversed[24];
+  int count = 0;
+  for (; rest != 0; rest /= 10) reversed[count++] = static_cast<char>('0' + rest % 10);
+  // Zero with no digits asked is written as nothing, as printf does.
+  if (count == 0 && digits == 0) return;
+  if (count == 0) digits = std::max(digits, 1);
+  if (count < digits) text.append(static_cast<std::size_t>(digits - count), '0');
+  while (count > 0) text += reversed[--count];
 }

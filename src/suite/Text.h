@@ -19,5 +19,9 @@ std::string Trim(std::string_view text);
 std::string BoolToJN(bool value);
 bool JNToBool(std::string_view text);
 
+// Appends value as printf's "%.<digits>d" writes it: at least that many digits, zeros in
+// front, a minus sign before them. For texts written once per booking.
+void AppendDigits(std::string& text, long long value, int digits);
+
 // The suite's key text of a pair, "Nr1/Nr2".
 std::string qtx_TIntPair2String(const TIntPair& pair);

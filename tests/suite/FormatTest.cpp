@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
 #include "suite/Format.h"
+#include "suite/Text.h"
 
 namespace {
 
@@ -157,3 +159,15 @@ TEST(Conversion, TextToNumbers) {
 }
 
 }  // namespace
+
+TEST(Format, DigitsAppendedAsPrintfWritesThemWithPrecision) {
+  for (const long long value : {0LL, 7LL, -5LL, 1234LL, -1234LL, 123456789012LL, -2147483648LL}) {
+    for (const int digits : {0, 4, 9}) {
+      char expected[48];
+      std::snprintf(expected, sizeof expected, "%.*lld", digits, value);
+      std::string text = "x";
+      AppendDigits(text, value, digits);
+      EXPECT_EQ(text, std::string("x") + expected) << value << " " << digits;
+    }
+  }
+}
