@@ -18,14 +18,6 @@ int SpaltenPosition(int tag) {
 
 TZeilenWerte::TZeilenWerte() = default;
 
-void TZeilenWerte::Leeren() {
-  betraege_ = {};
-  daten_ = {};
-  ganzzahlen_ = {};
-  texte_.clear();
-  ende_ = {};
-}
-
 std::size_t TZeilenWerte::Slot(int tag, TSpaltenTyp typ) {
   const TSpaltenPlatz platz = SpaltenPlatz(tag);
   if (platz.Platz < 0 || platz.Typ != typ) {
@@ -43,9 +35,11 @@ std::string_view TZeilenWerte::Text(int tag) const {
   return TextImSlot(Slot(tag, TSpaltenTyp::Text));
 }
 
-void TZeilenWerte::LaengePruefen(std::size_t laenge) {
+namespace {
+void LaengePruefen(std::size_t laenge) {
   if (laenge > UINT32_MAX) throw std::length_error("Text der Buchungszeile zu lang");
 }
+}  // namespace
 
 void TZeilenWerte::SetText(int tag, std::string_view value) {
   const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
@@ -59,31 +53,51 @@ void TZeilenWerte::SetText(int tag, std::string_view value) {
 
 void TZeilenWerte::SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte) {
   std::array<std::string_view, kTexte> neu;
-  std::array<bool, kTexte> gesetzt{};
-  for (const auto& [tag, value] : texte) {
-    const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
-    neu[slot] = value;
-    gesetzt[slot] = true;
-  }
+  for (std::size_t slot = 0; slot < kTexte; ++slot) neu[slot] = TextImSlot(slot);
+  for (const auto& [tag, value] : texte) neu[Slot(tag, TSpaltenTyp::Text)] = value;
+  Packen(neu);
+}
+
+void TZeilenWerte::Packen(const std::array<std::string_view, kTexte>& texte) {
   std::size_t laenge = 0;
-  for (std::size_t slot = 0; slot < kTexte; ++slot) {
-    if (!gesetzt[slot]) neu[slot] = TextImSlot(slot);
-    laenge += neu[slot].size();
-  }
+  for (const std::string_view text : texte) laenge += text.size();
   LaengePruefen(laenge);
-  // Built aside: the values may point into the old buffer.
+  // Built aside: the texts may point into the old buffer.
   std::string puffer;
   puffer.reserve(laenge);
   std::array<std::uint32_t, kTexte> ende{};
   for (std::size_t slot = 0; slot < kTexte; ++slot) {
-    puffer += neu[slot];
+    puffer += texte[slot];
     ende[slot] = static_cast<std::uint32_t>(puffer.size());
   }
   texte_ = std::move(puffer);
   ende_ = ende;
 }
 
-long double TZeilenWerte::Betrag(int tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }
+void TZeilenEntwurf::Leeren() {
+  werte_ = TZeilenWerte();
+  for (std::string& text : texte_) text.clear();
+}
+
+std::string_view TZeilenEntwurf::Text(int tag) const {
+  return texte_[TZeilenWerte::Slot(tag, TSpaltenTyp::Text)];
+}
+
+void TZeilenEntwurf::SetText(int tag, std::string_view value) {
+  texte_[TZeilenWerte::Slot(tag, TSpaltenTyp::Text)].assign(value);
+}
+
+TZeilenWerte TZeilenEntwurf::Fertig() const {
+  TZeilenWerte fertig = werte_;
+  std::array<std::string_view, TZeilenWerte::kTexte> texte;
+  for (std::size_t slot = 0; slot < texte.size(); ++slot) texte[slot] = texte_[slot];
+  fertig.Packen(texte);
+  return fertig;
+}
+
+long double TZeilenWerte::Betrag(int tag) const {
+  return betraege_[Slot(tag, TSpaltenTyp::Dezimal)];
+}
 void TZeilenWerte::SetBetrag(int tag, long double value) {
   betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value;
 }

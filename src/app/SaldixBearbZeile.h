@@ -16,9 +16,6 @@ class TZeilenWerte {
  public:
   TZeilenWerte();
 
-  // Back to a row without values, keeping the room of its texts for the next one.
-  void Leeren();
-
   // A tag of another kind, or one no column carries, throws std::out_of_range.
   std::string_view Text(int tag) const;
   long double Betrag(int tag) const;
@@ -39,16 +36,39 @@ class TZeilenWerte {
   bool operator==(const TZeilenWerte&) const = default;
 
  private:
+  friend class TZeilenEntwurf;
+  static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
+
   static std::size_t Slot(int tag, TSpaltenTyp typ);
   std::string_view TextImSlot(std::size_t slot) const;
-  static void LaengePruefen(std::size_t laenge);
+  // The texts of every slot in one new buffer; the values may be texts of this row.
+  void Packen(const std::array<std::string_view, kTexte>& texte);
 
-  static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
   std::array<long double, SpaltenAnzahlVomTyp(TSpaltenTyp::Dezimal)> betraege_{};
   std::array<TDateTime, SpaltenAnzahlVomTyp(TSpaltenTyp::Datum)> daten_{};
   std::array<std::int32_t, SpaltenAnzahlVomTyp(TSpaltenTyp::Ganzzahl)> ganzzahlen_{};
-  std::string texte_;                       // all texts, one after the other
+  std::string texte_;                         // all texts, one after the other
   std::array<std::uint32_t, kTexte> ende_{};  // end offset of each text in texte_
+};
+
+// A row being built: each text kept apart, so that setting one moves no other, and packed
+// into the row's one buffer at the end. One draft builds row after row.
+class TZeilenEntwurf {
+ public:
+  // Back to a row without values, keeping the room of its texts for the next one.
+  void Leeren();
+
+  std::string_view Text(int tag) const;
+  void SetText(int tag, std::string_view value);
+  void SetBetrag(int tag, long double value) { werte_.SetBetrag(tag, value); }
+  void SetGanzzahl(int tag, std::int32_t value) { werte_.SetGanzzahl(tag, value); }
+  void SetDatum(int tag, TDateTime value) { werte_.SetDatum(tag, value); }
+
+  TZeilenWerte Fertig() const;
+
+ private:
+  TZeilenWerte werte_;  // the numbers; its texts stay empty
+  std::array<std::string, TZeilenWerte::kTexte> texte_;
 };
 
 // "1.234,56" style with the given decimals; halves round away from zero.

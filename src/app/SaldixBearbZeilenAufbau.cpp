@@ -33,7 +33,7 @@ const std::string& TZeilenAufbau::PartnerName(TIntPair gepNr) {
 }
 
 TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
-  TZeilenWerte& w = entwurf_;
+  TZeilenEntwurf& w = entwurf_;
   w.Leeren();
   w.SetGanzzahl(Sp::Level, 4);
   Betraege(satz, w);
@@ -54,9 +54,8 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   w.SetGanzzahl(Sp::Filiale, satz.Filiale);
   w.SetText(Sp::Vorfall, satz.FiBuGVorfall);
   // A booking without a cost centre shows its cash register's.
-  const std::int32_t kost1 = satz.Kost1 != 0
-                                 ? satz.Kost1
-                                 : dienste_.Buchungen.Kostenstelle(satz.BelegRNr, satz.Filiale);
+  const std::int32_t kost1 =
+      satz.Kost1 != 0 ? satz.Kost1 : dienste_.Buchungen.Kostenstelle(satz.BelegRNr, satz.Filiale);
   w.SetText(Sp::KoSt1, kost1 == 0 ? std::string() : std::to_string(kost1));
   w.SetText(Sp::KoSt2, satz.Kost2 == 0 ? std::string() : std::to_string(satz.Kost2));
   w.SetGanzzahl(Sp::Kost1Org, satz.Kost1);
@@ -87,10 +86,10 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
   if (einstellungen_.AutoKont && exporter_.Automatikkonten) {
     w.SetText(Sp::AKIdent, dienste_.Konten.CreateIdent());
   }
-  return w;
+  return w.Fertig();
 }
 
-void TZeilenAufbau::Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
+void TZeilenAufbau::Betraege(const TBuchungsRohsatz& satz, TZeilenEntwurf& w) {
   long double soll = satz.BetragSoll;
   long double haben = satz.BetragHaben;
   if (!satz.Waehrung.empty() && !qtx_strmatch(satz.Waehrung, waehrung_)) {
@@ -103,7 +102,7 @@ void TZeilenAufbau::Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
   w.SetText(Sp::SollHaben, soll - haben <= 0.005L ? "H" : "S");
 }
 
-void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
+void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenEntwurf& w) {
   w.SetText(Sp::KontoName, satz.KtoName);
   w.SetText(Sp::GegenkontoName, satz.GegenKtoName);
   w.SetText(Sp::KontoZusatz, satz.KtoZusatz);
@@ -117,21 +116,19 @@ void TZeilenAufbau::Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w) {
   }
   auto& konten = dienste_.Konten;
   const auto filiale = static_cast<std::int16_t>(satz.Filiale);
-  const std::int32_t konto = konten.Get_Konto_Nummer(satz.KtoName, satz.KtoZusatz,
-                                                     satz.Belegdatum, satz.GepNr,
-                                                     satz.BelegRNr, filiale);
-  const std::int32_t gegen = konten.Get_Konto_Nummer(satz.GegenKtoName, satz.GegenKtoZusatz,
-                                                     satz.Belegdatum, satz.GepNr,
-                                                     satz.BelegRNr, filiale);
+  const std::int32_t konto = konten.Get_Konto_Nummer(satz.KtoName, satz.KtoZusatz, satz.Belegdatum,
+                                                     satz.GepNr, satz.BelegRNr, filiale);
+  const std::int32_t gegen = konten.Get_Konto_Nummer(
+      satz.GegenKtoName, satz.GegenKtoZusatz, satz.Belegdatum, satz.GepNr, satz.BelegRNr, filiale);
   w.SetText(Sp::Konto, KontoKurzText(konto, satz.KtoName, satz.KtoZusatz));
   w.SetText(Sp::Gegenkonto, KontoKurzText(gegen, satz.GegenKtoName, satz.GegenKtoZusatz));
-  w.SetText(Sp::KontoBez, konten.Get_Konto_Bezeichnung(satz.KtoName, satz.KtoZusatz,
-                                                       satz.Belegdatum));
-  w.SetText(Sp::GegenkontoBez, konten.Get_Konto_Bezeichnung(
-                                   satz.GegenKtoName, satz.GegenKtoZusatz, satz.Belegdatum));
+  w.SetText(Sp::KontoBez,
+            konten.Get_Konto_Bezeichnung(satz.KtoName, satz.KtoZusatz, satz.Belegdatum));
+  w.SetText(Sp::GegenkontoBez,
+            konten.Get_Konto_Bezeichnung(satz.GegenKtoName, satz.GegenKtoZusatz, satz.Belegdatum));
 }
 
-void TZeilenAufbau::Belegdaten(const TBuchungsRohsatz& satz, TZeilenWerte& w,
+void TZeilenAufbau::Belegdaten(const TBuchungsRohsatz& satz, TZeilenEntwurf& w,
                                TInhaltQuelle& quelle) {
   if (satz.BelegRNr == 0 && satz.BelegLNr == 0) return;
   const TListenBelegDaten& beleg = quelle.Beleg();
@@ -146,7 +143,7 @@ void TZeilenAufbau::Belegdaten(const TBuchungsRohsatz& satz, TZeilenWerte& w,
   w.SetGanzzahl(Sp::SkontoTage2, beleg.SkontoTage2);
 }
 
-void TZeilenAufbau::Inhalte(const TBuchungsRohsatz& satz, TZeilenWerte& w,
+void TZeilenAufbau::Inhalte(const TBuchungsRohsatz& satz, TZeilenEntwurf& w,
                             TInhaltQuelle& quelle) {
   quelle.GepName = std::string(w.Text(Sp::GepName));
   quelle.GegenKtoBez = std::string(w.Text(Sp::GegenkontoBez));

@@ -16,10 +16,10 @@ class TZeilenAufbau {
   TZeilenWerte Aufbauen(const TBuchungsRohsatz& satz);
 
  private:
-  void Betraege(const TBuchungsRohsatz& satz, TZeilenWerte& w);
-  void Konten(const TBuchungsRohsatz& satz, TZeilenWerte& w);
-  void Belegdaten(const TBuchungsRohsatz& satz, TZeilenWerte& w, TInhaltQuelle& quelle);
-  void Inhalte(const TBuchungsRohsatz& satz, TZeilenWerte& w, TInhaltQuelle& quelle);
+  void Betraege(const TBuchungsRohsatz& satz, TZeilenEntwurf& w);
+  void Konten(const TBuchungsRohsatz& satz, TZeilenEntwurf& w);
+  void Belegdaten(const TBuchungsRohsatz& satz, TZeilenEntwurf& w, TInhaltQuelle& quelle);
+  void Inhalte(const TBuchungsRohsatz& satz, TZeilenEntwurf& w, TInhaltQuelle& quelle);
   const std::string& PartnerName(TIntPair gepNr);
 
   TBearbDienste dienste_;
@@ -30,6 +30,5 @@ class TZeilenAufbau {
   std::string waehrung_;
   TIntPair letzterPartner_{-1, -1};
   std::string letzterPartnerName_;
-  // Each row is built here and copied once, its texts in one piece of their exact size.
-  TZeilenWerte entwurf_;
+  TZeilenEntwurf entwurf_;
 };
