@@ -18,21 +18,8 @@ int SpaltenPosition(int tag) {
 
 TZeilenWerte::TZeilenWerte() = default;
 
-std::size_t TZeilenWerte::Slot(int tag, TSpaltenTyp typ) {
-  const TSpaltenPlatz platz = SpaltenPlatz(tag);
-  if (platz.Platz < 0 || platz.Typ != typ) {
-    throw std::out_of_range("Spalte " + std::to_string(tag) + " hat nicht den verlangten Typ");
-  }
-  return static_cast<std::size_t>(platz.Platz);
-}
-
-std::string_view TZeilenWerte::TextImSlot(std::size_t slot) const {
-  const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
-  return std::string_view(texte_).substr(begin, ende_[slot] - begin);
-}
-
-std::string_view TZeilenWerte::Text(int tag) const {
-  return TextImSlot(Slot(tag, TSpaltenTyp::Text));
+void TZeilenWerte::FalscherTyp(int tag) {
+  throw std::out_of_range("Spalte " + std::to_string(tag) + " hat nicht den verlangten Typ");
 }
 
 namespace {
@@ -93,25 +80,6 @@ TZeilenWerte TZeilenEntwurf::Fertig() const {
   for (std::size_t slot = 0; slot < texte.size(); ++slot) texte[slot] = texte_[slot];
   fertig.Packen(texte);
   return fertig;
-}
-
-long double TZeilenWerte::Betrag(int tag) const {
-  return betraege_[Slot(tag, TSpaltenTyp::Dezimal)];
-}
-void TZeilenWerte::SetBetrag(int tag, long double value) {
-  betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value;
-}
-
-std::int32_t TZeilenWerte::Ganzzahl(int tag) const {
-  return ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)];
-}
-void TZeilenWerte::SetGanzzahl(int tag, std::int32_t value) {
-  ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)] = value;
-}
-
-TDateTime TZeilenWerte::Datum(int tag) const { return daten_[Slot(tag, TSpaltenTyp::Datum)]; }
-void TZeilenWerte::SetDatum(int tag, TDateTime value) {
-  daten_[Slot(tag, TSpaltenTyp::Datum)] = value;
 }
 
 std::string TZeilenWerte::Anzeige(int tag) const {

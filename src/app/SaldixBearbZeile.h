@@ -17,18 +17,20 @@ class TZeilenWerte {
   TZeilenWerte();
 
   // A tag of another kind, or one no column carries, throws std::out_of_range.
-  std::string_view Text(int tag) const;
-  long double Betrag(int tag) const;
-  std::int32_t Ganzzahl(int tag) const;
-  TDateTime Datum(int tag) const;
+  std::string_view Text(int tag) const { return TextImSlot(Slot(tag, TSpaltenTyp::Text)); }
+  long double Betrag(int tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }
+  std::int32_t Ganzzahl(int tag) const { return ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)]; }
+  TDateTime Datum(int tag) const { return daten_[Slot(tag, TSpaltenTyp::Datum)]; }
 
   void SetText(int tag, std::string_view value);
   // Several texts at once, for one rebuild of the text buffer instead of one per text. The
   // values may be texts of this row.
   void SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte);
-  void SetBetrag(int tag, long double value);
-  void SetGanzzahl(int tag, std::int32_t value);
-  void SetDatum(int tag, TDateTime value);
+  void SetBetrag(int tag, long double value) { betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value; }
+  void SetGanzzahl(int tag, std::int32_t value) {
+    ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)] = value;
+  }
+  void SetDatum(int tag, TDateTime value) { daten_[Slot(tag, TSpaltenTyp::Datum)] = value; }
 
   // The value as the list shows it (amounts "1.234,56", dates dd.mm.yyyy, 0 dates empty).
   std::string Anzeige(int tag) const;
@@ -39,8 +41,17 @@ class TZeilenWerte {
   friend class TZeilenEntwurf;
   static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
 
-  static std::size_t Slot(int tag, TSpaltenTyp typ);
-  std::string_view TextImSlot(std::size_t slot) const;
+  // Inline: the tags are mostly constants, so the slot is found while compiling.
+  static std::size_t Slot(int tag, TSpaltenTyp typ) {
+    const TSpaltenPlatz platz = SpaltenPlatz(tag);
+    if (platz.Platz < 0 || platz.Typ != typ) FalscherTyp(tag);
+    return static_cast<std::size_t>(platz.Platz);
+  }
+  [[noreturn]] static void FalscherTyp(int tag);
+  std::string_view TextImSlot(std::size_t slot) const {
+    const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
+    return std::string_view(texte_).substr(begin, ende_[slot] - begin);
+  }
   // The texts of every slot in one new buffer; the values may be texts of this row.
   void Packen(const std::array<std::string_view, kTexte>& texte);
 

@@ -1,6 +1,7 @@
 #include "data/KontenDaten.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "data/KontenPartner.h"
 #include "suite/DateTime.h"
@@ -35,14 +36,25 @@ void TKontenDaten::SetMandant(const TIntPair& mandant, int kurzNr) {
   kurzNr_ = kurzNr;
 }
 
-TQTX_Fibukonto TKontenDaten::Get_Konten_Eintrag(const std::string& name, const std::string& zusatz,
-                                                int filiale, int rechner, TDateTime datum) {
+const TQTX_Fibukonto& TKontenDaten::Get_Konten_Eintrag(const std::string& name,
+                                                       const std::string& zusatz, int filiale,
+                                                       int rechner, TDateTime datum) {
   TDateTime stichtag = std::floor(datum);
   if (einstellungen_.KontoMonatsweise && stichtag > 0) stichtag = StartOfMonth(stichtag);
-  const std::string key = qtx_TIntPair2String(mandant_) + kTrenner + Utf8Upper(name) + kTrenner +
-                          Utf8Upper(zusatz) + kTrenner + std::to_string(rechner) + kTrenner +
-                          std::to_string(filiale);
-  std::vector<TKontoZeitraum>& zeitraeume = kontoDatenHash_[key];
+  // Asked several times for every booking: the key is built in place, without temporaries.
+  schluessel_.clear();
+  AppendDigits(schluessel_, mandant_.Nr1, 1);
+  schluessel_ += '/';
+  AppendDigits(schluessel_, mandant_.Nr2, 1);
+  for (const std::string_view teil : {std::string_view(name), std::string_view(zusatz)}) {
+    schluessel_ += kTrenner;
+    schluessel_ += Utf8Upper(teil);
+  }
+  schluessel_ += kTrenner;
+  AppendDigits(schluessel_, rechner, 1);
+  schluessel_ += kTrenner;
+  AppendDigits(schluessel_, filiale, 1);
+  std::vector<TKontoZeitraum>& zeitraeume = kontoDatenHash_[schluessel_];
   const double tag = KontenStichtag(stichtag);
   for (const TKontoZeitraum& z : zeitraeume) {
     if (z.Ab <= tag && (z.Bis == 0 || tag < z.Bis)) return z.Konto;
@@ -61,9 +73,9 @@ TQTX_Fibukonto TKontenDaten::Get_Konten_Eintrag(const std::string& name, const s
   TKontoZeitraum zeitraum;
   allgemein_.FibukontoGueltigkeit(mandant_, name, zusatz, rechner, filiale, stichtag, zeitraum.Ab,
                                   zeitraum.Bis);
-  zeitraum.Konto = konto;
+  zeitraum.Konto = std::move(konto);
   zeitraeume.push_back(std::move(zeitraum));
-  return konto;
+  return zeitraeume.back().Konto;
 }
 
 std::string TKontenDaten::KontoZuCode(int code) {
@@ -116,7 +128,7 @@ std::string TKontenDaten::Get_Konto_Bezeichnung(const std::string& AKontoName,
 char TKontenDaten::Get_Aufwand_Erloes_Bestand(const std::string& AKontoName,
                                               const std::string& AKontoZusatz, TDateTime ADatum) {
   return GuardedOr("TSaldixDataModule.Get_Aufwand_Erloes_Bestand", ' ', [&] {
-    const auto konto = Get_Konten_Eintrag(AKontoName, AKontoZusatz, 0, 0, ADatum);
+    const auto& konto = Get_Konten_Eintrag(AKontoName, AKontoZusatz, 0, 0, ADatum);
     return konto.Bilanzkennzeichen == 'B' ? 'B' : konto.Art;
   });
 }

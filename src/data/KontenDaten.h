@@ -62,8 +62,9 @@ class TKontenDaten {
   std::string KontoForderung();
 
  private:
-  TQTX_Fibukonto Get_Konten_Eintrag(const std::string& name, const std::string& zusatz,
-                                    int filiale, int rechner, TDateTime datum);
+  // Valid until the next lookup.
+  const TQTX_Fibukonto& Get_Konten_Eintrag(const std::string& name, const std::string& zusatz,
+                                           int filiale, int rechner, TDateTime datum);
   std::string KontoZuCode(int code);
 
   const TEinstellungen& einstellungen_;
@@ -82,6 +83,7 @@ class TKontenDaten {
     TQTX_Fibukonto Konto;
   };
   std::unordered_map<std::string, std::vector<TKontoZeitraum>> kontoDatenHash_;
+  std::string schluessel_;  // the key of the last lookup; its room serves the next one
   std::unordered_map<std::string, std::string> kontoBezDict_;
   std::map<std::pair<TIntPair, int>, std::string> sonderKonten_;
 };
