@@ -44,6 +44,19 @@ TEST(BookingSchema, BookingListReadsAreRangeSearchesWithoutSorting) {
   EXPECT_NE(byIdent.find("fbde_ident"), std::string::npos) << byIdent;
 }
 
+TEST(BookingSchema, DocumentLinesOfARangeAreReadInKeyOrderWithoutSorting) {
+  TestSuite suite;
+  auto& db = SuiteDatabase::Get();
+  for (const char* tabelle : {"beleg_zahlungsbedingungen", "beleg_steuern"}) {
+    const auto plan = QueryPlan(db, std::string("SELECT lnr FROM ") + tabelle +
+                                        " WHERE rnr = 1 AND lnr BETWEEN 1 AND 9 AND snr + 0 = 0 "
+                                        "ORDER BY lnr, snr, pos");
+    EXPECT_NE(plan.find("USING PRIMARY KEY (rnr=? AND lnr>? AND lnr<?)"), std::string::npos)
+        << plan;
+    EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
+  }
+}
+
 TEST(BookingSchema, RejectsDuplicateIdentitiesAndUnknownFlags) {
   TestSuite suite;
   auto& db = SuiteDatabase::Get();

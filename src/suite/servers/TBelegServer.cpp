@@ -110,7 +110,9 @@ std::vector<TBeleg> TBelegServer::BereichLesen(int rnr, int lnrVon, int lnrBis) 
   koepfe.With(rnr, lnrVon, lnrBis);
   while (koepfe.Step()) belege.push_back({KopfAusZeile(koepfe), {}, {}, {}});
   if (belege.empty()) return belege;
-  // The lines of the whole range come in number order; each goes to its document.
+  // The lines of the whole range come in number order; each goes to its document. The lines
+  // are read in key order: with "snr = 0" the planner would drop snr from the order and sort
+  // each document's lines again.
   auto verteilen = [&](const char* sql, auto&& anhaengen) {
     auto& zeilen = connection_.Cached(sql);
     zeilen.With(rnr, lnrVon, lnrBis);
@@ -123,13 +125,13 @@ std::vector<TBeleg> TBelegServer::BereichLesen(int rnr, int lnrVon, int lnrBis) 
   };
   verteilen(
       "SELECT lnr, art, tage, prozent, datum FROM beleg_zahlungsbedingungen WHERE rnr = ? AND "
-      "lnr BETWEEN ? AND ? AND snr = 0 ORDER BY lnr, pos",
+      "lnr BETWEEN ? AND ? AND snr + 0 = 0 ORDER BY lnr, snr, pos",
       [](TBeleg& beleg, const suitedb::Statement& s) {
         beleg.Zahlungsbedingungen.push_back(BedingungAusZeile(s, 1));
       });
   verteilen(
       "SELECT lnr, satz, betrag FROM beleg_steuern WHERE rnr = ? AND lnr BETWEEN ? AND ? AND "
-      "snr = 0 ORDER BY lnr, pos",
+      "snr + 0 = 0 ORDER BY lnr, snr, pos",
       [](TBeleg& beleg, const suitedb::Statement& s) {
         beleg.Steuern.push_back(SteuerAusZeile(s, 1));
       });
