@@ -154,19 +154,41 @@ void TAutomatikPaarung::Paaren(std::vector<TGeladeneBuchung>& buchungen) {
   }
 }
 
-void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
-                                       std::size_t von, std::size_t bis) {
-  auto hatArt = [&](const std::string& konto, std::initializer_list<int> arten) {
+bool TAutomatikPaarung::Hat(const std::string& konto, TMerkmal merkmal) {
+  std::optional<bool>& antwort = merkmale_[konto][static_cast<std::size_t>(merkmal)];
+  if (!antwort) antwort = Fragen(konto, merkmal);
+  return *antwort;
+}
+
+bool TAutomatikPaarung::Fragen(const std::string& konto, TMerkmal merkmal) {
+  const auto hatArt = [&](std::initializer_list<int> arten) {
     return std::any_of(arten.begin(), arten.end(),
                        [&](int art) { return konten_.KontoHatArt(konto, art); });
   };
+  switch (merkmal) {
+    case TMerkmal::Ausgenommen:
+      return hatArt({37, 38, 40, 41});
+    case TMerkmal::LaufOhnePaarung:
+      return hatArt({47});
+    case TMerkmal::Steuerkonto:
+      return konten_.IstNormOderReduSteuer(konto);
+    case TMerkmal::Anzahl:
+      break;
+  }
+  return false;
+}
+
+void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
+                                       std::size_t von, std::size_t bis) {
   std::vector<TEintrag> eintraege;
   for (std::size_t i = von; i < bis; ++i) {
     const TZeilenWerte& w = buchungen[i].Werte;
     TEintrag e{i, std::string(w.Text(Sp::GegenkontoName)), std::string(w.Text(Sp::KontoName)),
                w.Betrag(Sp::BuchBetragSoll) - w.Betrag(Sp::BuchBetragHaben), false};
-    if (hatArt(e.Konto, {37, 38, 40, 41}) || hatArt(e.GegenKonto, {37, 38, 40, 41})) continue;
-    e.IstSteuer = konten_.IstNormOderReduSteuer(e.GegenKonto);
+    if (Hat(e.Konto, TMerkmal::Ausgenommen) || Hat(e.GegenKonto, TMerkmal::Ausgenommen)) {
+      continue;
+    }
+    e.IstSteuer = Hat(e.GegenKonto, TMerkmal::Steuerkonto);
     eintraege.push_back(std::move(e));
   }
   const TZeilenWerte& erste = buchungen[von].Werte;
@@ -180,7 +202,9 @@ void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
   }
   if (eintraege.size() < 2) return;
   for (const TEintrag& e : eintraege) {
-    if (hatArt(e.Konto, {47}) || hatArt(e.GegenKonto, {47})) return;
+    if (Hat(e.Konto, TMerkmal::LaufOhnePaarung) || Hat(e.GegenKonto, TMerkmal::LaufOhnePaarung)) {
+      return;
+    }
   }
   const bool ohneBetragVorher =
       (verweisart == "Kassenbericht" || verweisart == "Undefiniert") &&

@@ -2,7 +2,10 @@
 // its tax booking are paired and later exported as one gross line with the tax key.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/SaldixBearbDienste.h"
@@ -24,6 +27,17 @@ class TAutomatikPaarung {
     bool IstSteuer;                 // contra account is a standard or reduced tax account
   };
 
+  // What pairing asks of an account. A year of bookings uses a few accounts, so each
+  // answer is asked once per account.
+  enum class TMerkmal {
+    Ausgenommen,      // kinds 37, 38, 40, 41: the booking takes no part
+    LaufOhnePaarung,  // kind 47: the run stays unpaired
+    Steuerkonto,      // a standard or reduced tax account
+    Anzahl
+  };
+  bool Hat(const std::string& konto, TMerkmal merkmal);
+  bool Fragen(const std::string& konto, TMerkmal merkmal);
+
   void LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen, std::size_t von,
                       std::size_t bis);
   bool BetraegePassen(const TEintrag& steuer, const TEintrag& erloes);
@@ -31,6 +45,9 @@ class TAutomatikPaarung {
 
   IBearbKonten& konten_;
   const TListenEinstellungen& einstellungen_;
+  std::unordered_map<std::string,
+                     std::array<std::optional<bool>, static_cast<std::size_t>(TMerkmal::Anzahl)>>
+      merkmale_;
 };
 
 // The group row of an automatic-account group: summed amounts, joined tax keys and keys.

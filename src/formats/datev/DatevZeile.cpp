@@ -20,6 +20,11 @@ void TDatevZeile::Roh(std::string_view wert) {
   text_ += wert;
 }
 
+void TDatevZeile::Ziffern(std::initializer_list<std::pair<long long, int>> zahlen) {
+  Trenner();
+  for (const auto& [zahl, stellen] : zahlen) AppendDigits(text_, zahl, stellen);
+}
+
 void TDatevZeile::Text(std::string_view wert) {
   Trenner();
   text_ += '"';
@@ -129,10 +134,12 @@ void BaueBuchungszeile(TDatevZeile& zeile, const TDatevVersion& version,
   zeile.Text(buchung.Waehrung);
   zeile.Leer(2);
   zeile.LeerText();
-  zeile.Roh(Format("%.4d", buchung.Konto));
-  zeile.Roh(Format("%.4d", buchung.GegenKonto));
+  zeile.Ziffern({{buchung.Konto, 4}});
+  zeile.Ziffern({{buchung.GegenKonto, 4}});
   zeile.Text(std::to_string(buchung.StSchlGgKto));
-  zeile.Roh(FormatDateTime("ddmm", buchung.BelegDatum));
+  int jahr = 0, monat = 0, tag = 0;
+  DecodeDate(buchung.BelegDatum, jahr, monat, tag);
+  zeile.Ziffern({{tag, 2}, {monat, 2}});  // ddmm
   zeile.Text(BelegNrBereinigt(buchung.Beleg1, version.Beleg1Laenge));
   zeile.Text(BelegNrBereinigt(buchung.Beleg2, 12));
   zeile.Leer();

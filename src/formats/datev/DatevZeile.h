@@ -2,8 +2,10 @@
 // header line and the booking line of both header versions.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "export/ExportRecords.h"
 
@@ -35,6 +37,8 @@ class TDatevZeile {
   }
   // A field written as it is.
   void Roh(std::string_view wert);
+  // A field of numbers, each written as "%.<digits>d" writes it, one after the other.
+  void Ziffern(std::initializer_list<std::pair<long long, int>> zahlen);
   // A field in double quotes.
   void Text(std::string_view wert);
   // n fields with nothing between the separators.
