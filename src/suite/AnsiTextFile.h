@@ -59,14 +59,21 @@ class TAnsiTextFile {
  private:
   [[noreturn]] void ThrowWriteError(const char* what) const;
   void Discard() noexcept;
+  void VorausSichern();
+
+  static constexpr std::size_t kPuffer = 1 << 20;
+  static constexpr std::size_t kVorausSichern = 8 << 20;
 
   std::string targetPath_;
   std::string tempPath_;
   TTextEncoding encoding_;
   std::unique_ptr<TAnsiEncoder> encoder_;
+  std::unique_ptr<char[]> puffer_;  // the stream's buffer; outlives the stream
   std::FILE* file_ = nullptr;
   std::string converted_;
   std::size_t replaced_ = 0;
+  std::size_t geschrieben_ = 0;  // bytes handed to the file
+  std::size_t aufDemWeg_ = 0;    // bytes the disk was asked to take already
   bool incomplete_ = false;
   bool committed_ = false;
 };

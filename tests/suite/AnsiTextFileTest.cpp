@@ -144,7 +144,8 @@ TEST(AnsiTextFile, AFailedWriteNeverReplacesTheTarget) {
   {
     FileSizeLimit limit(1000);
     try {
-      for (int i = 0; i < 100; ++i) file.WriteLine(std::string(100, 'x'));
+      // More than the file's buffer, so that the disk refuses while lines are written.
+      for (int i = 0; i < 30000; ++i) file.WriteLine(std::string(100, 'x'));
     } catch (const std::runtime_error&) {
       writeFailed = true;
     }
@@ -153,6 +154,33 @@ TEST(AnsiTextFile, AFailedWriteNeverReplacesTheTarget) {
   file.WriteLine("the caller went on regardless");
   EXPECT_THROW(file.Commit(), std::runtime_error);
   EXPECT_EQ(ReadBytes(target), "previous export");
+}
+
+TEST(AnsiTextFile, AWriteRefusedOnlyWhenCommittingNeverReplacesTheTarget) {
+  TestSuite suite;
+  const fs::path target = suite.Dir() / "EXTF.csv";
+  std::ofstream(target, std::ios::binary) << "previous export";
+  {
+    TAnsiTextFile file(target.string());
+    for (int i = 0; i < 100; ++i) file.WriteLine(std::string(100, 'x'));  // still buffered
+    FileSizeLimit limit(1000);
+    EXPECT_THROW(file.Commit(), std::runtime_error);
+  }
+  EXPECT_EQ(ReadBytes(target), "previous export");
+  EXPECT_EQ(TempFilesIn(target.parent_path()), 0);
+}
+
+TEST(AnsiTextFile, ALargeFileHandedToTheDiskWhileWrittenIsComplete) {
+  TestSuite suite;
+  const fs::path target = suite.Dir() / "EXTF.csv";
+  TAnsiTextFile file(target.string());
+  const std::string zeile(1000, 'x');
+  const int zeilen = 20000;  // 20 MB: the disk is asked to take it in pieces before Commit
+  for (int i = 0; i < zeilen; ++i) file.WriteLine(zeile);
+  file.Commit();
+  const std::string inhalt = ReadBytes(target);
+  ASSERT_EQ(inhalt.size(), static_cast<std::size_t>(zeilen) * 1002);
+  EXPECT_EQ(inhalt.substr(inhalt.size() - 1002), zeile + "\r\n");
 }
 
 TEST(AnsiTextFile, TemporaryFileInAGivenDirectory) {
