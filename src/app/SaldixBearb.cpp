@@ -97,8 +97,8 @@ void TSaldixBearbeiten::FormActivate() {
     herkuenfte_.Waehlen(herkunft);
     einstellungen_ = dienste_.Einstellungen.Einstellungen_Nach_Herkunft_Restore(HerkunftCode());
     if (FBatchmode || einstellungen_.DirektEinlesen) ListeLaden();
-    liste_.AlleMarkieren();
-    MarkierungGeaendert();
+    // Freshly loaded rows come marked; sums and cash figures are redone only for a change.
+    if (liste_.AlleMarkieren()) MarkierungGeaendert();
   });
 }
 
@@ -259,8 +259,7 @@ void TSaldixBearbeiten::SetAnfangssaldo(long double saldo) { anfangssaldo_ = sal
 
 void TSaldixBearbeiten::acAlleEinExecute() {
   Guarded("TSaldixBearbeiten.acAlleEinExecute", [&] {
-    liste_.AlleMarkieren();
-    MarkierungGeaendert();
+    if (liste_.AlleMarkieren()) MarkierungGeaendert();
   });
 }
 

@@ -82,8 +82,13 @@ void TBuchungsListe::Umschalten(std::int32_t index) {
   SetMarkiert(index, Markierung(index) != TMarkierung::Ja);
 }
 
-void TBuchungsListe::AlleMarkieren() {
-  for (auto& zeile : zeilen_) zeile.Markiert = !zeile.IstGruppe;
+bool TBuchungsListe::AlleMarkieren() {
+  bool geaendert = false;
+  for (auto& zeile : zeilen_) {
+    geaendert |= zeile.Markiert == zeile.IstGruppe;
+    zeile.Markiert = !zeile.IstGruppe;
+  }
+  return geaendert;
 }
 
 void TBuchungsListe::MarkierungUmkehren() {

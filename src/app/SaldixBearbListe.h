@@ -72,7 +72,8 @@ class TBuchungsListe {
   // Marks or unmarks a row; for a group, all its members.
   void SetMarkiert(std::int32_t index, bool markiert);
   void Umschalten(std::int32_t index);
-  void AlleMarkieren();
+  // True when a mark changed.
+  bool AlleMarkieren();
   void MarkierungUmkehren();
 
   // Counted amounts (6, 7) from the marks, group amounts (8, 9) from the members, LEVEL by

@@ -19,13 +19,12 @@ std::int32_t Int32(const std::string& text) { return StrToIntDef(text, 0); }
 
 }  // namespace
 
-TIntTrio TExportLauf::IdentAusProtokollnummer(const std::string& text) {
+TIntTrio TExportLauf::IdentAusProtokollnummer(std::string_view text) {
   TIntTrio ident;
-  const std::string_view t(text);
-  ident.RNr = StrToIntDef(t.substr(0, std::min<std::size_t>(4, t.size())), 0);
-  if (t.size() > 4) ident.LNr = StrToIntDef(t.substr(4, 9), 0);
-  if (t.size() > 13) {
-    const long long snr = StrToInt64Def(t.substr(13, 4), 0);
+  ident.RNr = StrToIntDef(text.substr(0, std::min<std::size_t>(4, text.size())), 0);
+  if (text.size() > 4) ident.LNr = StrToIntDef(text.substr(4, 9), 0);
+  if (text.size() > 13) {
+    const long long snr = StrToInt64Def(text.substr(13, 4), 0);
     if (snr < -32768 || snr > 32767) throw std::out_of_range("Unterbelegnummer außerhalb");
     ident.SNr = static_cast<std::int16_t>(snr);
   }
@@ -309,7 +308,7 @@ void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile&
 
 void TExportLauf::IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const {
   if (!zeile.IstGruppe()) {
-    idents.push_back(IdentAusProtokollnummer(Trim(zeile.Text(spalte::Protokollnummer))));
+    idents.push_back(IdentAusProtokollnummer(TrimView(zeile.Text(spalte::Protokollnummer))));
     return;
   }
   if (zeile.KinderAnzahl() == 0) {

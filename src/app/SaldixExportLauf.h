@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ExportDienste.h"
@@ -80,7 +81,7 @@ class TExportLauf {
                                                           std::vector<TIntTrio> idents);
 
   // Identifier of a row's column "Protokollnummer" (4 + 9 + 4 digits).
-  static TIntTrio IdentAusProtokollnummer(const std::string& text);
+  static TIntTrio IdentAusProtokollnummer(std::string_view text);
 
  private:
   TExportErgebnis Lauf(TFibuExporter& exporter, bool real, TExportAbrechnung& abrechnung,

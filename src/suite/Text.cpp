@@ -68,11 +68,13 @@ bool qtx_strmatch(std::string_view a, std::string_view b) {
 std::string Utf8Upper(std::string_view text) { return MapCase(text, ToUpper); }
 std::string Utf8Lower(std::string_view text) { return MapCase(text, ToLower); }
 
-std::string Trim(std::string_view text) {
+std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+
+std::string_view TrimView(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
+  return text.substr(first, last - first + 1);
 }
 
 std::string BoolToJN(bool value) { return value ? "J" : "N"; }

@@ -14,6 +14,8 @@ std::string Utf8Upper(std::string_view text);
 std::string Utf8Lower(std::string_view text);
 
 std::string Trim(std::string_view text);
+// The same without a copy: a view into text.
+std::string_view TrimView(std::string_view text);
 
 // "J" for true, "N" for false; "J"/"j" reads as true, anything else false.
 std::string BoolToJN(bool value);

@@ -237,6 +237,9 @@ TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {
   form.acUmkehrenExecute();
   EXPECT_EQ(form.SummeBuchungen(), 0);
   form.acAlleEinExecute();
+  EXPECT_EQ(form.SummeBuchungen(), 6);
+  form.acAlleEinExecute();  // nothing changed: the figures stay
+  EXPECT_EQ(form.SummeBuchungen(), 6);
   form.SetAuswahl(form.Liste().Oberste()[0]);
   form.acMarkierungExecute();
   EXPECT_EQ(form.SummeBuchungen(), -4);
