@@ -39,6 +39,12 @@ long double RoundedMagnitude(long double value, int decimals) {
 // Decimal digits of an integral, non-negative long double.
 std::string IntegerDigits(long double integral) {
   char buffer[64];
+  if (integral < 1e18L) {
+    // Every amount: exact as a 64-bit integer, whose digits are quickly written.
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<unsigned long long>(integral));
+    return std::string(buffer, result.ptr);
+  }
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, integral,
                                     std::chars_format::fixed, 0);
   return std::string(buffer, result.ptr);

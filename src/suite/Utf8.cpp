@@ -115,7 +115,11 @@ std::size_t Utf8Length(std::string_view text) {
 }
 
 std::string Utf8Left(std::string_view text, std::size_t count) {
-  return std::string(text.substr(0, OffsetOfChar(text, count)));
+  return std::string(Utf8LeftView(text, count));
+}
+
+std::string_view Utf8LeftView(std::string_view text, std::size_t count) {
+  return text.substr(0, OffsetOfChar(text, count));
 }
 
 std::string Utf8Right(std::string_view text, std::size_t count) {

@@ -28,6 +28,8 @@ std::size_t Utf8Length(std::string_view text);
 
 // The first count characters; never splits a character.
 std::string Utf8Left(std::string_view text, std::size_t count);
+// The same without a copy: a view into text.
+std::string_view Utf8LeftView(std::string_view text, std::size_t count);
 // The last count characters.
 std::string Utf8Right(std::string_view text, std::size_t count);
 // count characters from the zero-based character index start.

@@ -171,3 +171,12 @@ TEST(Format, DigitsAppendedAsPrintfWritesThemWithPrecision) {
     }
   }
 }
+
+TEST(Format, AmountsBeyondASixtyFourBitIntegerKeepEveryDigit) {
+  // Either side of the short way for values that fit a 64-bit integer.
+  EXPECT_EQ(Format("%.0f", 999999999999999999.0L), "999999999999999999");
+  EXPECT_EQ(Format("%.0f", 1e19L), "10000000000000000000");
+  EXPECT_EQ(Format("%.0f", -12345678901234567.0L), "-12345678901234567");
+  EXPECT_EQ(Format("%f", 1e16L), "10000000000000000,00");
+  EXPECT_EQ(Format("%f", 1234567.891L), "1234567,89");
+}

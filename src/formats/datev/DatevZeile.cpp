@@ -108,6 +108,9 @@ constexpr std::size_t kInhaltLaenge = 210;
 void InfoFeld(TDatevZeile& zeile, const std::string& text, std::size_t laenge) {
   if (text.empty()) {
     zeile.LeerText();
+  } else if (text.find('"') == std::string::npos) {
+    // Nothing to remove: the cut and trimmed text is a part of it.
+    zeile.Text(TrimView(Utf8LeftView(text, laenge)));
   } else {
     zeile.Text(InfoBereinigt(text, laenge));
   }
