@@ -63,6 +63,26 @@ TEST(BuchungsListeZeile, SeveralTextsAtOnceMayComeFromTheRowItself) {
   EXPECT_EQ(w, vorher);
 }
 
+TEST(BuchungsListeZeile, ADraftPacksTheRowItWasGivenAndStartsTheNextEmpty) {
+  TZeilenEntwurf entwurf;
+  entwurf.SetText(Sp::Beschreibung, "Verkauf Ü");
+  entwurf.SetText(Sp::Konto, "8400");
+  entwurf.SetBetrag(Sp::BuchBetragSoll, 12.5L);
+  TZeilenWerte erwartet;
+  erwartet.SetText(Sp::Konto, "8400");
+  erwartet.SetText(Sp::Beschreibung, "Verkauf Ü");
+  erwartet.SetBetrag(Sp::BuchBetragSoll, 12.5L);
+  EXPECT_EQ(entwurf.Fertig(), erwartet);
+  EXPECT_EQ(entwurf.Text(Sp::Konto), "8400");
+  EXPECT_THROW(entwurf.SetText(Sp::Belegdatum, "x"), std::out_of_range);
+
+  entwurf.Leeren();
+  entwurf.SetText(Sp::Gegenkonto, "1000");
+  TZeilenWerte naechste;
+  naechste.SetText(Sp::Gegenkonto, "1000");
+  EXPECT_EQ(entwurf.Fertig(), naechste);
+}
+
 TEST(BuchungsListeZeile, DisplayFormatsAmountsAndDates) {
   EXPECT_EQ(BetragAlsAnzeige(1234567.125L, 2), "1.234.567,13");
   EXPECT_EQ(BetragAlsAnzeige(-0.005L, 2), "-0,01");
