@@ -1,8 +1,6 @@
 #include "app/SaldixBearb.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
 #include "app/SaldixBearbLaden.h"
 #include "app/SaldixBearbZusammenfassung.h"
@@ -232,20 +230,17 @@ void TSaldixBearbeiten::MarkierungGeaendert() {
 }
 
 void TSaldixBearbeiten::KassenzahlenBerechnen() {
-  // A year of rows on a few accounts: each account is asked once.
-  std::unordered_map<std::string_view, bool> kasse;
-  const auto istKasse = [&](std::string_view name) {
-    auto [it, neu] = kasse.try_emplace(name, false);
-    if (neu) it->second = dienste_.Konten.KontoHatArt(std::string(name), 134);
-    return it->second;
-  };
   long double summe = 0;
   for (std::int32_t index : liste_.Oberste()) {
     if (!liste_.IstMarkiert(index)) continue;
     const TZeilenWerte& w = liste_.Zeile(index).Werte();
     const long double soll = w.Betrag(Sp::BetragSoll), haben = w.Betrag(Sp::BetragHaben);
-    if (istKasse(w.Text(Sp::KontoName))) summe += soll - haben;
-    if (istKasse(w.Text(Sp::GegenkontoName))) summe += haben - soll;
+    if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::KontoName)), 134)) {
+      summe += soll - haben;
+    }
+    if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::GegenkontoName)), 134)) {
+      summe += haben - soll;
+    }
   }
   summeBuchungen_ = summe;
 }

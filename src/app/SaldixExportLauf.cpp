@@ -113,10 +113,11 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   std::unique_ptr<TExportBuchhaltung> buchhaltung;
   if (real) {
     if (begonnen && begonnen->Fehler) std::rethrow_exception(begonnen->Fehler);
-    if (begonnen && begonnen->Idents == MarkierteIdents()) buchhaltung = std::move(begonnen);
+    std::vector<TIntTrio> idents = MarkierteIdents();
+    if (begonnen && begonnen->Idents == idents) buchhaltung = std::move(begonnen);
     // Begun for other rows, it is undone before the lock is taken again.
     begonnen.reset();
-    if (!buchhaltung) buchhaltung = Beginnen(abrechnung, MarkierteIdents());
+    if (!buchhaltung) buchhaltung = Beginnen(abrechnung, std::move(idents));
     abrechnung.AbrNr = buchhaltung->AbrNr;
     abrechnung.AbrJahr = buchhaltung->AbrJahr;
   } else {

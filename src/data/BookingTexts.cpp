@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstdio>
 #include <random>
 #include <string_view>
 
