@@ -64,19 +64,30 @@ TBatchPruefung Refuse(std::string line) {
 TBatchParameter ReadBatchParameter(const std::vector<std::string>& arguments) {
   TBatchParameter parameter;
   for (const auto& argument : arguments) {
-    if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) continue;
+    if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) {
+      parameter.Unbekannt.push_back(argument);
+      continue;
+    }
     const std::string rest = argument.substr(1);
     const auto colon = rest.find(':');
     const std::string keyword = Trim(colon == std::string::npos ? rest : rest.substr(0, colon));
     const std::string value = colon == std::string::npos ? "" : Trim(rest.substr(colon + 1));
+    bool bekannt = false;
     for (std::size_t i = 0; i < kKeywords.size(); ++i) {
-      if (qtx_strmatch(keyword, kKeywords[i])) *FieldOf(parameter, i) = value;
+      if (qtx_strmatch(keyword, kKeywords[i])) {
+        *FieldOf(parameter, i) = value;
+        bekannt = true;
+      }
     }
+    if (!bekannt) parameter.Unbekannt.push_back(argument);
   }
   return parameter;
 }
 
 TBatchPruefung PruefeBatchParameter(const TBatchParameter& p, const TBatchPruefKontext& kontext) {
+  if (!p.Unbekannt.empty()) {
+    return Refuse("Abbruch: Unbekannter Parameter \"" + p.Unbekannt.front() + "\"");
+  }
   const bool mand = !p.MandKurzNr.empty();
   const bool heute = !p.Heute.empty();
   const bool monat = !p.Monat.empty();
@@ -142,7 +153,11 @@ TBatchPruefung PruefeBatchParameter(const TBatchParameter& p, const TBatchPruefK
   result.mandKurzNr = static_cast<int>(kurzNr);
 
   if (!p.Exporter.empty() && !(kontext.exporterBekannt && kontext.exporterBekannt(p.Exporter))) {
-    return Refuse("");
+    return Refuse("Abbruch: Unbekanntes Exportformat \"" + p.Exporter + "\"");
+  }
+  // An origin nobody knows would export every origin and settle them all.
+  if (!p.Herkunft.empty() && !(kontext.herkunftBekannt && kontext.herkunftBekannt(p.Herkunft))) {
+    return Refuse("Abbruch: Unbekannte Herkunft \"" + p.Herkunft + "\"");
   }
   // A format named on the command line becomes active for the run, so only a run
   // without one needs a stored active format.

@@ -17,16 +17,19 @@ struct TBatchParameter {
   std::string Profil;
   std::string Herkunft;
   std::string Exporter;
+  // Arguments that are no known "-KEY:VALUE": a misspelt keyword must not widen the export.
+  std::vector<std::string> Unbekannt;
 };
 
-// Reads "-KEY:VALUE" or "/KEY:VALUE" arguments; keywords ignore case, unknown ones and
-// arguments without prefix are ignored, the last occurrence of a keyword wins.
+// Reads "-KEY:VALUE" or "/KEY:VALUE" arguments; keywords ignore case, the last occurrence
+// of a keyword wins; anything else is collected as unknown.
 TBatchParameter ReadBatchParameter(const std::vector<std::string>& arguments);
 
 // What the validation needs to know of the installation.
 struct TBatchPruefKontext {
   int mandantenAnzahl = 0;
   std::function<bool(const std::string&)> exporterBekannt;  // exact identifier match
+  std::function<bool(const std::string&)> herkunftBekannt;  // an origin code of the list
   std::string aktExporterName;                              // empty: no active format
   TDateTime heute = 0;
 };

@@ -35,9 +35,10 @@ TExportBuchungsverbindung::TExportBuchungsverbindung(const suitedb::Connection& 
     : db_(programm.OpenAnother()), nummern_(*db_), mani_(*db_, rechner), buchung_(*db_) {}
 
 std::unique_ptr<IExportDienste::Markierung> TExportBuchungsverbindung::MarkierungBeginnen(
-    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich) {
-  auto markieren = [this, &idents, abrNr, abrJahr, bereich] {
-    mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich);
+    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich,
+    const TAbrechnungsStand& erwartet) {
+  auto markieren = [this, &idents, abrNr, abrJahr, bereich, erwartet] {
+    mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich, erwartet);
   };
   try {
     MarkierungAbwarten();
@@ -45,17 +46,18 @@ std::unique_ptr<IExportDienste::Markierung> TExportBuchungsverbindung::Markierun
     return std::make_unique<TNebenherMarkierung>(markierung_);
   } catch (const std::system_error&) {
     // No thread to be had: it marks here, when the result is asked for.
-    return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich] {
-      return Markieren(idents, abrNr, abrJahr, bereich);
+    return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich, erwartet] {
+      return Markieren(idents, abrNr, abrJahr, bereich, erwartet);
     });
   }
 }
 
 bool TExportBuchungsverbindung::Markieren(const std::vector<TIntTrio>& idents, int abrNr,
-                                          int abrJahr, const TFbdeBereich& bereich) {
+                                          int abrJahr, const TFbdeBereich& bereich,
+                                          const TAbrechnungsStand& erwartet) {
   MarkierungAbwarten();
   return Guarded(kMarkierenKontext, [&] {
-    mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich);
+    mani_.AbrNrUpdate(CFBDE_BV_Saldix, idents, abrNr, abrJahr, bereich, erwartet);
     return true;
   });
 }

@@ -37,11 +37,18 @@ class TExportBuchungsverbindung {
 
   // Marks here and now; false when it failed (registered).
   bool Markieren(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
-                 const TFbdeBereich& bereich);
+                 const TFbdeBereich& bereich, const TAbrechnungsStand& erwartet);
   // Marks on another thread, inside the open transaction of this connection, which no one
   // else uses until the result has been asked for.
   std::unique_ptr<IExportDienste::Markierung> MarkierungBeginnen(
-      const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich);
+      const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich,
+      const TAbrechnungsStand& erwartet);
+  // Bookings no longer carrying the expected settlement, described for the user.
+  std::string InzwischenVergeben(const std::vector<TIntTrio>& idents,
+                                 const TAbrechnungsStand& erwartet) {
+    MarkierungAbwarten();
+    return mani_.Vergeben(idents, erwartet);
+  }
 
  private:
   void MarkierungAbwarten() const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/SelektTab.h"
+#include "suite/DateiFreigaben.h"
 #include "suite/FBDEMani.h"
 #include "suite/Types.h"
 
@@ -23,9 +24,19 @@ class IExportDienste {
   virtual int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) = 0;
 
   // Marking and journal; each returns false when it failed (nothing may be half done).
-  // bereich: the settlement's client and period, where its bookings are expected.
+  // bereich: the settlement's client and period, where its bookings are expected;
+  // erwartet: the settlement each booking must still carry (open, unless re-issued).
   virtual bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
-                                     const TFbdeBereich& bereich) = 0;
+                                     const TFbdeBereich& bereich,
+                                     const TAbrechnungsStand& erwartet) = 0;
+  // After a marking failed: how many of these bookings no longer carry the expected
+  // settlement and which one they carry now ("" when all still do).
+  virtual std::string InzwischenVergeben(const std::vector<TIntTrio>& idents,
+                                         const TAbrechnungsStand& erwartet) = 0;
+  // Notes the finished files inside the open transaction, so that they become real with it.
+  virtual void DateienVormerken(const TFertigeDateien& dateien, const std::string& anlass) = 0;
+  // After the commit: gives the files their final names; returns the failures.
+  virtual std::vector<std::string> DateienVeroeffentlichen(TFertigeDateien& dateien) = 0;
   virtual bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                              TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) = 0;
 
@@ -42,7 +53,8 @@ class IExportDienste {
   // on another thread, while the file is written.
   virtual std::unique_ptr<Markierung> MarkierungBeginnen(const std::vector<TIntTrio>& idents,
                                                          int abrNr, int abrJahr,
-                                                         const TFbdeBereich& bereich);
+                                                         const TFbdeBereich& bereich,
+                                                         const TAbrechnungsStand& erwartet);
 
   // Accounts: 'A' expense, 'E' revenue, 'I' domestic revenue, 'B' balance, else blank.
   virtual char Get_Aufwand_Erloes_Bestand(const std::string& kontoName,
@@ -79,8 +91,9 @@ class TSpaeteMarkierung final : public IExportDienste::Markierung {
 };
 
 inline std::unique_ptr<IExportDienste::Markierung> IExportDienste::MarkierungBeginnen(
-    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich) {
-  return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich] {
-    return FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich);
+    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich,
+    const TAbrechnungsStand& erwartet) {
+  return std::make_unique<TSpaeteMarkierung>([this, &idents, abrNr, abrJahr, bereich, erwartet] {
+    return FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich, erwartet);
   });
 }

@@ -17,6 +17,9 @@ class IExportZeile {
   virtual bool IstGruppe() const = 0;
   virtual std::size_t KinderAnzahl() const = 0;
   virtual const IExportZeile& Kind(std::size_t index) const = 0;
+  // The booking's identity, kept as numbers from the row read to the row marked; empty
+  // for a group.
+  virtual TIntTrio Ident() const = 0;
 
   // The column value as text (export values for tags 56, 57, 58).
   virtual std::string Text(int tag) const = 0;

@@ -28,14 +28,30 @@ int TExportAnbindung::GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) 
   return Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
 }
 bool TExportAnbindung::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
-                                             int abrJahr, const TFbdeBereich& bereich) {
-  if (buchung_) return buchung_->Markieren(idents, abrNr, abrJahr, bereich);
-  return d_.Modul().FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich);
+                                             int abrJahr, const TFbdeBereich& bereich,
+                                             const TAbrechnungsStand& erwartet) {
+  if (buchung_) return buchung_->Markieren(idents, abrNr, abrJahr, bereich, erwartet);
+  return d_.Modul().FBDEMani_Buchen_AbrNr(idents, abrNr, abrJahr, bereich, erwartet);
 }
 std::unique_ptr<IExportDienste::Markierung> TExportAnbindung::MarkierungBeginnen(
-    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich) {
-  if (buchung_) return buchung_->MarkierungBeginnen(idents, abrNr, abrJahr, bereich);
-  return IExportDienste::MarkierungBeginnen(idents, abrNr, abrJahr, bereich);
+    const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich,
+    const TAbrechnungsStand& erwartet) {
+  if (buchung_) return buchung_->MarkierungBeginnen(idents, abrNr, abrJahr, bereich, erwartet);
+  return IExportDienste::MarkierungBeginnen(idents, abrNr, abrJahr, bereich, erwartet);
+}
+std::string TExportAnbindung::InzwischenVergeben(const std::vector<TIntTrio>& idents,
+                                                 const TAbrechnungsStand& erwartet) {
+  if (buchung_) return buchung_->InzwischenVergeben(idents, erwartet);
+  return d_.Modul().FBDEMani_Get().Vergeben(idents, erwartet);
+}
+void TExportAnbindung::DateienVormerken(const TFertigeDateien& dateien,
+                                        const std::string& anlass) {
+  TDateiFreigaben(buchung_ ? buchung_->Verbindung() : SuiteDatabase::Get())
+      .Vormerken(dateien, anlass);
+}
+std::vector<std::string> TExportAnbindung::DateienVeroeffentlichen(TFertigeDateien& dateien) {
+  // The bracket has ended: its notes are forgotten on the program's connection.
+  return TDateiFreigaben(SuiteDatabase::Get()).Veroeffentlichen(dateien);
 }
 bool TExportAnbindung::AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                                      TDateTime datumBis, const TSelektTab& markiert,
@@ -166,6 +182,10 @@ bool TBatchAnbindung::ExporterLadeConfig(const std::string& profil) {
 bool TBatchAnbindung::ExporterProfilGeeignet(const TIntPair& mandant) {
   TFibuExporter* exporter = d_.Konten().AktExporter();
   return exporter && exporter->Profil_Geeignet(mandant);
+}
+bool TBatchAnbindung::ExporterEinstellungenVorhanden() {
+  TFibuExporter* exporter = d_.Konten().AktExporter();
+  return exporter && exporter->EinstellungenVorhanden();
 }
 void TBatchAnbindung::KontenIni_einlesen() { d_.Konten().KontenIni_einlesen(); }
 int TBatchAnbindung::GetAbrJahr(const TIntPair& mandant, TDateTime datum) {

@@ -51,7 +51,12 @@ class TExportAnbindung final : public IExportDienste {
   int GetNextAbrNr(TIntPair firma, int abrJahr) override;
   int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) override;
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
-                             const TFbdeBereich& bereich) override;
+                             const TFbdeBereich& bereich,
+                             const TAbrechnungsStand& erwartet) override;
+  std::string InzwischenVergeben(const std::vector<TIntTrio>& idents,
+                                 const TAbrechnungsStand& erwartet) override;
+  void DateienVormerken(const TFertigeDateien& dateien, const std::string& anlass) override;
+  std::vector<std::string> DateienVeroeffentlichen(TFertigeDateien& dateien) override;
   bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                      TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) override;
   char Get_Aufwand_Erloes_Bestand(const std::string& kontoName, const std::string& kontoZusatz,
@@ -64,8 +69,8 @@ class TExportAnbindung final : public IExportDienste {
   std::unique_ptr<Klammer> BuchungsklammerOeffnen(int art) override;
   std::unique_ptr<Klammer> TransaktionOeffnen() override;
   std::unique_ptr<Markierung> MarkierungBeginnen(const std::vector<TIntTrio>& idents, int abrNr,
-                                                 int abrJahr,
-                                                 const TFbdeBereich& bereich) override;
+                                                 int abrJahr, const TFbdeBereich& bereich,
+                                                 const TAbrechnungsStand& erwartet) override;
 
  private:
   // Under the lock the numbers are asked where the lock is held.
@@ -91,6 +96,8 @@ class TBatchAnbindung final : public IBatchDaten {
   int ExporterProfilAnzahl() override;
   bool ExporterLadeConfig(const std::string& profil) override;
   bool ExporterProfilGeeignet(const TIntPair& mandant) override;
+  bool ExporterEinstellungenVorhanden() override;
+  bool ExportErlaubt() override { return d_.Modul().ExportErlaubt_Get(); }
   void KontenIni_einlesen() override;
   int GetAbrJahr(const TIntPair& mandant, TDateTime datum) override;
   TDateTime GetAnfangAbrJahr(const TIntPair& mandant, int abrJahr) override;

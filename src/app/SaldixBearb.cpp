@@ -72,6 +72,17 @@ void TSaldixBearbeiten::FormShow() {
       Caption = "Daten anzeigen, kein Export möglich";
       Ueberschrift = Caption;
     }
+    // Shown again for another selection: the rows of the last one are not shown as if
+    // they were this one's.
+    if (aktiviert_ && !listeGueltig_) {
+      liste_ = TBuchungsListe();
+      geladen_.clear();
+      auswahl_ = -1;
+      if (einstellungen_.DirektEinlesen) {
+        ListeLaden();
+        if (liste_.AlleMarkieren()) MarkierungGeaendert();
+      }
+    }
   });
 }
 

@@ -124,6 +124,8 @@ class TSaldixBearbeiten {
   const TBuchungsListe& Liste() const { return liste_; }
   TBuchungsListe& Liste() { return liste_; }
   bool ListeGueltig() const { return listeGueltig_; }
+  // After an export or when the bookings may have changed: the shown rows no longer count.
+  void ListeVeraltet() { ListeUngueltig(); }
   bool Summenansicht() const { return summenAnsicht_; }
   const std::vector<TGeladeneBuchung>& Geladen() const { return geladen_; }
   // The top-level rows for an export run; valid while the list is not reloaded.

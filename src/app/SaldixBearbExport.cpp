@@ -6,6 +6,14 @@
 #include "suite/QTXInfo.h"
 
 bool TSaldixBearbExport::Pruefen() {
+  if (!form_.ListeGueltig()) {
+    // The rows shown belong to an earlier selection or were exported already.
+    TExportMeldung(form_.FBatchmode)
+        .Melden("Abbruch: Die Liste entspricht nicht der gewählten Auswahl",
+                "Die Liste entspricht nicht mehr der gewählten Auswahl oder wurde bereits "
+                "exportiert.\rBitte laden Sie sie mit \"Aktualisieren\" (F4) neu.");
+    return false;
+  }
   if (form_.Summenansicht()) {
     // The totals view combines every account into one row; exporting it would file a
     // single line for the whole settlement.
@@ -22,8 +30,8 @@ bool TSaldixBearbExport::Pruefen() {
 }
 
 TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
-  return {form_.FFirma,  form_.AbrNr,    form_.AbrJahr,
-          form_.DatumVon, form_.DatumBis, form_.Buchungsmonat};
+  return {form_.FFirma,   form_.AbrNr,    form_.AbrJahr,      form_.DatumVon,
+          form_.DatumBis, form_.Buchungsmonat, wiederholung_};
 }
 
 void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
@@ -46,6 +54,10 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
   // The run may have moved to the next free number; the list shows what was used.
   form_.SetAbrechnung(abrechnung.AbrNr, abrechnung.AbrJahr);
   if (real && ergebnis.ok) form_.FMarkiertTab = ergebnis.markiert;
+  // Exported rows are never offered again; rows another run took meanwhile are shown as
+  // they are now.
+  if (real && ergebnis.ok) form_.ListeVeraltet();
+  if (real && ergebnis.vergeben && !form_.FBatchmode) form_.acAktualisierenExecute();
   if (ergebnis.ok && !form_.FBatchmode) modalResult_ = 2;
   return ergebnis.ok;
 }
@@ -55,6 +67,8 @@ bool TSaldixBearbExport::acExportExecute() {
     // Begun only unattended; with a user, no lock waits for a dialog.
     std::unique_ptr<TExportBuchhaltung> begonnen = std::move(vorab_);
     if (!Pruefen()) return false;
+    // A closed settlement shown again is re-issued under its own number.
+    TWiederholung wiederholung(*this);
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
     TExportErgebnis ergebnis;
@@ -62,7 +76,7 @@ bool TSaldixBearbExport::acExportExecute() {
       status_ = 1;
       return true;
     }
-    form_.OffeneAbrechnung = true;
+    form_.OffeneAbrechnung = !wiederholung_;
     return false;
   });
 }
@@ -70,6 +84,7 @@ bool TSaldixBearbExport::acExportExecute() {
 bool TSaldixBearbExport::acExportTestExecute() {
   return Guarded("TSaldixBearbeiten.acExportTestExecute", [&] {
     if (!Pruefen()) return false;
+    TWiederholung wiederholung(*this);  // a closed settlement keeps its number
     TExportErgebnis ergebnis;
     return Exportieren(false, ergebnis);
   });
@@ -78,11 +93,12 @@ bool TSaldixBearbExport::acExportTestExecute() {
 bool TSaldixBearbExport::acExportVersandExecute() {
   return Guarded("TSaldixBearbeiten.acExportVersandExecute", [&] {
     if (!Pruefen()) return false;
+    TWiederholung wiederholung(*this);
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
     TExportErgebnis ergebnis;
     if (!Exportieren(true, ergebnis)) {
-      form_.OffeneAbrechnung = true;
+      form_.OffeneAbrechnung = !wiederholung_;
       return false;
     }
     status_ = 1;

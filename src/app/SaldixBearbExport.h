@@ -53,6 +53,15 @@ class TSaldixBearbExport {
   int status_ = 0;
   int modalResult_ = 0;
   bool aktiviert_ = false;
+  // The real export under way re-issues the closed settlement the list shows.
+  bool wiederholung_ = false;
+  struct TWiederholung {
+    explicit TWiederholung(TSaldixBearbExport& e) : e_(e) {
+      e_.wiederholung_ = !e_.form_.OffeneAbrechnung;
+    }
+    ~TWiederholung() { e_.wiederholung_ = false; }
+    TSaldixBearbExport& e_;
+  };
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;
 };

@@ -30,6 +30,7 @@ class TBuchungsListeExport final : public IExportListe {
     bool IstGruppe() const override;
     std::size_t KinderAnzahl() const override;
     const IExportZeile& Kind(std::size_t index) const override;
+    TIntTrio Ident() const override { return Eigene().IstGruppe ? CLeeresIntTrio : Eigene().Ident; }
     std::string Text(int tag) const override;
     long double Betrag(int tag) const override;
     TDateTime Datum(int tag) const override;

@@ -19,18 +19,6 @@ std::int32_t Int32(const std::string& text) { return StrToIntDef(text, 0); }
 
 }  // namespace
 
-TIntTrio TExportLauf::IdentAusProtokollnummer(std::string_view text) {
-  TIntTrio ident;
-  ident.RNr = StrToIntDef(text.substr(0, std::min<std::size_t>(4, text.size())), 0);
-  if (text.size() > 4) ident.LNr = StrToIntDef(text.substr(4, 9), 0);
-  if (text.size() > 13) {
-    const long long snr = StrToInt64Def(text.substr(13, 4), 0);
-    if (snr < -32768 || snr > 32767) throw std::out_of_range("Unterbelegnummer außerhalb");
-    ident.SNr = static_cast<std::int16_t>(snr);
-  }
-  return ident;
-}
-
 TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
                                         TExportAbrechnung& abrechnung,
                                         std::unique_ptr<TExportBuchhaltung> begonnen) {
@@ -46,7 +34,8 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
     QTXInfo().RegisterCurrentException(kKontext, true);
     ergebnis.ok = false;
   }
-  Abschlussmeldung(ergebnis);
+  ergebnis.vergeben = vergeben_;
+  Abschlussmeldung(ergebnis, abrechnung);
   return ergebnis;
 }
 
@@ -69,11 +58,12 @@ std::vector<TIntTrio> TExportLauf::MarkierteIdents() const {
 std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abrechnung,
                                                           std::vector<TIntTrio> idents) {
   auto buchhaltung = std::make_unique<TExportBuchhaltung>();
-  FreieNummer(abrechnung);
+  if (!abrechnung.Wiederholung) FreieNummer(abrechnung);
   buchhaltung->Klammer = dienste_.BuchungsklammerOeffnen(51);
   // Another workstation may have filed this number before we held the lock; from here on
   // nobody else can, so the files carry the number the journal will get.
-  if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+  if (!abrechnung.Wiederholung &&
+      !dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
     abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
   }
   buchhaltung->AbrNr = abrechnung.AbrNr;
@@ -86,9 +76,12 @@ std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abr
   // Marking and journal are one transaction, committed only once the file is complete;
   // the marking runs meanwhile.
   buchhaltung->Transaktion = dienste_.TransaktionOeffnen();
+  // Only bookings that are still open (or, re-issued, still in their settlement) are
+  // marked: one exported meanwhile by another run stops this one.
   buchhaltung->Markierung = dienste_.MarkierungBeginnen(
       buchhaltung->Idents, abrechnung.AbrNr, abrechnung.AbrJahr,
-      TFbdeBereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis});
+      TFbdeBereich{abrechnung.Firma, abrechnung.DatumVon, abrechnung.DatumBis},
+      abrechnung.Erwartet());
   return buchhaltung;
 }
 
@@ -109,6 +102,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   TExportErgebnis ergebnis;
   ergebnis.ok = true;
   verbuchenFehler_.clear();
+  vergeben_ = false;
 
   std::unique_ptr<TExportBuchhaltung> buchhaltung;
   if (real) {
@@ -120,9 +114,15 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     if (!buchhaltung) buchhaltung = Beginnen(abrechnung, std::move(idents));
     abrechnung.AbrNr = buchhaltung->AbrNr;
     abrechnung.AbrJahr = buchhaltung->AbrJahr;
-  } else {
+  } else if (!abrechnung.Wiederholung) {
     FreieNummer(abrechnung);
   }
+  // A real export's files wait for the marking of their bookings.
+  struct TZurueckhalten {
+    TFibuExporter& exporter;
+    ~TZurueckhalten() { exporter.SetDateienZurueckhalten(false); }
+  } zurueckhalten{exporter};
+  exporter.SetDateienZurueckhalten(real);
 
   TDateTime buchungsmonat = 0;
   if (exporter.FrageBuchMonat() && abrechnung.Buchungsmonat > 0) {
@@ -194,22 +194,37 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   ergebnis.dateiName2 = exporter.GetDateiName2();
   ergebnis.dateiListe = exporter.GetDateiListe();
 
-  if (real && ergebnis.ok) ergebnis.ok = Verbuchen(exporter, abrechnung, *buchhaltung, ergebnis);
+  // Dropped unpublished unless the settlement is committed.
+  TFertigeDateien dateien = exporter.ZurueckgehalteneDateien();
+  if (real && ergebnis.ok) {
+    ergebnis.ok = Verbuchen(exporter, abrechnung, *buchhaltung, dateien, ergebnis);
+  }
   if (buchhaltung) {
     auto klammer = std::move(buchhaltung->Klammer);
     buchhaltung.reset();  // an unfinished marking and transaction end here
-    if (ergebnis.ok) klammer->Abschliessen();
+    // A re-issue changes nothing: its confirmation of the bookings is let go.
+    if (ergebnis.ok && !abrechnung.Wiederholung) klammer->Abschliessen();
+    klammer.reset();  // the lock ends before the files are moved
+    if (ergebnis.ok) ergebnis.nichtAbgelegt = dienste_.DateienVeroeffentlichen(dateien);
   }
   return ergebnis;
 }
 
 bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                            TExportBuchhaltung& buchhaltung, TExportErgebnis& ergebnis) {
+                            TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
+                            TExportErgebnis& ergebnis) {
   // Either the settlement exists with all its bookings, or every booking stays open.
   if (!buchhaltung.Markierung->Ergebnis()) {
-    verbuchenFehler_ = "Die Buchungen konnten nicht als exportiert gekennzeichnet werden.";
+    const std::string vergeben =
+        dienste_.InzwischenVergeben(buchhaltung.Idents, abrechnung.Erwartet());
+    verbuchenFehler_ =
+        vergeben.empty() ? "Die Buchungen konnten nicht als exportiert gekennzeichnet werden."
+                         : vergeben + ".";
+    vergeben_ = !vergeben.empty();
     return false;
   }
+  // The bookings still carry their settlement; its journal stays as it is.
+  if (abrechnung.Wiederholung) return true;
   TSelektTab markiert;
   for (const auto& ident : buchhaltung.Idents) SelektTabEintragen(markiert, ident);
   if (datev_ && exporter.DatevZusatz()) exporter.SetMaxLfdNr(datev_->LfdNr());
@@ -219,6 +234,8 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
     verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
     return false;
   }
+  dienste_.DateienVormerken(dateien, "Abrechnung " + std::to_string(abrechnung.AbrNr) + "/" +
+                                         std::to_string(abrechnung.AbrJahr));
   buchhaltung.Transaktion->Abschliessen();
   ergebnis.markiert = std::move(markiert);
   return true;
@@ -309,7 +326,7 @@ void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile&
 
 void TExportLauf::IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const {
   if (!zeile.IstGruppe()) {
-    idents.push_back(IdentAusProtokollnummer(TrimView(zeile.Text(spalte::Protokollnummer))));
+    idents.push_back(zeile.Ident());
     return;
   }
   if (zeile.KinderAnzahl() == 0) {
@@ -324,20 +341,41 @@ void TExportLauf::IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>
   }
 }
 
-void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis) const {
+void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
+                                   const TExportAbrechnung& abrechnung) const {
+  const std::string nummer = std::to_string(abrechnung.AbrNr) + "/" +
+                             std::to_string(abrechnung.AbrJahr);
   if (ergebnis.ok) {
     if (meldung_.Batchmode()) {
       meldung_.Protokoll(std::to_string(ergebnis.zeilen) + "-" +
                          "Fibu-Sätze wurden erfolgreich exportiert");
+    } else if (abrechnung.Wiederholung) {
+      QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rDie Abrechnung " + nummer +
+                              " wurde erneut ausgegeben; Buchungen und Exportjournal bleiben "
+                              "unverändert.");
     } else {
       QTXInfo().QTXHinweisBox(ergebnis.meldung);
     }
+    for (const auto& fehler : ergebnis.nichtAbgelegt) {
+      meldung_.Melden("Warnung: " + fehler + " Die Abrechnung " + nummer +
+                          " ist gespeichert; die Datei wird beim nächsten Start abgelegt.",
+                      fehler + "\rDie Abrechnung " + nummer +
+                          " ist gespeichert; die Datei wird beim nächsten Start abgelegt.");
+    }
+    return;
+  }
+  if (vergeben_) {
+    // Another run was faster: nothing of this one stays, and its number is still free.
+    meldung_.Melden("Abbruch: " + verbuchenFehler_ + " Es wurde keine Datei geschrieben und "
+                        "nichts gekennzeichnet. Bitte laden Sie die Liste neu.",
+                    verbuchenFehler_ + "\rEs wurde keine Datei geschrieben und nichts "
+                        "gekennzeichnet.\rBitte laden Sie die Liste neu.");
     return;
   }
   std::string zusatz;
   if (!verbuchenFehler_.empty()) {
-    zusatz = verbuchenFehler_ + " Keine Buchung wurde als exportiert gekennzeichnet; die "
-                                "Exportdatei darf nicht eingespielt werden.";
+    zusatz = verbuchenFehler_ + " Keine Buchung wurde als exportiert gekennzeichnet und keine "
+                                "Exportdatei abgelegt.";
   }
   meldung_.Melden(
       "Abbruch: Die Exportdatei konnte nicht erstellt werden. Bitte überprüfen Sie die "

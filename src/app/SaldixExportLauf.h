@@ -5,7 +5,6 @@
 #include <exception>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/ExportDienste.h"
@@ -35,6 +34,14 @@ struct TExportAbrechnung {
   TDateTime DatumVon = 0;
   TDateTime DatumBis = 0;
   TDateTime Buchungsmonat = 0;  // as entered; only read when the format asks for it
+  // The list shows this closed settlement: a real export writes its file again under its
+  // own number and leaves bookings and journal as they are.
+  bool Wiederholung = false;
+
+  // The settlement the bookings must carry when the export marks them.
+  TAbrechnungsStand Erwartet() const {
+    return Wiederholung ? TAbrechnungsStand{AbrNr, AbrJahr} : TAbrechnungsStand{};
+  }
 };
 
 struct TExportErgebnis {
@@ -45,6 +52,10 @@ struct TExportErgebnis {
   std::string dateiName2;
   std::vector<std::string> dateiListe;
   TSelektTab markiert;
+  // Files filed with their settlement that could not be given their final names yet; the
+  // next start does it.
+  std::vector<std::string> nichtAbgelegt;
+  bool vergeben = false;  // another run exported some of the bookings meanwhile
 };
 
 // The bookkeeping of a real export, begun before its file: the booking bracket, the
@@ -80,9 +91,6 @@ class TExportLauf {
   std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen(TExportAbrechnung& abrechnung,
                                                           std::vector<TIntTrio> idents);
 
-  // Identifier of a row's column "Protokollnummer" (4 + 9 + 4 digits).
-  static TIntTrio IdentAusProtokollnummer(std::string_view text);
-
  private:
   TExportErgebnis Lauf(TFibuExporter& exporter, bool real, TExportAbrechnung& abrechnung,
                        std::unique_ptr<TExportBuchhaltung> begonnen);
@@ -98,13 +106,17 @@ class TExportLauf {
   void BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
                        const TFibuExporter& exporter, TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
+  // Marks the bookings, writes the journal and notes the held files, all in one
+  // transaction; false (nothing done) when any of it failed.
   bool Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                 TExportBuchhaltung& buchhaltung, TExportErgebnis& ergebnis);
-  void Abschlussmeldung(const TExportErgebnis& ergebnis) const;
+                 TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
+                 TExportErgebnis& ergebnis);
+  void Abschlussmeldung(const TExportErgebnis& ergebnis, const TExportAbrechnung& abrechnung) const;
 
   IExportListe& liste_;
   IExportDienste& dienste_;
   const TExportMeldung& meldung_;
   IDatevFeldzuordnung* datev_;
   std::string verbuchenFehler_;
+  bool vergeben_ = false;  // the marking failed because another run exported bookings
 };

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "app/SaldixBearb.h"
 #include "suite/DateTime.h"
 #include "suite/MenuLog.h"
+#include "suite/Text.h"
 
 void BatchLog(const std::string& text) {
   const TDateTime now = qtx_Now();
@@ -27,6 +29,12 @@ bool TKWX_Saldix_BatchMode::ParseCmdLine(const std::vector<std::string>& argumen
     TBatchPruefKontext kontext;
     kontext.mandantenAnzahl = daten_.MandantenAnzahl();
     kontext.exporterBekannt = [this](const std::string& k) { return daten_.ExporterBekannt(k); };
+    kontext.herkunftBekannt = [](const std::string& code) {
+      for (const auto& herkunft : AngeboteneHerkuenfte()) {
+        if (qtx_strmatch(herkunft.Code, code)) return true;
+      }
+      return false;
+    };
     kontext.aktExporterName = daten_.AktExporterName();
     kontext.heute = heute;
     pruefung_ = PruefeBatchParameter(parameter_, kontext);
@@ -57,6 +65,7 @@ void TKWX_Saldix_BatchMode::SetMandant() {
 }
 
 bool TKWX_Saldix_BatchMode::SetEinstellungen(IBatchBuchungsliste& liste) {
+  FParameterFalsch = false;
   return GuardIn("TKWX_Saldix_BatchMode", "SetDatum", [&] {
     daten_.KontenIni_einlesen();
     const TIntPair mandant = daten_.AktMandant();
@@ -101,15 +110,34 @@ bool TKWX_Saldix_BatchMode::SetEinstellungen(IBatchBuchungsliste& liste) {
     }
     liste.SetHerkunft(parameter_.Herkunft);
 
-    if (daten_.ExporterProfilAnzahl() > 0 && !parameter_.Profil.empty() &&
-        !daten_.ExporterLadeConfig(parameter_.Profil)) {
-      // The profile's own line already says "Abbruch"; exporting with other settings
-      // than the ones asked for would send the bookings where nobody expects them.
-      return false;
+    if (!parameter_.Profil.empty()) {
+      // Exporting with other settings than the ones asked for would send the bookings
+      // where nobody expects them.
+      if (daten_.ExporterProfilAnzahl() == 0) {
+        BatchLog("Abbruch: Das Exportformat hat keine Profile; das Profil \"" +
+                 parameter_.Profil + "\" gibt es nicht");
+        FParameterFalsch = true;
+        return false;
+      }
+      if (!daten_.ExporterLadeConfig(parameter_.Profil)) {
+        FParameterFalsch = true;  // the profile's own line already says "Abbruch"
+        return false;
+      }
     }
     if (!daten_.ExporterProfilGeeignet(mandant)) {
       BatchLog("Abbruch: Das gewählte Export-Profil ist für die eingestellte Firma nicht "
                "geeignet");
+      return false;
+    }
+    // The same questions the desktop program asks before it offers an export.
+    if (!daten_.ExportErlaubt()) {
+      BatchLog("Abbruch: Dieser Rechner ist nicht der Exportrechner des Mandanten; es wurde "
+               "nichts exportiert");
+      return false;
+    }
+    if (!daten_.ExporterEinstellungenVorhanden()) {
+      BatchLog("Abbruch: Die Einstellungen des Exportformats sind unvollständig. Bitte "
+               "überprüfen Sie die Grundeinstellungen.");
       return false;
     }
     return true;
@@ -143,7 +171,7 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
     if (!batch.SetEinstellungen(liste)) {
       // The format chosen for the run never stays the installation's active one.
       batch.SetExportFormatAlt();
-      return 1;
+      return batch.ParameterFalsch() ? 2 : 1;
     }
     allesExportiert = batch.Liste_Laden_Und_Exportieren(liste) && allesExportiert;
     BatchLog("Automatischer Fibu-Export beendet");

@@ -28,6 +28,10 @@ class IBatchDaten {
   virtual int ExporterProfilAnzahl() = 0;
   virtual bool ExporterLadeConfig(const std::string& profil) = 0;
   virtual bool ExporterProfilGeeignet(const TIntPair& mandant) = 0;
+  // The active format's settings are complete enough to write a file.
+  virtual bool ExporterEinstellungenVorhanden() = 0;
+  // This workstation is the current client's export computer (or may export for all).
+  virtual bool ExportErlaubt() = 0;
 
   virtual void KontenIni_einlesen() = 0;
   virtual int GetAbrJahr(const TIntPair& mandant, TDateTime datum) = 0;
@@ -65,6 +69,8 @@ class TKWX_Saldix_BatchMode : public TGuardedObject {
   void SetExportFormatAlt();
 
   bool ZweiterDurchlauf() const { return FZweiterDurchlauf; }
+  // The last refusal of SetEinstellungen was a wrong parameter (an unknown profile).
+  bool ParameterFalsch() const { return FParameterFalsch; }
   const TBatchParameter& Parameter() const { return parameter_; }
 
  private:
@@ -73,12 +79,14 @@ class TKWX_Saldix_BatchMode : public TGuardedObject {
   TBatchPruefung pruefung_;
   std::string FExporterAlt;
   bool FZweiterDurchlauf = false;
+  bool FParameterFalsch = false;
 };
 
 // One menu-log line of the batch run (title "Saldix Export", now as start and end).
 void BatchLog(const std::string& text);
 
 // The whole batch run as the main routine starts it; returns the process exit code
-// (0 when every pass exported or had nothing to refuse, 1 otherwise).
+// (0 when every pass exported or had nothing to refuse, 1 refused or failed, 2 a wrong
+// parameter).
 int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& daten,
                     IBatchBuchungsliste& liste);

@@ -166,9 +166,11 @@ bool TSaldixDataModule::FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& AI
 
 bool TSaldixDataModule::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& AIdentArray,
                                               int AAbrNr, int AAbrJahr,
-                                              const std::optional<TFbdeBereich>& ABereich) {
+                                              const std::optional<TFbdeBereich>& ABereich,
+                                              const TAbrechnungsStand& AErwartet) {
   return Guarded("TSaldixDataModule.FBDEMani_Buchen_AbrNr", [&] {
-    FBDEMani_Get().AbrNrUpdate(CFBDE_BV_Saldix, AIdentArray, AAbrNr, AAbrJahr, ABereich);
+    FBDEMani_Get().AbrNrUpdate(CFBDE_BV_Saldix, AIdentArray, AAbrNr, AAbrJahr, ABereich,
+                               AErwartet);
     return true;
   });
 }

@@ -89,10 +89,12 @@ class TSaldixDataModule {
   // Created on first use on the current suite database.
   TFBDEMani& FBDEMani_Get();
   bool FBDEMani_Buchen_ExportKZ(const std::vector<TIntTrio>& AIdentArray, bool AExport);
-  // ABereich: where the bookings are expected, which makes marking a year faster.
+  // ABereich: where the bookings are expected, which makes marking a year faster;
+  // AErwartet: the settlement they must still carry (open by default).
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& AIdentArray, int AAbrNr,
                              int AAbrJahr,
-                             const std::optional<TFbdeBereich>& ABereich = std::nullopt);
+                             const std::optional<TFbdeBereich>& ABereich = std::nullopt,
+                             const TAbrechnungsStand& AErwartet = {});
   bool FBDEMani_Buchen_Update(const std::vector<TIntTrio>& AIdentArray,
                               const std::string& ABeschreibung, const std::string& AUstId,
                               const std::string& AZMZusatz, int AKost1, int AKost2);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "suite/AnsiTextFile.h"
 #include "suite/DateTime.h"
 #include "suite/DelimitedText.h"
 #include "suite/MenuLog.h"
@@ -164,6 +165,19 @@ void TFibuExporter::Resources_DoneF(const std::string& ProfilName) {
 }
 
 void TFibuExporter::FilesClear() {}
+
+void TFibuExporter::SetDateienZurueckhalten(bool zurueckhalten) {
+  FDateienZurueckhalten = zurueckhalten;
+  FZurueckgehalten.clear();  // a run that did not take them drops them
+}
+
+void TFibuExporter::DateiFertigstellen(TAnsiTextFile& datei) {
+  if (!FDateienZurueckhalten) {
+    datei.Commit();
+    return;
+  }
+  FZurueckgehalten.push_back(datei.Abschliessen());
+}
 
 void TFibuExporter::Properties2Config() {
   GuardIn(kBase, "Properties2Config", [&] {

@@ -13,8 +13,11 @@
 #include "export/ExportRecords.h"
 #include "export/FibuExporterEdit.h"
 #include "export/GuardedObject.h"
+#include "suite/DateiFreigaben.h"
 #include "suite/QTXFormStore.h"
 #include "suite/Types.h"
+
+class TAnsiTextFile;
 
 using TStringList = std::vector<std::string>;
 
@@ -147,7 +150,17 @@ class TFibuExporter : public TGuardedObject {
                            TStringList& AIndizes);
   virtual bool Profil_Geeignet(TIntPair AMandant) = 0;
 
+  // A real export holds its finished files back under their temporary names: they get
+  // their final names only once the bookings are marked and the journal is written.
+  void SetDateienZurueckhalten(bool zurueckhalten);
+  // The files held back since the last SetDateienZurueckhalten, handed to the caller.
+  TFertigeDateien ZurueckgehalteneDateien() { return std::move(FZurueckgehalten); }
+
  protected:
+  // Completes a written file: publishes it at once, or holds it back for the run. Throws as
+  // TAnsiTextFile::Commit does.
+  void DateiFertigstellen(TAnsiTextFile& datei);
+
   // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
   void UseProfileMask(const std::string& mask);
 
@@ -186,6 +199,8 @@ class TFibuExporter : public TGuardedObject {
   // could be loaded. Done writes back there only, so that neither a failed load nor
   // loading the default under a profile's name overwrites a stored profile.
   std::optional<std::string> FGeladenerEintrag;
+  bool FDateienZurueckhalten = false;
+  TFertigeDateien FZurueckgehalten;
 };
 
 // Creates an exporter of one format (the catalogue's class reference).

@@ -124,11 +124,24 @@ TAnsiTextFile::TAnsiTextFile(std::string targetPath, TTextEncoding encoding, con
     : targetPath_(std::move(targetPath)), encoding_(encoding) {
   if (encoding_ == TTextEncoding::Ansi) encoder_ = std::make_unique<TAnsiEncoder>();
   const std::string dir = tempDir.empty() ? DirectoryOf(targetPath_) : tempDir;
-  tempPath_ = CreateUniqueFile(dir, std::filesystem::path(targetPath_).filename().string());
+  const std::string stem = std::filesystem::path(targetPath_).filename().string();
+  // Locked at once: a start that cleans up leftovers removes only files nobody holds. It
+  // may have taken a new file in the instant before the lock; then a second one is made.
+  for (int versuch = 0; versuch < 2 && lockFd_ < 0; ++versuch) {
+    tempPath_ = CreateUniqueFile(dir, stem);
+    lockFd_ = DateiSperren(tempPath_);
+  }
+  if (lockFd_ < 0) {
+    ::unlink(tempPath_.c_str());
+    throw std::runtime_error("Die temporäre Datei \"" + tempPath_ +
+                             "\" konnte nicht gesperrt werden.");
+  }
   file_ = std::fopen(tempPath_.c_str(), "wb");
   if (!file_) {
     const int error = errno;
     ::unlink(tempPath_.c_str());
+    ::close(lockFd_);
+    lockFd_ = -1;
     throw std::runtime_error("Die Datei \"" + tempPath_ + "\" konnte nicht geöffnet werden: " +
                              std::strerror(error));
   }
@@ -144,7 +157,11 @@ void TAnsiTextFile::Discard() noexcept {
     std::fclose(file_);
     file_ = nullptr;
   }
-  if (!committed_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+  if (!uebergeben_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+  if (lockFd_ >= 0) {
+    ::close(lockFd_);
+    lockFd_ = -1;
+  }
 }
 
 void TAnsiTextFile::ThrowWriteError(const char* what) const {
@@ -181,6 +198,11 @@ void TAnsiTextFile::WriteLine(std::string_view line) {
 }
 
 void TAnsiTextFile::Commit() {
+  Abschliessen()->Veroeffentlichen();
+  committed_ = true;
+}
+
+std::unique_ptr<TFertigeDatei> TAnsiTextFile::Abschliessen() {
   if (!file_) throw std::logic_error("Die Datei \"" + targetPath_ + "\" ist bereits abgeschlossen.");
   // A file with a lost write must never replace the target, even if the caller went on.
   if (incomplete_ || std::ferror(file_)) {
@@ -193,9 +215,9 @@ void TAnsiTextFile::Commit() {
   std::FILE* file = file_;
   file_ = nullptr;
   if (std::fclose(file) != 0) ThrowWriteError("konnte nicht geschrieben werden");
-  if (const std::error_code error = RenameFileReplacing(tempPath_, targetPath_)) {
-    errno = error.value();
-    ThrowWriteError("konnte nicht angelegt werden");
-  }
-  committed_ = true;
+  // From here the finished file owns the temporary file and its lock.
+  uebergeben_ = true;
+  const int lock = lockFd_;
+  lockFd_ = -1;
+  return std::make_unique<TFertigeDatei>(tempPath_, targetPath_, lock);
 }

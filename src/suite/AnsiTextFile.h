@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "suite/FertigeDatei.h"
+
 enum class TTextEncoding { Ansi, Utf8 };
 
 // Converts UTF-8 text to Windows-1252 through iconv. A character without a
@@ -49,6 +51,9 @@ class TAnsiTextFile {
   // std::runtime_error on failure, also when an earlier write failed; the old target
   // then stays as it was.
   void Commit();
+  // Completes the file on disk but leaves it under its temporary name, still locked, for
+  // the caller to publish (or drop) later. Throws as Commit does.
+  std::unique_ptr<TFertigeDatei> Abschliessen();
 
   // Characters written as "?" because the target encoding has no form for them.
   std::size_t ReplacedCount() const { return replaced_; }
@@ -70,10 +75,12 @@ class TAnsiTextFile {
   std::unique_ptr<TAnsiEncoder> encoder_;
   std::unique_ptr<char[]> puffer_;  // the stream's buffer; outlives the stream
   std::FILE* file_ = nullptr;
+  int lockFd_ = -1;  // holds the temporary file's flock: its writer is alive
   std::string converted_;
   std::size_t replaced_ = 0;
   std::size_t geschrieben_ = 0;  // bytes handed to the file
   std::size_t aufDemWeg_ = 0;    // bytes the disk was asked to take already
   bool incomplete_ = false;
   bool committed_ = false;
+  bool uebergeben_ = false;  // a finished file owns the temporary file
 };

@@ -67,42 +67,84 @@ void TFBDEMani::ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents,
 }
 
 void TFBDEMani::AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr,
-                            int abrJahr, const std::optional<TFbdeBereich>& bereich) {
+                            int abrJahr, const std::optional<TFbdeBereich>& bereich,
+                            const TAbrechnungsStand& erwartet) {
   CheckVorgang(vorgang);
   // 0 is the mark of an open booking; a settlement always has both parts.
   if (abrNr <= 0 || abrJahr <= 0) {
     throw suitedb::StorageError("Ungültige Abrechnung " + std::to_string(abrNr) + " / " +
                                 std::to_string(abrJahr));
   }
+  const TAbrechnungsStand neu{abrNr, abrJahr};
   // A settlement marks a whole year of bookings at once: one statement over a table of
   // the identities instead of one search per booking.
   suitedb::Transaction transaction(db_);
   const int anzahl = IdentsVormerken(idents);
   int geaendert = 0;
-  if (bereich) {
+  // Confirming a settlement would count its bookings twice over two statements.
+  if (bereich && erwartet != neu) {
     // Walking the period in file order and looking each booking up among the identities
     // is cheaper than a search in the file per identity.
     geaendert = db_.Cached(
                        "UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE firma1 = ? AND firma2 = ? "
-                       "AND belegdatum >= ? AND belegdatum < ? AND EXISTS (SELECT 1 FROM "
-                       "temp.fbde_idents i WHERE i.rechner = fbde.rechner AND i.transaktions_nr = "
-                       "fbde.transaktions_nr AND i.lfd_nr = fbde.lfd_nr)")
+                       "AND belegdatum >= ? AND belegdatum < ? AND abr_nr = ? AND abr_jahr = ? "
+                       "AND EXISTS (SELECT 1 FROM temp.fbde_idents i WHERE i.rechner = "
+                       "fbde.rechner AND i.transaktions_nr = fbde.transaktions_nr AND i.lfd_nr = "
+                       "fbde.lfd_nr)")
                     .With(abrNr, abrJahr, bereich->Firma.Nr1, bereich->Firma.Nr2,
-                          std::floor(bereich->Von), std::floor(bereich->Bis) + 1)
+                          std::floor(bereich->Von), std::floor(bereich->Bis) + 1,
+                          erwartet.AbrNr, erwartet.AbrJahr)
                     .Run();
   }
   if (geaendert != anzahl) {
-    // Some bookings lie outside the period: mark by identity. Marking a booking twice
-    // with the same settlement changes nothing, so every identity is counted once.
-    geaendert =
+    // Some bookings lie outside the period: mark the rest by identity. Those marked above
+    // no longer carry the expected settlement, so every identity is counted once.
+    geaendert +=
         db_.Cached("UPDATE fbde SET abr_nr = ?, abr_jahr = ? WHERE (rechner, transaktions_nr, "
-                   "lfd_nr) IN (SELECT rechner, transaktions_nr, lfd_nr FROM temp.fbde_idents)")
-            .With(abrNr, abrJahr)
+                   "lfd_nr) IN (SELECT rechner, transaktions_nr, lfd_nr FROM temp.fbde_idents) "
+                   "AND abr_nr = ? AND abr_jahr = ?")
+            .With(abrNr, abrJahr, erwartet.AbrNr, erwartet.AbrJahr)
             .Run();
   }
-  if (geaendert != anzahl) NotFound(ErstesFehlendesIdent());
+  if (geaendert != anzahl) {
+    const std::string vergeben = VergebeneBeschreiben(erwartet, neu);
+    if (!vergeben.empty()) throw TBuchungenVergeben(vergeben);
+    NotFound(ErstesFehlendesIdent());
+  }
   db_.Cached("DELETE FROM temp.fbde_idents").Run();
   transaction.Commit();
+}
+
+std::string TFBDEMani::Vergeben(const std::vector<TIntTrio>& idents,
+                                const TAbrechnungsStand& erwartet) {
+  IdentsVormerken(idents);
+  std::string text = VergebeneBeschreiben(erwartet, erwartet);
+  db_.Cached("DELETE FROM temp.fbde_idents").Run();
+  return text;
+}
+
+std::string TFBDEMani::VergebeneBeschreiben(const TAbrechnungsStand& erwartet,
+                                            const TAbrechnungsStand& neu) {
+  auto& vergeben = db_.Cached(
+      "SELECT f.abr_nr, f.abr_jahr, count(*) FROM fbde f JOIN temp.fbde_idents i ON "
+      "f.rechner = i.rechner AND f.transaktions_nr = i.transaktions_nr AND f.lfd_nr = i.lfd_nr "
+      "WHERE NOT (f.abr_nr = ? AND f.abr_jahr = ?) AND NOT (f.abr_nr = ? AND f.abr_jahr = ?) "
+      "GROUP BY f.abr_jahr, f.abr_nr ORDER BY f.abr_jahr, f.abr_nr");
+  vergeben.Reset();
+  vergeben.With(erwartet.AbrNr, erwartet.AbrJahr, neu.AbrNr, neu.AbrJahr);
+  std::string meldung;
+  while (vergeben.Step()) {
+    const std::string anzahl = std::to_string(vergeben.Int(2));
+    const std::string teil =
+        vergeben.Int(0) == 0 && vergeben.Int(1) == 0
+            ? anzahl + " Buchungen wurden inzwischen wieder geöffnet"
+            : anzahl + " Buchungen wurden inzwischen mit Abrechnung " +
+                  std::to_string(vergeben.Int(0)) + "/" + std::to_string(vergeben.Int(1)) +
+                  " exportiert";
+    meldung += (meldung.empty() ? "" : "; ") + teil;
+  }
+  vergeben.Reset();
+  return meldung;
 }
 
 int TFBDEMani::IdentsVormerken(const std::vector<TIntTrio>& idents) {

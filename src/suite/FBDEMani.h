@@ -28,6 +28,20 @@ struct TFbdeBereich {
   TDateTime Von = 0, Bis = 0;  // whole days, both included
 };
 
+// The settlement a booking carries; 0/0 is an open booking.
+struct TAbrechnungsStand {
+  int AbrNr = 0;
+  int AbrJahr = 0;
+  bool operator==(const TAbrechnungsStand&) const = default;
+};
+
+// Thrown when bookings to be marked no longer carry the settlement the caller saw: another
+// run exported them meanwhile. Nothing was changed.
+class TBuchungenVergeben : public suitedb::StorageError {
+ public:
+  using suitedb::StorageError::StorageError;
+};
+
 class TFBDEMani {
  public:
   // New identities take the given computer number (this workstation's).
@@ -36,8 +50,12 @@ class TFBDEMani {
   suitedb::Connection& Connection() const { return db_; }
 
   void ExportKzUpdate(int vorgang, const std::vector<TIntTrio>& idents, bool exportieren);
+  // Gives the bookings a settlement, only while each still carries the one expected (open,
+  // unless said otherwise); throws TBuchungenVergeben, and changes nothing, when one does not.
+  // A settlement given to the bookings it already has confirms that they still carry it.
   void AbrNrUpdate(int vorgang, const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
-                   const std::optional<TFbdeBereich>& bereich = std::nullopt);
+                   const std::optional<TFbdeBereich>& bereich = std::nullopt,
+                   const TAbrechnungsStand& erwartet = {});
   void BeschreibungUpdate(int vorgang, const std::vector<TIntTrio>& idents,
                           const std::string& beschreibung, const std::string& ustId,
                           const std::string& zmZusatz, int kost1, int kost2);
@@ -55,6 +73,9 @@ class TFBDEMani {
   void AufwandEntnahmeUpdate(int vorgang, const TIntTrio& protNr,
                              const std::vector<TFBDEKontoBetrag>& eintraege,
                              const std::string& text, TDateTime datum, int int1, int int2);
+  // How many of these bookings carry another settlement than the one expected, and which,
+  // in the user's words ("" when none does).
+  std::string Vergeben(const std::vector<TIntTrio>& idents, const TAbrechnungsStand& erwartet);
   // Reopens every booking of a settlement; returns how many.
   int AbrNrZurueckSetzen(int vorgang, const TIntPair& firma, int abrNr, int abrJahr);
 
@@ -66,6 +87,9 @@ class TFBDEMani {
   int IdentsVormerken(const std::vector<TIntTrio>& idents);
   // The first identity of that table that the booking file lacks.
   TIntTrio ErstesFehlendesIdent();
+  // Bookings of that table that carry neither settlement, in the user's words.
+  std::string VergebeneBeschreiben(const TAbrechnungsStand& erwartet,
+                                   const TAbrechnungsStand& neu);
 
   suitedb::Connection& db_;
   int rechner_;

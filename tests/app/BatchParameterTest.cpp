@@ -9,6 +9,7 @@ TBatchPruefKontext Kontext() {
   TBatchPruefKontext k;
   k.mandantenAnzahl = 2;
   k.exporterBekannt = [](const std::string& kennung) { return kennung == "DATEV1.4"; };
+  k.herkunftBekannt = [](const std::string& code) { return code == "KASBER" || code == "ALLE"; };
   k.aktExporterName = "DATEV (Datevformat 1.4 / 700)";
   k.heute = EncodeDateTime(2024, 1, 17, 10, 30, 0);
   return k;
@@ -25,6 +26,19 @@ TEST(BatchParameter, KeywordsIgnoreCasePrefixesAndLastOccurrenceWins) {
   EXPECT_EQ(p.Monat, "V");
   EXPECT_EQ(p.Profil, "monat");
   EXPECT_EQ(p.Exporter, "");
+  // What is not a known keyword is kept, so that it can be refused.
+  EXPECT_EQ(p.Unbekannt, (std::vector<std::string>{"MAND:7", "-UNBEKANNT:3"}));
+}
+
+TEST(BatchParameter, WhatWouldWidenTheExportIsRefused) {
+  // A misspelt origin keyword would otherwise export and settle every origin.
+  EXPECT_EQ(Pruefe({"-MAND:1", "-MONAT:V", "-HERKUFT:KASBER"}).logZeile,
+            "Abbruch: Unbekannter Parameter \"-HERKUFT:KASBER\"");
+  EXPECT_EQ(Pruefe({"-MAND:1", "-MONAT:V", "KASBER"}).logZeile,
+            "Abbruch: Unbekannter Parameter \"KASBER\"");
+  EXPECT_EQ(Pruefe({"-MAND:1", "-MONAT:V", "-HERKUNFT:KASSE"}).logZeile,
+            "Abbruch: Unbekannte Herkunft \"KASSE\"");
+  EXPECT_TRUE(Pruefe({"-MAND:1", "-MONAT:V", "-HERKUNFT:KASBER"}).ok);
 }
 
 TEST(BatchParameter, PeriodFormsAndTheirRefusals) {
@@ -70,7 +84,7 @@ TEST(BatchParameter, ClientFormatAndActiveFormatChecks) {
             "Abbruch: Mandantenkurznummer ist außerhalb der Reichweite");
   const auto wrongCase = Pruefe({"-MAND:1", "-MONAT:V", "-EXPORTER:datev1.4"});
   EXPECT_FALSE(wrongCase.ok);
-  EXPECT_EQ(wrongCase.logZeile, "");  // the main routine logs its general line
+  EXPECT_EQ(wrongCase.logZeile, "Abbruch: Unbekanntes Exportformat \"datev1.4\"");
   EXPECT_TRUE(Pruefe({"-MAND:1", "-MONAT:V", "-EXPORTER:DATEV1.4"}).ok);
 
   auto noFormat = Kontext();

@@ -15,6 +15,8 @@ class TBatchDaten final : public IBatchDaten {
   std::string kennung = "DATEV1.4.700";
   std::vector<std::string> profile;
   bool geeignet = true;
+  bool exportErlaubt = true;
+  bool einstellungenVorhanden = true;
   TIntPair mandant;
 
   int MandantenAnzahl() override { return 2; }
@@ -40,6 +42,8 @@ class TBatchDaten final : public IBatchDaten {
     return false;
   }
   bool ExporterProfilGeeignet(const TIntPair&) override { return geeignet; }
+  bool ExporterEinstellungenVorhanden() override { return einstellungenVorhanden; }
+  bool ExportErlaubt() override { return exportErlaubt; }
   void KontenIni_einlesen() override {}
   int GetAbrJahr(const TIntPair&, TDateTime datum) override { return YearOf(datum); }
   TDateTime GetAnfangAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 1, 1); }
@@ -109,8 +113,19 @@ TEST(BatchMode, RefusalsEndTheRunWithTheirLine) {
   TBatchListe liste(daten);
   EXPECT_NE(SaldixBatchLauf({"-MAND:1", "-VDATUM:01122022", "-BDATUM:31012024"}, daten, liste), 0);
   EXPECT_EQ(Log().back(), "Abbruch: Angegebener Zeitraum ist zu groß");
-  EXPECT_NE(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-EXPORTER:datev1.4"}, daten, liste), 0);
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-EXPORTER:datev1.4"}, daten, liste), 2);
   EXPECT_EQ(Log().back(), "Mindestens ein Parameter fehlt oder ist falsch");
+  // The desktop program's questions are asked unattended too.
+  daten.exportErlaubt = false;
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V"}, daten, liste), 1);
+  EXPECT_EQ(Log().back(), "Abbruch: Dieser Rechner ist nicht der Exportrechner des Mandanten; "
+                          "es wurde nichts exportiert");
+  daten.exportErlaubt = true;
+  daten.einstellungenVorhanden = false;
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V"}, daten, liste), 1);
+  EXPECT_EQ(Log().back(), "Abbruch: Die Einstellungen des Exportformats sind unvollständig. "
+                          "Bitte überprüfen Sie die Grundeinstellungen.");
+  daten.einstellungenVorhanden = true;
   daten.geeignet = false;
   EXPECT_NE(SaldixBatchLauf({"-MAND:1", "-MONAT:V"}, daten, liste), 0);
   EXPECT_EQ(Log().back(),
@@ -137,8 +152,15 @@ TEST(BatchMode, AnUnknownProfileStopsInsteadOfExportingWithOtherSettings) {
   TBatchDaten daten;
   daten.profile = {"MONAT"};
   TBatchListe liste(daten);
-  EXPECT_NE(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-PROFIL:TAG"}, daten, liste), 0);
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-PROFIL:TAG"}, daten, liste), 2);
   EXPECT_TRUE(liste.laeufe.empty());
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-HERKUNFT:KASSE"}, daten, liste), 2);
+  EXPECT_EQ(Log().back(), "Mindestens ein Parameter fehlt oder ist falsch");
+  // A format without profiles does not quietly ignore the one asked for.
+  daten.profile.clear();
+  EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-PROFIL:MONAT"}, daten, liste), 2);
+  EXPECT_TRUE(liste.laeufe.empty());
+  daten.profile = {"MONAT"};
   EXPECT_EQ(SaldixBatchLauf({"-MAND:1", "-MONAT:V", "-PROFIL:MONAT", "-HERKUNFT:KASBER"}, daten,
                             liste),
             0);

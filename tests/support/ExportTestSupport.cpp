@@ -67,6 +67,7 @@ TTestZeile& TTestListe::Buchung(int konto, int gegenkonto, TDateTime datum, int 
   char ident[32];
   std::snprintf(ident, sizeof ident, "%.4d%.9d%.4d", rnr, lnr, 1);
   zeile->texte[spalte::Protokollnummer] = ident;
+  zeile->ident = {rnr, lnr, 1};
   zeile->daten[spalte::Belegdatum] = datum;
   zeile->betraege[spalte::BetragSoll] = soll;
   zeile->betraege[spalte::BetragHaben] = haben;
@@ -90,8 +91,21 @@ int TTestDienste::GetNextAbrNr(TIntPair, int) {
   return next;
 }
 
+std::vector<std::string> TDateiFreigabenOhneNotiz(TFertigeDateien& dateien) {
+  std::vector<std::string> fehler;
+  for (auto& datei : dateien) {
+    try {
+      datei->Veroeffentlichen();
+    } catch (const std::exception& e) {
+      fehler.push_back(e.what());
+    }
+  }
+  return fehler;
+}
+
 bool TTestDienste::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int,
-                                         const TFbdeBereich&) {
+                                         const TFbdeBereich&, const TAbrechnungsStand& erwartet) {
+  markiertErwartet = erwartet;
   if (markierenScheitert) return false;
   markierteIdents = idents;
   return true;

@@ -59,8 +59,10 @@ class TTestZeile : public IExportZeile {
   std::map<int, TDateTime> daten;
   std::vector<std::unique_ptr<TTestZeile>> kinder;
   bool gruppe = false;
+  TIntTrio ident;
 
   bool Markiert() const override { return markiert; }
+  TIntTrio Ident() const override { return ident; }
   bool IstGruppe() const override { return gruppe; }
   std::size_t KinderAnzahl() const override { return kinder.size(); }
   const IExportZeile& Kind(std::size_t i) const override { return *kinder[i]; }
@@ -84,6 +86,9 @@ class TTestListe : public IExportListe {
   void ZeileAuswaehlen(const IExportZeile& zeile) override { ausgewaehlt = &zeile; }
 };
 
+// Publishes finished files without a database to note them in.
+std::vector<std::string> TDateiFreigabenOhneNotiz(TFertigeDateien& dateien);
+
 // Records the marking and journal calls; each step can be made to fail.
 class TTestDienste : public IExportDienste {
  public:
@@ -92,6 +97,9 @@ class TTestDienste : public IExportDienste {
   TSelektTab journal;
   int journalAbrNr = 0;
   bool markierenScheitert = false;
+  std::string inzwischenVergeben;     // the answer after a failed marking
+  TAbrechnungsStand markiertErwartet; // what the marking expected the bookings to carry
+  std::size_t vorgemerkteDateien = 0;
   bool journalScheitert = false;
   bool klammerOffen = false;
   int klammern = 0;                 // brackets opened
@@ -108,7 +116,17 @@ class TTestDienste : public IExportDienste {
   int GetNextAbrNr(TIntPair, int) override;
   int GetMaxBelegNrFBEX(TIntPair, int, int) override { return 41; }
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int,
-                             const TFbdeBereich&) override;
+                             const TFbdeBereich&, const TAbrechnungsStand& erwartet) override;
+  std::string InzwischenVergeben(const std::vector<TIntTrio>&,
+                                 const TAbrechnungsStand&) override {
+    return inzwischenVergeben;
+  }
+  void DateienVormerken(const TFertigeDateien& dateien, const std::string&) override {
+    vorgemerkteDateien += dateien.size();
+  }
+  std::vector<std::string> DateienVeroeffentlichen(TFertigeDateien& dateien) override {
+    return TDateiFreigabenOhneNotiz(dateien);
+  }
   bool AbrNrNachFBEX(TIntPair, int, int abrNr, TDateTime, TDateTime, const TSelektTab& tab,
                      int) override;
   char Get_Aufwand_Erloes_Bestand(const std::string& name, const std::string&,

@@ -359,7 +359,7 @@ bool TFibuExporter_Datev::Export_Fibu_Ende() {
       throw std::runtime_error("Mindestens eine Buchung konnte nicht geschrieben werden; die "
                                "Datei \"" + FExportfilename + "\" wurde nicht erstellt.");
     }
-    writer->Commit();
+    DateiFertigstellen(*writer);
     FErsetzteZeichen += writer->ReplacedCount();
     FErzeugteDateien.push_back(FExportfilename);
     return true;
