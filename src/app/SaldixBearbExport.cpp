@@ -1,6 +1,5 @@
 #include "app/SaldixBearbExport.h"
 
-#include "app/SaldixExportPruefung.h"
 #include "app/ExportVersand.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
@@ -17,8 +16,16 @@ bool TSaldixBearbExport::Pruefen() {
   }
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
-  TExportPruefung pruefung(*liste, dienste_, meldung);
-  return pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat);
+  TExportPruefung pruefung(*liste, dienste_, meldung, problemAnzeige_);
+  TExportUmfang umfang;
+  umfang.Firma = form_.FFirma;
+  umfang.AbrJahr = form_.AbrJahr;
+  umfang.DatumVon = form_.DatumVon;
+  umfang.DatumBis = form_.DatumBis;
+  umfang.OffeneVor = [firma = form_.FFirma, jahr = form_.AbrJahr](TDateTime vor) {
+    return OffeneBuchungenVor(firma, jahr, vor);
+  };
+  return pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat, &umfang);
 }
 
 TExportAbrechnung TSaldixBearbExport::Abrechnung() const {

@@ -9,6 +9,7 @@
 
 #include "app/SaldixBearb.h"
 #include "app/SaldixExportLauf.h"
+#include "app/SaldixExportPruefung.h"
 #include "suite/DocBroadcast.h"
 
 class TFibuExporter;
@@ -32,6 +33,9 @@ class TSaldixBearbExport {
   // Loads the list as on showing (all rows marked) and runs the real export.
   bool Batchmode_Liste_Laden_Und_Exportieren();
 
+  // The desktop's problem list; without one, the checks report one message at a time.
+  void SetProblemAnzeige(IProblemAnzeige* anzeige) { problemAnzeige_ = anzeige; }
+
   // Set to 1 after a successful real export (the program's status value).
   int Status() const { return status_; }
   // After an interactive export the list closes as on cancel (2).
@@ -53,6 +57,7 @@ class TSaldixBearbExport {
   int status_ = 0;
   int modalResult_ = 0;
   bool aktiviert_ = false;
+  IProblemAnzeige* problemAnzeige_ = nullptr;
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "export/ExportRegeln.h"
 #include "suite/DateTime.h"
 #include "suite/DelimitedText.h"
 #include "suite/MenuLog.h"
@@ -206,6 +207,10 @@ int TFibuExporter::GetMaxLfdNr() { return 0; }
 void TFibuExporter::SetMaxLfdNr(int /*Value*/) {}
 std::string TFibuExporter::Get_Steuerschluessel(TQTX_FibuExport_Steuer /*ASteuer*/) {
   return {};
+}
+
+std::unique_ptr<IExportRegeln> TFibuExporter::Importregeln(TIntPair /*AMandant*/) const {
+  return nullptr;
 }
 
 // --- dialogs and profile lists -------------------------------------------------------

@@ -18,6 +18,8 @@
 
 using TStringList = std::vector<std::string>;
 
+class IExportRegeln;
+
 enum TVEXA_ExportProfil_FilialenWahl : int {
   epfwAlleFilialen = 0,
   epfwSelektierteFilialen = 1,
@@ -146,6 +148,9 @@ class TFibuExporter : public TGuardedObject {
   virtual void Get_Profile(TStringList& ANamen, TStringList& ABezeichnungen,
                            TStringList& AIndizes);
   virtual bool Profil_Geeignet(TIntPair AMandant) = 0;
+  // The target system's import rules for the check before an export (export/ExportRegeln.h);
+  // null when the format knows none. Made for one check of one client's export.
+  virtual std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const;
 
  protected:
   // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
