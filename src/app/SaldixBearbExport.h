@@ -36,6 +36,9 @@ class TSaldixBearbExport {
   // The desktop's problem list; without one, the checks report one message at a time.
   void SetProblemAnzeige(IProblemAnzeige* anzeige) { problemAnzeige_ = anzeige; }
 
+  // The last unattended pass stopped only because its period held nothing to export.
+  bool NichtsGefunden() const { return nichtsGefunden_; }
+
   // Set to 1 after a successful real export (the program's status value).
   int Status() const { return status_; }
   // After an interactive export the list closes as on cancel (2).
@@ -43,6 +46,8 @@ class TSaldixBearbExport {
 
  private:
   bool Pruefen();
+  // Loads the list for an unattended pass; a failure is named in the menu log.
+  bool BatchLaden();
   TExportAbrechnung Abrechnung() const;
   // Unattended, the bookkeeping of the export begins as soon as its bookings are read.
   void BuchhaltungVorab(std::vector<TIntTrio> idents);
@@ -58,6 +63,7 @@ class TSaldixBearbExport {
   int modalResult_ = 0;
   bool aktiviert_ = false;
   IProblemAnzeige* problemAnzeige_ = nullptr;
+  bool nichtsGefunden_ = false;
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;
 };

@@ -10,6 +10,7 @@
 #include "suite/Format.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
+#include "suite/db/Storage.h"
 
 namespace {
 
@@ -40,8 +41,13 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
     return nichts;
   }
   TExportErgebnis ergebnis;
+  gesperrt_ = false;
   try {
     ergebnis = Lauf(*exporter, real, abrechnung, std::move(begonnen));
+  } catch (const suitedb::LockTimeout&) {
+    QTXInfo().RegisterCurrentException(kKontext, true);
+    gesperrt_ = true;
+    ergebnis.ok = false;
   } catch (...) {
     QTXInfo().RegisterCurrentException(kKontext, true);
     ergebnis.ok = false;
@@ -337,6 +343,14 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis) const {
     } else {
       QTXInfo().QTXHinweisBox(ergebnis.meldung);
     }
+    return;
+  }
+  if (gesperrt_) {
+    // Nothing is wrong with the settings: the bookings are busy elsewhere.
+    meldung_.Melden("Abbruch: Die Exportdatei konnte nicht erstellt werden. Die Buchungen sind "
+                    "an einem anderen Arbeitsplatz gesperrt. Bitte später erneut exportieren.",
+                    "Die Exportdatei konnte nicht erstellt werden.\rDie Buchungen sind an einem "
+                    "anderen Arbeitsplatz gesperrt.\rBitte später erneut exportieren.");
     return;
   }
   std::string zusatz;

@@ -107,4 +107,5 @@ class TExportLauf {
   const TExportMeldung& meldung_;
   IDatevFeldzuordnung* datev_;
   std::string verbuchenFehler_;
+  bool gesperrt_ = false;  // another workstation held the booking lock
 };

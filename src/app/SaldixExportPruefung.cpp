@@ -114,7 +114,16 @@ bool TExportPruefung::TestenOk(const TFibuExporter* exporter, const std::string&
     }
     return true;
   }
-  if (anzeige_) return anzeige_->Zeigen(probleme, liste_) && !sperrt;
+  if (anzeige_) {
+    const bool weiter = anzeige_->Zeigen(probleme, liste_) && !sperrt;
+    // The menu log keeps what was exported despite a warning, as after the question.
+    if (weiter) {
+      for (const auto& befund : befunde) {
+        if (befund.Frage) meldung_.Protokoll(befund.Batch);
+      }
+    }
+    return weiter;
+  }
   return Einzeln(befunde);
 }
 
@@ -152,6 +161,7 @@ TExportProblemListe TExportPruefung::Probleme(const TFibuExporter& exporter,
 std::vector<TExportPruefung::TBefund> TExportPruefung::Sammeln(const TFibuExporter& exporter,
                                                                const TExportUmfang* umfang) {
   befunde_.clear();
+  nichtsGefunden_ = false;
   std::unique_ptr<IExportRegeln> regeln = exporter.Importregeln(umfang ? umfang->Firma
                                                                        : TIntPair{});
   bool einerMarkiert = false;
@@ -169,6 +179,7 @@ std::vector<TExportPruefung::TBefund> TExportPruefung::Sammeln(const TFibuExport
     }
     if (regeln) Regeln(*regeln, i, zeile);
   }
+  nichtsGefunden_ = !einerMarkiert;
   if (!einerMarkiert) {
     TBefund befund;
     befund.Problem.Regel = "Keine Sätze im angegebenen Zeitraum gefunden";

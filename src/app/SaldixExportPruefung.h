@@ -41,6 +41,9 @@ class TExportPruefung {
   bool TestenOk(const TFibuExporter* exporter, const std::string& exporterName,
                 TDateTime buchungsmonat, const TExportUmfang* umfang = nullptr);
 
+  // After TestenOk: it refused only because no row was marked (nothing to export).
+  bool NichtsGefunden() const { return nichtsGefunden_; }
+
   // Every problem of the marked rows, in list order, then those of the whole export.
   TExportProblemListe Probleme(const TFibuExporter& exporter, const TExportUmfang* umfang);
 
@@ -77,4 +80,5 @@ class TExportPruefung {
   IProblemAnzeige* anzeige_;
   std::unordered_map<std::string, bool> kontoArten_;
   std::vector<TBefund> befunde_;
+  bool nichtsGefunden_ = false;
 };

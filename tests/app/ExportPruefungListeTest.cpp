@@ -150,3 +150,40 @@ TEST(OffeneBuchungen, CountsOnlyOpenBookingsOfTheSettlementYearBeforeTheDay) {
 }
 
 }  // namespace
+
+namespace {
+
+// The desktop's list window, answering as told.
+class TAnzeige final : public IProblemAnzeige {
+ public:
+  bool antwort = true;
+  TExportProblemListe gezeigt;
+  bool Zeigen(const TExportProblemListe& probleme, IExportListe&) override {
+    gezeigt = probleme;
+    return antwort;
+  }
+};
+
+TEST_F(ExportPruefungListe, TheDesktopShowsOneListAndNeverGoesOnPastABlockingProblem) {
+  Zeile(1776, "B1");
+  dienste.steuerkonten["K1776"] = "MWST19";
+  Zeile(123456, "B2");
+  TExportMeldung meldung(false);
+  TAnzeige anzeige;
+  TExportPruefung pruefung(liste, dienste, meldung, &anzeige);
+  EXPECT_FALSE(pruefung.TestenOk(&exporter, "DATEV", 0, &umfang));
+  ASSERT_EQ(anzeige.gezeigt.size(), 3u);  // output tax, account length, open months
+  EXPECT_TRUE(suite.Messages().Count() == 0) << suite.Messages().LastText();
+
+  // Warnings alone: going on is the person's choice, and the log keeps it.
+  liste.zeilen.pop_back();
+  EXPECT_TRUE(pruefung.TestenOk(&exporter, "DATEV", 0, &umfang));
+  EXPECT_EQ(anzeige.gezeigt.size(), 2u);
+  EXPECT_EQ(MenuLog_Tail(1).at(0).text.rfind("Umsatzsteuer darf nur in Verbindung mit Erlösen "
+                                              "exportiert werden. ", 0),
+            0u);
+  anzeige.antwort = false;
+  EXPECT_FALSE(pruefung.TestenOk(&exporter, "DATEV", 0, &umfang));
+}
+
+}  // namespace

@@ -176,6 +176,9 @@ TEST_F(ExportLauf, ABeginningThatFailedIsReportedByTheRunWithoutASecondTry) {
   EXPECT_TRUE(dienste.markierteIdents.empty());
   EXPECT_NE(LetzteLogZeile().find("Abbruch: Die Exportdatei konnte nicht erstellt werden"),
             std::string::npos);
+  // The lock of another workstation is named; the settings are not to blame.
+  EXPECT_NE(LetzteLogZeile().find("an einem anderen Arbeitsplatz gesperrt"), std::string::npos);
+  EXPECT_EQ(LetzteLogZeile().find("Grundeinstellungen"), std::string::npos);
 }
 
 TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {
