@@ -1,7 +1,10 @@
-// Monthly DATEV files of a client whose fiscal year starts in July: each file covers its
-// month in the booking's own calendar year, so that its header and its lines agree.
+// DATEV files whose header period and lines agree: monthly files of a client whose fiscal
+// year starts in July cover their month in the booking's own calendar year, and a group row
+// of an export ending mid-month lies inside the period.
 #include <gtest/gtest.h>
 
+#include "BearbFakes.h"
+#include "app/SaldixBearb.h"
 #include "app/SaldixExportLauf.h"
 #include "formats/DatevFixture.h"
 #include "formats/datev/fibuexporter_datev.h"
@@ -59,6 +62,37 @@ TEST(DatevMonatsdateien, TheSameMonthOfTwoYearsIsTwoFiles) {
   EXPECT_EQ(exporter.protokoll,
             (std::vector<std::string>{"Kopf 01.01.2023-31.01.2023", "Daten 1200", "Ende",
                                       "Kopf 01.01.2024-31.01.2024", "Daten 1200", "Ende"}));
+}
+
+TEST(DatevMonatsdateien, AGroupRowOfAnExportEndingMidMonthIsDatedOnItsLastDay) {
+  TestSuite suite;
+  MandantenAnlegen();
+  TFakeDatenmodul dm;
+  dm.Nummern = {{"KASSE", 1000}, {"ERLWARE", 8400}};
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 100, 1, EncodeDate(2024, 3, 2));
+  dm.Buchung(2, "KASSE", "ERLWARE", 0, 50, 1, EncodeDate(2024, 3, 9));
+  dm.Einst.KontoKombination = true;
+  dm.Einst.Kriterien = "FILIALE";
+  TFakeRechte rechte;
+  TFakeAbrechnungsWahl wahl;
+  TSaldixBearbeiten form{dm.Dienste(), rechte, wahl};
+  form.SetDatumVon(EncodeDate(2024, 3, 1));
+  form.SetDatumBis(EncodeDate(2024, 3, 15));
+  form.FormShow();
+  form.FormActivate();
+  auto liste = form.ExportListe();
+  ASSERT_EQ(liste->Anzahl(), 1u);
+
+  const std::string dir = (suite.Dir() / "export").string();
+  TFibuExporter_Datev exporter;
+  Einrichten(exporter, dir);
+  TTestDienste dienste;
+  TExportMeldung meldung(true);
+  TExportAbrechnung abrechnung{kMandant1, 7, 2024, EncodeDate(2024, 3, 1),
+                               EncodeDate(2024, 3, 15), 0};
+  ASSERT_TRUE(TExportLauf(*liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
+  EXPECT_EQ(Lesen(dir + "/EXTF_FIL1_12345_202403_7.csv"),
+            Lesen(SALDIX_TEST_DATA "/datev/EXTF_Sammler_Mitte_510.csv"));
 }
 
 }  // namespace
