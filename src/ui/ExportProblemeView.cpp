@@ -39,7 +39,9 @@ TExportProblemeView::TExportProblemeView(TfrmExportProbleme& form,
     }
   }
   tabelle_->resizeColumnsToContents();
-  tabelle_->horizontalHeader()->setStretchLastSection(true);
+  // The rule is the long text: it takes the room left.
+  tabelle_->horizontalHeader()->setSectionResizeMode(TfrmExportProbleme::Regel,
+                                                     QHeaderView::Stretch);
   layout->addWidget(tabelle_);
   connect(tabelle_, &QTableWidget::currentCellChanged, this, [this](int zeile) {
     if (zeile < 0) return;
