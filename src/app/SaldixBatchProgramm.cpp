@@ -20,6 +20,7 @@ class TBatchListe final : public IBatchBuchungsliste {
   bool Batchmode_Liste_Laden_Und_Exportieren() override {
     return aktionen_.Batchmode_Liste_Laden_Und_Exportieren();
   }
+  bool NichtsGefunden() const override { return aktionen_.NichtsGefunden(); }
 
  private:
   TSaldixBearbeiten& form_;

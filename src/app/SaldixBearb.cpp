@@ -194,7 +194,8 @@ bool TSaldixBearbeiten::ListeLaden() {
   TLadeErgebnis ergebnis = TBuchungsLader(dienste_, einstellungen_, exporter_).Laden(auftrag);
   TBuchungsListe neu;
   TBuchungsZusammenfassung(dienste_.Konten, einstellungen_,
-                           einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_)
+                           einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_,
+                           OffeneAbrechnung ? ergebnis.DatumBis : DatumBis)
       .Aufbauen(ergebnis.Buchungen, neu);
   Ansicht().Sortieren(neu);
   // The rows use the loaded bookings' values: both are replaced together.
@@ -227,7 +228,8 @@ void TSaldixBearbeiten::Neuaufbau() {
   }
   TBuchungsListe neu;
   TBuchungsZusammenfassung(dienste_.Konten, einstellungen_,
-                           einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_)
+                           einstellungen_.AutoKont && exporter_.Automatikkonten, summenAnsicht_,
+                           DatumBis)
       .Aufbauen(geladen_, neu);
   Ansicht().Sortieren(neu);
   liste_ = std::move(neu);

@@ -1,6 +1,5 @@
 #include "app/SaldixBearbExport.h"
 
-#include "app/SaldixExportPruefung.h"
 #include "app/ExportVersand.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
@@ -25,8 +24,19 @@ bool TSaldixBearbExport::Pruefen() {
   }
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
-  TExportPruefung pruefung(*liste, dienste_, meldung);
-  return pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat);
+  TExportPruefung pruefung(*liste, dienste_, meldung, problemAnzeige_);
+  TExportUmfang umfang;
+  umfang.Firma = form_.FFirma;
+  umfang.AbrJahr = form_.AbrJahr;
+  umfang.DatumVon = form_.DatumVon;
+  umfang.DatumBis = form_.DatumBis;
+  umfang.OffeneVor = [firma = form_.FFirma, jahr = form_.AbrJahr](TDateTime vor) {
+    return OffeneBuchungenVor(firma, jahr, vor);
+  };
+  const bool ok =
+      pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat, &umfang);
+  nichtsGefunden_ = pruefung.NichtsGefunden();
+  return ok;
 }
 
 TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
@@ -114,6 +124,34 @@ bool TSaldixBearbExport::acExportVersandExecute() {
   });
 }
 
+bool TSaldixBearbExport::BatchLaden() {
+  const std::size_t vorher = QTXInfo().Registrations().size();
+  bool geladen = false;
+  if (!aktiviert_) {
+    // The first activation loads the list and marks all rows.
+    form_.FormShow();
+    form_.FormActivate();
+    aktiviert_ = true;
+    geladen = form_.ListeGueltig();
+  } else {
+    // A second pass finds the form activated: load and mark again for its period.
+    geladen = Guarded("TSaldixBearbeiten.ListeLaden", [&] { return form_.ListeLaden(); });
+    if (geladen) form_.acAlleEinExecute();
+  }
+  if (geladen) return true;
+  // An empty list would read as "nothing found": the log names what stopped the reading,
+  // the first failure registered while loading (the ones after it only pass it on).
+  const std::string allgemein = "Die Buchungen konnten nicht gelesen werden.";
+  const auto& registriert = QTXInfo().Registrations();
+  std::string grund;
+  for (std::size_t i = vorher; i < registriert.size() && grund.empty(); ++i) {
+    if (registriert[i].text != allgemein) grund = registriert[i].text;
+  }
+  TExportMeldung(true).Melden("Abbruch: " + allgemein + (grund.empty() ? "" : " " + grund),
+                              allgemein);
+  return false;
+}
+
 bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
   return Guarded("TSaldixBearbeiten.Batchmode_Liste_Laden_Und_Exportieren", [&] {
     form_.FBatchmode = true;
@@ -128,16 +166,8 @@ bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
         e.vorab_.reset();  // the export did not take it: nothing stays marked or locked
       }
     } ende{*this};
-    if (!aktiviert_) {
-      // The first activation loads the list and marks all rows.
-      form_.FormShow();
-      form_.FormActivate();
-      aktiviert_ = true;
-    } else {
-      // A second pass finds the form activated: load and mark again for its period.
-      form_.ListeLaden();
-      form_.acAlleEinExecute();
-    }
+    nichtsGefunden_ = false;
+    if (!BatchLaden()) return false;
     return acExportExecute();
   });
 }

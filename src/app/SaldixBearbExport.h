@@ -9,6 +9,7 @@
 
 #include "app/SaldixBearb.h"
 #include "app/SaldixExportLauf.h"
+#include "app/SaldixExportPruefung.h"
 #include "suite/DocBroadcast.h"
 
 class TFibuExporter;
@@ -32,6 +33,12 @@ class TSaldixBearbExport {
   // Loads the list as on showing (all rows marked) and runs the real export.
   bool Batchmode_Liste_Laden_Und_Exportieren();
 
+  // The desktop's problem list; without one, the checks report one message at a time.
+  void SetProblemAnzeige(IProblemAnzeige* anzeige) { problemAnzeige_ = anzeige; }
+
+  // The last unattended pass stopped only because its period held nothing to export.
+  bool NichtsGefunden() const { return nichtsGefunden_; }
+
   // Set to 1 after a successful real export (the program's status value).
   int Status() const { return status_; }
   // After an interactive export the list closes as on cancel (2).
@@ -39,6 +46,8 @@ class TSaldixBearbExport {
 
  private:
   bool Pruefen();
+  // Loads the list for an unattended pass; a failure is named in the menu log.
+  bool BatchLaden();
   TExportAbrechnung Abrechnung() const;
   // Unattended, the bookkeeping of the export begins as soon as its bookings are read.
   void BuchhaltungVorab(std::vector<TIntTrio> idents);
@@ -62,6 +71,8 @@ class TSaldixBearbExport {
     ~TWiederholung() { e_.wiederholung_ = false; }
     TSaldixBearbExport& e_;
   };
+  IProblemAnzeige* problemAnzeige_ = nullptr;
+  bool nichtsGefunden_ = false;
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;
 };

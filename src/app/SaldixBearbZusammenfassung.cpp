@@ -1,6 +1,7 @@
 #include "app/SaldixBearbZusammenfassung.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
@@ -206,9 +207,16 @@ TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
     export_.emplace_back(m->Text(Sp::ExportBeschreibung));
   }
   switch (kriterium.Datum) {
-    case TGruppenDatum::Monatsende:
-      g.SetDatum(Sp::Belegdatum, Monatsende(erstes.Datum(Sp::Belegdatum)));
+    case TGruppenDatum::Monatsende: {
+      // A line dated after the period lies outside the header's range of its file: an
+      // export ending on the 15th dates the group on the 15th, not on the 31st.
+      TDateTime datum = Monatsende(erstes.Datum(Sp::Belegdatum));
+      if (periodeEnde_ > 0 && datum > periodeEnde_) {
+        datum = std::max(std::floor(periodeEnde_), erstes.Datum(Sp::Belegdatum));
+      }
+      g.SetDatum(Sp::Belegdatum, datum);
       break;
+    }
     case TGruppenDatum::Spaetestes:
       for (const TZeilenWerte* m : mitglieder) {
         g.SetDatum(Sp::Belegdatum, std::max(g.Datum(Sp::Belegdatum), m->Datum(Sp::Belegdatum)));

@@ -15,12 +15,15 @@
 
 class TBuchungsZusammenfassung {
  public:
+  // periodeEnde: the last day of the list's period (0: none); a group row dated at its
+  // month's end is never dated after it.
   TBuchungsZusammenfassung(IBearbKonten& konten, const TListenEinstellungen& einstellungen,
-                           bool automatikKonten, bool summenAnsicht)
+                           bool automatikKonten, bool summenAnsicht, TDateTime periodeEnde = 0)
       : konten_(konten),
         einstellungen_(einstellungen),
         automatik_(automatikKonten),
-        summen_(summenAnsicht) {}
+        summen_(summenAnsicht),
+        periodeEnde_(periodeEnde) {}
 
   // The list's booking rows use the values of the loaded bookings; they must outlive it.
   void Aufbauen(std::vector<TGeladeneBuchung>& geladen, TBuchungsListe& liste);
@@ -79,6 +82,7 @@ class TBuchungsZusammenfassung {
   const TListenEinstellungen& einstellungen_;
   bool automatik_;
   bool summen_;
+  TDateTime periodeEnde_;
   mutable TVerarbeitungsTakt takt_;  // a year of bookings must not freeze the window
 };
 

@@ -10,6 +10,7 @@
 #include "suite/Format.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
+#include "suite/db/Storage.h"
 
 namespace {
 
@@ -28,8 +29,13 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
     return nichts;
   }
   TExportErgebnis ergebnis;
+  gesperrt_ = false;
   try {
     ergebnis = Lauf(*exporter, real, abrechnung, std::move(begonnen));
+  } catch (const suitedb::LockTimeout&) {
+    QTXInfo().RegisterCurrentException(kKontext, true);
+    gesperrt_ = true;
+    ergebnis.ok = false;
   } catch (...) {
     QTXInfo().RegisterCurrentException(kKontext, true);
     ergebnis.ok = false;
@@ -143,16 +149,18 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   TFibuExportBuchInfo buchInfo;
   TFibuExportBuchInfoZusatz zusatz;
   bool kopf = true;
+  int merkJahr = 0;
   int merkMonat = 0;
   int merkTag = 0;
 
   auto dateiBeenden = [&] {
     if (kopf && ergebnis.ok) ergebnis.ok = exporter.Export_Fibu_Ende();
   };
-  auto dateiBeginnen = [&](int monat, int tag) {
+  auto dateiBeginnen = [&](int jahr, int monat, int tag) {
+    merkJahr = jahr;
     merkMonat = monat;
     merkTag = tag;
-    DateiInfoFuellen(dateiInfo, abrechnung, monat, tag, monatlich, tageweise);
+    DateiInfoFuellen(dateiInfo, abrechnung, jahr, monat, tag, monatlich, tageweise);
     kopf = exporter.Export_Fibu_Kopf(dateiInfo);
     if (!kopf) ergebnis.ok = false;
   };
@@ -162,14 +170,15 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     ++ergebnis.zeilen;
     if (!zeile.Markiert()) continue;
     const TDateTime belegdatum = zeile.Datum(spalte::Belegdatum);
+    const int jahr = YearOf(belegdatum);
     if (merkMonat == 0) {
-      dateiBeginnen(MonthOf(belegdatum), tageweise ? DayOf(belegdatum) : 0);
-    } else if (monatlich && MonthOf(belegdatum) != merkMonat) {
+      dateiBeginnen(jahr, MonthOf(belegdatum), tageweise ? DayOf(belegdatum) : 0);
+    } else if (monatlich && (MonthOf(belegdatum) != merkMonat || jahr != merkJahr)) {
       dateiBeenden();
-      dateiBeginnen(MonthOf(belegdatum), 0);
-    } else if (tageweise && DayOf(belegdatum) != merkTag) {
+      dateiBeginnen(jahr, MonthOf(belegdatum), 0);
+    } else if (tageweise && (DayOf(belegdatum) != merkTag || jahr != merkJahr)) {
       dateiBeenden();
-      dateiBeginnen(MonthOf(belegdatum), DayOf(belegdatum));
+      dateiBeginnen(jahr, MonthOf(belegdatum), DayOf(belegdatum));
     }
     if (kopf) {
       BuchInfoFuellen(buchInfo, zeile, exporter, buchungsmonat);
@@ -255,17 +264,19 @@ void TExportLauf::Sortieren(const TFibuExporter& exporter) {
 }
 
 void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung,
-                                   int monat, int tag, bool monatlich, bool tageweise) const {
+                                   int jahr, int monat, int tag, bool monatlich,
+                                   bool tageweise) const {
   info.Firma = abrechnung.Firma;
   info.AbrNr = abrechnung.AbrNr;
   info.AbrJahr = abrechnung.AbrJahr;
   if (monatlich) {
-    // The settlement year, not the booking's: December bookings filed under a number
-    // of the following year stay in December of that settlement year.
-    info.DatumVon = EncodeDate(abrechnung.AbrJahr, monat, 1);
+    // The booking's own calendar year: the settlement year names a fiscal year, and in one
+    // that starts in July a January booking belongs to the following calendar year
+    // (29 February exists only there). The file name keeps the settlement year.
+    info.DatumVon = EncodeDate(jahr, monat, 1);
     info.DatumBis = EndOfMonth(info.DatumVon);
   } else if (tageweise) {
-    info.DatumVon = info.DatumBis = EncodeDate(abrechnung.AbrJahr, monat, tag);
+    info.DatumVon = info.DatumBis = EncodeDate(jahr, monat, tag);
   } else {
     info.DatumVon = abrechnung.DatumVon;
     info.DatumBis = abrechnung.DatumBis;
@@ -370,6 +381,14 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
                         "nichts gekennzeichnet. Bitte laden Sie die Liste neu.",
                     verbuchenFehler_ + "\rEs wurde keine Datei geschrieben und nichts "
                         "gekennzeichnet.\rBitte laden Sie die Liste neu.");
+    return;
+  }
+  if (gesperrt_) {
+    // Nothing is wrong with the settings: the bookings are busy elsewhere.
+    meldung_.Melden("Abbruch: Die Exportdatei konnte nicht erstellt werden. Die Buchungen sind "
+                    "an einem anderen Arbeitsplatz gesperrt. Bitte später erneut exportieren.",
+                    "Die Exportdatei konnte nicht erstellt werden.\rDie Buchungen sind an einem "
+                    "anderen Arbeitsplatz gesperrt.\rBitte später erneut exportieren.");
     return;
   }
   std::string zusatz;

@@ -101,8 +101,8 @@ class TExportLauf {
   // In ascending order, so that lists of the same bookings compare equal.
   std::vector<TIntTrio> MarkierteIdents() const;
   void Sortieren(const TFibuExporter& exporter);
-  void DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung, int monat,
-                        int tag, bool monatlich, bool tageweise) const;
+  void DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung, int jahr,
+                        int monat, int tag, bool monatlich, bool tageweise) const;
   void BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
                        const TFibuExporter& exporter, TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
@@ -119,4 +119,5 @@ class TExportLauf {
   IDatevFeldzuordnung* datev_;
   std::string verbuchenFehler_;
   bool vergeben_ = false;  // the marking failed because another run exported bookings
+  bool gesperrt_ = false;  // another workstation held the booking lock
 };

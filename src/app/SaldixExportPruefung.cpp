@@ -1,9 +1,14 @@
 #include "app/SaldixExportPruefung.h"
 
+#include <cmath>
+
+#include "data/AbrechnungsJahr.h"
 #include "export/fibuexportclass.h"
+#include "suite/SuiteDatabase.h"
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/QTXInfo.h"
+#include "suite/Text.h"
 
 namespace {
 
@@ -14,16 +19,75 @@ bool HatNummer(const std::string& text) { return StrToInt64Def(text, 0) != 0; }
 
 std::string DatumText(TDateTime datum) { return DateToStr(datum); }
 
+std::int32_t Int32(const std::string& text) { return StrToIntDef(Trim(text), 0); }
+
+// The booking as the run hands it to the exporter, as far as import rules look at it.
+TFibuExportBuchInfo BuchInfo(const IExportZeile& zeile) {
+  auto text = [&zeile](int tag) { return Trim(zeile.Text(tag)); };
+  TFibuExportBuchInfo info;
+  info.BetragSoll = zeile.Betrag(spalte::BetragSoll);
+  info.BetragHaben = zeile.Betrag(spalte::BetragHaben);
+  info.StSchlGgKto = Int32(zeile.Text(spalte::BU));
+  info.GegenKonto = Int32(zeile.Text(spalte::Gegenkonto));
+  info.Konto = Int32(zeile.Text(spalte::Konto));
+  info.BelegDatum = zeile.Datum(spalte::Belegdatum);
+  info.BuchungsDatum = zeile.Datum(spalte::Buchungsdatum);
+  info.Text = text(spalte::BeschreibungExport);
+  info.Beleg1 = text(spalte::Beleg1Export);
+  info.Beleg2 = text(spalte::Beleg2Export);
+  info.UStID = text(spalte::UStID);
+  info.KOST1 = text(spalte::Kost1);
+  info.KOST2 = text(spalte::Kost2);
+  info.Waehrung = text(spalte::Waehrung);
+  info.ZahlungsRef = text(spalte::Zahlungsreferenz);
+  info.EULand = text(spalte::EULand);
+  info.EUSteuer = zeile.Betrag(spalte::EUSteuer);
+  return info;
+}
+
 }  // namespace
 
-void TExportPruefung::Melden(const IExportZeile& zeile, const std::string& batch,
-                             const std::string& dialog) {
-  meldung_.Melden(batch, dialog);
-  liste_.ZeileAuswaehlen(zeile);
+long long OffeneBuchungenVor(const TIntPair& firma, int abrJahr, TDateTime vor) {
+  try {
+    suitedb::Connection* db = SuiteDatabase::TryGet();
+    if (!db || abrJahr <= 0) return 0;
+    const TDateTime anfang = TAbrechnungsJahr(*db).GetAnfangAbrJahr(firma, abrJahr);
+    if (anfang <= 0 || anfang >= std::floor(vor)) return 0;
+    auto& abfrage = db->Cached(
+        "SELECT COUNT(*) FROM fbde WHERE firma1 = ? AND firma2 = ? AND abr_nr = 0 "
+        "AND export_kz = 'J' AND belegdatum >= ? AND belegdatum < ?");
+    abfrage.With(firma.Nr1, firma.Nr2, static_cast<double>(std::floor(anfang)),
+                 static_cast<double>(std::floor(vor)));
+    const long long anzahl = abfrage.Step() ? abfrage.Int(0) : 0;
+    abfrage.Reset();
+    return anzahl;
+  } catch (...) {
+    // A warning only: the check goes on without it.
+    QTXInfo().RegisterCurrentException("TExportPruefung.OffeneBuchungenVor", true);
+    return 0;
+  }
+}
+
+void TExportPruefung::Befund(std::size_t index, const IExportZeile& zeile, std::string feld,
+                             std::string wert, std::string regel, std::string batch,
+                             std::string dialog, bool sperrt, bool frage) {
+  TBefund befund;
+  befund.Problem.Zeile = index;
+  befund.Problem.Belegnummer = Trim(zeile.Text(spalte::Beleg1Export));
+  befund.Problem.Datum = zeile.Datum(spalte::Belegdatum);
+  befund.Problem.Konto = zeile.Text(spalte::Konto);
+  befund.Problem.Feld = std::move(feld);
+  befund.Problem.Wert = std::move(wert);
+  befund.Problem.Regel = std::move(regel);
+  befund.Problem.Sperrt = sperrt;
+  befund.Batch = std::move(batch);
+  befund.Dialog = std::move(dialog);
+  befund.Frage = frage;
+  befunde_.push_back(std::move(befund));
 }
 
 bool TExportPruefung::TestenOk(const TFibuExporter* exporter, const std::string& exporterName,
-                               TDateTime buchungsmonat) {
+                               TDateTime buchungsmonat, const TExportUmfang* umfang) {
   if (!exporter || exporterName.empty()) {
     meldung_.Melden("Bitte wählen Sie in den Einstellungen zunächst ein Exportformat.",
                     "Bitte wählen Sie in den Einstellungen zunächst ein Exportformat.");
@@ -34,45 +98,144 @@ bool TExportPruefung::TestenOk(const TFibuExporter* exporter, const std::string&
                     "Bitte geben Sie den Buchungsmonat ein.");
     return false;
   }
+  const std::vector<TBefund> befunde = Sammeln(*exporter, umfang);
+  if (befunde.empty()) return true;
+  TExportProblemListe probleme;
+  for (const auto& befund : befunde) probleme.push_back(befund.Problem);
+  const bool sperrt = SperrtExport(probleme);
+
+  if (meldung_.Batchmode()) {
+    // Every problem is one line; the run then stops on the first that blocks.
+    for (const auto& problem : probleme) meldung_.Protokoll(ProblemText(problem));
+    for (const auto& befund : befunde) {
+      if (!befund.Problem.Sperrt) continue;
+      Melden(befund);
+      return false;
+    }
+    return true;
+  }
+  if (anzeige_) {
+    const bool weiter = anzeige_->Zeigen(probleme, liste_) && !sperrt;
+    // The menu log keeps what was exported despite a warning, as after the question.
+    if (weiter) {
+      for (const auto& befund : befunde) {
+        if (befund.Frage) meldung_.Protokoll(befund.Batch);
+      }
+    }
+    return weiter;
+  }
+  return Einzeln(befunde);
+}
+
+void TExportPruefung::Melden(const TBefund& befund) {
+  meldung_.Melden(befund.Batch, befund.Dialog);
+  const std::size_t zeile = befund.Problem.Zeile;
+  if (zeile != TExportProblem::kGanzerExport && zeile < liste_.Anzahl()) {
+    liste_.ZeileAuswaehlen(liste_.Zeile(zeile));
+  }
+}
+
+bool TExportPruefung::Einzeln(const std::vector<TBefund>& befunde) {
+  for (const auto& befund : befunde) {
+    const TExportProblem& p = befund.Problem;
+    const bool mitZeile = p.Zeile != TExportProblem::kGanzerExport && p.Zeile < liste_.Anzahl();
+    if (befund.Frage) {
+      if (mitZeile) liste_.ZeileAuswaehlen(liste_.Zeile(p.Zeile));
+      if (QTXInfo().QTXJaNeinBox(befund.Dialog) != mrYes) return false;
+      meldung_.Protokoll(befund.Batch);
+    } else if (p.Sperrt) {
+      Melden(befund);
+      return false;
+    }
+  }
+  return true;
+}
+
+TExportProblemListe TExportPruefung::Probleme(const TFibuExporter& exporter,
+                                              const TExportUmfang* umfang) {
+  TExportProblemListe probleme;
+  for (const auto& befund : Sammeln(exporter, umfang)) probleme.push_back(befund.Problem);
+  return probleme;
+}
+
+std::vector<TExportPruefung::TBefund> TExportPruefung::Sammeln(const TFibuExporter& exporter,
+                                                               const TExportUmfang* umfang) {
+  befunde_.clear();
+  nichtsGefunden_ = false;
+  std::unique_ptr<IExportRegeln> regeln = exporter.Importregeln(umfang ? umfang->Firma
+                                                                       : TIntPair{});
   bool einerMarkiert = false;
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     const IExportZeile& zeile = liste_.Zeile(i);
     if (!zeile.Markiert()) continue;
     einerMarkiert = true;
-    if (!KontenNummernOk(zeile)) return false;
+    KontenNummern(i, zeile);
     if (zeile.IstGruppe()) {
-      if (!GruppeOk(zeile)) return false;
-    } else if (!AvisOk(zeile) || !SteuerOk(zeile) || !InlandserloeseOk(zeile)) {
-      return false;
+      Gruppe(i, zeile);
+    } else {
+      Avis(i, zeile, zeile);
+      Steuer(i, zeile);
+      Inlandserloese(i, zeile);
+    }
+    if (regeln) Regeln(*regeln, i, zeile);
+  }
+  nichtsGefunden_ = !einerMarkiert;
+  if (!einerMarkiert) {
+    TBefund befund;
+    befund.Problem.Regel = "Keine Sätze im angegebenen Zeitraum gefunden";
+    befund.Batch = "Abbruch: Keine Sätze im angegebenen Zeitraum gefunden";
+    befund.Dialog = "Bitte wählen Sie zunächst die Sätze für den Export.";
+    befunde_.push_back(std::move(befund));
+    return std::move(befunde_);
+  }
+  if (regeln) {
+    TExportProblemListe gesamt;
+    regeln->Ende(umfang ? *umfang : TExportUmfang{}, gesamt);
+    for (auto& problem : gesamt) {
+      TBefund befund;
+      befund.Batch = "Abbruch: " + problem.Regel;
+      befund.Dialog = problem.Regel;
+      befund.Problem = std::move(problem);
+      befunde_.push_back(std::move(befund));
     }
   }
-  if (!einerMarkiert) {
-    meldung_.Melden("Abbruch: Keine Sätze im angegebenen Zeitraum gefunden",
-                    "Bitte wählen Sie zunächst die Sätze für den Export.");
-    return false;
-  }
-  return true;
+  return std::move(befunde_);
 }
 
-bool TExportPruefung::KontenNummernOk(const IExportZeile& zeile) {
+void TExportPruefung::Regeln(IExportRegeln& regeln, std::size_t index, const IExportZeile& zeile) {
+  TExportProblemListe probleme;
+  regeln.Buchung(index, BuchInfo(zeile), probleme);
+  for (auto& problem : probleme) {
+    // The list names the row as the booking list shows it.
+    problem.Belegnummer = Trim(zeile.Text(spalte::Beleg1Export));
+    problem.Konto = zeile.Text(spalte::Konto);
+    TBefund befund;
+    befund.Batch = "Abbruch: " + ProblemText(problem) + " Bitte erst korrigieren";
+    befund.Dialog = ProblemText(problem) + CR + "Bitte erst korrigieren.";
+    befund.Problem = std::move(problem);
+    befunde_.push_back(std::move(befund));
+  }
+}
+
+void TExportPruefung::KontenNummern(std::size_t index, const IExportZeile& zeile) {
   for (const int tag : {spalte::Konto, spalte::Gegenkonto}) {
     const std::string text = zeile.Text(tag);
     if (HatNummer(text)) continue;
-    Melden(zeile, "Abbruch: Keine Nummer zugeordnet bei Konto " + text + " Bitte erst korrigieren",
+    Befund(index, zeile, tag == spalte::Konto ? "Konto" : "Gegenkonto", text,
+           "Keine Nummer zugeordnet",
+           "Abbruch: Keine Nummer zugeordnet bei Konto " + text + " Bitte erst korrigieren",
            std::string("Keine Nummer zugeordnet bei Konto") + CR + text + CR +
                "Bitte erst korrigieren.");
-    return false;
   }
-  return true;
 }
 
-bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
+void TExportPruefung::Gruppe(std::size_t index, const IExportZeile& gruppe) {
   bool aufwand = false, bestand = false, erloes = false, inland = false;
   bool mwst = false, vorsteuer = false;
   for (std::size_t i = 0; i < gruppe.KinderAnzahl(); ++i) {
     const IExportZeile& kind = gruppe.Kind(i);
     if (!kind.Markiert()) continue;
-    if (!AvisOk(kind)) return false;
+    Avis(index, kind, gruppe);
     const std::string name = kind.Text(spalte::GegenkontoKuerzel);
     const std::string zusatz = kind.Text(spalte::ZusatzGegenkonto);
     const TDateTime datum = kind.Datum(spalte::Belegdatum);
@@ -95,7 +258,7 @@ bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
   if (aufwand && mwst) grund = "Mwst bei Aufwandskonto ";
   if ((erloes || inland) && vorsteuer) grund = "Vorsteuer bei Erlöskonto ";
   if (bestand && mwst) grund = "Mwst bei Bestandskonto ";
-  if (grund.empty()) return true;
+  if (grund.empty()) return;
 
   const std::string r = grund + gruppe.Text(spalte::Gegenkonto);
   const std::string n = gruppe.Text(spalte::GegenkontoBezeichnung);
@@ -111,9 +274,9 @@ bool TExportPruefung::GruppeOk(const IExportZeile& gruppe) {
   if (StrToIntDef(gruppe.Text(spalte::BelegRNr), 0) > 0) {
     f += "Rechner: " + gruppe.Text(spalte::BelegRNr);
   }
-  Melden(gruppe, r + " " + n + " " + k + " " + b + " " + f + " Abbruch: Bitte erst korrigieren",
+  Befund(index, gruppe, "Gegenkonto", gruppe.Text(spalte::Gegenkonto), Trim(grund),
+         r + " " + n + " " + k + " " + b + " " + f + " Abbruch: Bitte erst korrigieren",
          r + CR + n + CR + k + CR + b + CR + f + CR + "Bitte erst korrigieren.");
-  return false;
 }
 
 bool TExportPruefung::HatKontoArt(const std::string& name, const std::string& zusatz,
@@ -130,18 +293,19 @@ bool TExportPruefung::HatKontoArt(const std::string& name, const std::string& zu
   return hat;
 }
 
-bool TExportPruefung::AvisOk(const IExportZeile& zeile) {
+void TExportPruefung::Avis(std::size_t index, const IExportZeile& zeile, const IExportZeile& ort) {
   const TDateTime datum = zeile.Datum(spalte::Belegdatum);
-  const bool avis =
-      HatKontoArt(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum, 2) ||
-      HatKontoArt(zeile.Text(spalte::GegenkontoKuerzel), zeile.Text(spalte::ZusatzGegenkonto),
-                  datum, 2);
-  if (!avis) return true;
-  Melden(zeile,
+  const bool konto =
+      HatKontoArt(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum, 2);
+  const bool avis = konto || HatKontoArt(zeile.Text(spalte::GegenkontoKuerzel),
+                                         zeile.Text(spalte::ZusatzGegenkonto), datum, 2);
+  if (!avis) return;
+  Befund(index, ort, konto ? "Konto" : "Gegenkonto",
+         zeile.Text(konto ? spalte::Konto : spalte::Gegenkonto),
+         "Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen",
          "Abbruch: Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen",
          std::string("Avis-Sätze können nicht exportiert werden.") + CR +
              "Bitte erst Bankauszug buchen.");
-  return false;
 }
 
 bool TExportPruefung::IstMwstKonto(const std::string& name, const std::string& zusatz,
@@ -151,43 +315,41 @@ bool TExportPruefung::IstMwstKonto(const std::string& name, const std::string& z
          steuerName.find("MWST") != std::string::npos;
 }
 
-bool TExportPruefung::SteuerOk(const IExportZeile& zeile) {
+void TExportPruefung::Steuer(std::size_t index, const IExportZeile& zeile) {
   const TDateTime datum = zeile.Datum(spalte::Belegdatum);
   if (!IstMwstKonto(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum) &&
       !IstMwstKonto(zeile.Text(spalte::GegenkontoKuerzel), zeile.Text(spalte::ZusatzGegenkonto),
                     datum)) {
-    return true;
+    return;
   }
-  if (meldung_.Batchmode()) return true;
   const std::string info = zeile.Text(spalte::BeschreibungExport) +
                            " Beleg 1: " + zeile.Text(spalte::Beleg1Export) +
                            " Beleg 2: " + zeile.Text(spalte::Beleg2Export);
-  liste_.ZeileAuswaehlen(zeile);
-  const int antwort = QTXInfo().QTXJaNeinBox(std::string("Umsatzsteuer darf nur in Verbindung ") +
-                                             CR + "mit Erlösen exportiert werden." + CR + info +
-                                             CR + "Trotzdem exportieren (J/N)?");
-  if (antwort != mrYes) return false;
-  meldung_.Protokoll("Umsatzsteuer darf nur in Verbindung mit Erlösen exportiert werden. " + info +
-                     " Es wurde trotzdem exportiert");
-  return true;
+  // Unattended the export goes on (as it always did); the line says so.
+  Befund(index, zeile, "Konto", zeile.Text(spalte::Konto),
+         "Umsatzsteuer darf nur in Verbindung mit Erlösen exportiert werden.",
+         "Umsatzsteuer darf nur in Verbindung mit Erlösen exportiert werden. " + info +
+             " Es wurde trotzdem exportiert",
+         std::string("Umsatzsteuer darf nur in Verbindung ") + CR +
+             "mit Erlösen exportiert werden." + CR + info + CR + "Trotzdem exportieren (J/N)?",
+         false, true);
 }
 
-bool TExportPruefung::InlandserloeseOk(const IExportZeile& zeile) {
+void TExportPruefung::Inlandserloese(std::size_t index, const IExportZeile& zeile) {
   const TDateTime datum = zeile.Datum(spalte::Belegdatum);
   const bool inland =
       dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(spalte::KontoKuerzel),
                                           zeile.Text(spalte::ZusatzKonto), datum) == 'I' ||
       dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(spalte::GegenkontoKuerzel),
                                           zeile.Text(spalte::ZusatzGegenkonto), datum) == 'I';
-  if (!inland) return true;
+  if (!inland) return;
   const std::string k =
       "Konto " + zeile.Text(spalte::Konto) + " - " + zeile.Text(spalte::BeschreibungExport);
   const std::string b = "Beleg 1: " + zeile.Text(spalte::Beleg1Export) +
                         " Beleg 2: " + zeile.Text(spalte::Beleg2Export);
   const std::string d = "Datum: " + DatumText(datum);
-  Melden(zeile, "Abbruch: Inlandserlöse ohne Mwst. " + k + " " + b + " " + d +
-                    " Bitte erst korrigieren",
+  Befund(index, zeile, "Konto", zeile.Text(spalte::Konto), "Inlandserlöse ohne Mwst.",
+         "Abbruch: Inlandserlöse ohne Mwst. " + k + " " + b + " " + d + " Bitte erst korrigieren",
          std::string("Inlandserlöse ohne Mwst.") + CR + k + CR + b + CR + d + CR +
              "Bitte erst korrigieren.");
-  return false;
 }

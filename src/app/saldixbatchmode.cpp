@@ -160,6 +160,7 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
                     IBatchBuchungsliste& liste) {
   TKWX_Saldix_BatchMode batch(daten);
   bool allesExportiert = true;
+  int exportiert = 0, nichtsGefunden = 0;
   for (int durchlauf = 1; durchlauf <= 2; ++durchlauf) {
     BatchLog("Automatischer Fibu-Export wurde gestartet");
     if (!batch.ParseCmdLine(arguments, qtx_Now())) {
@@ -173,10 +174,21 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
       batch.SetExportFormatAlt();
       return batch.ParameterFalsch() ? 2 : 1;
     }
-    allesExportiert = batch.Liste_Laden_Und_Exportieren(liste) && allesExportiert;
+    if (batch.Liste_Laden_Und_Exportieren(liste)) {
+      ++exportiert;
+    } else if (liste.NichtsGefunden()) {
+      ++nichtsGefunden;  // decided below, with the other pass
+    } else {
+      allesExportiert = false;
+    }
     BatchLog("Automatischer Fibu-Export beendet");
     batch.SetExportFormatAlt();
     if (!(batch.ZweiterDurchlauf() && durchlauf == 1)) break;
   }
-  return allesExportiert ? 0 : 1;
+  // A period across the settlement year whose one part holds nothing is still exported.
+  if (allesExportiert && exportiert > 0 && nichtsGefunden > 0) {
+    BatchLog("Ein Abrechnungsjahr des Zeitraums enthielt keine Sätze; der übrige Zeitraum "
+             "wurde exportiert");
+  }
+  return allesExportiert && exportiert > 0 ? 0 : 1;
 }

@@ -53,6 +53,8 @@ class IBatchBuchungsliste {
   virtual void SetHerkunft(const std::string& code) = 0;
   // Loads as on showing, marks all rows, runs the real export.
   virtual bool Batchmode_Liste_Laden_Und_Exportieren() = 0;  // true: exported
+  // After a pass that did not export: its period held nothing to export.
+  virtual bool NichtsGefunden() const { return false; }
 };
 
 class TKWX_Saldix_BatchMode : public TGuardedObject {

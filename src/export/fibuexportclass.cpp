@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "export/ExportRegeln.h"
 #include "suite/AnsiTextFile.h"
+#include "suite/Files.h"
 #include "suite/DateTime.h"
 #include "suite/DelimitedText.h"
 #include "suite/MenuLog.h"
@@ -171,12 +173,29 @@ void TFibuExporter::SetDateienZurueckhalten(bool zurueckhalten) {
   FZurueckgehalten.clear();  // a run that did not take them drops them
 }
 
-void TFibuExporter::DateiFertigstellen(TAnsiTextFile& datei) {
-  if (!FDateienZurueckhalten) {
-    datei.Commit();
-    return;
+std::vector<std::string> TFibuExporter::DateienFertigstellen(
+    std::vector<std::unique_ptr<TAnsiTextFile>>& dateien) {
+  TFertigeDateien fertig;
+  std::vector<std::string> namen;
+  for (auto& datei : dateien) {
+    fertig.push_back(datei->Abschliessen());
+    namen.push_back(datei->TargetPath());
   }
-  FZurueckgehalten.push_back(datei.Abschliessen());
+  if (FDateienZurueckhalten) {
+    for (auto& datei : fertig) FZurueckgehalten.push_back(std::move(datei));
+    return namen;
+  }
+  std::vector<std::string> veroeffentlicht;
+  try {
+    for (auto& datei : fertig) {
+      datei->Veroeffentlichen();
+      veroeffentlicht.push_back(datei->TargetPath());
+    }
+  } catch (...) {
+    for (const auto& name : veroeffentlicht) Ensure_DeleteFile(name);
+    throw;
+  }
+  return namen;
 }
 
 void TFibuExporter::Properties2Config() {
@@ -220,6 +239,10 @@ int TFibuExporter::GetMaxLfdNr() { return 0; }
 void TFibuExporter::SetMaxLfdNr(int /*Value*/) {}
 std::string TFibuExporter::Get_Steuerschluessel(TQTX_FibuExport_Steuer /*ASteuer*/) {
   return {};
+}
+
+std::unique_ptr<IExportRegeln> TFibuExporter::Importregeln(TIntPair /*AMandant*/) const {
+  return nullptr;
 }
 
 // --- dialogs and profile lists -------------------------------------------------------

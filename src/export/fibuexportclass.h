@@ -21,6 +21,8 @@ class TAnsiTextFile;
 
 using TStringList = std::vector<std::string>;
 
+class IExportRegeln;
+
 enum TVEXA_ExportProfil_FilialenWahl : int {
   epfwAlleFilialen = 0,
   epfwSelektierteFilialen = 1,
@@ -149,6 +151,9 @@ class TFibuExporter : public TGuardedObject {
   virtual void Get_Profile(TStringList& ANamen, TStringList& ABezeichnungen,
                            TStringList& AIndizes);
   virtual bool Profil_Geeignet(TIntPair AMandant) = 0;
+  // The target system's import rules for the check before an export (export/ExportRegeln.h);
+  // null when the format knows none. Made for one check of one client's export.
+  virtual std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const;
 
   // A real export holds its finished files back under their temporary names: they get
   // their final names only once the bookings are marked and the journal is written.
@@ -157,9 +162,10 @@ class TFibuExporter : public TGuardedObject {
   TFertigeDateien ZurueckgehalteneDateien() { return std::move(FZurueckgehalten); }
 
  protected:
-  // Completes a written file: publishes it at once, or holds it back for the run. Throws as
+  // Completes the written parts of one export file: publishes them at once (all or none),
+  // or holds them back for the run. Returns their final names; throws as
   // TAnsiTextFile::Commit does.
-  void DateiFertigstellen(TAnsiTextFile& datei);
+  std::vector<std::string> DateienFertigstellen(std::vector<std::unique_ptr<TAnsiTextFile>>& dateien);
 
   // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
   void UseProfileMask(const std::string& mask);

@@ -98,3 +98,61 @@ void AppendDigits(std::string& text, long long value, int digits) {
   if (count < digits) text.append(static_cast<std::size_t>(digits - count), '0');
   while (count > 0) text += reversed[--count];
 }
+
+namespace {
+
+// Length of a C1 control character (U+0080..U+009F, 0xC2 0x80..0x9F) at pos, else 0.
+std::size_t C1Steuerzeichen(std::string_view text, std::size_t pos) {
+  if (static_cast<unsigned char>(text[pos]) != 0xC2 || pos + 1 >= text.size()) return 0;
+  const auto next = static_cast<unsigned char>(text[pos + 1]);
+  return next >= 0x80 && next <= 0x9F ? 2 : 0;
+}
+
+bool IstSteuerbyte(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+}  // namespace
+
+bool HatSteuerzeichen(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    if (IstSteuerbyte(static_cast<unsigned char>(text[pos])) || C1Steuerzeichen(text, pos)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string OhneSteuerzeichen(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    const char c = text[pos];
+    if (c == '\r' || c == '\n') continue;
+    if (IstSteuerbyte(static_cast<unsigned char>(c))) {
+      out += ' ';
+    } else if (C1Steuerzeichen(text, pos)) {
+      out += ' ';
+      ++pos;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string DateinamenTeil(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    const char c = text[pos];
+    if (IstSteuerbyte(static_cast<unsigned char>(c)) ||
+        std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+      out += '_';
+    } else if (C1Steuerzeichen(text, pos)) {
+      out += '_';
+      ++pos;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}

@@ -27,3 +27,14 @@ void AppendDigits(std::string& text, long long value, int digits);
 
 // The suite's key text of a pair, "Nr1/Nr2".
 std::string qtx_TIntPair2String(const TIntPair& pair);
+
+// A text for one field of an export line: CR and LF removed (a field never tears its
+// record apart), every other control character (U+0000..U+001F, U+007F..U+009F) a blank.
+std::string OhneSteuerzeichen(std::string_view text);
+// True when OhneSteuerzeichen would change the text.
+bool HatSteuerzeichen(std::string_view text);
+
+// A text as part of a file name: every character that the suite's Windows machines cannot
+// store in a name (\ / : * ? " < > | and control characters) becomes "_"; letters
+// such as umlauts stay.
+std::string DateinamenTeil(std::string_view text);

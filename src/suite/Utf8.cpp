@@ -152,3 +152,66 @@ std::string Utf8AlignLeft(std::string_view text, std::size_t width, char fill) {
 std::string Utf8AlignRight(std::string_view text, std::size_t width, char fill) {
   return Utf8PadLeft(Utf8Left(text, width), width, fill);
 }
+
+namespace {
+
+// Combining marks that compose with a base letter into a Windows-1252 letter.
+struct TKomposition {
+  char32_t Basis;
+  char32_t Zeichen;
+  char32_t Ergebnis;
+};
+
+constexpr TKomposition kKompositionen[] = {
+    {'A', 0x300, 0xC0}, {'E', 0x300, 0xC8}, {'I', 0x300, 0xCC}, {'O', 0x300, 0xD2},
+    {'U', 0x300, 0xD9}, {'a', 0x300, 0xE0}, {'e', 0x300, 0xE8}, {'i', 0x300, 0xEC},
+    {'o', 0x300, 0xF2}, {'u', 0x300, 0xF9},
+    {'A', 0x301, 0xC1}, {'E', 0x301, 0xC9}, {'I', 0x301, 0xCD}, {'O', 0x301, 0xD3},
+    {'U', 0x301, 0xDA}, {'Y', 0x301, 0xDD}, {'a', 0x301, 0xE1}, {'e', 0x301, 0xE9},
+    {'i', 0x301, 0xED}, {'o', 0x301, 0xF3}, {'u', 0x301, 0xFA}, {'y', 0x301, 0xFD},
+    {'A', 0x302, 0xC2}, {'E', 0x302, 0xCA}, {'I', 0x302, 0xCE}, {'O', 0x302, 0xD4},
+    {'U', 0x302, 0xDB}, {'a', 0x302, 0xE2}, {'e', 0x302, 0xEA}, {'i', 0x302, 0xEE},
+    {'o', 0x302, 0xF4}, {'u', 0x302, 0xFB},
+    {'A', 0x303, 0xC3}, {'N', 0x303, 0xD1}, {'O', 0x303, 0xD5}, {'a', 0x303, 0xE3},
+    {'n', 0x303, 0xF1}, {'o', 0x303, 0xF5},
+    {'A', 0x308, 0xC4}, {'E', 0x308, 0xCB}, {'I', 0x308, 0xCF}, {'O', 0x308, 0xD6},
+    {'U', 0x308, 0xDC}, {'Y', 0x308, 0x178}, {'a', 0x308, 0xE4}, {'e', 0x308, 0xEB},
+    {'i', 0x308, 0xEF}, {'o', 0x308, 0xF6}, {'u', 0x308, 0xFC}, {'y', 0x308, 0xFF},
+    {'A', 0x30A, 0xC5}, {'a', 0x30A, 0xE5},
+    {'C', 0x327, 0xC7}, {'c', 0x327, 0xE7},
+    {'S', 0x30C, 0x160}, {'s', 0x30C, 0x161}, {'Z', 0x30C, 0x17D}, {'z', 0x30C, 0x17E},
+};
+
+char32_t Komponiert(char32_t basis, char32_t zeichen) {
+  for (const auto& k : kKompositionen) {
+    if (k.Basis == basis && k.Zeichen == zeichen) return k.Ergebnis;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string Utf8ComposeLatin(std::string_view text) {
+  // The combining marks of the table are U+0300..U+036F: lead byte 0xCC or 0xCD.
+  if (text.find_first_of("\xCC\xCD") == std::string_view::npos) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  char32_t vorher = kUtf8Invalid;
+  std::size_t vorherStart = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    const char32_t cp = Utf8Next(text, pos);
+    if (vorher != kUtf8Invalid && vorher < 0x80) {
+      if (const char32_t ergebnis = Komponiert(vorher, cp)) {
+        out.resize(vorherStart);
+        Utf8Append(out, ergebnis);
+        vorher = kUtf8Invalid;  // a second accent does not compose again
+        continue;
+      }
+    }
+    vorherStart = out.size();
+    out.append(text.substr(start, pos - start));
+    vorher = cp;
+  }
+  return out;
+}

@@ -43,3 +43,9 @@ std::string Utf8PadRight(std::string_view text, std::size_t width, char fill = '
 // Exactly width characters: cut to width, then padded (fixed-width record fields).
 std::string Utf8AlignLeft(std::string_view text, std::size_t width, char fill = ' ');
 std::string Utf8AlignRight(std::string_view text, std::size_t width, char fill = ' ');
+
+// Canonical composition (NFC) of a letter followed by a combining accent, for the
+// letters Windows-1252 holds (e + U+0301 becomes é, Y + U+0308 Ÿ, S + U+030C Š).
+// glibc has no normaliser and export files are Windows-1252: a wider table would only
+// compose characters that end as "?" anyway. Other sequences stay as they are.
+std::string Utf8ComposeLatin(std::string_view text);

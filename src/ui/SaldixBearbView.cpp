@@ -22,6 +22,7 @@
 #include "app/SaldixSitzung.h"
 #include "suite/MessagePresenter.h"
 #include "ui/BuchungsListeModell.h"
+#include "ui/ExportProblemeView.h"
 #include "ui/ViewHilfen.h"
 
 namespace {
@@ -87,10 +88,13 @@ TSaldixBearbView::TSaldixBearbView(TSaldixBearbeiten& form, TSaldixBearbExport& 
   modell_ = new TBuchungsListeModell(form_, this);
   Anlegen();
   form_.LadeFortschritt = [this](std::size_t gelesen) { FortschrittAnzeigen(gelesen); };
+  problemAnzeige_ = std::make_unique<TQtProblemAnzeige>(this, [this] { AuswahlAnzeigen(); });
+  export_.SetProblemAnzeige(problemAnzeige_.get());
   resize(1280, 800);
 }
 
 TSaldixBearbView::~TSaldixBearbView() {
+  export_.SetProblemAnzeige(nullptr);
   form_.LadeFortschritt = nullptr;
   qApp->removeEventFilter(this);
 }

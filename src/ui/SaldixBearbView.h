@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -20,6 +21,7 @@ class QRadioButton;
 class QTreeView;
 class QVBoxLayout;
 class TBuchungsListeModell;
+class TQtProblemAnzeige;
 class TSaldixBearbeiten;
 class TSaldixBearbExport;
 class TSaldixSitzung;
@@ -78,6 +80,8 @@ class TSaldixBearbView final : public QDialog {
   TSaldixBearbeiten& form_;
   TSaldixBearbExport& export_;
   TBuchungsListeModell* modell_ = nullptr;
+  // The check before an export lists its problems in a window over this one.
+  std::unique_ptr<TQtProblemAnzeige> problemAnzeige_;
   bool aktiviert_ = false;
   bool beschaeftigt_ = false;
   bool breitenGesetzt_ = false;

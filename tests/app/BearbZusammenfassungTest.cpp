@@ -281,3 +281,29 @@ TEST(KriterienTexte, GroupNamesCashAccountAndCutCollector) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Zusammenfassung, AGroupRowIsNeverDatedAfterThePeriodEnd) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 0, 100, 1, EncodeDate(2024, 3, 2));
+  dm.Buchung(2, "KASSE", "ERLWARE", 0, 50, 1, EncodeDate(2024, 3, 9));
+  dm.Einst.KontoKombination = true;
+  dm.Einst.Kriterien = "FILIALE";
+  TLadeAuftrag auftrag;
+  auftrag.Firma = dm.Mandant;
+  geladen = TBuchungsLader(dm.Dienste(), dm.Einst, dm.Exp).Laden(auftrag).Buchungen;
+  // The export ends on the 15th: the line must lie in its file's period.
+  TBuchungsZusammenfassung(dm, dm.Einst, false, false, EncodeDate(2024, 3, 15))
+      .Aufbauen(geladen, liste);
+  ASSERT_EQ(liste.Oberste().size(), 1u);
+  EXPECT_EQ(Oben(0).Datum(Sp::Belegdatum), EncodeDate(2024, 3, 15));
+
+  // A period to the month's end or beyond keeps the month's end.
+  TBuchungsListe bisApril;
+  TBuchungsZusammenfassung(dm, dm.Einst, false, false, EncodeDate(2024, 4, 30))
+      .Aufbauen(geladen, bisApril);
+  EXPECT_EQ(bisApril.Zeile(bisApril.Oberste().at(0)).Werte().Datum(Sp::Belegdatum),
+            EncodeDate(2024, 3, 31));
+}
+
+}  // namespace

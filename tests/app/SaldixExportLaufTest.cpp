@@ -59,7 +59,7 @@ TEST_F(ExportLauf, TestExportTwiceWritesTheSameAndMarksNothing) {
   EXPECT_FALSE(dienste.transaktionAbgeschlossen);
 }
 
-TEST_F(ExportLauf, MonthlyFilesStartPerMonthWithTheMonthInTheSettlementYear) {
+TEST_F(ExportLauf, MonthlyFilesStartPerMonthInTheBookingsOwnYear) {
   exporter.Flags(true, false, false);
   liste.Buchung(1200, 8400, EncodeDate(2024, 3, 2), 1, 1, 12);
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 1, 10);
@@ -71,7 +71,7 @@ TEST_F(ExportLauf, MonthlyFilesStartPerMonthWithTheMonthInTheSettlementYear) {
                                       "Ende"}));
   EXPECT_EQ(exporter.maxLfdNrGesetzt, 41);
 
-  // December bookings filed under a number of the following year stay in December.
+  // December bookings filed under a number of the following year keep their own year.
   TRecordingExporter dezember;
   dezember.Init();
   dezember.Flags(true, false, false);
@@ -81,7 +81,7 @@ TEST_F(ExportLauf, MonthlyFilesStartPerMonthWithTheMonthInTheSettlementYear) {
   TExportMeldung meldung(true);
   TExportLauf lauf(liste2, dienste, meldung);
   ASSERT_TRUE(lauf.Ausfuehren(&dezember, false, abrechnung).ok);
-  EXPECT_EQ(dezember.protokoll.front(), "Kopf 01.12.2024-31.12.2024");
+  EXPECT_EQ(dezember.protokoll.front(), "Kopf 01.12.2023-31.12.2023");
 }
 
 TEST_F(ExportLauf, BranchOrderWithMonthlyFilesStartsAFileAtEveryMonthChange) {
@@ -176,6 +176,9 @@ TEST_F(ExportLauf, ABeginningThatFailedIsReportedByTheRunWithoutASecondTry) {
   EXPECT_TRUE(dienste.markierteIdents.empty());
   EXPECT_NE(LetzteLogZeile().find("Abbruch: Die Exportdatei konnte nicht erstellt werden"),
             std::string::npos);
+  // The lock of another workstation is named; the settings are not to blame.
+  EXPECT_NE(LetzteLogZeile().find("an einem anderen Arbeitsplatz gesperrt"), std::string::npos);
+  EXPECT_EQ(LetzteLogZeile().find("Grundeinstellungen"), std::string::npos);
 }
 
 TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {

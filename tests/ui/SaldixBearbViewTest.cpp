@@ -24,10 +24,12 @@
 #include "DialogAntwort.h"
 #include "UiDemoSuite.h"
 #include "UiTestSupport.h"
+#include "app/ExportProblemListe.h"
 #include "app/SaldixSitzung.h"
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
 #include "support/TestSuite.h"
+#include "ui/ExportProblemeView.h"
 #include "ui/BuchungsListeModell.h"
 #include "ui/QtAbrechnungsWahl.h"
 #include "ui/SaldixAbrechnungNrView.h"
@@ -364,6 +366,46 @@ TEST(BearbViewGross, HundredThousandBookingsLoadWithoutFreezingTheWindow) {
             << " ms\n";
   EXPECT_FALSE(sitzung.Liste().Liste().IstMarkiert(sitzung.Liste().Liste().Oberste().front()));
   Bildschirmfoto(view, "buchungsliste_100000");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BearbView, F5WithProblemsListsThemAndALineSelectsItsRow) {
+  // Three bookings name an account without a number: problems that block.
+  SuiteDatabase::Get().ExecuteScript(
+      "UPDATE fbde SET kto_name = 'UNBEKANNT' WHERE (rechner, transaktions_nr, lfd_nr) IN "
+      "(SELECT rechner, transaktions_nr, lfd_nr FROM fbde WHERE firma1 = 1 AND firma2 = 1 "
+      "AND abr_nr = 0 AND export_kz = 'J' ORDER BY belegdatum DESC LIMIT 3)");
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 1);
+  int zeilen = 0;
+  bool trotzdem = true;
+  std::int32_t gewaehlt = -1;
+  BeiDialog<TExportProblemeView>([&](TExportProblemeView& probleme) {
+    Bildschirmfoto(probleme, "exportprobleme_f5");
+    zeilen = probleme.Tabelle().rowCount();
+    trotzdem = probleme.Trotzdem().isEnabled();
+    // The last problem of a row (lines of the whole export come after them).
+    int zeile = zeilen - 1;
+    while (zeile > 0 && probleme.Tabelle().item(zeile, TfrmExportProbleme::Art)->text() !=
+                            QStringLiteral("Fehler")) {
+      --zeile;
+    }
+    probleme.Tabelle().setCurrentCell(zeile, 0);
+    gewaehlt = Form().Auswahl();
+    probleme.reject();
+  });
+  Taste(Qt::Key_F5);
+  EXPECT_GT(zeilen, 0);
+  EXPECT_FALSE(trotzdem);
+  EXPECT_EQ(sitzung->ExportAktionen().Status(), 0);
+  EXPECT_TRUE(view->isVisible());
+  // The last problem's row is the list's selected row, and the tree shows it.
+  ASSERT_GE(gewaehlt, 0);
+  EXPECT_EQ(view->Modell().IndexZuZeile(gewaehlt), view->Baum().currentIndex());
 }
 
 }  // namespace

@@ -43,19 +43,31 @@ void TDatevZeile::LeerText(int n) {
   }
 }
 
+bool BrauchtBereinigung(std::string_view text) {
+  for (const char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    // Control characters, quotes, a possible C1 control (0xC2) or combining accent.
+    if (b < 0x20 || b == '"' || b == 0x7F || b == 0xC2 || b == 0xCC || b == 0xCD) return true;
+  }
+  return false;
+}
+
 std::string OhneAnfuehrung(std::string_view text) {
+  if (!BrauchtBereinigung(text)) return std::string(text);
+  const std::string lesbar = OhneSteuerzeichen(Utf8ComposeLatin(text));
   std::string ergebnis;
-  ergebnis.reserve(text.size());
-  for (char c : text) {
+  ergebnis.reserve(lesbar.size());
+  for (char c : lesbar) {
     if (c != '"') ergebnis += c;
   }
   return ergebnis;
 }
 
 std::string BelegNrBereinigt(std::string_view text, std::size_t laenge) {
+  const std::string lesbar = OhneAnfuehrung(text);
   std::string ergebnis;
-  ergebnis.reserve(text.size());
-  for (char c : text) {
+  ergebnis.reserve(lesbar.size());
+  for (char c : lesbar) {
     if (c == ' ' || c == '"') continue;
     ergebnis += c == '_' ? '-' : c;
   }
@@ -87,11 +99,11 @@ void BaueKopfzeile(TDatevZeile& zeile, const TDatevVersion& version, const TDate
   zeile.Roh(FormatDateTime("yyyymmdd", kopf.DatumVon));
   zeile.Roh(FormatDateTime("yyyymmdd", kopf.DatumBis));
   zeile.LeerText();
-  zeile.Text(kopf.Benutzer);
+  zeile.Text(OhneAnfuehrung(kopf.Benutzer));
   zeile.Roh("1");
   zeile.Roh("0");
   zeile.Roh(kopf.Festschreiben);
-  zeile.Text(kopf.Waehrung);
+  zeile.Text(OhneAnfuehrung(kopf.Waehrung));
   zeile.Leer();
   zeile.LeerText();
   zeile.Leer(2);
@@ -108,7 +120,7 @@ constexpr std::size_t kInhaltLaenge = 210;
 void InfoFeld(TDatevZeile& zeile, const std::string& text, std::size_t laenge) {
   if (text.empty()) {
     zeile.LeerText();
-  } else if (text.find('"') == std::string::npos) {
+  } else if (!BrauchtBereinigung(text)) {
     // Nothing to remove: the cut and trimmed text is a part of it.
     zeile.Text(TrimView(Utf8LeftView(text, laenge)));
   } else {
@@ -134,7 +146,7 @@ void BaueBuchungszeile(TDatevZeile& zeile, const TDatevVersion& version,
   zeile.Neu();
   zeile.Roh(Format("%f", std::fabs(D)));
   zeile.Text(Betrag_2_SollHaben_Char(D));
-  zeile.Text(buchung.Waehrung);
+  zeile.Text(OhneAnfuehrung(buchung.Waehrung));
   zeile.Leer(2);
   zeile.LeerText();
   zeile.Ziffern({{buchung.Konto, 4}});
@@ -152,14 +164,14 @@ void BaueBuchungszeile(TDatevZeile& zeile, const TDatevVersion& version,
   zeile.Leer(3);
   zeile.LeerText();                                        // 20
   InfoFelder(zeile, zusatz.Beleg);                         // 21-36
-  zeile.Text(buchung.KOST1);
-  zeile.Text(buchung.KOST2);
+  zeile.Text(OhneAnfuehrung(buchung.KOST1));
+  zeile.Text(OhneAnfuehrung(buchung.KOST2));
   zeile.Leer();                                            // 39
   if (eu) {
-    zeile.Text(buchung.EULand);
+    zeile.Text(OhneAnfuehrung(buchung.EULand));
     zeile.Roh(Format("%2.2f", buchung.EUSteuer));
   } else {
-    zeile.Text(buchung.UStID);
+    zeile.Text(OhneAnfuehrung(buchung.UStID));
     zeile.Leer();
   }
   zeile.LeerText();                                        // 42

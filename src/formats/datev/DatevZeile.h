@@ -57,8 +57,12 @@ class TDatevZeile {
   int felder_ = 0;
 };
 
-// Every double quote removed.
+// Every text written: composed to NFC (before any cut counts its characters), CR and LF
+// removed, other control characters a blank, every double quote removed. A field then
+// never tears a record apart or shifts the fields behind it.
 std::string OhneAnfuehrung(std::string_view text);
+// True when OhneAnfuehrung would change the text.
+bool BrauchtBereinigung(std::string_view text);
 // Document numbers: blanks and double quotes removed, "_" becomes "-", cut to laenge.
 std::string BelegNrBereinigt(std::string_view text, std::size_t laenge);
 // Additional information: double quotes removed, cut to laenge, then trimmed.

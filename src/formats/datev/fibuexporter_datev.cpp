@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "formats/datev/DatevRegeln.h"
 #include "formats/datev/DatevTabellen.h"
 #include "suite/AnsiTextFile.h"
 #include "suite/DateTime.h"
@@ -16,13 +17,8 @@
 
 namespace {
 
-// A client's short name becomes part of a file name: it must not lead elsewhere.
-std::string DateinamenTeil(std::string text) {
-  for (char& c : text) {
-    if (c == '/' || c == '\\') c = '_';
-  }
-  return text;
-}
+// DATEV takes at most this many booking lines in one batch.
+constexpr std::size_t kMaxBuchungszeilen = 99999;
 
 std::string MandantSchluessel(const TMandInfo& mandant) {
   return qtx_TIntPair2String(mandant.GepNr);
@@ -215,6 +211,10 @@ bool TFibuExporter_Datev::Profil_Geeignet(TIntPair AMandant) {
   });
 }
 
+std::unique_ptr<IExportRegeln> TFibuExporter_Datev::Importregeln(TIntPair /*AMandant*/) const {
+  return std::make_unique<datev::TDatevRegeln>(Version(), FSachKtoLng, FExportMonatlich);
+}
+
 std::string TFibuExporter_Datev::Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) {
   return Guard("Get_Steuerschluessel", [&] {
     return Version().Steuerschluessel(ASteuer);
@@ -266,8 +266,32 @@ void TFibuExporter_Datev::FilesClear() {
   Guard("FilesClear", [&] {
     // Dropping an unfinished writer removes its temporary file.
     FStreamWriter.reset();
-    if (!FExportfilename.empty()) Ensure_DeleteFile(FExportfilename);
+    FFertigeTeile.clear();
+    if (FExportfilename.empty()) return;
+    Ensure_DeleteFile(FExportfilename);
+    // Further batches of an earlier file of this name would be imported with the new one.
+    std::error_code fehler;
+    for (int teil = 2; std::filesystem::exists(TeilDateiname(teil), fehler); ++teil) {
+      Ensure_DeleteFile(TeilDateiname(teil));
+    }
   });
+}
+
+std::string TFibuExporter_Datev::TeilDateiname(int teil) const {
+  if (teil <= 1) return FExportfilename;
+  const std::filesystem::path pfad(FExportfilename);
+  return (pfad.parent_path() /
+          (pfad.stem().string() + "_" + std::to_string(teil) + pfad.extension().string()))
+      .string();
+}
+
+void TFibuExporter_Datev::StapelBeginnen() {
+  FStreamWriter = std::make_unique<TAnsiTextFile>(TeilDateiname(FTeil), TTextEncoding::Ansi,
+                                                  GetDirWwsByName(27, ""));
+  datev::BaueKopfzeile(FZeile, Version(), FKopf);
+  FStreamWriter->WriteLine(FZeile.Zeile());
+  FStreamWriter->WriteLine(Version().Spaltenzeile());
+  FBuchungszeilen = 0;
 }
 
 TDateTime TFibuExporter_Datev::BeginnWirtschaftsjahr(const TMandInfo& mandant,
@@ -281,6 +305,7 @@ TDateTime TFibuExporter_Datev::BeginnWirtschaftsjahr(const TMandInfo& mandant,
 bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   const bool offen = Guard("Export_Fibu_Kopf", [&] {
     FStreamWriter.reset();  // a file started earlier and never finished is dropped
+    FFertigeTeile.clear();
     FZeileFehlt = false;
     const int index = GetMandantIndex(AFileInfo.Firma);
     if (index < 0) return false;
@@ -299,9 +324,9 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
       return false;
     }
     FilesClear();
-    ErzeugeEmptyFile();
+    FTeil = 1;
 
-    datev::TDatevKopfDaten kopf;
+    datev::TDatevKopfDaten& kopf = FKopf;
     kopf.Erstellt = FUhr();
     kopf.Berater = mandant.Berater;
     kopf.Mandant = mandant.Mandant;
@@ -312,10 +337,7 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     kopf.Benutzer = mandant.Benutzer;
     kopf.Festschreiben = FFestschreiben;
     kopf.Waehrung = QTXProgramm().GetWaehrung();
-
-    datev::BaueKopfzeile(FZeile, Version(), kopf);
-    FStreamWriter->WriteLine(FZeile.Zeile());
-    FStreamWriter->WriteLine(Version().Spaltenzeile());
+    StapelBeginnen();
     return true;
   });
   // A file whose start failed takes no bookings and is never completed.
@@ -340,8 +362,16 @@ bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo
     const long double D = qtx_Round(Differenz(ABuchInfo), 9);
     if (datev::IstNullbetrag(D)) return true;
     if (!FStreamWriter) throw std::runtime_error("Es ist keine Exportdatei geöffnet.");
+    if (FBuchungszeilen == kMaxBuchungszeilen) {
+      // A full batch is complete: the next one is a file with its own header, and all of
+      // them become visible together at the end.
+      FFertigeTeile.push_back(std::move(FStreamWriter));
+      ++FTeil;
+      StapelBeginnen();
+    }
     datev::BaueBuchungszeile(FZeile, Version(), ABuchInfo, ABuchInfoZusatz, D, FFestschreiben);
     FStreamWriter->WriteLine(FZeile.Zeile());
+    ++FBuchungszeilen;
     return true;
   });
   if (!geschrieben) FZeileFehlt = true;
@@ -351,24 +381,21 @@ bool TFibuExporter_Datev::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo
 bool TFibuExporter_Datev::Export_Fibu_Ende() {
   return Guard("Export_Fibu_Ende", [&] {
     if (!FStreamWriter) throw std::runtime_error("Es ist keine Exportdatei geöffnet.");
-    std::unique_ptr<TAnsiTextFile> writer = std::move(FStreamWriter);
+    std::vector<std::unique_ptr<TAnsiTextFile>> teile = std::move(FFertigeTeile);
+    FFertigeTeile.clear();
+    teile.push_back(std::move(FStreamWriter));
     if (FZeileFehlt) {
       FZeileFehlt = false;
-      // Dropping the writer removes the temporary file; the bookings stay open.
-      writer.reset();
+      // Dropping the writers removes the temporary files; the bookings stay open.
+      teile.clear();
       throw std::runtime_error("Mindestens eine Buchung konnte nicht geschrieben werden; die "
                                "Datei \"" + FExportfilename + "\" wurde nicht erstellt.");
     }
-    DateiFertigstellen(*writer);
-    FErsetzteZeichen += writer->ReplacedCount();
-    FErzeugteDateien.push_back(FExportfilename);
+    // The batches of one file are imported together or not at all.
+    const std::vector<std::string> fertig = DateienFertigstellen(teile);
+    for (auto& teil : teile) FErsetzteZeichen += teil->ReplacedCount();
+    FErzeugteDateien.insert(FErzeugteDateien.end(), fertig.begin(), fertig.end());
     return true;
   });
 }
 
-void TFibuExporter_Datev::ErzeugeEmptyFile() {
-  // A temporary file of its own name in the suite's directory for temporary export
-  // files, so that two program instances never share one.
-  FStreamWriter = std::make_unique<TAnsiTextFile>(FExportfilename, TTextEncoding::Ansi,
-                                                  GetDirWwsByName(27, ""));
-}

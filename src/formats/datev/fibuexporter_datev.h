@@ -73,6 +73,7 @@ class TFibuExporter_Datev : public TFibuExporter {
   std::string Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) override;
   bool EinstellungenVorhanden() override;
   bool Profil_Geeignet(TIntPair AMandant) override;
+  std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const override;
 
   int GetMandantIndex(TIntPair AGepNr) const;
   void SetMandantenDaten(TIntPair AGepNr, int ABerater, bool AFestschreiben, bool AAktiv,
@@ -103,7 +104,12 @@ class TFibuExporter_Datev : public TFibuExporter {
  private:
   void LeseMandanten(bool alteEinstellungen);
   void LeseZusatzFelder();
-  void ErzeugeEmptyFile();
+  // Opens the temporary file of batch FTeil and writes its header and column line. A
+  // temporary file of its own name in the suite's directory for temporary export files,
+  // so that two program instances never share one.
+  void StapelBeginnen();
+  // The file of the n-th batch: the file name, with "_n" before ".csv" from the second on.
+  std::string TeilDateiname(int teil) const;
   TDateTime BeginnWirtschaftsjahr(const TMandInfo& mandant, TDateTime datumVon) const;
 
   TSimpleMask FSimplemask{"FIBUEXPO", CKennung};
@@ -118,6 +124,11 @@ class TFibuExporter_Datev : public TFibuExporter {
   TStringList FErzeugteDateien;
   std::string FExportfilename;
   std::unique_ptr<TAnsiTextFile> FStreamWriter;
+  // Full batches of the open file, committed together with the last one.
+  std::vector<std::unique_ptr<TAnsiTextFile>> FFertigeTeile;
+  datev::TDatevKopfDaten FKopf;
+  int FTeil = 1;
+  std::size_t FBuchungszeilen = 0;  // booking lines of the open batch
   datev::TDatevZeile FZeile;
   // A booking line of the open file could not be written: the file must not count.
   bool FZeileFehlt = false;

@@ -1,0 +1,81 @@
+// The exit code of a run of two passes, from what each pass reports.
+#include <gtest/gtest.h>
+
+#include "app/saldixbatchmode.h"
+#include "suite/DateTime.h"
+#include "suite/MenuLog.h"
+#include "support/TestSuite.h"
+
+namespace {
+
+class TDaten final : public IBatchDaten {
+ public:
+  int MandantenAnzahl() override { return 1; }
+  bool MandantZuKurzNr(int kurzNr, TIntPair& m, std::string& name) override {
+    m = {kurzNr, 1};
+    name = "Firma";
+    return true;
+  }
+  void SetAktMandant(const TIntPair& m, int, const std::string&) override { mandant = m; }
+  TIntPair AktMandant() const override { return mandant; }
+  bool ExporterBekannt(const std::string&) override { return true; }
+  std::string AktExporterKennung() override { return "DATEV1.4"; }
+  std::string AktExporterName() override { return "DATEV"; }
+  void SetAktExporterKennung(const std::string&) override {}
+  int ExporterProfilAnzahl() override { return 0; }
+  bool ExporterLadeConfig(const std::string&) override { return true; }
+  bool ExporterProfilGeeignet(const TIntPair&) override { return true; }
+  bool ExporterEinstellungenVorhanden() override { return true; }
+  bool ExportErlaubt() override { return true; }
+  void KontenIni_einlesen() override {}
+  int GetAbrJahr(const TIntPair&, TDateTime datum) override { return YearOf(datum); }
+  TDateTime GetAnfangAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 1, 1); }
+  TDateTime GetEndeAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 12, 31); }
+  int GetNextAbrNr(const TIntPair&, int) override { return 1; }
+  TIntPair mandant;
+};
+
+// Each pass answers as scripted: 'E' exported, 'N' nothing found, 'F' failed.
+class TListe final : public IBatchBuchungsliste {
+ public:
+  explicit TListe(std::string antworten) : antworten_(std::move(antworten)) {}
+  void SetDatumVon(TDateTime) override {}
+  void SetDatumBis(TDateTime) override {}
+  void SetAbrJahr(int j) override { jahr_ = j; }
+  int AbrJahr() const override { return jahr_; }
+  void SetAbrNr(int) override {}
+  void SetOffeneAbrechnung(bool) override {}
+  void SetHerkunft(const std::string&) override {}
+  bool Batchmode_Liste_Laden_Und_Exportieren() override {
+    letzte_ = antworten_.at(pass_++);
+    return letzte_ == 'E';
+  }
+  bool NichtsGefunden() const override { return letzte_ == 'N'; }
+
+ private:
+  std::string antworten_;
+  std::size_t pass_ = 0;
+  char letzte_ = ' ';
+  int jahr_ = 0;
+};
+
+int Lauf(const std::string& antworten) {
+  TDaten daten;
+  TListe liste(antworten);
+  return SaldixBatchLauf({"-MAND:1", "-VDATUM:01122023", "-BDATUM:31012024"}, daten, liste);
+}
+
+TEST(BatchDurchlauf, OnePassExportingIsEnoughWhenTheOtherFoundNothing) {
+  TestSuite suite;
+  EXPECT_EQ(Lauf("EN"), 0);
+  EXPECT_EQ(MenuLog_Tail(1).at(0).text,
+            "Ein Abrechnungsjahr des Zeitraums enthielt keine Sätze; der übrige Zeitraum wurde "
+            "exportiert");
+  EXPECT_EQ(Lauf("NE"), 0);
+  EXPECT_EQ(Lauf("EE"), 0);
+  EXPECT_EQ(Lauf("NN"), 1);
+  EXPECT_EQ(Lauf("EF"), 1);
+  EXPECT_EQ(Lauf("FN"), 1);
+}
+
+}  // namespace
