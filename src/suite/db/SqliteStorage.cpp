@@ -88,8 +88,9 @@ class SqliteConnection final : public Connection {
  public:
   SqliteConnection(std::string path, const SqliteOptions& options)
       : path_(std::move(path)), options_(options) {
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (options.create) flags |= SQLITE_OPEN_CREATE;
+    int flags = (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                SQLITE_OPEN_NOMUTEX;
+    if (options.create && !options.readOnly) flags |= SQLITE_OPEN_CREATE;
     if (!options.create && !std::filesystem::exists(path_)) {
       throw StorageError("Die Suite-Datenbank \"" + path_ + "\" existiert nicht");
     }
@@ -105,7 +106,10 @@ class SqliteConnection final : public Connection {
     sqlite3_busy_timeout(db_, static_cast<int>(options.busyTimeout.count()));
     try {
       // A file that is not a database fails here, not at first use.
-      ExecuteScript("PRAGMA foreign_keys=ON; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+      ExecuteScript(options.readOnly
+                        ? "PRAGMA foreign_keys=ON; SELECT COUNT(*) FROM sqlite_schema;"
+                        : "PRAGMA foreign_keys=ON; PRAGMA journal_mode=WAL; "
+                          "PRAGMA synchronous=NORMAL;");
     } catch (const StorageError& e) {
       sqlite3_close(db_);
       db_ = nullptr;
