@@ -30,7 +30,7 @@ std::chrono::milliseconds BusyTimeout(std::chrono::milliseconds fallback) {
 // never by opening an empty file or another program's database. Reads only.
 void RefuseUnlessSuite(const std::string& path) {
   const auto refuse = [&](const std::string& why) {
-    throw suitedb::StorageError("Die Datei \"" + path + "\" ist keine Suite-Datenbank (" + why +
+    throw suitedb::NotADatabase("Die Datei \"" + path + "\" ist keine Suite-Datenbank (" + why +
                                 "); sie wurde nicht verändert");
   };
   std::error_code error;
@@ -43,12 +43,9 @@ void RefuseUnlessSuite(const std::string& path) {
   std::unique_ptr<suitedb::Connection> probe;
   try {
     probe = suitedb::OpenSqlite(path, options);
-  } catch (const suitedb::LockTimeout&) {
-    throw;
-  } catch (const suitedb::StorageError& e) {
-    if (!std::filesystem::exists(path, error)) throw;
-    refuse(std::string("nicht lesbar: ") + e.what());
-  }
+  } catch (const suitedb::NotADatabase&) {
+    refuse("kein SQLite-Format");
+  }  // any other failure (disk, lock, rights) is reported as it is
   auto& tables = probe->Cached(
       "SELECT COUNT(*) FROM sqlite_schema WHERE type = 'table' AND name IN ('settings_store', "
       "'menu_log', 'message_log')");

@@ -1,6 +1,7 @@
 // saldix: with parameters an unattended export (batch mode), reported to the menu log and
 // never needing a display; without parameters the desktop program.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -80,12 +81,16 @@ int main(int argc, char** argv) {
   }
   const bool batch = !argumente.empty();
 
+  const std::string pfad = SuiteDatabase::DefaultPath();
   try {
-    SuiteDatabase::Open(SuiteDatabase::DefaultPath(), false);
+    SuiteDatabase::Open(pfad, false);
   } catch (const std::exception& e) {
-    std::cerr << "Saldix: " << e.what()
-              << "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
-                 "SALDIX_DB.\n";
+    std::cerr << "Saldix: " << e.what() << '\n';
+    std::error_code fehlt;
+    if (dynamic_cast<const suitedb::NotADatabase*>(&e) || !std::filesystem::exists(pfad, fehlt)) {
+      std::cerr << "Legen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
+                   "SALDIX_DB.\n";
+    }
     return 1;
   }
 

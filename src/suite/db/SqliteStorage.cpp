@@ -111,9 +111,13 @@ class SqliteConnection final : public Connection {
                         : "PRAGMA foreign_keys=ON; PRAGMA journal_mode=WAL; "
                           "PRAGMA synchronous=NORMAL;");
     } catch (const StorageError& e) {
+      const bool keineDatenbank = (sqlite3_errcode(db_) & 0xff) == SQLITE_NOTADB;
       sqlite3_close(db_);
       db_ = nullptr;
-      throw StorageError("Die Suite-Datenbank \"" + path_ + "\" ist nicht lesbar: " + e.what());
+      const std::string message =
+          "Die Suite-Datenbank \"" + path_ + "\" ist nicht lesbar: " + e.what();
+      if (keineDatenbank) throw NotADatabase(message);
+      throw StorageError(message);
     }
   }
   ~SqliteConnection() override {
