@@ -110,12 +110,14 @@ void TFibuExporter_Datev::Properties2Config() {
 bool TFibuExporter_Datev::EigenerConfigSchluessel(const std::string& key) const {
   // Per-client keys of any client, removed ones included: a client number given anew
   // must not inherit the DATEV numbers of the client it once named.
-  for (const std::string prefix : {"BERATER", "MANDANT", "BENUTZER", "MANDAKTV", "MANDFEST"}) {
+  for (const std::string_view prefix : {"BERATER", "MANDANT", "BENUTZER", "MANDAKTV", "MANDFEST"}) {
     if (key.starts_with(prefix) && IstMandantenSchluessel(key.substr(prefix.size()))) return true;
   }
-  if (!key.starts_with("ZUSATZ-")) return false;
+  constexpr std::string_view kZusatz = "ZUSATZ-";
+  if (!key.starts_with(kZusatz)) return false;
+  const std::string_view feldKennung = std::string_view(key).substr(kZusatz.size());
   for (const auto& feld : datev::DatevFelder()) {
-    if (key.substr(7) == feld.Kennung) return true;
+    if (feldKennung == feld.Kennung) return true;
   }
   return false;
 }
