@@ -112,4 +112,29 @@ TEST_F(DatevSharedProfile, OwnKeysAreWrittenFreshAndUnknownKeysSurvive) {
   EXPECT_EQ(sollHaben, 1);
 }
 
+class NamingChooser final : public IFormStoreChooser {
+ public:
+  std::optional<std::size_t> ChooseToRestore(const std::vector<TFormStoreEntry>&) override {
+    return std::nullopt;
+  }
+  std::optional<std::size_t> ChooseToDelete(const std::vector<TFormStoreEntry>&) override {
+    return std::nullopt;
+  }
+  std::optional<TFormStoreEntry> NameToStore(const std::vector<TFormStoreEntry>&) override {
+    return TFormStoreEntry{"KOPIE", "vom 510 gespeichert", "0"};
+  }
+};
+
+TEST_F(DatevSharedProfile, A510SavedUnderANewNameTakesThe700SwitchesAlong) {
+  Speichere700("", true);
+  SetFormStoreChooser(std::make_shared<NamingChooser>());
+  TFibuExporter_Datev v510;
+  v510.Init();
+  EXPECT_TRUE(v510.Config_Save_Dialog());
+  SetFormStoreChooser(nullptr);
+  v510.Done();
+  EXPECT_EQ(Gespeichert("KOPIE").Value("SOLLHABENT"), "J");
+  EXPECT_EQ(Gespeichert("KOPIE").Value("ORDERID"), "J");
+}
+
 }  // namespace
