@@ -240,6 +240,13 @@ TEST(CsvImport, RefusesBookingValuesOutsideTheSuitesRanges) {
                                ";0;0\n",
                            "fbde");
   EXPECT_NE(nul.Reason().find("U+0000"), std::string::npos) << nul.Reason();
+  // A refused value is shown without its control characters and cut when long.
+  const auto roh = Refusal(header + "1\x1B[2J;10;2;1;1;15.03.2025;1;KASSE;x;0;0\n", "fbde");
+  EXPECT_NE(roh.Reason().find("\"1\\x1B[2J\" ist keine ganze Zahl"), std::string::npos)
+      << roh.Reason();
+  const auto lang =
+      Refusal(header + "1;10;2;1;1;15.03.2025;" + std::string(500, '9') + ";KASSE;x;0;0\n", "fbde");
+  EXPECT_LT(lang.Reason().size(), 200u) << lang.Reason();
 
   // The edges themselves, a settled booking, tab and line break in a text are fine.
   EXPECT_EQ(Import("fbde", header +

@@ -36,7 +36,25 @@ bool SplitThree(const std::string& text, char separator, std::string parts[3]) {
   return true;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+// The value as a message shows it: control characters as \xNN, long values cut.
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kShown = 60;
+  std::string shown;
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (i >= kShown && (c & 0xC0) != 0x80) break;  // cut between characters
+    if (c < 0x20 || c == 0x7F) {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", c);
+      shown += code;
+    } else {
+      shown += text[i];
+    }
+  }
+  if (i < text.size()) shown += "...";
+  return "\"" + shown + "\"";
+}
 
 std::string Range(std::int64_t low, std::int64_t high) {
   return std::to_string(low) + " bis " + std::to_string(high);
