@@ -1,6 +1,7 @@
 #include "export/fibuexportclass.h"
 
 #include <algorithm>
+#include <set>
 
 #include "export/ExportRegeln.h"
 #include "suite/AnsiTextFile.h"
@@ -32,6 +33,8 @@ TFibuExporter::TSpezKontenQuelle& SpezKontenQuelle() {
 TStringList SplitValue(const std::string& value) {
   return value.empty() ? TStringList{} : DelimitedText_Split(value);
 }
+
+std::string KeyOf(const std::string& line) { return line.substr(0, line.find('=')); }
 
 }  // namespace
 
@@ -316,12 +319,37 @@ bool TFibuExporter::LoadDialogThenApply() {
   return true;
 }
 
+bool TFibuExporter::EigenerConfigSchluessel(const std::string& /*key*/) const { return false; }
+
+void TFibuExporter::FremdeZeilenBehalten(const TQTXStrings& quelle) {
+  std::set<std::string> vorhanden;
+  for (const auto& line : strConfig.Items) vorhanden.insert(KeyOf(line));
+  for (const auto& line : quelle.Items) {
+    const std::string key = KeyOf(line);
+    if (EigenerConfigSchluessel(key) || !vorhanden.insert(key).second) continue;
+    strConfig.Items.push_back(line);
+  }
+}
+
 void TFibuExporter::ApplyThenSave(const std::string& ProfilName) {
+  const TQTXStrings geladen = strConfig;
   Properties2Config();
+  // The entry as stored now, not as loaded: another format sharing it may have saved its
+  // part in between (a desktop session beside a batch run).
+  const std::string name = Trim(ProfilName);
+  TQTXStrings gespeichert;
+  std::string storedName, storedText;
+  const bool vorhanden =
+      name.empty() ? fmsConfig.RestoreDefault(CProfilIndex, gespeichert)
+                   : fmsConfig.RestoreByName(CProfilIndex, Utf8Upper(name), gespeichert,
+                                             storedName, storedText);
+  FremdeZeilenBehalten(vorhanden ? gespeichert : geladen);
   TFibuExporter::Config_Save(ProfilName);
 }
 
 bool TFibuExporter::ApplyThenSaveDialog() {
+  const TQTXStrings geladen = strConfig;
   Properties2Config();
+  FremdeZeilenBehalten(geladen);
   return TFibuExporter::Config_Save_Dialog();
 }

@@ -175,8 +175,15 @@ class TFibuExporter : public TGuardedObject {
   // or Config2Properties; nothing is taken over when the load failed.
   bool LoadThenApply(const std::string& ProfilName, bool legacyFallback);
   bool LoadDialogThenApply();
+  // Saving writes the format's own keys fresh and keeps every other line of the entry:
+  // formats that share a profile (DATEV 510 and 700) each own only their part of it.
   void ApplyThenSave(const std::string& ProfilName);
   bool ApplyThenSaveDialog();
+
+  // Keys of the format that Properties2Config writes only for some items (per client,
+  // per additional field); a save drops the ones it did not write. Keys it writes on
+  // every save need not be named here.
+  virtual bool EigenerConfigSchluessel(const std::string& key) const;
 
   bool FInitialized = false;
   std::string FCfgUsername;
@@ -200,6 +207,8 @@ class TFibuExporter : public TGuardedObject {
 
  private:
   void ClearFlags();
+  // Appends the lines of quelle whose key this save did not write and does not own.
+  void FremdeZeilenBehalten(const TQTXStrings& quelle);
 
   // The entry strConfig was loaded from ("" the default entry); none while nothing
   // could be loaded. Done writes back there only, so that neither a failed load nor

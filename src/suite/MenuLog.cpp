@@ -13,9 +13,11 @@ struct TWartendeZeile {
   std::string title, text;
   TDateTime start, end;
   int computer;
+  bool aufStderr = false;  // already shown there
 };
 
-// Lines that wait for the end of a transaction holding the write lock.
+// Lines that wait for the end of a transaction holding the write lock, or that the
+// database refused.
 std::vector<TWartendeZeile>& Wartend() {
   static std::vector<TWartendeZeile> zeilen;
   return zeilen;
@@ -32,21 +34,54 @@ void WartendeSchreiben() {
   }
 }
 
+// Writes the waiting lines; when the database refuses, the administrator reads the
+// lines on stderr instead. Nothing leaves: this runs in handlers and after rollbacks.
+void SchreibenOderMelden() noexcept {
+  try {
+    WartendeSchreiben();
+  } catch (const std::exception& e) {
+    try {
+      std::cerr << "Menüprotokoll nicht geschrieben: " << e.what() << '\n';
+      for (auto& zeile : Wartend()) {
+        if (zeile.aufStderr) continue;
+        std::cerr << "  " << zeile.title << ": " << zeile.text << '\n';
+        zeile.aufStderr = true;
+      }
+    } catch (...) {
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Writes now, or once the transaction holding the write lock has ended.
+void Schreiben() noexcept {
+  try {
+    if (SuiteDatabase::DeferWhileLocked(&Wartend(), [] { SchreibenOderMelden(); })) return;
+  } catch (...) {
+  }
+  SchreibenOderMelden();
+}
+
 }  // namespace
 
 void MenuLog_Append(const std::string& title, const std::string& text, TDateTime start,
                     TDateTime end) {
-  SuiteDatabase::Get();  // without a suite database it fails here, as before
-  Wartend().push_back({title, text, start, end, QTXProgramm().GetRId()});
-  const bool wartet = SuiteDatabase::DeferWhileLocked(&Wartend(), [] {
-    try {
-      WartendeSchreiben();
-    } catch (const std::exception& e) {
-      // Nobody to tell but the administrator; the lines stay for the next write.
-      std::cerr << "Menüprotokoll nicht geschrieben: " << e.what() << '\n';
-    }
-  });
-  if (!wartet) WartendeSchreiben();
+  try {
+    Wartend().push_back({title, text, start, end, QTXProgramm().GetRId()});
+  } catch (const std::exception& e) {
+    std::cerr << "Menüprotokoll nicht geschrieben: " << e.what() << "\n  " << title << ": "
+              << text << '\n';
+    return;
+  }
+  Schreiben();
+}
+
+std::size_t MenuLog_Ausstehend() {
+  if (!Wartend().empty()) Schreiben();
+  return Wartend().size();
 }
 
 std::vector<MenuLogLine> MenuLog_Tail(int count) {

@@ -6,8 +6,13 @@
 
 #include "suite/Types.h"
 
+// Never throws: a line the suite database does not take (no database, disk full, lock
+// time-out) is written to stderr with the reason and kept for the next write.
 void MenuLog_Append(const std::string& title, const std::string& text, TDateTime start,
                     TDateTime end);
+// Lines not yet in the menu log: those waiting for a transaction's end and those the
+// database refused. Tries once more to write them first.
+std::size_t MenuLog_Ausstehend();
 
 struct MenuLogLine {
   std::int64_t id = 0;

@@ -14,6 +14,7 @@ struct PendingLine {
   std::string context;
   bool flag;
   std::string text;
+  bool onStderr = false;  // already shown there
 };
 
 // Lines registered while a transaction was open wait for its end, so that a rollback
@@ -30,18 +31,26 @@ void WritePending() {
   try {
     auto& insert = db->Cached(
         "INSERT INTO message_log (time, context, flag, text, computer) VALUES (?, ?, ?, ?, ?)");
-    for (const auto& line : pending) {
+    // Each line leaves the queue once written: a failure halfway repeats none.
+    while (!pending.empty()) {
+      const PendingLine& line = pending.front();
       insert.With(line.time, line.context, line.flag, line.text, QTXProgramm().GetRId()).Run();
+      pending.erase(pending.begin());
     }
-    pending.clear();
   } catch (const std::exception& e) {
-    // The log itself failed: say so where an administrator sees it, keep the lines.
+    // The log itself failed: say so where an administrator sees it, with the lines
+    // (once each), and keep them.
     std::cerr << "Meldungsprotokoll nicht geschrieben: " << e.what() << '\n';
+    for (auto& line : pending) {
+      if (line.onStderr) continue;
+      std::cerr << "  " << line.context << ": " << line.text << '\n';
+      line.onStderr = true;
+    }
   }
 }
 
 void WriteToLog(const std::string& context, bool flag, const std::string& text) {
-  Pending().push_back({qtx_Now(), context, flag, text});
+  Pending().push_back({qtx_Now(), context, flag, text, false});
   if (!SuiteDatabase::DeferWhileLocked(&Pending(), WritePending)) WritePending();
 }
 

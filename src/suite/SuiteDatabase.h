@@ -14,6 +14,8 @@ class SuiteDatabase {
   static std::string DefaultPath();
 
   // Opens (create: creates) the database at path, migrates it and makes it current.
+  // Without create, a file that is not a suite database (empty, not SQLite, another
+  // program's database) is refused untouched: only "saldix-suite init" makes a suite.
   // Throws suitedb::StorageError with a message naming the path.
   static suitedb::Connection& Open(const std::string& path, bool create = false);
   // Makes an already open connection current (tests, tools).

@@ -1,13 +1,16 @@
 // saldix: with parameters an unattended export (batch mode), reported to the menu log and
 // never needing a display; without parameters the desktop program.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/SaldixBatchProgramm.h"
 #include "app/SaldixStart.h"
 #include "app/saldixbatchmode.h"
+#include "suite/MenuLog.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
 #include "ui/DesktopProgramm.h"
@@ -29,8 +32,42 @@ constexpr const char* kHilfe =
     "  -HERKUNFT:code    Herkunft der Buchungen (z. B. KASBER)\n"
     "  -EXPORTER:kennung Exportformat nur für diesen Lauf (z. B. DATEV1.4.700)\n\n"
     "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
-    "SALDIX_HOME (Verzeichnisse der Suite).\n"
+    "SALDIX_HOME (Verzeichnisse der Suite), SALDIX_DB_WARTEZEIT (Millisekunden, die ein\n"
+    "Schreibzugriff auf die Sperre eines anderen Arbeitsplatzes wartet, Vorgabe 10000).\n"
     "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch.\n";
+
+}  // namespace
+
+namespace {
+
+// The end of a batch run: lines the menu log did not take are on stderr and make the
+// run count as failed, so that the administrator looks.
+int BatchEnde(int ergebnis) noexcept {
+  std::size_t offen = 0;
+  try {
+    offen = MenuLog_Ausstehend();
+    SuiteDatabase::Close();
+  } catch (const std::exception& e) {
+    std::cerr << "Saldix: " << e.what() << '\n';
+    return 1;
+  }
+  if (offen == 0) return ergebnis;
+  std::cerr << "Saldix: " << offen
+            << " Zeile(n) des Menüprotokolls konnten nicht geschrieben werden (siehe oben)\n";
+  return ergebnis == 0 ? 1 : ergebnis;
+}
+
+// What escaped the run: in the menu log if it can take it, always on stderr.
+int Fehler(bool batch, const std::string& text) noexcept {
+  try {
+    QTXProgramm().ShowException(std::runtime_error(text));
+    if (batch) BatchLog(text);
+  } catch (...) {
+    // Reporting must not end the program by another way than exit 1.
+  }
+  std::cerr << "Saldix: " << text << '\n';
+  return batch ? BatchEnde(1) : 1;
+}
 
 }  // namespace
 
@@ -44,12 +81,16 @@ int main(int argc, char** argv) {
   }
   const bool batch = !argumente.empty();
 
+  const std::string pfad = SuiteDatabase::DefaultPath();
   try {
-    SuiteDatabase::Open(SuiteDatabase::DefaultPath(), false);
+    SuiteDatabase::Open(pfad, false);
   } catch (const std::exception& e) {
-    std::cerr << "Saldix: " << e.what()
-              << "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
-                 "SALDIX_DB.\n";
+    std::cerr << "Saldix: " << e.what() << '\n';
+    std::error_code fehlt;
+    if (dynamic_cast<const suitedb::NotADatabase*>(&e) || !std::filesystem::exists(pfad, fehlt)) {
+      std::cerr << "Legen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
+                   "SALDIX_DB.\n";
+    }
     return 1;
   }
 
@@ -58,15 +99,12 @@ int main(int argc, char** argv) {
     const std::string abbruch = SaldixStarten(batch);
     if (!abbruch.empty()) {
       std::cerr << "Saldix: " << abbruch << '\n';
-      return 1;
+      return BatchEnde(1);
     }
-    const int ergebnis = SaldixBatchProgramm(argumente);
-    SuiteDatabase::Close();
-    return ergebnis;
+    return BatchEnde(SaldixBatchProgramm(argumente));
   } catch (const std::exception& e) {
-    QTXProgramm().ShowException(e);
-    if (batch) BatchLog(e.what());
-    std::cerr << "Saldix: " << e.what() << '\n';
-    return 1;
+    return Fehler(batch, e.what());
+  } catch (...) {
+    return Fehler(batch, "Unbekannter Fehler");
   }
 }

@@ -24,6 +24,18 @@ std::string MandantSchluessel(const TMandInfo& mandant) {
   return qtx_TIntPair2String(mandant.GepNr);
 }
 
+// The shape MandantSchluessel gives: two whole numbers joined by "/".
+bool IstMandantenSchluessel(const std::string& text) {
+  const auto slash = text.find('/');
+  if (slash == std::string::npos) return false;
+  const auto ganzeZahl = [](std::string_view teil) {
+    if (!teil.empty() && teil.front() == '-') teil.remove_prefix(1);
+    return !teil.empty() && teil.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  const std::string_view view(text);
+  return ganzeZahl(view.substr(0, slash)) && ganzeZahl(view.substr(slash + 1));
+}
+
 }  // namespace
 
 TFibuExporter_Datev::TFibuExporter_Datev() = default;
@@ -89,6 +101,21 @@ void TFibuExporter_Datev::Properties2Config() {
       }
     }
   });
+}
+
+bool TFibuExporter_Datev::EigenerConfigSchluessel(const std::string& key) const {
+  // Per-client keys of any client, removed ones included: a client number given anew
+  // must not inherit the DATEV numbers of the client it once named.
+  for (const std::string_view prefix : {"BERATER", "MANDANT", "BENUTZER", "MANDAKTV", "MANDFEST"}) {
+    if (key.starts_with(prefix) && IstMandantenSchluessel(key.substr(prefix.size()))) return true;
+  }
+  constexpr std::string_view kZusatz = "ZUSATZ-";
+  if (!key.starts_with(kZusatz)) return false;
+  const std::string_view feldKennung = std::string_view(key).substr(kZusatz.size());
+  for (const auto& feld : datev::DatevFelder()) {
+    if (feldKennung == feld.Kennung) return true;
+  }
+  return false;
 }
 
 void TFibuExporter_Datev::Config2Properties() {

@@ -97,6 +97,7 @@ class TFibuExporter_Datev : public TFibuExporter {
   void SetUhr(std::function<TDateTime()> uhr) { FUhr = std::move(uhr); }
 
  protected:
+  bool EigenerConfigSchluessel(const std::string& key) const override;
   virtual const datev::TDatevVersion& Version() const { return datev::CDatev510; }
   // The difference whose sign names the side of the account.
   virtual long double Differenz(const TFibuExportBuchInfo& ABuchInfo) const;

@@ -88,8 +88,9 @@ class SqliteConnection final : public Connection {
  public:
   SqliteConnection(std::string path, const SqliteOptions& options)
       : path_(std::move(path)), options_(options) {
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (options.create) flags |= SQLITE_OPEN_CREATE;
+    int flags = (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                SQLITE_OPEN_NOMUTEX;
+    if (options.create && !options.readOnly) flags |= SQLITE_OPEN_CREATE;
     if (!options.create && !std::filesystem::exists(path_)) {
       throw StorageError("Die Suite-Datenbank \"" + path_ + "\" existiert nicht");
     }
@@ -105,11 +106,18 @@ class SqliteConnection final : public Connection {
     sqlite3_busy_timeout(db_, static_cast<int>(options.busyTimeout.count()));
     try {
       // A file that is not a database fails here, not at first use.
-      ExecuteScript("PRAGMA foreign_keys=ON; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+      ExecuteScript(options.readOnly
+                        ? "PRAGMA foreign_keys=ON; SELECT COUNT(*) FROM sqlite_schema;"
+                        : "PRAGMA foreign_keys=ON; PRAGMA journal_mode=WAL; "
+                          "PRAGMA synchronous=NORMAL;");
     } catch (const StorageError& e) {
+      const bool keineDatenbank = (sqlite3_errcode(db_) & 0xff) == SQLITE_NOTADB;
       sqlite3_close(db_);
       db_ = nullptr;
-      throw StorageError("Die Suite-Datenbank \"" + path_ + "\" ist nicht lesbar: " + e.what());
+      const std::string message =
+          "Die Suite-Datenbank \"" + path_ + "\" ist nicht lesbar: " + e.what();
+      if (keineDatenbank) throw NotADatabase(message);
+      throw StorageError(message);
     }
   }
   ~SqliteConnection() override {

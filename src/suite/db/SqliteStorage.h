@@ -11,6 +11,8 @@ namespace suitedb {
 
 struct SqliteOptions {
   bool create = false;  // create the file when it does not exist
+  // Only read: the file is neither created nor changed (no journal mode is set).
+  bool readOnly = false;
   std::chrono::milliseconds busyTimeout{10000};
 };
 

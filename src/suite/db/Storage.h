@@ -25,6 +25,12 @@ class LockTimeout : public StorageError {
   using StorageError::StorageError;
 };
 
+// Thrown when opening a file that is not a database of this storage at all.
+class NotADatabase : public StorageError {
+ public:
+  using StorageError::StorageError;
+};
+
 class Statement {
  public:
   virtual ~Statement() = default;
@@ -121,7 +127,14 @@ class Connection {
   void TransactionEnded() {
     auto hooks = std::move(afterTransaction_);
     afterTransaction_.clear();
-    for (auto& [key, hook] : hooks) hook();
+    for (auto& [key, hook] : hooks) {
+      // The transaction has ended either way: a hook that fails (a log write on a full
+      // disk) must not make a commit look failed. Hooks report their own failures.
+      try {
+        hook();
+      } catch (...) {
+      }
+    }
   }
 
  private:

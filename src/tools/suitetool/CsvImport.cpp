@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "suite/Text.h"
@@ -110,6 +112,93 @@ ImportRefused ConstraintRefusal(const std::string& fileName, int line, const std
   return ImportRefused(fileName, line, kNoColumn, message);
 }
 
+std::int64_t WholeNumber(const ColumnValue& value) {
+  const auto* number = std::get_if<std::int64_t>(&value);
+  return number ? *number : 0;
+}
+
+// Rules over several columns of a row: a settlement is number and year together, and a
+// client reference names a client of the client table (or earlier in the same file).
+class RowRules {
+ public:
+  struct Refusal {
+    std::string columns;
+    std::string reason;
+  };
+
+  RowRules(suitedb::Connection& connection, const std::string& table,
+           const std::vector<TableColumn>& columns,
+           const std::vector<const TableColumn*>& matched)
+      : connection_(connection), matched_(matched) {
+    const auto find = [&](const char* name) -> const TableColumn* {
+      for (const auto& column : columns) {
+        if (qtx_strmatch(column.name, name)) return &column;
+      }
+      return nullptr;
+    };
+    abrJahr_ = find("abr_jahr");
+    abrNr_ = find("abr_nr");
+    if (!qtx_strmatch(table, "mandanten")) {
+      firma1_ = find("firma1");
+      firma2_ = find("firma2");
+    }
+  }
+
+  std::optional<Refusal> Check(const std::vector<ColumnValue>& values) {
+    if (abrJahr_ && abrNr_) {
+      const std::int64_t jahr = Value(abrJahr_, values);
+      const std::int64_t nr = Value(abrNr_, values);
+      const std::string shown = "\"" + std::to_string(nr) + "/" + std::to_string(jahr) + "\"";
+      // A journal line is always a settlement; a booking is open (0/0) or settled.
+      const bool required = !abrNr_->defaultValue;
+      if ((nr == 0) != (jahr == 0) || (required && nr == 0)) {
+        return Refusal{abrNr_->name + ", " + abrJahr_->name,
+                       "die Abrechnung " + shown +
+                           (required ? " braucht Nummer 1 bis 9999 und Jahr"
+                                     : " ist entweder offen (0/0) oder hat Nummer 1 bis 9999 und Jahr")};
+      }
+    }
+    if (firma1_ && firma2_) {
+      const std::pair<std::int64_t, std::int64_t> firma{Value(firma1_, values), Value(firma2_, values)};
+      const bool optional = firma1_->defaultValue.has_value();
+      if (!(optional && firma.first == 0 && firma.second == 0) && !ClientExists(firma)) {
+        return Refusal{firma1_->name + ", " + firma2_->name,
+                       "den Mandanten \"" + std::to_string(firma.first) + "/" +
+                           std::to_string(firma.second) +
+                           "\" gibt es in der Tabelle mandanten nicht"};
+      }
+    }
+    return std::nullopt;
+  }
+
+ private:
+  // The row's value of column: from the file, else the column's default.
+  std::int64_t Value(const TableColumn* column, const std::vector<ColumnValue>& values) const {
+    for (std::size_t i = 0; i < matched_.size(); ++i) {
+      if (matched_[i] == column) return WholeNumber(values[i]);
+    }
+    return WholeNumber(ConvertField(*column, "").value);
+  }
+
+  bool ClientExists(const std::pair<std::int64_t, std::int64_t>& firma) {
+    if (known_.contains(firma)) return true;
+    auto& stmt = connection_.Cached("SELECT 1 FROM mandanten WHERE firma1 = ? AND firma2 = ?");
+    stmt.With(firma.first, firma.second);
+    const bool found = stmt.Step();
+    stmt.Reset();
+    if (found) known_.insert(firma);
+    return found;
+  }
+
+  suitedb::Connection& connection_;
+  const std::vector<const TableColumn*>& matched_;
+  const TableColumn* abrJahr_ = nullptr;
+  const TableColumn* abrNr_ = nullptr;
+  const TableColumn* firma1_ = nullptr;
+  const TableColumn* firma2_ = nullptr;
+  std::set<std::pair<std::int64_t, std::int64_t>> known_;
+};
+
 }  // namespace
 
 ImportRefused::ImportRefused(std::string file, int line, std::string column, std::string reason)
@@ -143,8 +232,10 @@ std::size_t CsvImport::Import(const std::string& table, std::istream& in,
     auto insert = connection_.Prepare(InsertStatement(table, matched));
 
     suitedb::Transaction transaction(connection_);
+    RowRules rowRules(connection_, table, columns, matched);
     std::size_t rows = 0;
     CsvRecord record;
+    std::vector<ColumnValue> values(matched.size());
     while (reader.Next(record)) {
       if (record.fields.size() != matched.size()) {
         throw ImportRefused(fileName, record.line, kNoColumn,
@@ -153,11 +244,15 @@ std::size_t CsvImport::Import(const std::string& table, std::istream& in,
       }
       insert->Reset();
       for (std::size_t i = 0; i < matched.size(); ++i) {
-        const auto converted = ConvertField(*matched[i], record.fields[i]);
+        auto converted = ConvertField(*matched[i], record.fields[i]);
         if (!converted.refusal.empty()) {
           throw ImportRefused(fileName, record.line, matched[i]->name, converted.refusal);
         }
         BindValue(*insert, static_cast<int>(i) + 1, converted.value);
+        values[i] = std::move(converted.value);
+      }
+      if (auto refusal = rowRules.Check(values)) {
+        throw ImportRefused(fileName, record.line, refusal->columns, refusal->reason);
       }
       try {
         insert->Run();

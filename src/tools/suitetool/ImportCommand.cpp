@@ -10,9 +10,15 @@ std::string ImportCommand::Help() const {
          "Lädt Datensätze aus einer CSV-Datei (UTF-8) in eine Tabelle der Suite-Datenbank.\n"
          "Die erste Zeile nennt die Spalten der Tabelle, getrennt durch \";\" oder \",\".\n"
          "Fehlende Spalten erhalten ihren Vorgabewert; Pflichtspalten müssen vorhanden sein.\n"
-         "Datumswerte als TT.MM.JJJJ oder JJJJ-MM-TT, Beträge mit \",\" oder \".\" als\n"
-         "Dezimaltrennzeichen. Jede Zeile wird geprüft; bei einem Fehler wird nichts\n"
-         "importiert und Datei, Zeile, Spalte und Grund werden genannt.\n";
+         "Datumswerte als TT.MM.JJJJ oder JJJJ-MM-TT (Jahre 1900 bis 2200; leer: kein Datum),\n"
+         "Beträge mit \",\" oder \".\" als Dezimaltrennzeichen, unter 10^13 und mit höchstens\n"
+         "4 Nachkommastellen. Identitäten: Rechner 0 bis 9999, laufende Nummer 0 bis\n"
+         "999999999, Unternummer -32768 bis 32767; andere ganze Zahlen mit 32 Bit.\n"
+         "Abrechnungen: 0/0 (offen) oder Nummer 1 bis 9999 mit Jahr 1900 bis 2200.\n"
+         "Der Mandant (firma1/firma2) muss in der Tabelle mandanten stehen. Texte ohne\n"
+         "Steuerzeichen (außer Tabulator und Zeilenumbruch).\n"
+         "Jede Zeile wird geprüft; bei einem Fehler wird nichts importiert und Datei,\n"
+         "Zeile, Spalte, Wert und Regel werden genannt.\n";
 }
 
 int ImportCommand::Run(const CommandLine& line, ToolContext& context) {

@@ -40,7 +40,42 @@ std::optional<std::string> DefaultValue(suitedb::Statement& stmt, int column) {
   return literal;
 }
 
+bool Contains(const std::string& text, std::string_view part) {
+  return text.find(part) != std::string::npos;
+}
+
 }  // namespace
+
+ValueRule RuleOf(const std::string& table, const std::string& column, ColumnKind kind,
+                 bool rowId) {
+  const std::string name = Utf8Lower(column);
+  switch (kind) {
+    case ColumnKind::Text:
+      return ValueRule::None;
+    case ColumnKind::Real:
+      for (const char* word : {"datum", "date", "time", "zeit", "erstellt", "gueltig"}) {
+        if (Contains(name, word)) return ValueRule::Date;
+      }
+      return Contains(name, "betrag") ? ValueRule::Amount : ValueRule::Decimal;
+    case ColumnKind::Integer:
+      break;
+  }
+  if (Utf8Lower(table) == "computers" && name == "number") return ValueRule::Computer;
+  if (rowId) return ValueRule::None;
+  if (name == "abr_nr") return ValueRule::SettlementNumber;
+  if (name == "abr_jahr") return ValueRule::SettlementYear;
+  if (name == "rechner" || name.ends_with("_rechner") || name.ends_with("rnr")) {
+    return ValueRule::Computer;
+  }
+  if (name == "transaktions_nr" || name == "letzte_nr" || name.ends_with("lnr") ||
+      name.starts_with("lnr_")) {
+    return ValueRule::Serial;
+  }
+  if (name == "lfd_nr" || name.ends_with("snr") || name.starts_with("snr_")) {
+    return ValueRule::SubNumber;
+  }
+  return ValueRule::Integer32;
+}
 
 bool TableExists(suitedb::Connection& connection, const std::string& table) {
   auto& stmt = connection.Cached(
@@ -78,6 +113,7 @@ std::vector<TableColumn> ReadTableColumns(suitedb::Connection& connection,
   if (keyColumns != 1) {
     for (auto& column : columns) column.rowId = false;
   }
+  for (auto& column : columns) column.rule = RuleOf(table, column.name, column.kind, column.rowId);
   return columns;
 }
 
