@@ -11,6 +11,7 @@
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
 #include "suite/transfer/KnownHosts.h"
+#include "suite/transfer/QTXFtpComponentIntern.h"
 #include "suite/transfer/Sha256.h"
 
 namespace fs = std::filesystem;
@@ -83,16 +84,6 @@ bool NameZulaessig(const std::string& name) {
   return true;
 }
 
-struct HostKeyPruefung {
-  enum class Modus { Pruefen, Annehmen, Ersetzen } modus = Modus::Pruefen;
-  std::string datei;
-  std::string host;
-  int port = 22;
-  int befund = -1;  // curl_khmatch seen, -1: none
-  std::string blob;
-  std::string schreibfehler;
-};
-
 int HostKeyRueckruf(CURL*, const curl_khkey*, const curl_khkey* gefunden, curl_khmatch befund,
                     void* kontext) {
   auto& p = *static_cast<HostKeyPruefung*>(kontext);
@@ -103,6 +94,11 @@ int HostKeyRueckruf(CURL*, const curl_khkey*, const curl_khkey* gefunden, curl_k
     } else if (!Base64Decode(gefunden->key, p.blob)) {
       p.blob.clear();
     }
+  }
+  if (p.modus != HostKeyPruefung::Modus::Pruefen && !p.erwartet.empty() &&
+      HostKeyFingerprint(p.blob) != p.erwartet) {
+    p.abweichend = true;
+    return CURLKHSTAT_REJECT;
   }
   if (befund == CURLKHMATCH_OK) return CURLKHSTAT_FINE;
   const bool annehmen = (befund == CURLKHMATCH_MISSING && p.modus != HostKeyPruefung::Modus::Pruefen) ||
@@ -123,55 +119,6 @@ size_t Sammeln(char* daten, size_t groesse, size_t anzahl, void* ziel) {
 }
 
 }  // namespace
-
-struct TQTXFtpComponent::Anfrage {
-  std::string url;
-  bool nobody = false;
-  bool namensliste = false;
-  std::FILE* upload = nullptr;
-  std::int64_t groesse = 0;
-  std::vector<std::string> quote;
-  std::vector<std::string> postquote;
-  std::string* ausgabe = nullptr;
-  HostKeyPruefung hostKey;
-};
-
-struct TQTXFtpComponent::Ergebnis {
-  CURLcode code = CURLE_OK;
-  std::string text;
-  int hostKeyBefund = -1;
-  std::string hostKeyBlob;
-  std::string schreibfehler;
-};
-
-std::string FtpFehlerArtText(int art) {
-  switch (art) {
-    case 0:
-      return "Fehler beim Wechseln des aktuellen Verzeichnisses";
-    case 1:
-      return "Fehler beim Anlegen eines Verzeichnisses";
-    case 2:
-      return "Fehler beim Löschen einer Datei";
-    case 3:
-      return "Fehler beim Löschen eines Verzeichnises";
-    case 4:
-      return "Fehler beim Lesen des Verzeichnisinhalts";
-    case 5:
-      return "Fehler beim Umbenennen";
-    case 6:
-      return "Fehler beim Upload (Restore)";
-    case 7:
-      return "Fehler beim Download (Restore)";
-    case 8:
-      return "Fehler beim Download";
-    case 9:
-      return "Fehler beim Upload";
-    case 10:
-      return "Fehler beim Upload (Append)";
-    default:
-      return "Allgemeiner Fehler";
-  }
-}
 
 TQTXFtpComponent::TQTXFtpComponent(int zeitlimitSekunden)
     : zeitlimit_(zeitlimitSekunden > 0 ? zeitlimitSekunden : 60),
@@ -338,114 +285,13 @@ TQTXFtpComponent::Ergebnis TQTXFtpComponent::Ausfuehren(Anfrage& a) {
   e.hostKeyBefund = hk.befund;
   e.hostKeyBlob = hk.blob;
   e.schreibfehler = hk.schreibfehler;
+  e.hostKeyAbweichend = hk.abweichend;
   return e;
 }
 
 void TQTXFtpComponent::Erfolg() {
   diagnose_ = TFtpDiagnose::Ok;
   fehlerText_.clear();
-}
-
-bool TQTXFtpComponent::Fehlschlag(const char* operation, const Ergebnis& e, TFtpFehlerArt art,
-                                  bool verweigertHeisstVerzeichnis) {
-  const auto& v = verbindung_;
-  const std::string server = v.Host + ":" + std::to_string(v.WirksamerPort());
-  std::string text;
-  switch (e.code) {
-    case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_CONNECT:
-      diagnose_ = TFtpDiagnose::NichtErreichbar;
-      text = "Der Server " + server + " ist nicht erreichbar (" + e.text + ").";
-      break;
-    case CURLE_OPERATION_TIMEDOUT:
-      diagnose_ = TFtpDiagnose::Zeitlimit;
-      text = "Der Server " + server + " hat nicht innerhalb von " + std::to_string(zeitlimit_) +
-             " Sekunden geantwortet (" + e.text + ").";
-      break;
-    case CURLE_LOGIN_DENIED:
-      diagnose_ = TFtpDiagnose::AnmeldungAbgelehnt;
-      text = "Der Server " + server + " hat die Anmeldung von \"" + v.Benutzer + "\" abgelehnt (" +
-             (v.Schluesseldatei.empty() ? "Passwort" : "Schlüssel") + " falsch?).";
-      break;
-    case CURLE_PEER_FAILED_VERIFICATION:
-      if (!e.schreibfehler.empty()) {
-        diagnose_ = TFtpDiagnose::Konfiguration;
-        text = "Der Host-Schlüssel von " + server + " kann nicht gespeichert werden: " +
-               e.schreibfehler + ".";
-      } else if (e.hostKeyBefund == CURLKHMATCH_MISSING) {
-        diagnose_ = TFtpDiagnose::HostKeyUnbekannt;
-        text = "Dem Host-Schlüssel von " + server + " (" + HostKeyFingerprint(e.hostKeyBlob) +
-               ") wird noch nicht vertraut; nach Prüfung des Fingerabdrucks: saldix-suite "
-               "connection trust " + v.Name;
-      } else if (e.hostKeyBefund == CURLKHMATCH_MISMATCH) {
-        diagnose_ = TFtpDiagnose::HostKeyGeaendert;
-        text = "Der Host-Schlüssel von " + server + " hat sich geändert (jetzt " +
-               HostKeyFingerprint(e.hostKeyBlob) +
-               "), die Verbindung wird verweigert; nur wenn der neue Schlüssel sicher stimmt: "
-               "saldix-suite connection trust " + v.Name + " --replace";
-      } else {
-        diagnose_ = TFtpDiagnose::ZertifikatUngueltig;
-        text = "Dem Zertifikat von " + server + " wird nicht vertraut (" + e.text + ").";
-      }
-      break;
-    case CURLE_USE_SSL_FAILED:
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_SSL_CERTPROBLEM:
-    case CURLE_SSL_CACERT_BADFILE:
-      diagnose_ = TFtpDiagnose::ZertifikatUngueltig;
-      text = "Die TLS-Verbindung zu " + server + " kommt nicht zustande (" + e.text + ").";
-      break;
-    case CURLE_REMOTE_ACCESS_DENIED:
-    case CURLE_REMOTE_FILE_NOT_FOUND:
-      if (verweigertHeisstVerzeichnis) {
-        diagnose_ = TFtpDiagnose::VerzeichnisFehlt;
-        text = "Das Verzeichnis \"" + (verzeichnis_.empty() ? std::string(".") : verzeichnis_) +
-               "\" gibt es auf " + server + " nicht oder es ist nicht zugänglich (" + e.text + ").";
-      } else {
-        diagnose_ = TFtpDiagnose::Serverfehler;
-        text = "Der Server " + server + " hat den Zugriff verweigert (" + e.text + ").";
-      }
-      break;
-    case CURLE_FTP_WEIRD_PASV_REPLY:
-    case CURLE_FTP_WEIRD_227_FORMAT:
-    case CURLE_FTP_CANT_GET_HOST:
-    case CURLE_FTP_PORT_FAILED:
-    case CURLE_FTP_ACCEPT_FAILED:
-    case CURLE_FTP_ACCEPT_TIMEOUT:
-      diagnose_ = TFtpDiagnose::Datenverbindung;
-      text = std::string("Die Datenverbindung (") + (v.Passiv ? "passiv" : "aktiv") + ") zu " +
-             server + " ist fehlgeschlagen (" + e.text + ").";
-      break;
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING:
-    case CURLE_PARTIAL_FILE:
-    case CURLE_SSH:
-    case CURLE_FTP_WEIRD_SERVER_REPLY:
-      diagnose_ = TFtpDiagnose::Verbindungsabbruch;
-      text = "Die Verbindung zu " + server + " ist abgebrochen (" + e.text + ").";
-      break;
-    case CURLE_ABORTED_BY_CALLBACK:
-      diagnose_ = TFtpDiagnose::Abgebrochen;
-      text = "Die Übertragung zu " + server + " wurde abgebrochen.";
-      break;
-    case CURLE_READ_ERROR:
-      diagnose_ = TFtpDiagnose::Dateifehler;
-      text = "Die lokale Datei ließ sich nicht lesen (" + e.text + ").";
-      break;
-    default:
-      diagnose_ = TFtpDiagnose::Serverfehler;
-      text = "Der Server " + server + " meldet einen Fehler (" + e.text + ").";
-      break;
-  }
-  fehlerText_ = text;
-  QTXInfo().RegisterException(std::string("TQTXFtpComponent.") + operation, text, true);
-  if (diagnose_ == TFtpDiagnose::Verbindungsabbruch || diagnose_ == TFtpDiagnose::Zeitlimit ||
-      diagnose_ == TFtpDiagnose::NichtErreichbar) {
-    connected_ = false;
-  }
-  if (OnFailure) OnFailure(art, text);
-  return false;
 }
 
 bool TQTXFtpComponent::Connect() {
@@ -650,7 +496,8 @@ bool TQTXFtpComponent::AktivPassivPruefen() {
   return true;
 }
 
-bool TQTXFtpComponent::HostKeyVertrauen(bool ersetzen, std::string& typ, std::string& fingerprint) {
+bool TQTXFtpComponent::HostKeyVertrauen(bool ersetzen, std::string& typ, std::string& fingerprint,
+                                        const std::string& erwartet) {
   Erfolg();
   Disconnect();
   if (!konfiguriert_ || verbindung_.Protokoll != TInetProtokoll::SFTP) {
@@ -663,10 +510,19 @@ bool TQTXFtpComponent::HostKeyVertrauen(bool ersetzen, std::string& typ, std::st
   a.nobody = true;
   a.hostKey.modus =
       ersetzen ? HostKeyPruefung::Modus::Ersetzen : HostKeyPruefung::Modus::Annehmen;
+  a.hostKey.erwartet = erwartet;
   const Ergebnis e = Ausfuehren(a);
   typ = HostKeyTyp(e.hostKeyBlob);
   fingerprint = e.hostKeyBlob.empty() ? std::string() : HostKeyFingerprint(e.hostKeyBlob);
   Disconnect();
+  if (e.hostKeyAbweichend) {
+    diagnose_ = TFtpDiagnose::HostKeyGeaendert;
+    fehlerText_ = "Der Host-Schlüssel von " + verbindung_.Host + ":" +
+                  std::to_string(verbindung_.WirksamerPort()) + " hat den Fingerabdruck " +
+                  fingerprint + ", nicht den erwarteten " + erwartet + "; nichts gespeichert.";
+    QTXInfo().RegisterException("TQTXFtpComponent.HostKeyVertrauen", fehlerText_, true);
+    return false;
+  }
   // A refused login still proves the key: it was stored before authentication began.
   if (e.code == CURLE_OK || (e.code == CURLE_LOGIN_DENIED && !e.hostKeyBlob.empty())) {
     return true;

@@ -96,9 +96,10 @@ class TQTXFtpComponent {
   bool AktivPassivPruefen();
 
   // SFTP: connects once accepting the server's key and stores it in the known-hosts file.
-  // A key different from the stored one is replaced only with ersetzen. Gives the key's
-  // type and fingerprint.
-  bool HostKeyVertrauen(bool ersetzen, std::string& typ, std::string& fingerprint);
+  // A key different from the stored one is replaced only with ersetzen; with erwartet the
+  // key is stored only when it has that fingerprint. Gives the key's type and fingerprint.
+  bool HostKeyVertrauen(bool ersetzen, std::string& typ, std::string& fingerprint,
+                        const std::string& erwartet = {});
 
   TFtpDiagnose Diagnose() const { return diagnose_; }
   // The last failure as one line (empty after success).
