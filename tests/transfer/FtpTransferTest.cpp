@@ -240,6 +240,14 @@ TEST_F(FtpTransfer, UnknownEntryAndUnreadableFileFailAtOnce) {
   EXPECT_EQ(transfer.Diagnose(), TFtpDiagnose::Dateifehler);
   EXPECT_EQ(transfer.Versuche(), 1);
   EXPECT_TRUE(fs::is_empty(root_ / "export"));
+
+  // A refused login is not tried five times over.
+  auto wrong = Entry("falsch");
+  wrong.Passwort = "nicht-geheim";
+  TInetVerbindungen::Speichern(wrong);
+  EXPECT_FALSE(transfer.UploadDatei(LocalFile("b.csv", 10), "falsch"));
+  EXPECT_EQ(transfer.Diagnose(), TFtpDiagnose::AnmeldungAbgelehnt);
+  EXPECT_EQ(transfer.Versuche(), 1);
 }
 
 TEST(FtpProbe, APassiveEntryOnAServerWithoutPassiveModeSwitchesToActive) {

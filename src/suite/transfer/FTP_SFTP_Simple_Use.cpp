@@ -6,6 +6,26 @@
 
 #include "suite/QTXInfo.h"
 
+namespace {
+
+// Failures that another attempt a moment later would only repeat.
+bool Endgueltig(TFtpDiagnose diagnose) {
+  switch (diagnose) {
+    case TFtpDiagnose::Konfiguration:
+    case TFtpDiagnose::Dateifehler:
+    case TFtpDiagnose::AnmeldungAbgelehnt:
+    case TFtpDiagnose::HostKeyUnbekannt:
+    case TFtpDiagnose::HostKeyGeaendert:
+    case TFtpDiagnose::ZertifikatUngueltig:
+    case TFtpDiagnose::Abgebrochen:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 void TKWX_FTP_SFTP_Simple_Use::Log(TLogArt art, const std::string& text) const {
   if (Protokoll) Protokoll(art, text);
 }
@@ -51,11 +71,7 @@ bool TKWX_FTP_SFTP_Simple_Use::UploadDatei(const std::string& localFile,
     for (int versuch = 1; versuch <= kVersuche; ++versuch) {
       versuche_ = versuch;
       if (verbunden && ftp.Upload(localFile, ziel)) return fertig(true);
-      // A missing local file or a name the server cannot take does not get better.
-      if (ftp.Diagnose() == TFtpDiagnose::Dateifehler ||
-          ftp.Diagnose() == TFtpDiagnose::Konfiguration) {
-        break;
-      }
+      if (Endgueltig(ftp.Diagnose())) break;
       if (versuch == kVersuche) break;
       Log(TLogArt::Warnung,
           "Problem beim Upload von Datei " + localFile + "! Versuche es erneut.");
