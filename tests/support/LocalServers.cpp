@@ -61,11 +61,18 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
 
-root, user, password, portfile, port, ohne_passiv = sys.argv[1:7]
+root, user, password, portfile, port, ohne_passiv, zertifikat = sys.argv[1:8]
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, root, perm="elradfmwMT")
 
-class Handler(FTPHandler):
+if zertifikat:
+    from pyftpdlib.handlers import TLS_FTPHandler as Basis
+    Basis.certfile = zertifikat
+    Basis.tls_control_required = True
+else:
+    Basis = FTPHandler
+
+class Handler(Basis):
     pass
 
 Handler.authorizer = authorizer
@@ -149,7 +156,7 @@ int FreePort() {
 }
 
 std::string RunCommand(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  FILE* pipe = popen(("(" + command + ") 2>&1").c_str(), "r");
   if (!pipe) throw std::runtime_error("kann nicht ausführen: " + command);
   std::string out;
   char buffer[512];
@@ -177,7 +184,7 @@ void LocalFtpServer::Launch(int port) {
   fs::remove(portFile);
   process_.Start({PythonWithPyftpdlib(), (work_ / "ftpserver.py").string(), root_.string(), user_,
                   password_, portFile.string(), std::to_string(port),
-                  options_.ohnePassiv ? "1" : "0"},
+                  options_.ohnePassiv ? "1" : "0", Zertifikat()},
                  work_ / "ftpserver.log");
   const auto ende = std::chrono::steady_clock::now() + kStartZeit;
   while (std::chrono::steady_clock::now() < ende) {
@@ -191,6 +198,17 @@ void LocalFtpServer::Launch(int port) {
   const std::string log = process_.Log();
   process_.Kill();
   throw std::runtime_error("Der FTP-Testserver (pyftpdlib) startete nicht: " + log);
+}
+
+std::string LocalFtpServer::Zertifikat() const {
+  if (!options_.tls) return {};
+  const fs::path pem = work_ / "server.pem";
+  if (!fs::exists(pem)) {
+    RunCommand("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout '" +
+               pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() +
+               ".crt' >> '" + pem.string() + "'");
+  }
+  return pem.string();
 }
 
 void LocalFtpServer::Restart() {

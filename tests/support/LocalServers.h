@@ -28,6 +28,7 @@ class ServerProcess {
 
 struct FtpServerOptions {
   bool ohnePassiv = false;  // refuses PASV/EPSV: only active data connections work
+  bool tls = false;         // explicit TLS required, with a self-signed certificate
 };
 
 class LocalFtpServer {
@@ -45,6 +46,7 @@ class LocalFtpServer {
 
  private:
   void Launch(int port);
+  std::string Zertifikat() const;
 
   std::filesystem::path work_, root_;
   std::string user_, password_;

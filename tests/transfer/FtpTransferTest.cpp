@@ -279,4 +279,36 @@ TEST(FtpProbe, APassiveEntryOnAServerWithoutPassiveModeSwitchesToActive) {
   EXPECT_EQ(ReadAll(root / "a.csv"), "Konto;Betrag\r\n");
 }
 
+TEST(Ftps, ASelfSignedCertificateIsNotTrustedAndAServerWithoutTlsRefused) {
+  TestSuite suite;
+  LocalFtpServer tls(suite.Dir() / "ftps", suite.Dir() / "root", "kunde", kPasswort,
+                     {.tls = true});
+  TInetVerbindung entry;
+  entry.Name = "tls";
+  entry.Protokoll = TInetProtokoll::FTPS;
+  entry.Host = "127.0.0.1";
+  entry.Port = tls.Port();
+  entry.Benutzer = "kunde";
+  entry.Passwort = kPasswort;
+  entry.Zeitlimit = 10;
+  TQTXFtpComponent ftp;
+  ASSERT_TRUE(ftp.Konfigurieren(entry));
+  EXPECT_FALSE(ftp.Connect());
+  EXPECT_EQ(ftp.Diagnose(), TFtpDiagnose::ZertifikatUngueltig) << ftp.FehlerText();
+  EXPECT_NE(ftp.FehlerText().find("Zertifikat"), std::string::npos) << ftp.FehlerText();
+
+  // Plain FTP to the same server: it insists on TLS before the login.
+  entry.Protokoll = TInetProtokoll::FTP;
+  ASSERT_TRUE(ftp.Konfigurieren(entry));
+  EXPECT_FALSE(ftp.Connect());
+
+  LocalFtpServer plain(suite.Dir() / "ftp", suite.Dir() / "root", "kunde", kPasswort);
+  entry.Protokoll = TInetProtokoll::FTPS;
+  entry.Port = plain.Port();
+  ASSERT_TRUE(ftp.Konfigurieren(entry));
+  EXPECT_FALSE(ftp.Connect());
+  EXPECT_EQ(ftp.Diagnose(), TFtpDiagnose::ZertifikatUngueltig) << ftp.FehlerText();
+  EXPECT_NE(ftp.FehlerText().find("TLS"), std::string::npos) << ftp.FehlerText();
+}
+
 }  // namespace
