@@ -66,6 +66,7 @@ TINETDialogView::TINETDialogView(TINETDialog& logik, QWidget* eltern)
   passwort_ = Eingabe("edtPasswort", formular_);
   passwort_->setEchoMode(QLineEdit::Password);
   schluessel_ = Eingabe("edtSchluessel", formular_);
+  zertifikat_ = Eingabe("edtZertifikat", formular_);
   verzeichnis_ = Eingabe("edtVerzeichnis", formular_);
   passiv_ = new QCheckBox(QStringLiteral("Passive Datenverbindung (FTP)"), formular_);
   passiv_->setObjectName(QStringLiteral("chkPassiv"));
@@ -84,6 +85,7 @@ TINETDialogView::TINETDialogView(TINETDialog& logik, QWidget* eltern)
   form->addRow(QStringLiteral("Benutzer:"), benutzer_);
   form->addRow(QStringLiteral("Passwort:"), passwort_);
   form->addRow(QStringLiteral("Schlüsseldatei (SFTP):"), schluessel_);
+  form->addRow(QStringLiteral("Zertifizierungsstelle (FTPS):"), zertifikat_);
   form->addRow(QStringLiteral("Verzeichnis:"), verzeichnis_);
   form->addRow(QString(), passiv_);
   form->addRow(QStringLiteral("Zeitlimit:"), zeitlimit_);
@@ -179,6 +181,7 @@ void TINETDialogView::FormularAnzeigen() {
   passwort_->setPlaceholderText(logik_.PasswortGespeichert() ? QStringLiteral("(unverändert)")
                                                              : QString());
   Abgleichen(*schluessel_, f.Schluesseldatei);
+  Abgleichen(*zertifikat_, f.Zertifikatsdatei);
   Abgleichen(*verzeichnis_, f.Verzeichnis);
   Abgleichen(*passiv_, f.Passiv);
   zeitlimit_->setValue(f.Zeitlimit);
@@ -194,6 +197,7 @@ void TINETDialogView::FormularNachLogik() {
   f.Benutzer = Std_(benutzer_->text());
   f.Passwort = Std_(passwort_->text());
   f.Schluesseldatei = Std_(schluessel_->text());
+  f.Zertifikatsdatei = Std_(zertifikat_->text());
   f.Verzeichnis = Std_(verzeichnis_->text());
   f.Passiv = passiv_->isChecked();
   f.Zeitlimit = zeitlimit_->value();

@@ -41,6 +41,7 @@ class TINETDialogView final : public QDialog {
   QLineEdit* benutzer_;
   QLineEdit* passwort_;
   QLineEdit* schluessel_;
+  QLineEdit* zertifikat_;
   QLineEdit* verzeichnis_;
   QCheckBox* passiv_;
   QSpinBox* zeitlimit_;

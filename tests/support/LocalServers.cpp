@@ -204,7 +204,8 @@ std::string LocalFtpServer::Zertifikat() const {
   if (!options_.tls) return {};
   const fs::path pem = work_ / "server.pem";
   if (!fs::exists(pem)) {
-    RunCommand("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout '" +
+    RunCommand("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
+               "-addext subjectAltName=IP:127.0.0.1 -keyout '" +
                pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() +
                ".crt' >> '" + pem.string() + "'");
   }

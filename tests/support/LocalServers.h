@@ -43,6 +43,8 @@ class LocalFtpServer {
   void Stop() { process_.Stop(); }
   // Starts again on the same port.
   void Restart();
+  // The self-signed certificate of a TLS server (PEM).
+  std::string Certificate() const { return (work_ / "server.pem.crt").string(); }
 
  private:
   void Launch(int port);

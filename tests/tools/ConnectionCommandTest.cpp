@@ -77,6 +77,8 @@ TEST_F(ConnectionCommand, WrongUseExitsWithTwoAndStoresNothing) {
        "p", "--passive", "--active"},
       {"connection", "add", "x", "--protocol", "ftp", "--host", "h", "--user", "u", "--password",
        "p", "--timeout", "0"},
+      {"connection", "add", "x", "--protocol", "ftp", "--host", "h", "--user", "u", "--password",
+       "p", "--ca", "ca.pem"},
       {"connection", "list", "--host", "h"},
       {"connection", "test"},
       {"connection", "trust", "x", "--fingerprint", "MD5:aa"},

@@ -309,6 +309,13 @@ TEST(Ftps, ASelfSignedCertificateIsNotTrustedAndAServerWithoutTlsRefused) {
   EXPECT_FALSE(ftp.Connect());
   EXPECT_EQ(ftp.Diagnose(), TFtpDiagnose::ZertifikatUngueltig) << ftp.FehlerText();
   EXPECT_NE(ftp.FehlerText().find("TLS"), std::string::npos) << ftp.FehlerText();
+
+  // With its certificate authority named in the entry the server is trusted. (Its data
+  // connections are not tried here: this test server resets TLS data channels.)
+  entry.Port = tls.Port();
+  entry.Zertifikatsdatei = tls.Certificate();
+  ASSERT_TRUE(ftp.Konfigurieren(entry));
+  EXPECT_TRUE(ftp.Connect()) << ftp.FehlerText();
 }
 
 }  // namespace

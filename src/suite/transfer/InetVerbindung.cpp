@@ -8,7 +8,8 @@
 namespace {
 
 constexpr const char* kSpalten =
-    "name, art, host, port, benutzer, passwort, schluesseldatei, verzeichnis, passiv, zeitlimit";
+    "name, art, host, port, benutzer, passwort, schluesseldatei, verzeichnis, passiv, zeitlimit, "
+    "zertifikatsdatei";
 
 TInetVerbindung AusZeile(const suitedb::Statement& stmt) {
   TInetVerbindung v;
@@ -22,6 +23,7 @@ TInetVerbindung AusZeile(const suitedb::Statement& stmt) {
   v.Verzeichnis = stmt.Text(7);
   v.Passiv = stmt.Text(8) != "N";
   v.Zeitlimit = static_cast<int>(stmt.Int(9));
+  v.Zertifikatsdatei = stmt.Text(10);
   return v;
 }
 
@@ -34,9 +36,10 @@ bool HatSteuerzeichen(const std::string& text) {
 
 void Einfuegen(suitedb::Connection& db, const TInetVerbindung& v) {
   db.Cached(std::string("INSERT OR REPLACE INTO inet_verbindungen (") + kSpalten +
-            ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
       .With(v.Name, InetProtokollText(v.Protokoll), v.Host, v.Port, v.Benutzer, v.Passwort,
-            v.Schluesseldatei, v.Verzeichnis, v.Passiv ? "J" : "N", v.Zeitlimit)
+            v.Schluesseldatei, v.Verzeichnis, v.Passiv ? "J" : "N", v.Zeitlimit,
+            v.Zertifikatsdatei)
       .Run();
 }
 
@@ -88,6 +91,9 @@ std::string InetVerbindungPruefen(const TInetVerbindung& v) {
   if (HatSteuerzeichen(v.Verzeichnis)) return "Das Verzeichnis enthält Steuerzeichen.";
   if (!v.Schluesseldatei.empty() && v.Protokoll != TInetProtokoll::SFTP) {
     return "Eine Schlüsseldatei gibt es nur bei SFTP.";
+  }
+  if (!v.Zertifikatsdatei.empty() && v.Protokoll != TInetProtokoll::FTPS) {
+    return "Eine Zertifikatsdatei gibt es nur bei FTPS.";
   }
   if (!v.Schluesseldatei.empty() && !v.Passwort.empty()) {
     return "Bitte geben Sie entweder ein Passwort oder eine Schlüsseldatei an, nicht beides.";

@@ -16,6 +16,7 @@ struct TInetVerbindung {
   std::string Benutzer;
   std::string Passwort;
   std::string Schluesseldatei;  // SFTP: private key instead of a password
+  std::string Zertifikatsdatei; // FTPS: certificate authority (PEM) the server's is checked by
   std::string Verzeichnis;      // remote directory; empty: where the login lands
   bool Passiv = true;           // FTP data connections: passive (else active)
   int Zeitlimit = 60;           // seconds for connecting and for a stalled transfer

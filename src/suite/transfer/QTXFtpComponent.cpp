@@ -246,6 +246,9 @@ TQTXFtpComponent::Ergebnis TQTXFtpComponent::Ausfuehren(Anfrage& a) {
   } else {
     if (v.Protokoll == TInetProtokoll::FTPS) {
       curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+      if (!v.Zertifikatsdatei.empty()) {
+        curl_easy_setopt(c, CURLOPT_CAINFO, v.Zertifikatsdatei.c_str());
+      }
     }
     if (!v.Passiv) curl_easy_setopt(c, CURLOPT_FTPPORT, "-");
   }

@@ -11,9 +11,9 @@ namespace suitetool {
 namespace {
 
 // The options each subcommand accepts; anything else is wrong use.
-const std::vector<std::string> kAddOptions = {"protocol", "host",    "port",   "user", "password",
-                                              "key",      "dir",     "passive", "active",
-                                              "timeout"};
+const std::vector<std::string> kAddOptions = {"protocol", "host", "port",    "user",
+                                              "password", "key",  "ca",      "dir",
+                                              "passive",  "active", "timeout"};
 
 void OnlyOptions(const CommandLine& line, const std::string& sub,
                  const std::vector<std::string>& allowed) {
@@ -74,6 +74,8 @@ int Add(const CommandLine& line, ToolContext& context) {
   v.Passwort = line.Value("password");
   v.Schluesseldatei = line.Value("key");
   if (line.Has("key") && v.Schluesseldatei.empty()) throw UsageError("--key braucht eine Datei");
+  v.Zertifikatsdatei = line.Value("ca");
+  if (line.Has("ca") && v.Zertifikatsdatei.empty()) throw UsageError("--ca braucht eine Datei");
   v.Verzeichnis = line.Value("dir");
   if (line.Has("passive") && line.Has("active")) {
     throw UsageError("\"--passive\" und \"--active\" schließen sich aus");
@@ -190,7 +192,7 @@ int Trust(const CommandLine& line, ToolContext& context) {
 
 std::string ConnectionCommand::Help() const {
   return "Aufruf: saldix-suite connection add NAME --protocol ftp|ftps|sftp --host H [--port P]\n"
-         "                 --user U (--password P | --key DATEI) [--dir D]\n"
+         "                 --user U (--password P | --key DATEI) [--ca DATEI] [--dir D]\n"
          "                 [--passive | --active] [--timeout S] [--db PFAD]\n"
          "       saldix-suite connection list [--db PFAD]\n"
          "       saldix-suite connection remove NAME [--db PFAD]\n"
@@ -206,6 +208,7 @@ std::string ConnectionCommand::Help() const {
          "              --fingerprint nur diesem, --replace ersetzt einen geänderten\n\n"
          "  --port P    Vorgabe 21 (ftp, ftps) bzw. 22 (sftp)\n"
          "  --key DATEI privater Schlüssel (nur sftp)\n"
+         "  --ca DATEI  Zertifizierungsstelle (PEM) des Servers (nur ftps)\n"
          "  --dir D     Verzeichnis auf dem Server (absolut oder ab dem Anmeldeverzeichnis)\n"
          "  --active    aktive statt passive FTP-Datenverbindung\n"
          "  --timeout S Zeitlimit in Sekunden (Vorgabe 60)\n";
@@ -213,7 +216,8 @@ std::string ConnectionCommand::Help() const {
 
 std::vector<OptionSpec> ConnectionCommand::Options() const {
   return {{"protocol", true}, {"host", true},     {"port", true},     {"user", true},
-          {"password", true}, {"key", true},      {"dir", true},      {"passive", false},
+          {"password", true}, {"key", true},      {"ca", true},       {"dir", true},
+          {"passive", false},
           {"active", false},  {"timeout", true},  {"replace", false}, {"fingerprint", true}};
 }
 

@@ -2,7 +2,8 @@
 
 namespace suitedb {
 
-// The connection entries gain explicit-TLS FTP, a private-key file for SFTP and a time-out.
+// The connection entries gain explicit-TLS FTP with an optional certificate file (servers
+// with their own certificate authority), a private-key file for SFTP and a time-out.
 // SQLite cannot widen a CHECK in place, so the table is rebuilt; existing entries keep
 // their values. port 0 means the protocol's default port, zeitlimit is in seconds.
 const Migration kConnectionsSchema{7, "INET-Verbindungen mit FTPS, Schlüsseldatei, Zeitlimit",
@@ -17,6 +18,7 @@ CREATE TABLE inet_verbindungen_neu (
   verzeichnis      TEXT NOT NULL DEFAULT '',
   passiv           TEXT NOT NULL DEFAULT 'J' CHECK (passiv IN ('J', 'N')),
   schluesseldatei  TEXT NOT NULL DEFAULT '',
+  zertifikatsdatei TEXT NOT NULL DEFAULT '',
   zeitlimit        INTEGER NOT NULL DEFAULT 60 CHECK (zeitlimit > 0)
 ) WITHOUT ROWID;
 
