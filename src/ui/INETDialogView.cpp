@@ -55,8 +55,8 @@ TINETDialogView::TINETDialogView(TINETDialog& logik, QWidget* eltern)
   name_ = Eingabe("edtName", formular_);
   protokoll_ = new QComboBox(formular_);
   protokoll_->setObjectName(QStringLiteral("cmbProtokoll"));
-  protokoll_->addItems({QStringLiteral("FTP"), QStringLiteral("FTPS (explizites TLS)"),
-                        QStringLiteral("SFTP")});
+  protokoll_->addItems(
+      {QStringLiteral("FTP"), QStringLiteral("FTPS (explizites TLS)"), QStringLiteral("SFTP")});
   host_ = Eingabe("edtHost", formular_);
   port_ = new QSpinBox(formular_);
   port_->setObjectName(QStringLiteral("spnPort"));

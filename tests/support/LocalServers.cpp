@@ -11,9 +11,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -166,8 +166,8 @@ std::string RunCommand(const std::string& command) {
   return out;
 }
 
-LocalFtpServer::LocalFtpServer(fs::path work, fs::path root, std::string user,
-                               std::string password, Options options, int port)
+LocalFtpServer::LocalFtpServer(fs::path work, fs::path root, std::string user, std::string password,
+                               Options options, int port)
     : work_(std::move(work)),
       root_(std::move(root)),
       user_(std::move(user)),
@@ -182,10 +182,10 @@ LocalFtpServer::LocalFtpServer(fs::path work, fs::path root, std::string user,
 void LocalFtpServer::Launch(int port) {
   const fs::path portFile = work_ / "ftp.port";
   fs::remove(portFile);
-  process_.Start({PythonWithPyftpdlib(), (work_ / "ftpserver.py").string(), root_.string(), user_,
-                  password_, portFile.string(), std::to_string(port),
-                  options_.ohnePassiv ? "1" : "0", Zertifikat()},
-                 work_ / "ftpserver.log");
+  process_.Start(
+      {PythonWithPyftpdlib(), (work_ / "ftpserver.py").string(), root_.string(), user_, password_,
+       portFile.string(), std::to_string(port), options_.ohnePassiv ? "1" : "0", Zertifikat()},
+      work_ / "ftpserver.log");
   const auto ende = std::chrono::steady_clock::now() + kStartZeit;
   while (std::chrono::steady_clock::now() < ende) {
     if (fs::exists(portFile)) {
@@ -204,10 +204,11 @@ std::string LocalFtpServer::Zertifikat() const {
   if (!options_.tls) return {};
   const fs::path pem = work_ / "server.pem";
   if (!fs::exists(pem)) {
-    RunCommand("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
-               "-addext subjectAltName=IP:127.0.0.1 -keyout '" +
-               pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() +
-               ".crt' >> '" + pem.string() + "'");
+    RunCommand(
+        "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
+        "-addext subjectAltName=IP:127.0.0.1 -keyout '" +
+        pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() + ".crt' >> '" +
+        pem.string() + "'");
   }
   return pem.string();
 }
@@ -262,7 +263,8 @@ LocalSshServer::LocalSshServer(fs::path work) : work_(std::move(work)) {
 
 std::string LocalSshServer::HostKeyFingerprint() const {
   // "256 SHA256:... comment (ED25519)"
-  std::istringstream line(RunCommand("ssh-keygen -l -f '" + (work_ / "host_key.pub").string() + "'"));
+  std::istringstream line(
+      RunCommand("ssh-keygen -l -f '" + (work_ / "host_key.pub").string() + "'"));
   std::string bits, fingerprint;
   line >> bits >> fingerprint;
   return fingerprint;

@@ -63,8 +63,8 @@ TEST_F(ConnectionCommand, WrongUseExitsWithTwoAndStoresNothing) {
   const std::vector<std::vector<std::string>> wrong = {
       {"connection"},
       {"connection", "rename", "x"},
-      {"connection", "add", "x", "--protocol", "gopher", "--host", "h", "--user", "u",
-       "--password", "p"},
+      {"connection", "add", "x", "--protocol", "gopher", "--host", "h", "--user", "u", "--password",
+       "p"},
       {"connection", "add", "x", "--protocol", "ftp", "--host", "h", "--user", "u"},
       {"connection", "add", "x", "--protocol", "ftp", "--host", "h", "--user", "u", "--password",
        "p", "--key", "k"},
@@ -106,8 +106,8 @@ TEST_F(ConnectionCommand, FtpEntryIsTestedAgainstARealServerAndItsPasswordNeverS
   EXPECT_TRUE(Contains(result.out, "in Ordnung")) << result.out;
   EXPECT_TRUE(Contains(result.out, "1 Einträgen")) << result.out;
 
-  result = Run({"connection", "add", "steuer", "--protocol", "ftp", "--host", "127.0.0.1",
-                "--user", "kunde", "--password", "anders"});
+  result = Run({"connection", "add", "steuer", "--protocol", "ftp", "--host", "127.0.0.1", "--user",
+                "kunde", "--password", "anders"});
   EXPECT_EQ(result.code, kExitFailure);
   EXPECT_TRUE(Contains(result.err, "gibt es bereits")) << result.err;
 
@@ -150,9 +150,9 @@ TEST_F(ConnectionCommand, SftpEntryNeedsTrustBeforeItsTestSucceeds) {
   const auto remote = suite_.Dir() / "remote";
   fs::create_directories(remote);
   const std::string port = std::to_string(server.Port());
-  auto result = Run({"connection", "add", "stb", "--protocol", "sftp", "--host", "127.0.0.1",
-                     "--port", port, "--user", server.User(), "--key", server.UserKey(), "--dir",
-                     remote.string()});
+  auto result =
+      Run({"connection", "add", "stb", "--protocol", "sftp", "--host", "127.0.0.1", "--port", port,
+           "--user", server.User(), "--key", server.UserKey(), "--dir", remote.string()});
   ASSERT_EQ(result.code, kExitOk) << result.err;
   EXPECT_TRUE(Contains(result.out, "connection trust stb"));
 

@@ -281,8 +281,7 @@ TEST(FtpProbe, APassiveEntryOnAServerWithoutPassiveModeSwitchesToActive) {
 
 TEST(Ftps, ASelfSignedCertificateIsNotTrustedAndAServerWithoutTlsRefused) {
   TestSuite suite;
-  LocalFtpServer tls(suite.Dir() / "ftps", suite.Dir() / "root", "kunde", kPasswort,
-                     {.tls = true});
+  LocalFtpServer tls(suite.Dir() / "ftps", suite.Dir() / "root", "kunde", kPasswort, {.tls = true});
   TInetVerbindung entry;
   entry.Name = "tls";
   entry.Protokoll = TInetProtokoll::FTPS;

@@ -1,10 +1,9 @@
-#include "suite/transfer/INETDialog.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "suite/MessagePresenter.h"
+#include "suite/transfer/INETDialog.h"
 #include "support/LocalServers.h"
 #include "support/TestSuite.h"
 

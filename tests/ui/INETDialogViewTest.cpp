@@ -1,4 +1,4 @@
-#include "ui/INETDialogView.h"
+#include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "DialogAntwort.h"
 #include "QtDialogeInstalliert.h"
 #include "UiTestSupport.h"
 #include "support/TestSuite.h"
+#include "ui/INETDialogView.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -66,7 +66,8 @@ TEST(INETDialogView, ListsEntriesAddsOneAndReturnsTheChoice) {
   // Editing shows the stored password as unchanged, never its characters.
   QTest::mouseClick(&Teil<QPushButton>(view, "btnBearbeiten"), Qt::LeftButton);
   EXPECT_TRUE(Teil<QLineEdit>(view, "edtPasswort").text().isEmpty());
-  EXPECT_EQ(Teil<QLineEdit>(view, "edtPasswort").placeholderText(), QStringLiteral("(unverändert)"));
+  EXPECT_EQ(Teil<QLineEdit>(view, "edtPasswort").placeholderText(),
+            QStringLiteral("(unverändert)"));
   QTest::mouseClick(&Teil<QPushButton>(view, "btnVerwerfen"), Qt::LeftButton);
   view.accept();
   EXPECT_EQ(view.result(), QDialog::Accepted);

@@ -73,8 +73,7 @@ bool TKWX_FTP_SFTP_Simple_Use::UploadDatei(const std::string& localFile,
       if (verbunden && ftp.Upload(localFile, ziel)) return fertig(true);
       if (Endgueltig(ftp.Diagnose())) break;
       if (versuch == kVersuche) break;
-      Log(TLogArt::Warnung,
-          "Problem beim Upload von Datei " + localFile + "! Versuche es erneut.");
+      Log(TLogArt::Warnung, "Problem beim Upload von Datei " + localFile + "! Versuche es erneut.");
       ftp.Disconnect();
       std::this_thread::sleep_for(std::chrono::milliseconds(wartezeitMs_));
       verbunden = Verbinden(ftp);

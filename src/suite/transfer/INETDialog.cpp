@@ -148,7 +148,8 @@ bool TINETDialog::Testen() {
       return false;
     }
     ftp.Disconnect();
-    QTXInfo().QTXHinweisBox("Die Verbindung zu " + eintrag.Host + " ist in Ordnung.\rIm Verzeichnis \"" +
+    QTXInfo().QTXHinweisBox("Die Verbindung zu " + eintrag.Host +
+                            " ist in Ordnung.\rIm Verzeichnis \"" +
                             (eintrag.Verzeichnis.empty() ? std::string(".") : eintrag.Verzeichnis) +
                             "\" liegen " + std::to_string(namen.size()) + " Einträge.");
     return true;

@@ -38,8 +38,7 @@ void Einfuegen(suitedb::Connection& db, const TInetVerbindung& v) {
   db.Cached(std::string("INSERT OR REPLACE INTO inet_verbindungen (") + kSpalten +
             ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
       .With(v.Name, InetProtokollText(v.Protokoll), v.Host, v.Port, v.Benutzer, v.Passwort,
-            v.Schluesseldatei, v.Verzeichnis, v.Passiv ? "J" : "N", v.Zeitlimit,
-            v.Zertifikatsdatei)
+            v.Schluesseldatei, v.Verzeichnis, v.Passiv ? "J" : "N", v.Zeitlimit, v.Zertifikatsdatei)
       .Run();
 }
 
@@ -148,6 +147,8 @@ bool TInetVerbindungen::Aendern(const std::string& alterName, const TInetVerbind
 }
 
 bool TInetVerbindungen::Loeschen(const std::string& name) {
-  return SuiteDatabase::Get().Cached("DELETE FROM inet_verbindungen WHERE name = ?").With(name).Run() >
-         0;
+  return SuiteDatabase::Get()
+             .Cached("DELETE FROM inet_verbindungen WHERE name = ?")
+             .With(name)
+             .Run() > 0;
 }

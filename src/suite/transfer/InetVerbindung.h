@@ -15,11 +15,11 @@ struct TInetVerbindung {
   int Port = 0;  // 0: the protocol's default port
   std::string Benutzer;
   std::string Passwort;
-  std::string Schluesseldatei;  // SFTP: private key instead of a password
-  std::string Zertifikatsdatei; // FTPS: certificate authority (PEM) the server's is checked by
-  std::string Verzeichnis;      // remote directory; empty: where the login lands
-  bool Passiv = true;           // FTP data connections: passive (else active)
-  int Zeitlimit = 60;           // seconds for connecting and for a stalled transfer
+  std::string Schluesseldatei;   // SFTP: private key instead of a password
+  std::string Zertifikatsdatei;  // FTPS: certificate authority (PEM) the server's is checked by
+  std::string Verzeichnis;       // remote directory; empty: where the login lands
+  bool Passiv = true;            // FTP data connections: passive (else active)
+  int Zeitlimit = 60;            // seconds for connecting and for a stalled transfer
 
   int WirksamerPort() const;
 };

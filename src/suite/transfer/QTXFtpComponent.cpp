@@ -30,8 +30,8 @@ std::string Kodiert(const std::string& text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (const unsigned char c : text) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-        c == '-' || c == '.' || c == '_' || c == '~') {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+        c == '.' || c == '_' || c == '~') {
       out += static_cast<char>(c);
     } else {
       out += '%';
@@ -101,8 +101,9 @@ int HostKeyRueckruf(CURL*, const curl_khkey*, const curl_khkey* gefunden, curl_k
     return CURLKHSTAT_REJECT;
   }
   if (befund == CURLKHMATCH_OK) return CURLKHSTAT_FINE;
-  const bool annehmen = (befund == CURLKHMATCH_MISSING && p.modus != HostKeyPruefung::Modus::Pruefen) ||
-                        (befund == CURLKHMATCH_MISMATCH && p.modus == HostKeyPruefung::Modus::Ersetzen);
+  const bool annehmen =
+      (befund == CURLKHMATCH_MISSING && p.modus != HostKeyPruefung::Modus::Pruefen) ||
+      (befund == CURLKHMATCH_MISMATCH && p.modus == HostKeyPruefung::Modus::Ersetzen);
   if (!annehmen) return CURLKHSTAT_REJECT;
   try {
     KnownHostsEintragen(p.datei, p.host, p.port, p.blob);
@@ -153,8 +154,7 @@ bool TQTXFtpComponent::Konfigurieren(const TInetVerbindung& verbindung) {
 }
 
 bool TQTXFtpComponent::KonfigurierenAusEintrag(const std::string& name) {
-  const auto eintrag = GuardedOr("TQTXFtpComponent.Konfigurieren",
-                                 std::optional<TInetVerbindung>(),
+  const auto eintrag = GuardedOr("TQTXFtpComponent.Konfigurieren", std::optional<TInetVerbindung>(),
                                  [&] { return TInetVerbindungen::Lesen(name); });
   if (!eintrag) {
     Disconnect();
@@ -178,8 +178,8 @@ std::string TQTXFtpComponent::TemporaererName(const std::string& remoteName) {
 std::string TQTXFtpComponent::Url(const std::string& dir, const std::string& datei) const {
   const auto& v = verbindung_;
   const bool sftp = v.Protokoll == TInetProtokoll::SFTP;
-  std::string url = (sftp ? "sftp://" : "ftp://") + v.Host + ":" +
-                    std::to_string(v.WirksamerPort());
+  std::string url =
+      (sftp ? "sftp://" : "ftp://") + v.Host + ":" + std::to_string(v.WirksamerPort());
   const bool absolut = !dir.empty() && dir.front() == '/';
   if (sftp) {
     url += absolut ? "/" : "/~/";
@@ -429,8 +429,9 @@ bool TQTXFtpComponent::Upload(const std::string& localFile, const std::string& r
   if (verbindung_.Protokoll == TInetProtokoll::SFTP) {
     // SFTP (version 3) does not rename onto an existing file; "*" lets the removal fail
     // when there is nothing to remove.
-    a.postquote = {"*rm " + SftpZitiert(SftpPfad(remoteName)),
-                   "rename " + SftpZitiert(SftpPfad(temp)) + " " + SftpZitiert(SftpPfad(remoteName))};
+    a.postquote = {
+        "*rm " + SftpZitiert(SftpPfad(remoteName)),
+        "rename " + SftpZitiert(SftpPfad(temp)) + " " + SftpZitiert(SftpPfad(remoteName))};
   } else {
     a.postquote = {"*DELE " + remoteName, "RNFR " + temp, "RNTO " + remoteName};
   }
@@ -511,8 +512,7 @@ bool TQTXFtpComponent::HostKeyVertrauen(bool ersetzen, std::string& typ, std::st
   Anfrage a;
   a.url = Url("", "");
   a.nobody = true;
-  a.hostKey.modus =
-      ersetzen ? HostKeyPruefung::Modus::Ersetzen : HostKeyPruefung::Modus::Annehmen;
+  a.hostKey.modus = ersetzen ? HostKeyPruefung::Modus::Ersetzen : HostKeyPruefung::Modus::Annehmen;
   a.hostKey.erwartet = erwartet;
   const Ergebnis e = Ausfuehren(a);
   typ = HostKeyTyp(e.hostKeyBlob);

@@ -35,19 +35,19 @@ std::string FtpFehlerArtText(int art);
 // What went wrong, for one line to the person who set the connection up.
 enum class TFtpDiagnose {
   Ok,
-  Konfiguration,      // the entry itself is unusable
-  NichtErreichbar,    // name not resolved, connection refused
-  Zeitlimit,          // no answer within the time-out
-  AnmeldungAbgelehnt, // user, password or key refused
-  HostKeyUnbekannt,   // SFTP: first contact, key not yet trusted
-  HostKeyGeaendert,   // SFTP: the server shows another key than the trusted one
-  ZertifikatUngueltig,// FTPS: certificate not trusted, or no TLS offered
+  Konfiguration,        // the entry itself is unusable
+  NichtErreichbar,      // name not resolved, connection refused
+  Zeitlimit,            // no answer within the time-out
+  AnmeldungAbgelehnt,   // user, password or key refused
+  HostKeyUnbekannt,     // SFTP: first contact, key not yet trusted
+  HostKeyGeaendert,     // SFTP: the server shows another key than the trusted one
+  ZertifikatUngueltig,  // FTPS: certificate not trusted, or no TLS offered
   VerzeichnisFehlt,
-  Datenverbindung,    // FTP data connection (active/passive) failed
-  Verbindungsabbruch, // the connection broke off during a command or transfer
-  Abgebrochen,        // stopped by the caller
-  Dateifehler,        // local file unreadable
-  Serverfehler,       // a command was refused (rename, delete, store)
+  Datenverbindung,     // FTP data connection (active/passive) failed
+  Verbindungsabbruch,  // the connection broke off during a command or transfer
+  Abgebrochen,         // stopped by the caller
+  Dateifehler,         // local file unreadable
+  Serverfehler,        // a command was refused (rename, delete, store)
 };
 
 class TQTXFtpComponent {

@@ -42,4 +42,3 @@ struct TQTXFtpComponent::Ergebnis {
   std::string schreibfehler;
   bool hostKeyAbweichend = false;
 };
-

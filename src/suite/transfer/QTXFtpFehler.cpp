@@ -1,3 +1,5 @@
+// The component's failures: the texts of the failure kinds and the one-line diagnosis of
+// a failed request.
 #include <curl/curl.h>
 
 #include "suite/QTXInfo.h"
@@ -58,19 +60,21 @@ bool TQTXFtpComponent::Fehlschlag(const char* operation, const Ergebnis& e, TFtp
     case CURLE_PEER_FAILED_VERIFICATION:
       if (!e.schreibfehler.empty()) {
         diagnose_ = TFtpDiagnose::Konfiguration;
-        text = "Der Host-Schlüssel von " + server + " kann nicht gespeichert werden: " +
-               e.schreibfehler + ".";
+        text = "Der Host-Schlüssel von " + server +
+               " kann nicht gespeichert werden: " + e.schreibfehler + ".";
       } else if (e.hostKeyBefund == CURLKHMATCH_MISSING) {
         diagnose_ = TFtpDiagnose::HostKeyUnbekannt;
         text = "Dem Host-Schlüssel von " + server + " (" + HostKeyFingerprint(e.hostKeyBlob) +
                ") wird noch nicht vertraut; nach Prüfung des Fingerabdrucks: saldix-suite "
-               "connection trust " + v.Name;
+               "connection trust " +
+               v.Name;
       } else if (e.hostKeyBefund == CURLKHMATCH_MISMATCH) {
         diagnose_ = TFtpDiagnose::HostKeyGeaendert;
         text = "Der Host-Schlüssel von " + server + " hat sich geändert (jetzt " +
                HostKeyFingerprint(e.hostKeyBlob) +
                "), die Verbindung wird verweigert; nur wenn der neue Schlüssel sicher stimmt: "
-               "saldix-suite connection trust " + v.Name + " --replace";
+               "saldix-suite connection trust " +
+               v.Name + " --replace";
       } else {
         diagnose_ = TFtpDiagnose::ZertifikatUngueltig;
         text = "Dem Zertifikat von " + server + " wird nicht vertraut (" + e.text + ").";
@@ -135,4 +139,3 @@ bool TQTXFtpComponent::Fehlschlag(const char* operation, const Ergebnis& e, TFtp
   if (OnFailure) OnFailure(art, text);
   return false;
 }
-

@@ -11,8 +11,8 @@ namespace suitetool {
 namespace {
 
 // The options each subcommand accepts; anything else is wrong use.
-const std::vector<std::string> kAddOptions = {"protocol", "host", "port",    "user",
-                                              "password", "key",  "ca",      "dir",
+const std::vector<std::string> kAddOptions = {"protocol", "host",   "port",   "user",
+                                              "password", "key",    "ca",     "dir",
                                               "passive",  "active", "timeout"};
 
 void OnlyOptions(const CommandLine& line, const std::string& sub,
@@ -215,10 +215,10 @@ std::string ConnectionCommand::Help() const {
 }
 
 std::vector<OptionSpec> ConnectionCommand::Options() const {
-  return {{"protocol", true}, {"host", true},     {"port", true},     {"user", true},
-          {"password", true}, {"key", true},      {"ca", true},       {"dir", true},
-          {"passive", false},
-          {"active", false},  {"timeout", true},  {"replace", false}, {"fingerprint", true}};
+  return {{"protocol", true},   {"host", true},    {"port", true},    {"user", true},
+          {"password", true},   {"key", true},     {"ca", true},      {"dir", true},
+          {"passive", false},   {"active", false}, {"timeout", true}, {"replace", false},
+          {"fingerprint", true}};
 }
 
 int ConnectionCommand::Run(const CommandLine& line, ToolContext& context) {
