@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "suite/QTXInfo.h"
@@ -139,6 +140,15 @@ TEST_F(ConnectionCommand, FtpEntryIsTestedAgainstARealServerAndItsPasswordNeverS
     EXPECT_FALSE(Contains(text, "geheim123")) << text;
     EXPECT_FALSE(Contains(text, "nicht-geheim")) << text;
   }
+
+  // A password from standard input never appears on the command line.
+  std::istringstream input("geheim123\n");
+  auto* old = std::cin.rdbuf(input.rdbuf());
+  result = Run({"connection", "add", "stdin", "--protocol", "ftp", "--host", "127.0.0.1",
+                "--port", port, "--user", "kunde", "--password", "-"});
+  std::cin.rdbuf(old);
+  ASSERT_EQ(result.code, kExitOk) << result.err;
+  EXPECT_EQ(Run({"connection", "test", "stdin"}).code, kExitOk);
 
   EXPECT_EQ(Run({"connection", "remove", "falsch"}).code, kExitOk);
   EXPECT_EQ(Run({"connection", "remove", "falsch"}).code, kExitFailure);

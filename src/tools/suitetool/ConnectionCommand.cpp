@@ -1,5 +1,6 @@
 #include "suitetool/ConnectionCommand.h"
 
+#include <iostream>
 #include <stdexcept>
 
 #include "suite/transfer/InetVerbindung.h"
@@ -72,6 +73,12 @@ int Add(const CommandLine& line, ToolContext& context) {
     throw UsageError("Bitte genau eine der Optionen \"--password\" oder \"--key\" angeben");
   }
   v.Passwort = line.Value("password");
+  if (v.Passwort == "-") {
+    // From standard input, so that the password stays out of process lists and histories.
+    std::getline(std::cin, v.Passwort);
+    if (!v.Passwort.empty() && v.Passwort.back() == '\r') v.Passwort.pop_back();
+    if (v.Passwort.empty()) throw UsageError("Auf der Standardeingabe kam kein Passwort");
+  }
   v.Schluesseldatei = line.Value("key");
   if (line.Has("key") && v.Schluesseldatei.empty()) throw UsageError("--key braucht eine Datei");
   v.Zertifikatsdatei = line.Value("ca");
@@ -207,6 +214,7 @@ std::string ConnectionCommand::Help() const {
          "  trust       vertraut dem Host-Schlüssel eines SFTP-Servers (erste Verbindung);\n"
          "              --fingerprint nur diesem, --replace ersetzt einen geänderten\n\n"
          "  --port P    Vorgabe 21 (ftp, ftps) bzw. 22 (sftp)\n"
+         "  --password -  liest das Passwort von der Standardeingabe\n"
          "  --key DATEI privater Schlüssel (nur sftp)\n"
          "  --ca DATEI  Zertifizierungsstelle (PEM) des Servers (nur ftps)\n"
          "  --dir D     Verzeichnis auf dem Server (absolut oder ab dem Anmeldeverzeichnis)\n"
