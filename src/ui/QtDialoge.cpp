@@ -6,6 +6,7 @@
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "ui/FibuExpDatevView.h"
+#include "ui/INETDialogView.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/UiText.h"
 
@@ -45,4 +46,5 @@ void QtDialogeInstallieren() {
   SetFibuExportFormAnzeige(FibuExportFormZeigen);
   SetVerzeichnisWahl(std::make_shared<TQtVerzeichnisWahl>());
   SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
+  SetInetVerbindungChooser(QtInetVerbindungChooser());
 }

@@ -14,6 +14,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kBookingOrderSchema,
       kDocumentDetailsSchema,
       kBookingDateOrderSchema,
+      kConnectionsSchema,
       kFileReleaseSchema,
   };
   return steps;

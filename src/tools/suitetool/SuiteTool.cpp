@@ -4,6 +4,7 @@
 
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
+#include "suitetool/ConnectionCommand.h"
 #include "suitetool/DemoCommand.h"
 #include "suitetool/ImportCommand.h"
 #include "suitetool/InitCommand.h"
@@ -20,7 +21,7 @@ void PrintOverview(std::ostream& out) {
       << "Verwaltungswerkzeug der Suite-Datenbank.\n\nBefehle:\n";
   for (const auto& command : AllCommands()) {
     std::string name = command->Name();
-    name.resize(10, ' ');
+    name.resize(12, ' ');
     out << "  " << name << command->Summary() << '\n';
   }
   out << "\nGemeinsame Optionen:\n"
@@ -52,6 +53,7 @@ std::vector<std::unique_ptr<ToolCommand>> AllCommands() {
   commands.push_back(std::make_unique<ImportCommand>());
   commands.push_back(std::make_unique<JournalCommand>());
   commands.push_back(std::make_unique<LogCommand>());
+  commands.push_back(std::make_unique<ConnectionCommand>());
   return commands;
 }
 

@@ -11,6 +11,7 @@ extern const Migration kRightsSchema;      // 3: user rights
 extern const Migration kBookingOrderSchema;  // 4: booking file clustered by settlement and date
 extern const Migration kDocumentDetailsSchema;  // 5: document marks, addresses, service types
 extern const Migration kBookingDateOrderSchema;  // 6: booking file clustered by date only
+extern const Migration kConnectionsSchema;  // 7: connection entries for FTPS, key files, time-out
 extern const Migration kFileReleaseSchema;  // 8: export files waiting for their final name
 
 }  // namespace suitedb
