@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo screenshots threads clean
+.PHONY: all deps configure build test demo screenshots threads crashtest clean
 
 all: build
 
@@ -28,6 +28,13 @@ demo: deps build
 screenshots: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen tests/test_ui --gtest_brief=1
 	@ls -1 $(BUILD_DIR)/screenshots/*.png
+
+# A real export killed at many instants of its run; after each kill and the next start,
+# settlement, marking and files exist together or not at all. make test runs 40 instants.
+KILL_PUNKTE ?= 400
+crashtest: deps build
+	KILL_PUNKTE=$(KILL_PUNKTE) $(BUILD_DIR)/tests/test_processes \
+	  --gtest_filter='ExactlyOnce.ARunKilled*' --gtest_brief=1
 
 # The tests of the code that runs on two threads (reading ahead, marking beside the file),
 # built with ThreadSanitizer in a build directory of their own.

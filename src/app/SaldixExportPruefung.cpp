@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/ExportBuchInfo.h"
+
 #include "data/AbrechnungsJahr.h"
 #include "export/fibuexportclass.h"
 #include "suite/SuiteDatabase.h"
@@ -19,29 +21,10 @@ bool HatNummer(const std::string& text) { return StrToInt64Def(text, 0) != 0; }
 
 std::string DatumText(TDateTime datum) { return DateToStr(datum); }
 
-std::int32_t Int32(const std::string& text) { return StrToIntDef(Trim(text), 0); }
-
 // The booking as the run hands it to the exporter, as far as import rules look at it.
 TFibuExportBuchInfo BuchInfo(const IExportZeile& zeile) {
-  auto text = [&zeile](int tag) { return Trim(zeile.Text(tag)); };
   TFibuExportBuchInfo info;
-  info.BetragSoll = zeile.Betrag(spalte::BetragSoll);
-  info.BetragHaben = zeile.Betrag(spalte::BetragHaben);
-  info.StSchlGgKto = Int32(zeile.Text(spalte::BU));
-  info.GegenKonto = Int32(zeile.Text(spalte::Gegenkonto));
-  info.Konto = Int32(zeile.Text(spalte::Konto));
-  info.BelegDatum = zeile.Datum(spalte::Belegdatum);
-  info.BuchungsDatum = zeile.Datum(spalte::Buchungsdatum);
-  info.Text = text(spalte::BeschreibungExport);
-  info.Beleg1 = text(spalte::Beleg1Export);
-  info.Beleg2 = text(spalte::Beleg2Export);
-  info.UStID = text(spalte::UStID);
-  info.KOST1 = text(spalte::Kost1);
-  info.KOST2 = text(spalte::Kost2);
-  info.Waehrung = text(spalte::Waehrung);
-  info.ZahlungsRef = text(spalte::Zahlungsreferenz);
-  info.EULand = text(spalte::EULand);
-  info.EUSteuer = zeile.Betrag(spalte::EUSteuer);
+  BuchInfoGrunddatenFuellen(info, zeile);
   return info;
 }
 

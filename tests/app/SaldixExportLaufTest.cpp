@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/SaldixExportLauf.h"
 #include "app/SaldixExportPruefung.h"
 #include "suite/DateTime.h"
@@ -140,6 +142,73 @@ TEST_F(ExportLauf, AFailingJournalWriteLeavesEveryBookingOpen) {
   EXPECT_FALSE(dienste.transaktionAbgeschlossen);  // the marking is rolled back with it
   EXPECT_NE(LetzteLogZeile().find("Exportjournal konnte nicht geschrieben werden"),
             std::string::npos);
+}
+
+TEST_F(ExportLauf, ARealExportsFileAppearsOnlyWithItsCommittedSettlement) {
+  const auto ziel = suite.Dir() / "EXTF_5.csv";
+  exporter.zielDatei = ziel.string();
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+
+  dienste.journalScheitert = true;
+  EXPECT_FALSE(Export(true).ok);
+  EXPECT_FALSE(std::filesystem::exists(ziel));  // the file goes with the settlement
+
+  dienste.journalScheitert = false;
+  ASSERT_TRUE(Export(true).ok);
+  EXPECT_TRUE(std::filesystem::exists(ziel));
+  EXPECT_EQ(dienste.vorgemerkteDateien, 1u);  // noted inside the settlement's transaction
+  for (const auto& eintrag : std::filesystem::directory_iterator(suite.Dir())) {
+    EXPECT_NE(eintrag.path().extension(), ".tmp") << eintrag.path();
+  }
+}
+
+TEST_F(ExportLauf, BookingsExportedMeanwhileStopTheRunWithoutFileOrNumber) {
+  const auto ziel = suite.Dir() / "EXTF_5.csv";
+  exporter.zielDatei = ziel.string();
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  dienste.markierenScheitert = true;
+  dienste.inzwischenVergeben = "3 Buchungen wurden inzwischen mit Abrechnung 10/2026 exportiert";
+
+  const auto ergebnis = Export(true);
+  EXPECT_FALSE(ergebnis.ok);
+  EXPECT_TRUE(ergebnis.vergeben);
+  EXPECT_EQ(dienste.markiertErwartet, TAbrechnungsStand{});  // only open bookings are taken
+  EXPECT_FALSE(std::filesystem::exists(ziel));
+  EXPECT_TRUE(dienste.journal.empty());
+  EXPECT_EQ(LetzteLogZeile(),
+            "Abbruch: 3 Buchungen wurden inzwischen mit Abrechnung 10/2026 exportiert. Es wurde "
+            "keine Datei geschrieben und nichts gekennzeichnet. Bitte laden Sie die Liste neu.");
+}
+
+TEST_F(ExportLauf, AClosedSettlementIsIssuedAgainUnderItsOwnNumberAndChangesNothing) {
+  const auto ziel = suite.Dir() / "EXTF_5.csv";
+  exporter.zielDatei = ziel.string();
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  dienste.vergebeneNummern = {5};  // its own number is of course taken
+  abrechnung.Wiederholung = true;
+
+  const auto ergebnis = Export(true, false);
+  ASSERT_TRUE(ergebnis.ok);
+  EXPECT_EQ(abrechnung.AbrNr, 5);
+  EXPECT_EQ(exporter.dateien.front().AbrNr, 5);
+  // Its bookings were confirmed to carry it still; nothing was committed.
+  EXPECT_EQ(dienste.markiertErwartet, (TAbrechnungsStand{5, 2024}));
+  EXPECT_TRUE(dienste.journal.empty());
+  EXPECT_FALSE(dienste.transaktionAbgeschlossen);
+  EXPECT_EQ(dienste.vorgemerkteDateien, 0u);
+  EXPECT_TRUE(std::filesystem::exists(ziel));
+  EXPECT_NE(suite.Messages().LastText().find(
+                "Die Abrechnung 5/2024 wurde erneut ausgegeben; Buchungen und Exportjournal "
+                "bleiben unverändert."),
+            std::string::npos)
+      << suite.Messages().LastText();
+
+  // One of them was reopened meanwhile: nothing is written.
+  std::filesystem::remove(ziel);
+  dienste.markierenScheitert = true;
+  dienste.inzwischenVergeben = "1 Buchungen wurden inzwischen wieder geöffnet";
+  EXPECT_FALSE(Export(true).ok);
+  EXPECT_FALSE(std::filesystem::exists(ziel));
 }
 
 TEST_F(ExportLauf, BookkeepingBegunAheadIsTakenOverForTheSameBookingsInAnyOrder) {

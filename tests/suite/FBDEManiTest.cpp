@@ -97,6 +97,48 @@ TEST_F(FBDEManiTest, MarkingWithAPeriodStillMarksBookingsOutsideItAndLeavesOther
   EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 3);
 }
 
+TEST_F(FBDEManiTest, OnlyBookingsStillOpenAreMarkedAndOthersNameTheirSettlement) {
+  for (std::int16_t lfd = 1; lfd <= 4; ++lfd) InsertBooking(TestBooking({1, 10, lfd}, 45000));
+  // Another run was faster with two of them.
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 2}, {1, 10, 3}}, 10, 2026);
+
+  const TFbdeBereich bereich{{1, 1}, 44990, 45010};
+  for (const auto& mitBereich : {std::optional<TFbdeBereich>(bereich), std::optional<TFbdeBereich>()}) {
+    try {
+      mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 10, 2}, {1, 10, 3}, {1, 10, 4}}, 11,
+                       2026, mitBereich);
+      FAIL() << "bookings exported meanwhile were marked again";
+    } catch (const TBuchungenVergeben& e) {
+      EXPECT_STREQ(e.what(), "2 Buchungen wurden inzwischen mit Abrechnung 10/2026 exportiert");
+    }
+    // Nothing of the refused call stays: the open ones are still open.
+    EXPECT_EQ(ReadBooking({1, 10, 1}).AbrNr, 0);
+    EXPECT_EQ(ReadBooking({1, 10, 4}).AbrNr, 0);
+    EXPECT_EQ(ReadBooking({1, 10, 2}).AbrNr, 10);
+  }
+  EXPECT_EQ(mani.Vergeben({{1, 10, 1}, {1, 10, 3}}, {}),
+            "1 Buchungen wurden inzwischen mit Abrechnung 10/2026 exportiert");
+  EXPECT_EQ(mani.Vergeben({{1, 10, 1}, {1, 10, 4}}, {}), "");
+}
+
+TEST_F(FBDEManiTest, ASettlementGivenAgainConfirmsItsBookingsAndChangesNothing) {
+  for (std::int16_t lfd = 1; lfd <= 3; ++lfd) InsertBooking(TestBooking({1, 10, lfd}, 45000));
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 10, 2}, {1, 10, 3}}, 6, 2025);
+  const TAbrechnungsStand sechs{6, 2025};
+  const TFbdeBereich bereich{{1, 1}, 44990, 45010};
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 10, 2}, {1, 10, 3}}, 6, 2025, bereich, sechs);
+  EXPECT_EQ(ReadBooking({1, 10, 3}).AbrNr, 6);
+
+  // One was reopened meanwhile (its settlement deleted and exported anew in part).
+  mani.AbrNrZurueckSetzen(CFBDE_BV_Saldix, {1, 1}, 6, 2025);
+  mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 10, 2}}, 6, 2025);
+  EXPECT_THROW(mani.AbrNrUpdate(CFBDE_BV_Saldix, {{1, 10, 1}, {1, 10, 2}, {1, 10, 3}}, 6, 2025,
+                                bereich, sechs),
+               TBuchungenVergeben);
+  EXPECT_EQ(mani.Vergeben({{1, 10, 1}, {1, 10, 3}}, sechs),
+            "1 Buchungen wurden inzwischen wieder geöffnet");
+}
+
 TEST_F(FBDEManiTest, DeletionRemovesOpenBookingsButRefusesExportedOnes) {
   InsertBooking(TestBooking({1, 10, 1}));
   InsertBooking(TestBooking({1, 10, 2}));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "suite/AnsiTextFile.h"
 #include "suite/DateTime.h"
 
 void TRecordingExporter::LoadSaveProps() {
@@ -31,6 +32,12 @@ bool TRecordingExporter::Export_Fibu_Daten(const TFibuExportBuchInfo& info,
 
 bool TRecordingExporter::Export_Fibu_Ende() {
   protokoll.push_back("Ende");
+  if (!zielDatei.empty() && endeErfolg) {
+    std::vector<std::unique_ptr<TAnsiTextFile>> datei;
+    datei.push_back(std::make_unique<TAnsiTextFile>(zielDatei));
+    for (const auto& zeile : protokoll) datei.front()->WriteLine(zeile);
+    DateienFertigstellen(datei);
+  }
   return endeErfolg;
 }
 

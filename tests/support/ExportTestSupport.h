@@ -22,6 +22,9 @@ class TRecordingExporter : public TFibuExporter {
   bool endeErfolg = true;
   int kopfFehlerBeiAufruf = 0;  // 1-based call number of Export_Fibu_Kopf that fails
   int maxLfdNrGesetzt = -1;
+  // When set, each file is also written there for real (its protocol lines), as a format
+  // writes it: held back in a real export until the run publishes it.
+  std::string zielDatei;
 
   void Flags(bool monatlich, bool tageweise, bool nachFiliale, bool nachDatum = false) {
     SetExportMonatlich(monatlich);

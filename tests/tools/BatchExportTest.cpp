@@ -18,21 +18,15 @@
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
 #include "support/TestSuite.h"
+#include "tools/DemoBuchungen.h"
 
 namespace {
 
 class BatchExport : public ::testing::Test {
  protected:
   void SetUp() override {
-    suitetool::DemoOptions options;
-    options.bookings = 3000;
-    options.untilYear = 2026;
-    options.untilMonth = 12;
-    suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
-    suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
-    ExportFormateRegistrieren(TFibuExportKatalog::Global());
     exportDir = suite.Dir() / "export";
-    ASSERT_TRUE(SetupDemoDatevProfiles(exportDir.string()));
+    DemoBuchungenAnlegen(exportDir);
     QTXProgramm().Init("Saldix", 3);  // computer 1 of the demo suite
   }
 
@@ -152,6 +146,32 @@ TEST_F(BatchExport, AdditionalFieldsCarryTheDocumentsMarksAndAddresses) {
   EXPECT_NE(inhalt.find("\"Rechnung\""), std::string::npos);
   // Delivery addresses are joined into one line: "..., DE-20095 Hamburg".
   EXPECT_TRUE(inhalt.find("DE-") != std::string::npos || inhalt.find("AT-") != std::string::npos);
+}
+
+TEST_F(BatchExport, IdentitiesStayNumbersFromTheListToTheMarking) {
+  // Three bookings beside an open November booking of the same transaction: sub-numbers
+  // wider than the list's four digits and below zero, and one of an old settlement whose
+  // sub-number a cut-off 10001 would read.
+  SuiteDatabase::Get().ExecuteScript(
+      "CREATE TEMP TABLE neu AS SELECT * FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND "
+      "abr_nr = 0 AND export_kz = 'J' AND belegdatum >= 46327 AND belegdatum < 46357 LIMIT 1;"
+      "UPDATE neu SET lfd_nr = 10001; INSERT INTO fbde SELECT * FROM neu;"
+      "UPDATE neu SET lfd_nr = -5; INSERT INTO fbde SELECT * FROM neu;"
+      "UPDATE neu SET lfd_nr = 1000, abr_nr = 6, abr_jahr = 2025; INSERT INTO fbde SELECT * FROM neu;"
+      "CREATE TEMP TABLE schluessel AS SELECT rechner, transaktions_nr FROM neu;"
+      "DROP TABLE neu;");
+  const std::string wo = " FROM fbde f JOIN temp.schluessel s ON f.rechner = s.rechner AND "
+                         "f.transaktions_nr = s.transaktions_nr WHERE ";
+
+  ASSERT_EQ(SaldixBatchProgramm(november), 0) << LetzteLogZeile(2);
+  EXPECT_EQ(Zahl(("SELECT COUNT(*)" + wo + "lfd_nr IN (10001, -5) AND abr_nr > 0 AND "
+                  "NOT (abr_nr = 6 AND abr_jahr = 2025)").c_str()),
+            2);
+  // The old settlement keeps its booking.
+  EXPECT_EQ(Zahl(("SELECT COUNT(*)" + wo + "lfd_nr = 1000 AND abr_nr = 6 AND abr_jahr = 2025")
+                     .c_str()),
+            1);
+  EXPECT_EQ(OffeneNovember(), 0);
 }
 
 }  // namespace

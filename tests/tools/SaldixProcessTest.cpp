@@ -24,6 +24,7 @@
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
 #include "support/TestSuite.h"
+#include "tools/DemoBuchungen.h"
 
 namespace {
 
@@ -95,15 +96,8 @@ const std::vector<std::string> kNovember{"-MAND:1", "-VDATUM:01112026", "-BDATUM
 class SaldixProcess : public ::testing::Test {
  protected:
   void SetUp() override {
-    suitetool::DemoOptions options;
-    options.bookings = 3000;
-    options.untilYear = 2026;
-    options.untilMonth = 12;
-    suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
-    suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
-    ExportFormateRegistrieren(TFibuExportKatalog::Global());
     exportDir = suite.Dir() / "export";
-    ASSERT_TRUE(SetupDemoDatevProfiles(exportDir.string()));
+    DemoBuchungenAnlegen(exportDir);
     SuiteDatabase::Close();  // the last connection: the file holds everything
   }
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <ctime>
 #include <iostream>
 
@@ -406,6 +407,71 @@ TEST_F(BearbView, F5WithProblemsListsThemAndALineSelectsItsRow) {
   // The last problem's row is the list's selected row, and the tree shows it.
   ASSERT_GE(gewaehlt, 0);
   EXPECT_EQ(view->Modell().IndexZuZeile(gewaehlt), view->Baum().currentIndex());
+}
+
+// Counts from the suite database.
+long long Zaehlen(const std::string& sql) {
+  auto stmt = SuiteDatabase::Get().Prepare(sql);
+  return stmt->Step() ? stmt->Int(0) : -1;
+}
+
+TEST_F(BearbView, ExportingAClosedSettlementWritesItsFileAgainAndChangesNothing) {
+  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
+    auto& grid = dialog.GrdExports();
+    const QPoint erste = grid.visualItemRect(grid.item(0, 0)).center();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, erste);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, erste);
+  });
+  Kind<QRadioButton>(Qt_("abgeschl. Abr."))->click();
+  EreignisseVerarbeiten();
+  ASSERT_FALSE(Form().OffeneAbrechnung);
+  const int nr = Form().AbrNr, jahr = Form().AbrJahr;
+  const std::string eigene = "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND "
+                             "abr_nr = " + std::to_string(nr) + " AND abr_jahr = " +
+                             std::to_string(jahr);
+  const long long buchungen = Zaehlen(eigene);
+  const long long journal = Zaehlen("SELECT COUNT(*) FROM fbex");
+  ASSERT_GT(buchungen, 0);
+  suite.Messages().Clear();
+  EXPECT_TRUE(sitzung->ExportAktionen().acExportExecute()) << suite.Messages().LastText();
+  EXPECT_EQ(Form().AbrNr, nr);
+  EXPECT_EQ(Zaehlen(eigene), buchungen);
+  EXPECT_EQ(Zaehlen("SELECT COUNT(*) FROM fbex"), journal);
+  EXPECT_NE(suite.Messages().LastText().find("wurde erneut ausgegeben"), std::string::npos)
+      << suite.Messages().LastText();
+  std::size_t dateien = 0;
+  for (const auto& e : std::filesystem::directory_iterator(suite.Dir() / "export")) {
+    dateien += e.path().filename().string().find("_" + std::to_string(nr) + ".csv") !=
+               std::string::npos;
+  }
+  EXPECT_EQ(dateien, 1u);
+}
+
+TEST_F(BearbView, AListThatIsStaleOrExportedElsewhereIsNeverExportedAgain) {
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 0);
+  const long long journal = Zaehlen("SELECT COUNT(*) FROM fbex");
+
+  // Another run settles the same bookings while the list is open.
+  SuiteDatabase::Get().ExecuteScript(
+      "UPDATE fbde SET abr_nr = 99, abr_jahr = 2026 WHERE firma1 = 1 AND firma2 = 1 AND "
+      "abr_nr = 0");
+  suite.Messages().Clear();
+  EXPECT_FALSE(sitzung->ExportAktionen().acExportExecute());
+  EXPECT_NE(suite.Messages().LastText().find("inzwischen mit Abrechnung 99/2026 exportiert"),
+            std::string::npos)
+      << suite.Messages().LastText();
+  EXPECT_EQ(Zaehlen("SELECT COUNT(*) FROM fbex"), journal);
+  // The list was read again and shows what is open now.
+  EXPECT_TRUE(Form().ListeGueltig());
+
+  // A list whose selection changed since it was read is refused until it is read again.
+  Form().SetDatumVon(Form().DatumVon - 31);
+  EXPECT_FALSE(sitzung->ExportAktionen().acExportExecute());
+  EXPECT_NE(suite.Messages().LastText().find("Bitte laden Sie sie mit"), std::string::npos)
+      << suite.Messages().LastText();
+  EXPECT_EQ(Zaehlen("SELECT COUNT(*) FROM fbex"), journal);
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// The demo suite the batch tests export from: 3,000 bookings up to November 2026 (the last
+// two months open) in the current suite database, and DATEV profiles writing into exportDir.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "export/FibuExportKatalog.h"
+#include "formats/ExportFormate.h"
+#include "formats/datev700/DatevDemoProfile.h"
+#include "suite/SuiteDatabase.h"
+#include "suitetool/DemoGenerator.h"
+#include "suitetool/ProgressDisplay.h"
+
+inline void DemoBuchungenAnlegen(const std::filesystem::path& exportDir) {
+  suitetool::DemoOptions options;
+  options.bookings = 3000;
+  options.untilYear = 2026;
+  options.untilMonth = 12;
+  suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
+  suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
+  ExportFormateRegistrieren(TFibuExportKatalog::Global());
+  ASSERT_TRUE(SetupDemoDatevProfiles(exportDir.string()));
+}
