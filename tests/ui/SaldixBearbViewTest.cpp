@@ -105,6 +105,18 @@ class BearbView : public ::testing::Test {
     return nullptr;
   }
 
+  // The newest exported settlement of the journal, chosen in its dialog.
+  void NeuesteAbgeschlosseneOeffnen() {
+  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
+    auto& grid = dialog.GrdExports();
+    const QPoint erste = grid.visualItemRect(grid.item(0, 0)).center();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, erste);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, erste);
+  });
+  Kind<QRadioButton>(Qt_("abgeschl. Abr."))->click();
+  EreignisseVerarbeiten();
+  }
+
   UiDemoSuite demo;
   TestSuite& suite = demo.Suite();
   TQtAbrechnungsWahl wahl;
@@ -260,14 +272,7 @@ TEST_F(BearbView, SettlementDialogsChangeTheNumberAndOpenAClosedSettlement) {
             QStringLiteral("77/2026"));
 
   // The newest exported settlement of the journal: shown closed, its number fixed.
-  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
-    auto& grid = dialog.GrdExports();
-    const QPoint erste = grid.visualItemRect(grid.item(0, 0)).center();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, erste);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, erste);
-  });
-  Kind<QRadioButton>(Qt_("abgeschl. Abr."))->click();
-  EreignisseVerarbeiten();
+  NeuesteAbgeschlosseneOeffnen();
   EXPECT_FALSE(Form().OffeneAbrechnung);
   EXPECT_GT(Form().AbrNr, 0);
   EXPECT_FALSE(Kind<QPushButton>(Qt_("AbrechnungsNr. ändern"))->isEnabled());
@@ -416,14 +421,7 @@ long long Zaehlen(const std::string& sql) {
 }
 
 TEST_F(BearbView, ExportingAClosedSettlementWritesItsFileAgainAndChangesNothing) {
-  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
-    auto& grid = dialog.GrdExports();
-    const QPoint erste = grid.visualItemRect(grid.item(0, 0)).center();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, erste);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, erste);
-  });
-  Kind<QRadioButton>(Qt_("abgeschl. Abr."))->click();
-  EreignisseVerarbeiten();
+  NeuesteAbgeschlosseneOeffnen();
   ASSERT_FALSE(Form().OffeneAbrechnung);
   const int nr = Form().AbrNr, jahr = Form().AbrJahr;
   const std::string eigene = "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND "
