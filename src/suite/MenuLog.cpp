@@ -32,10 +32,18 @@ void WartendeSchreiben() {
   }
 }
 
+std::ostream*& Echo() {
+  static std::ostream* stream = nullptr;
+  return stream;
+}
+
 }  // namespace
+
+void MenuLog_EchoTo(std::ostream* stream) { Echo() = stream; }
 
 void MenuLog_Append(const std::string& title, const std::string& text, TDateTime start,
                     TDateTime end) {
+  if (Echo()) *Echo() << title << ": " << text << std::endl;
   SuiteDatabase::Get();  // without a suite database it fails here, as before
   Wartend().push_back({title, text, start, end, QTXProgramm().GetRId()});
   const bool wartet = SuiteDatabase::DeferWhileLocked(&Wartend(), [] {

@@ -1,6 +1,7 @@
 // The suite's menu log: one line per outcome of a batch run or export.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,10 @@
 
 void MenuLog_Append(const std::string& title, const std::string& text, TDateTime start,
                     TDateTime end);
+
+// From now on every appended line is also written to this stream (nullptr: no longer), so
+// that an unattended run tells whoever started it what it did.
+void MenuLog_EchoTo(std::ostream* stream);
 
 struct MenuLogLine {
   std::int64_t id = 0;

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -29,6 +30,7 @@
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
 #include "support/TestSuite.h"
+#include "ui/ExportBestaetigungView.h"
 #include "ui/ExportProblemeView.h"
 #include "ui/BuchungsListeModell.h"
 #include "ui/QtAbrechnungsWahl.h"
@@ -280,7 +282,27 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   ASSERT_GT(view->Modell().rowCount(), 0);
   const int nr = Form().AbrNr;
   suite.Messages().Clear();
+  // One confirmation before, one summary after: the first names the settlement, the second
+  // the file.
+  QString vorher, nachher;
+  int dateien = 0;
+  BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
+    Bildschirmfoto(bestaetigung, "exportbestaetigung_f5");
+    vorher = bestaetigung.windowTitle();
+    BeiDialog<TExportBestaetigungView>(
+        [&](TExportBestaetigungView& zusammenfassung) {
+          Bildschirmfoto(zusammenfassung, "exportzusammenfassung_f5");
+          nachher = zusammenfassung.windowTitle();
+          dateien = zusammenfassung.Dateien() ? zusammenfassung.Dateien()->count() : 0;
+          zusammenfassung.Ok().click();
+        },
+        1000);
+    bestaetigung.Ok().click();
+  });
   Taste(Qt::Key_F5);
+  EXPECT_EQ(vorher, QStringLiteral("Export bestätigen"));
+  EXPECT_EQ(nachher, QStringLiteral("Export abgeschlossen"));
+  EXPECT_GE(dateien, 1);
   EXPECT_EQ(sitzung->ExportAktionen().Status(), 1) << suite.Messages().LastText();
   EXPECT_FALSE(view->isVisible());
   EXPECT_EQ(view->result(), mrCancel);

@@ -8,6 +8,7 @@
 #include "app/SaldixBatchProgramm.h"
 #include "app/SaldixStart.h"
 #include "app/saldixbatchmode.h"
+#include "suite/MenuLog.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
 #include "ui/DesktopProgramm.h"
@@ -30,14 +31,21 @@ constexpr const char* kHilfe =
     "  -EXPORTER:kennung Exportformat nur für diesen Lauf (z. B. DATEV1.4.700)\n\n"
     "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
     "SALDIX_HOME (Verzeichnisse der Suite).\n"
-    "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch.\n";
+    "Jede Zeile des Menüprotokolls geht auch auf die Standardfehlerausgabe.\n"
+    "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch,\n"
+    "              3 keine Sätze im angegebenen Zeitraum gefunden.\n";
+
+bool HilfeGewuenscht(const std::string& argument) {
+  return argument == "--help" || argument == "-h" || argument == "-?" || argument == "/?" ||
+         argument == "help";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> argumente(argv + 1, argv + argc);
   for (const auto& argument : argumente) {
-    if (argument == "--help" || argument == "-?" || argument == "/?") {
+    if (HilfeGewuenscht(argument)) {
       std::cout << kHilfe;
       return 0;
     }
@@ -55,18 +63,19 @@ int main(int argc, char** argv) {
 
   try {
     if (!batch) return SaldixDesktopProgramm(argc, argv);
+    MenuLog_EchoTo(&std::cerr);
     const std::string abbruch = SaldixStarten(batch);
-    if (!abbruch.empty()) {
-      std::cerr << "Saldix: " << abbruch << '\n';
-      return 1;
-    }
+    if (!abbruch.empty()) return 1;  // the menu log has said why
     const int ergebnis = SaldixBatchProgramm(argumente);
     SuiteDatabase::Close();
     return ergebnis;
   } catch (const std::exception& e) {
     QTXProgramm().ShowException(e);
-    if (batch) BatchLog(e.what());
-    std::cerr << "Saldix: " << e.what() << '\n';
+    if (batch) {
+      BatchLog(e.what());  // echoed to standard error
+    } else {
+      std::cerr << "Saldix: " << e.what() << '\n';
+    }
     return 1;
   }
 }

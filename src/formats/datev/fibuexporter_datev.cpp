@@ -311,14 +311,25 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     if (index < 0) return false;
     const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
     FFestschreiben = mandant.Festschreiben ? "1" : "0";
+    const std::string verzeichnis =
+        Testexport() && !FVerzExport.empty() ? ConcatPathNames(FVerzExport, TestUnterordner)
+                                             : FVerzExport;
     FExportfilename = ConcatPathNames(
-        FVerzExport, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
+        verzeichnis, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
                             mandant.Mandant, AFileInfo.AbrJahr, MonthOf(AFileInfo.DatumBis),
                             AFileInfo.AbrNr));
-    std::error_code fehler;
-    if (!FVerzExport.empty()) std::filesystem::create_directories(FVerzExport, fehler);
-    if (FVerzExport.empty() || !std::filesystem::is_directory(FVerzExport, fehler)) {
-      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + FVerzExport +
+    std::error_code fehler, art;
+    if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, fehler);
+    if (verzeichnis.empty() || !std::filesystem::is_directory(verzeichnis, art)) {
+      // The box vanishes in batch mode; the log keeps the folder and the system's reason.
+      QTXInfo().RegisterException(
+          "TFibuExporter_Datev.Export_Fibu_Kopf",
+          "Das Exportverzeichnis \"" + verzeichnis + "\" konnte nicht angelegt werden: " +
+              (FVerzExport.empty() ? std::string("kein Verzeichnis eingestellt")
+               : fehler            ? fehler.message()
+                                   : std::string("dort liegt eine Datei gleichen Namens")),
+          true);
+      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
                               "\"\rkonnte nicht gefunden/angelegt werden.\r"
                               "Bitte überprüfen Sie die Grundeinstellungen.");
       return false;

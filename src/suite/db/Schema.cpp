@@ -15,6 +15,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kDocumentDetailsSchema,
       kBookingDateOrderSchema,
       kFileReleaseSchema,
+      kSettlementHistorySchema,
   };
   return steps;
 }

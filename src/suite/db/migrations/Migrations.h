@@ -12,5 +12,6 @@ extern const Migration kBookingOrderSchema;  // 4: booking file clustered by set
 extern const Migration kDocumentDetailsSchema;  // 5: document marks, addresses, service types
 extern const Migration kBookingDateOrderSchema;  // 6: booking file clustered by date only
 extern const Migration kFileReleaseSchema;  // 8: export files waiting for their final name
+extern const Migration kSettlementHistorySchema;  // 10: what happened to each settlement
 
 }  // namespace suitedb
