@@ -9,13 +9,7 @@
 
 #include "app/ExportUebersicht.h"
 #include "app/SaldixExportLauf.h"
-
-// Hands a file or a folder to the desktop (the file manager, the text viewer).
-class IDateiAnzeige {
- public:
-  virtual ~IDateiAnzeige() = default;
-  virtual bool Oeffnen(const std::string& pfad) = 0;
-};
+#include "suite/DateiAnzeige.h"
 
 class TfrmExportBestaetigung {
  public:

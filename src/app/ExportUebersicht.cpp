@@ -1,9 +1,5 @@
 #include "app/ExportUebersicht.h"
 
-#include <cmath>
-
-#include "suite/Format.h"
-
 namespace {
 
 int MarkierteBuchungen(const IExportZeile& zeile) {
@@ -28,17 +24,6 @@ TExportUebersicht ExportUebersicht(const IExportListe& liste) {
     uebersicht.Haben += zeile.Betrag(spalte::BetragHaben);
   }
   return uebersicht;
-}
-
-std::string BetragText(long double betrag) {
-  const bool negativ = betrag < 0;
-  // Cents rounded half away from zero, as everywhere amounts are printed.
-  const long long cent = std::llround(qtx_Round(std::fabs(betrag), 2) * 100.0L);
-  std::string ganz = std::to_string(cent / 100);
-  for (int stelle = static_cast<int>(ganz.size()) - 3; stelle > 0; stelle -= 3) {
-    ganz.insert(static_cast<std::size_t>(stelle), ".");
-  }
-  return (negativ && cent != 0 ? "-" : "") + ganz + Format(",%.2d", static_cast<int>(cent % 100));
 }
 
 std::string DateienText(const std::vector<std::string>& dateien) {

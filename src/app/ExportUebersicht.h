@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ExportZeilen.h"
+#include "suite/BetragText.h"
 
 struct TExportUebersicht {
   int Buchungen = 0;  // bookings marked, each member of a marked group counted
@@ -15,9 +16,6 @@ struct TExportUebersicht {
 };
 
 TExportUebersicht ExportUebersicht(const IExportListe& liste);
-
-// An amount as the bookkeeper reads it: "1.234,56".
-std::string BetragText(long double betrag);
 
 // "Datei: a" or "Dateien: a, b"; "" without files.
 std::string DateienText(const std::vector<std::string>& dateien);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "suite/BetragText.h"
+#include "suite/DateTime.h"
 #include "suite/servers/Spalten.h"
 
 namespace {
@@ -83,6 +85,18 @@ std::vector<std::string> TAbrechnungsVerlauf::AktuelleDateien(const TIntPair& fi
     if (!it->Dateien.empty()) return it->Dateien;
   }
   return {};
+}
+
+std::string EreignisText(const TAbrechnungsEreignis& e) {
+  std::string text = (e.Zeit > 0 ? FormatDateTime("dd.mm.yyyy hh:nn:ss", e.Zeit) : "") + "  " +
+                     e.Zustand + "  Rechner " + std::to_string(e.Rechner);
+  if (!e.Benutzer.empty()) text += "  " + e.Benutzer;
+  text += "  " + std::to_string(e.Buchungen) + " Buchungen";
+  if (e.Zustand != abrechnungszustand::Geloescht) {
+    text += ", " + std::to_string(e.Zeilen) + " Zeilen, Soll " + BetragText(e.Soll) +
+            ", Haben " + BetragText(e.Haben);
+  }
+  return text;
 }
 
 std::string StornoDateiname(const std::string& datei) {

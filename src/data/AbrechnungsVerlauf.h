@@ -48,6 +48,10 @@ class TAbrechnungsVerlauf {
   suitedb::Connection& connection_;
 };
 
+// One line of the history as the journal shows it, without the files: time, state,
+// workstation, user, bookings, lines and totals.
+std::string EreignisText(const TAbrechnungsEreignis& ereignis);
+
 // The name a deleted settlement's file is given, so that it is never taken for a valid
 // one nor overwritten by a later export under the same number: the first such name that
 // is still free.

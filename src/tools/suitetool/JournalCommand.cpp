@@ -1,6 +1,5 @@
 #include "suitetool/JournalCommand.h"
 
-#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <tuple>
@@ -32,24 +31,8 @@ ClientFilter FindClient(suitedb::Connection& db, std::int64_t shortNumber) {
 
 using SettlementKey = std::tuple<std::int64_t, std::int64_t, std::int64_t, std::int64_t>;
 
-std::string Amount(long double value) {
-  // Two decimals with a decimal comma, as the bookkeeper reads amounts.
-  std::string text = std::to_string(static_cast<long long>(std::llround(
-      static_cast<double>((value < 0 ? -value : value) * 100))));
-  while (text.size() < 3) text.insert(0, "0");
-  text.insert(text.size() - 2, ",");
-  return (value < 0 && text != "0,00" ? "-" : "") + text;
-}
-
 void PrintEvent(std::ostream& out, const TAbrechnungsEreignis& e) {
-  out << "    " << DateTimeText(e.Zeit) << "  " << e.Zustand << "  Rechner " << e.Rechner;
-  if (!e.Benutzer.empty()) out << "  " << e.Benutzer;
-  out << "  " << e.Buchungen << " Buchungen";
-  if (e.Zustand != abrechnungszustand::Geloescht) {
-    out << ", " << e.Zeilen << " Zeilen, Soll " << Amount(e.Soll) << ", Haben "
-        << Amount(e.Haben);
-  }
-  out << '\n';
+  out << "    " << EreignisText(e) << '\n';
   for (const auto& file : e.Dateien) out << "      Datei: " << file << '\n';
 }
 
