@@ -315,6 +315,33 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   EXPECT_GE(Form().AbrNr, nr);
 }
 
+TEST_F(BearbView, F5CancelledAtTheConfirmationChangesNothing) {
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 0);
+  const int nr = Form().AbrNr;
+  QString abrechnung;
+  BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
+    for (auto* label : bestaetigung.findChildren<QLabel*>()) {
+      if (label->text().endsWith(QStringLiteral("/") + QString::number(Form().AbrJahr))) {
+        abrechnung = label->text();
+      }
+    }
+    bestaetigung.reject();
+  });
+  Taste(Qt::Key_F5);
+  EXPECT_EQ(abrechnung, QString::number(nr) + "/" + QString::number(Form().AbrJahr));
+  EXPECT_EQ(sitzung->ExportAktionen().Status(), 0);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_TRUE(Form().OffeneAbrechnung);
+  EXPECT_EQ(Form().AbrNr, nr);
+  auto& frage = SuiteDatabase::Get().Cached(
+      "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND abr_nr = ?1 AND abr_jahr = ?2");
+  ASSERT_TRUE(frage.With(nr, Form().AbrJahr).Step());
+  EXPECT_EQ(frage.Int(0), 0);
+  frage.Reset();
+}
+
 TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {
   QAction* summen = view->Aktion(QStringLiteral("Summen anzeigen"));
   ASSERT_NE(summen, nullptr);
