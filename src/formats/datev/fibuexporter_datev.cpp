@@ -9,6 +9,7 @@
 #include "suite/DateTime.h"
 #include "suite/Files.h"
 #include "suite/Format.h"
+#include "suite/Paths.h"
 #include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
@@ -71,7 +72,7 @@ void TFibuExporter_Datev::Resources_Destroy() {
 void TFibuExporter_Datev::Properties2Config() {
   Guard("Properties2Config", [&] {
     TFibuExporter::Properties2Config();
-    strConfig.SetValue("VERZ-EXPORT", FVerzExport);
+    strConfig.SetValue("VERZ-EXPORT", SuitePfadZumSpeichern(FVerzExport));
     strConfig.SetValue("SACHKTOLNG", std::to_string(FSachKtoLng));
     strConfig.SetValue("ZAHLREFER", BoolToJN(FZahlungsreferenz));
     strConfig.SetValue("EXPMONATL", BoolToJN(FExportMonatlich));
@@ -96,8 +97,7 @@ void TFibuExporter_Datev::Config2Properties() {
     TFibuExporter::Config2Properties();
     FAutomatikkonten = true;
     FDatevZusatz = true;
-    FVerzExport = strConfig.Value("VERZ-EXPORT");
-    if (!FVerzExport.empty()) FVerzExport = std::filesystem::absolute(FVerzExport).string();
+    FVerzExport = SuitePfadGeladen(strConfig.Value("VERZ-EXPORT"));
     FSachKtoLng = StrToIntDef(strConfig.Value("SACHKTOLNG"), 4);
     FZahlungsreferenz = JNToBool(strConfig.Value("ZAHLREFER"));
     FExportMonatlich = JNToBool(strConfig.Value("EXPMONATL"));
