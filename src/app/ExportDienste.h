@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AbrechnungsVerlauf.h"
 #include "data/SelektTab.h"
 #include "suite/DateiFreigaben.h"
 #include "suite/FBDEMani.h"
@@ -39,6 +40,12 @@ class IExportDienste {
   virtual std::vector<std::string> DateienVeroeffentlichen(TFertigeDateien& dateien) = 0;
   virtual bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                              TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) = 0;
+
+  // Adds an event to the settlement's history; after a real export inside the transaction
+  // the journal completes. False when it could not be written.
+  virtual bool AbrechnungProtokollieren(const TAbrechnungsEreignis& /*ereignis*/) {
+    return true;
+  }
 
   // A marking begun before the file is written, inside the transaction that the journal
   // completes: nothing of it stays unless that transaction is committed.

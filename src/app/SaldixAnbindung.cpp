@@ -2,6 +2,7 @@
 
 #include "export/FibuExportKatalog.h"
 #include "export/fibuexportclass.h"
+#include "suite/Guarded.h"
 #include "suite/QTXBuchung.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
@@ -58,6 +59,14 @@ bool TExportAnbindung::AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDa
                                      int maxBelegNr) {
   return Nummern().AbrNrNachFBEX(firma, abrJahr, abrNr, datumVon, datumBis, markiert,
                                  maxBelegNr);
+}
+bool TExportAnbindung::AbrechnungProtokollieren(const TAbrechnungsEreignis& ereignis) {
+  return Guarded("TSaldixDataModule.AbrechnungProtokollieren", [&] {
+    // On the bracket's connection: committed or undone with the journal lines.
+    TAbrechnungsVerlauf(buchung_ ? buchung_->Verbindung() : SuiteDatabase::Get())
+        .Eintragen(ereignis);
+    return true;
+  });
 }
 char TExportAnbindung::Get_Aufwand_Erloes_Bestand(const std::string& kontoName,
                                                   const std::string& kontoZusatz,

@@ -59,6 +59,7 @@ class TExportAnbindung final : public IExportDienste {
   std::vector<std::string> DateienVeroeffentlichen(TFertigeDateien& dateien) override;
   bool AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                      TDateTime datumBis, const TSelektTab& markiert, int maxBelegNr) override;
+  bool AbrechnungProtokollieren(const TAbrechnungsEreignis& ereignis) override;
   char Get_Aufwand_Erloes_Bestand(const std::string& kontoName, const std::string& kontoZusatz,
                                   TDateTime datum) override;
   bool IstSteuerkonto(const std::string& kontoName, const std::string& kontoZusatz,

@@ -1,6 +1,7 @@
 #include "app/SaldixBearbExport.h"
 
 #include "app/ExportVersand.h"
+#include "export/fibuexportclass.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
 
@@ -36,12 +37,20 @@ bool TSaldixBearbExport::Pruefen() {
   const bool ok =
       pruefung.TestenOk(aktiv_.Exporter(), aktiv_.Name(), form_.Buchungsmonat, &umfang);
   nichtsGefunden_ = pruefung.NichtsGefunden();
+  probleme_.clear();
+  for (const auto& problem : pruefung.Gefunden()) probleme_.push_back(ProblemText(problem));
   return ok;
 }
 
 TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
-  return {form_.FFirma,   form_.AbrNr,    form_.AbrJahr,      form_.DatumVon,
-          form_.DatumBis, form_.Buchungsmonat, wiederholung_};
+  TExportAbrechnung abrechnung{form_.FFirma,   form_.AbrNr,         form_.AbrJahr,
+                               form_.DatumVon, form_.DatumBis,      form_.Buchungsmonat,
+                               wiederholung_};
+  abrechnung.MandantText = aktiv_.Mandant
+                               ? aktiv_.Mandant()
+                               : std::to_string(form_.FFirma.Nr1) + "/" +
+                                     std::to_string(form_.FFirma.Nr2);
+  return abrechnung;
 }
 
 void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
@@ -54,11 +63,32 @@ void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
                .BuchhaltungBeginnen(abrechnung, std::move(idents));
 }
 
+bool TSaldixBearbExport::Bestaetigt() {
+  if (form_.FBatchmode || !bestaetigung_) return true;
+  auto liste = form_.ExportListe();
+  TfrmExportBestaetigung form(TfrmExportBestaetigung::TArt::Vorher, Abrechnung(),
+                              ExportUebersicht(*liste), bestaetigung_->DateiAnzeige());
+  TFibuExporter* exporter = aktiv_.Exporter();
+  form.SetZiel(exporter ? exporter->ExportPfad() : std::string(), false);
+  form.SetProbleme(probleme_);
+  return bestaetigung_->Zeigen(form);
+}
+
+void TSaldixBearbExport::Zusammenfassen(const TExportErgebnis& ergebnis) {
+  if (form_.FBatchmode || !bestaetigung_) return;
+  TfrmExportBestaetigung form(TfrmExportBestaetigung::TArt::Nachher, Abrechnung(),
+                              ergebnis.uebersicht, bestaetigung_->DateiAnzeige());
+  form.SetErgebnis(ergebnis.meldung, ErgebnisDateien(ergebnis));
+  bestaetigung_->Zeigen(form);
+}
+
 bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
-                                     std::unique_ptr<TExportBuchhaltung> begonnen) {
+                                     std::unique_ptr<TExportBuchhaltung> begonnen,
+                                     bool zusammenfassung) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportLauf lauf(*liste, dienste_, meldung, datev_);
+  lauf.SetErfolgZeigen(!(zusammenfassung && bestaetigung_ && !form_.FBatchmode));
   TExportAbrechnung abrechnung = Abrechnung();
   ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung, std::move(begonnen));
   // The run may have moved to the next free number; the list shows what was used.
@@ -68,7 +98,8 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
   // they are now.
   if (real && ergebnis.ok) form_.ListeVeraltet();
   if (real && ergebnis.vergeben && !form_.FBatchmode) form_.acAktualisierenExecute();
-  if (ergebnis.ok && !form_.FBatchmode) modalResult_ = 2;
+  // After a test export the list stays open for the real one.
+  if (real && ergebnis.ok && !form_.FBatchmode) modalResult_ = 2;
   return ergebnis.ok;
 }
 
@@ -79,11 +110,14 @@ bool TSaldixBearbExport::acExportExecute() {
     if (!Pruefen()) return false;
     // A closed settlement shown again is re-issued under its own number.
     TWiederholung wiederholung(*this);
+    if (!Bestaetigt()) return false;  // nothing changed
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
     TExportErgebnis ergebnis;
-    if (Exportieren(true, ergebnis, std::move(begonnen))) {
+    if (Exportieren(true, ergebnis, std::move(begonnen), true)) {
       status_ = 1;
+      // The list shows the settlement the run used.
+      Zusammenfassen(ergebnis);
       return true;
     }
     form_.OffeneAbrechnung = !wiederholung_;
@@ -104,6 +138,7 @@ bool TSaldixBearbExport::acExportVersandExecute() {
   return Guarded("TSaldixBearbeiten.acExportVersandExecute", [&] {
     if (!Pruefen()) return false;
     TWiederholung wiederholung(*this);
+    if (!Bestaetigt()) return false;
     form_.OffeneAbrechnung = false;
     form_.FMarkiertTab.clear();
     TExportErgebnis ergebnis;

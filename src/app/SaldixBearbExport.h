@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportBestaetigung.h"
 #include "app/SaldixBearb.h"
 #include "app/SaldixExportLauf.h"
 #include "app/SaldixExportPruefung.h"
@@ -18,6 +19,8 @@ class TFibuExporter;
 struct TAktiverExport {
   std::function<TFibuExporter*()> Exporter;
   std::function<std::string()> Name;
+  // The current client's short number and name, for the reports; may be empty.
+  std::function<std::string()> Mandant;
 };
 
 class TSaldixBearbExport {
@@ -35,6 +38,9 @@ class TSaldixBearbExport {
 
   // The desktop's problem list; without one, the checks report one message at a time.
   void SetProblemAnzeige(IProblemAnzeige* anzeige) { problemAnzeige_ = anzeige; }
+  // The desktop's confirmation before a real export and summary after it; without one,
+  // F5 exports at once and the exporter's message reports.
+  void SetBestaetigung(IExportBestaetigungAnzeige* anzeige) { bestaetigung_ = anzeige; }
 
   // The last unattended pass stopped only because its period held nothing to export.
   bool NichtsGefunden() const { return nichtsGefunden_; }
@@ -52,7 +58,11 @@ class TSaldixBearbExport {
   // Unattended, the bookkeeping of the export begins as soon as its bookings are read.
   void BuchhaltungVorab(std::vector<TIntTrio> idents);
   bool Exportieren(bool real, TExportErgebnis& ergebnis,
-                   std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
+                   std::unique_ptr<TExportBuchhaltung> begonnen = nullptr,
+                   bool zusammenfassung = false);
+  // Interactive only: the person confirms the export about to run; true to go on.
+  bool Bestaetigt();
+  void Zusammenfassen(const TExportErgebnis& ergebnis);
 
   TSaldixBearbeiten& form_;
   IExportDienste& dienste_;
@@ -72,6 +82,8 @@ class TSaldixBearbExport {
     TSaldixBearbExport& e_;
   };
   IProblemAnzeige* problemAnzeige_ = nullptr;
+  IExportBestaetigungAnzeige* bestaetigung_ = nullptr;
+  std::vector<std::string> probleme_;  // the texts of the problems the last check let pass
   bool nichtsGefunden_ = false;
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;

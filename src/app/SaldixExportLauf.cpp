@@ -10,6 +10,7 @@
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/QTXInfo.h"
+#include "suite/QTXProgramm.h"
 #include "suite/Text.h"
 #include "suite/db/Storage.h"
 
@@ -31,6 +32,8 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
   }
   TExportErgebnis ergebnis;
   gesperrt_ = false;
+  real_ = real;
+  registriertVorher_ = QTXInfo().Registrations().size();
   try {
     ergebnis = Lauf(*exporter, real, abrechnung, std::move(begonnen));
   } catch (const suitedb::LockTimeout&) {
@@ -127,9 +130,13 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   // A real export's files wait for the marking of their bookings.
   struct TZurueckhalten {
     TFibuExporter& exporter;
-    ~TZurueckhalten() { exporter.SetDateienZurueckhalten(false); }
+    ~TZurueckhalten() {
+      exporter.SetDateienZurueckhalten(false);
+      exporter.SetTestexport(false);
+    }
   } zurueckhalten{exporter};
   exporter.SetDateienZurueckhalten(real);
+  exporter.SetTestexport(!real);
 
   TDateTime buchungsmonat = 0;
   if (exporter.FrageBuchMonat() && abrechnung.Buchungsmonat > 0) {
@@ -199,6 +206,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   }
   dateiBeenden();
 
+  ergebnis.uebersicht = ExportUebersicht(liste_);
   ergebnis.meldung = exporter.GetMeldung();
   ergebnis.dateiName = exporter.GetDateiName();
   ergebnis.dateiName2 = exporter.GetDateiName2();
@@ -216,6 +224,15 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     if (ergebnis.ok && !abrechnung.Wiederholung) klammer->Abschliessen();
     klammer.reset();  // the lock ends before the files are moved
     if (ergebnis.ok) ergebnis.nichtAbgelegt = dienste_.DateienVeroeffentlichen(dateien);
+    // The settlement stays as it was; its history notes that its file was written again.
+    if (ergebnis.ok && abrechnung.Wiederholung &&
+        !dienste_.AbrechnungProtokollieren(
+            Ereignis(ergebnis, abrechnung, abrechnungszustand::ErneutAusgegeben))) {
+      QTXInfo().RegisterException(kKontext,
+                                  std::string("Die erneute Ausgabe fehlt im Verlauf der "
+                                              "Abrechnung."),
+                                  false);
+    }
   }
   return ergebnis;
 }
@@ -241,6 +258,11 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
   if (!dienste_.AbrNrNachFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr,
                               abrechnung.DatumVon, abrechnung.DatumBis, markiert,
                               exporter.GetMaxLfdNr())) {
+    verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
+    return false;
+  }
+  if (!dienste_.AbrechnungProtokollieren(
+          Ereignis(ergebnis, abrechnung, abrechnungszustand::Exportiert))) {
     verbuchenFehler_ = "Das Exportjournal konnte nicht geschrieben werden.";
     return false;
   }
@@ -338,6 +360,21 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
     if (meldung_.Batchmode()) {
       meldung_.Protokoll(std::to_string(ergebnis.zeilen) + "-" +
                          "Fibu-Sätze wurden erfolgreich exportiert");
+      // The line above says how many; this one says what and where.
+      const std::string dateien = DateienText(ErgebnisDateien(ergebnis));
+      const std::string mandant = !abrechnung.MandantText.empty()
+                                      ? abrechnung.MandantText
+                                      : std::to_string(abrechnung.Firma.Nr1) + "/" +
+                                            std::to_string(abrechnung.Firma.Nr2);
+      meldung_.Protokoll("Mandant " + mandant + ", Abrechnung " + nummer +
+                         ", Zeitraum " + DateToStr(abrechnung.DatumVon) + " - " +
+                         DateToStr(abrechnung.DatumBis) + ", " +
+                         std::to_string(ergebnis.uebersicht.Buchungen) + " Buchungen" +
+                         (dateien.empty() ? "" : ", " + dateien));
+    } else if (!erfolgZeigen_) {
+      // The caller's summary says it all.
+    } else if (!real_) {
+      QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rTestexport – nicht importieren");
     } else if (abrechnung.Wiederholung) {
       QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rDie Abrechnung " + nummer +
                               " wurde erneut ausgegeben; Buchungen und Exportjournal bleiben "
@@ -374,9 +411,50 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
     zusatz = verbuchenFehler_ + " Keine Buchung wurde als exportiert gekennzeichnet und keine "
                                 "Exportdatei abgelegt.";
   }
+  if (const std::string grund = Fehlergrund(); !grund.empty()) {
+    zusatz += (zusatz.empty() ? "" : " ") + grund;
+  }
   meldung_.Melden(
       "Abbruch: Die Exportdatei konnte nicht erstellt werden. Bitte überprüfen Sie die "
       "Grundeinstellungen." + (zusatz.empty() ? "" : " " + zusatz),
       std::string("Die Exportdatei konnte nicht erstellt werden.\rBitte überprüfen Sie die "
                   "Grundeinstellungen.") + (zusatz.empty() ? "" : "\r" + zusatz));
+}
+
+std::string TExportLauf::Fehlergrund() const {
+  const auto& registriert = QTXInfo().Registrations();
+  for (std::size_t i = registriertVorher_; i < registriert.size(); ++i) {
+    if (registriert[i].flag && !registriert[i].text.empty()) return registriert[i].text;
+  }
+  return {};
+}
+
+TAbrechnungsEreignis TExportLauf::Ereignis(const TExportErgebnis& ergebnis,
+                                           const TExportAbrechnung& abrechnung,
+                                           const char* zustand) const {
+  TAbrechnungsEreignis e;
+  e.Firma = abrechnung.Firma;
+  e.AbrJahr = abrechnung.AbrJahr;
+  e.AbrNr = abrechnung.AbrNr;
+  e.Zustand = zustand;
+  e.Zeit = qtx_Now();
+  e.Rechner = QTXProgramm().GetRId();
+  e.Benutzer = ArbeitsplatzBenutzer();
+  e.DatumVon = abrechnung.DatumVon;
+  e.DatumBis = abrechnung.DatumBis;
+  e.Dateien = ErgebnisDateien(ergebnis);
+  e.Buchungen = ergebnis.uebersicht.Buchungen;
+  e.Zeilen = ergebnis.uebersicht.Zeilen;
+  e.Soll = ergebnis.uebersicht.Soll;
+  e.Haben = ergebnis.uebersicht.Haben;
+  return e;
+}
+
+std::vector<std::string> ErgebnisDateien(const TExportErgebnis& ergebnis) {
+  if (!ergebnis.dateiListe.empty()) return ergebnis.dateiListe;
+  std::vector<std::string> dateien;
+  for (const auto* name : {&ergebnis.dateiName, &ergebnis.dateiName2}) {
+    if (!name->empty()) dateien.push_back(*name);
+  }
+  return dateien;
 }

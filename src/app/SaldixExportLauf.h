@@ -9,6 +9,7 @@
 
 #include "app/ExportDienste.h"
 #include "app/ExportMeldung.h"
+#include "app/ExportUebersicht.h"
 #include "app/ExportZeilen.h"
 #include "data/SelektTab.h"
 #include "export/ExportRecords.h"
@@ -37,6 +38,7 @@ struct TExportAbrechnung {
   // The list shows this closed settlement: a real export writes its file again under its
   // own number and leaves bookings and journal as they are.
   bool Wiederholung = false;
+  std::string MandantText{};  // short number and name, for the reports
 
   // The settlement the bookings must carry when the export marks them.
   TAbrechnungsStand Erwartet() const {
@@ -47,6 +49,7 @@ struct TExportAbrechnung {
 struct TExportErgebnis {
   bool ok = false;
   int zeilen = 0;  // top-level rows walked, marked or not
+  TExportUebersicht uebersicht;  // what was written
   std::string meldung;
   std::string dateiName;
   std::string dateiName2;
@@ -85,6 +88,9 @@ class TExportLauf {
   // marked rows are still the same; otherwise it is undone and begun anew.
   TExportErgebnis Ausfuehren(TFibuExporter* exporter, bool real, TExportAbrechnung& abrechnung,
                              std::unique_ptr<TExportBuchhaltung> begonnen = nullptr);
+  // Off: a summary of the caller's follows a successful interactive run instead of the
+  // exporter's message box.
+  void SetErfolgZeigen(bool zeigen) { erfolgZeigen_ = zeigen; }
   // Begins the bookkeeping of a real export of these bookings ahead of it (the unattended
   // run, as soon as its bookings are read). Never throws: a failure is kept for the run to
   // report.
@@ -112,6 +118,10 @@ class TExportLauf {
                  TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
                  TExportErgebnis& ergebnis);
   void Abschlussmeldung(const TExportErgebnis& ergebnis, const TExportAbrechnung& abrechnung) const;
+  TAbrechnungsEreignis Ereignis(const TExportErgebnis& ergebnis,
+                                const TExportAbrechnung& abrechnung, const char* zustand) const;
+  // The first failure registered during this run: names the file or folder and the reason.
+  std::string Fehlergrund() const;
 
   IExportListe& liste_;
   IExportDienste& dienste_;
@@ -120,4 +130,10 @@ class TExportLauf {
   std::string verbuchenFehler_;
   bool vergeben_ = false;  // the marking failed because another run exported bookings
   bool gesperrt_ = false;  // another workstation held the booking lock
+  std::size_t registriertVorher_ = 0;
+  bool real_ = true;
+  bool erfolgZeigen_ = true;
 };
+
+// The files of a run: its list, or its one or two names.
+std::vector<std::string> ErgebnisDateien(const TExportErgebnis& ergebnis);

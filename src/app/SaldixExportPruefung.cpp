@@ -81,10 +81,12 @@ bool TExportPruefung::TestenOk(const TFibuExporter* exporter, const std::string&
                     "Bitte geben Sie den Buchungsmonat ein.");
     return false;
   }
+  gefunden_.clear();
   const std::vector<TBefund> befunde = Sammeln(*exporter, umfang);
   if (befunde.empty()) return true;
   TExportProblemListe probleme;
   for (const auto& befund : befunde) probleme.push_back(befund.Problem);
+  gefunden_ = probleme;
   const bool sperrt = SperrtExport(probleme);
 
   if (meldung_.Batchmode()) {

@@ -43,6 +43,8 @@ class TExportPruefung {
 
   // After TestenOk: it refused only because no row was marked (nothing to export).
   bool NichtsGefunden() const { return nichtsGefunden_; }
+  // After TestenOk: the problems it found (the ones the person accepted when it passed).
+  const TExportProblemListe& Gefunden() const { return gefunden_; }
 
   // Every problem of the marked rows, in list order, then those of the whole export.
   TExportProblemListe Probleme(const TFibuExporter& exporter, const TExportUmfang* umfang);
@@ -78,6 +80,7 @@ class TExportPruefung {
   IExportDienste& dienste_;
   const TExportMeldung& meldung_;
   IProblemAnzeige* anzeige_;
+  TExportProblemListe gefunden_;
   std::unordered_map<std::string, bool> kontoArten_;
   std::vector<TBefund> befunde_;
   bool nichtsGefunden_ = false;

@@ -14,5 +14,9 @@ TSaldixSitzung::TSaldixSitzung(TSaldixDataModuleStart start, IAbrechnungsWahl& a
       datevZuordnung_(belegQuelle_, [this] { return daten_.Konten().AktExporter(); }),
       aktionen_(liste_, exportDienste_,
                 {[this] { return daten_.Konten().AktExporter(); },
-                 [this] { return daten_.Konten().AktExporterName(); }},
+                 [this] { return daten_.Konten().AktExporterName(); },
+                 [this] {
+                   return std::to_string(modul_.AktMandantKurzNr()) + " " +
+                          modul_.AktTextMandant;
+                 }},
                 &datevZuordnung_, DocBroadcast()) {}

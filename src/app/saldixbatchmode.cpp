@@ -190,5 +190,7 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
     BatchLog("Ein Abrechnungsjahr des Zeitraums enthielt keine Sätze; der übrige Zeitraum "
              "wurde exportiert");
   }
+  // Nothing to export is no failure: a scheduler can tell it from one by the exit code.
+  if (allesExportiert && exportiert == 0 && nichtsGefunden > 0) return kBatchNichtsGefunden;
   return allesExportiert && exportiert > 0 ? 0 : 1;
 }

@@ -87,8 +87,11 @@ class TKWX_Saldix_BatchMode : public TGuardedObject {
 // One menu-log line of the batch run (title "Saldix Export", now as start and end).
 void BatchLog(const std::string& text);
 
+// Exit code of a run whose period held nothing to export.
+inline constexpr int kBatchNichtsGefunden = 3;
+
 // The whole batch run as the main routine starts it; returns the process exit code
-// (0 when every pass exported or had nothing to refuse, 1 refused or failed, 2 a wrong
-// parameter).
+// (0 when a pass exported and none failed, 1 refused or failed, 2 a wrong parameter,
+// 3 nothing to export in the period).
 int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& daten,
                     IBatchBuchungsliste& liste);

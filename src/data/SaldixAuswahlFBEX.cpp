@@ -1,10 +1,13 @@
 #include "data/SaldixAuswahlFBEX.h"
 
+#include <filesystem>
+
 #include "data/SaldixData.h"
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/MessagePresenter.h"
+#include "suite/QTXInfo.h"
 
 namespace {
 
@@ -26,7 +29,7 @@ const TSaldixAuswFBEX::TGridZeile TSaldixAuswFBEX::Kopfzeile = {
     "Mandant", "Abrechnung", "von", "bis", "Mandantenschlüssel", "Nummer", "Jahr"};
 
 TSaldixAuswFBEX::TSaldixAuswFBEX(IAuswFBEXDaten& daten, suitedb::Connection& connection)
-    : daten_(daten), fbexfile(connection) {
+    : daten_(daten), fbexfile(connection), connection_(connection) {
   const bool erlaubt = daten_.ExportErlaubt();
   btnLoeschenVisible = erlaubt;
   btnLoeschenEnabled = erlaubt;
@@ -125,6 +128,52 @@ void TSaldixAuswFBEX::btnLoeschenClick() {
 }
 
 void TSaldixAuswFBEX::btnCancelClick() { modalResult_ = mrCancel; }
+
+std::vector<std::string> TSaldixAuswFBEX::Verlauf() const {
+  return GuardedOr("TSaldixAuswFBEX.Verlauf", std::vector<std::string>{}, [&] {
+    std::vector<std::string> zeilen;
+    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung();
+    if (!abrechnung) return zeilen;
+    for (const auto& ereignis : TAbrechnungsVerlauf(connection_).Ereignisse(
+             abrechnung->Firma, abrechnung->AbrJahr, abrechnung->AbrNr)) {
+      zeilen.push_back(EreignisText(ereignis));
+      for (const auto& datei : ereignis.Dateien) zeilen.push_back("    Datei: " + datei);
+    }
+    if (zeilen.empty()) zeilen.push_back("Für diese Abrechnung ist kein Verlauf gespeichert.");
+    return zeilen;
+  });
+}
+
+std::vector<std::string> TSaldixAuswFBEX::Dateien() const {
+  return GuardedOr("TSaldixAuswFBEX.Dateien", std::vector<std::string>{}, [&] {
+    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung();
+    if (!abrechnung) return std::vector<std::string>{};
+    return TAbrechnungsVerlauf(connection_)
+        .AktuelleDateien(abrechnung->Firma, abrechnung->AbrJahr, abrechnung->AbrNr);
+  });
+}
+
+void TSaldixAuswFBEX::btnDateiAnzeigenClick() {
+  Guarded("TSaldixAuswFBEX.btnDateiAnzeigenClick", [&] {
+    const auto dateien = Dateien();
+    if (dateien.empty() || !dateiAnzeige_) return;
+    if (!dateiAnzeige_->Oeffnen(dateien.front())) {
+      QTXInfo().QTXWarnungBox("Die Datei\r\"" + dateien.front() +
+                              "\"\rkonnte nicht angezeigt werden.");
+    }
+  });
+}
+
+void TSaldixAuswFBEX::btnOrdnerOeffnenClick() {
+  Guarded("TSaldixAuswFBEX.btnOrdnerOeffnenClick", [&] {
+    const auto dateien = Dateien();
+    if (dateien.empty() || !dateiAnzeige_) return;
+    const std::string ordner = std::filesystem::path(dateien.front()).parent_path().string();
+    if (!dateiAnzeige_->Oeffnen(ordner)) {
+      QTXInfo().QTXWarnungBox("Der Ordner\r\"" + ordner + "\"\rkonnte nicht geöffnet werden.");
+    }
+  });
+}
 
 bool TAuswFBEXDatenmodul::ExportErlaubt() { return modul_.ExportErlaubt(); }
 TIntPair TAuswFBEXDatenmodul::AktMandant() { return modul_.AktMandant(); }

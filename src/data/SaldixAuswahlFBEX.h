@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "data/AbrechnungsJournal.h"
+#include "data/AbrechnungsVerlauf.h"
+#include "suite/DateiAnzeige.h"
 #include "suite/Types.h"
 
 // What the dialog needs from the data module.
@@ -46,6 +48,15 @@ class TSaldixAuswFBEX {
   void btnCancelClick();
   void grdExports_Fuellen();
 
+  // The selected settlement's history, oldest first: one line per event, then its files.
+  std::vector<std::string> Verlauf() const;
+  // The files of the selected settlement's last export or re-issue.
+  std::vector<std::string> Dateien() const;
+  // The desktop hands the selected settlement's (first) file or its folder to the system.
+  void SetDateiAnzeige(IDateiAnzeige* anzeige) { dateiAnzeige_ = anzeige; }
+  void btnDateiAnzeigenClick();
+  void btnOrdnerOeffnenClick();
+
   // What the view shows and edits.
   std::string lblMandant;
   std::string edtJahr;
@@ -71,6 +82,8 @@ class TSaldixAuswFBEX {
 
   IAuswFBEXDaten& daten_;
   TAbrechnungsJournal fbexfile;
+  suitedb::Connection& connection_;
+  IDateiAnzeige* dateiAnzeige_ = nullptr;
   TIntPair mandant_;
   int jahr_ = 0;
   std::vector<TGridZeile> texte_;

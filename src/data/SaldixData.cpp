@@ -1,7 +1,9 @@
 #include "data/SaldixData.h"
 
+#include <filesystem>
 #include <map>
 
+#include "data/AbrechnungsVerlauf.h"
 #include "data/BookingTexts.h"
 #include "data/ExpenseEntries.h"
 #include "suite/DateTime.h"
@@ -269,13 +271,48 @@ bool TSaldixDataModule::FBEX_Loeschen(const TIntPair& AFirma, int AAbrNr, int AA
     }
     QTXBuchung buchung;
     buchung.Start(QTXBuchung::kExport);
-    SuiteDatabase::Get()
-        .Cached("DELETE FROM fbex WHERE firma1 = ? AND firma2 = ? AND abr_jahr = ? AND "
-                "abr_nr = ?")
+    auto& db = SuiteDatabase::Get();
+    // The settlement's files stay, renamed, so that nobody imports them as valid ones and a
+    // later export under the same number does not meet them; the history says so.
+    TAbrechnungsVerlauf verlauf(db);
+    TAbrechnungsEreignis geloescht;
+    geloescht.Firma = AFirma;
+    geloescht.AbrJahr = AAbrJahr;
+    geloescht.AbrNr = AAbrNr;
+    geloescht.Zustand = abrechnungszustand::Geloescht;
+    geloescht.Zeit = qtx_Now();
+    geloescht.Rechner = QTXProgramm().GetRId();
+    geloescht.Benutzer = ArbeitsplatzBenutzer();
+    std::vector<std::pair<std::string, std::string>> umbenennen;
+    for (const auto& datei : verlauf.AktuelleDateien(AFirma, AAbrJahr, AAbrNr)) {
+      std::error_code fehler;
+      if (!std::filesystem::exists(datei, fehler)) continue;
+      umbenennen.emplace_back(datei, StornoDateiname(datei));
+      geloescht.Dateien.push_back(umbenennen.back().second);
+    }
+    auto& zaehlen = db.Cached(
+        "SELECT COUNT(*) FROM fbde WHERE firma1 = ? AND firma2 = ? AND abr_jahr = ? AND "
+        "abr_nr = ?");
+    zaehlen.With(AFirma.Nr1, AFirma.Nr2, AAbrJahr, AAbrNr);
+    if (zaehlen.Step()) geloescht.Buchungen = static_cast<int>(zaehlen.Int(0));
+    zaehlen.Reset();
+    db.Cached("DELETE FROM fbex WHERE firma1 = ? AND firma2 = ? AND abr_jahr = ? AND "
+              "abr_nr = ?")
         .With(AFirma.Nr1, AFirma.Nr2, AAbrJahr, AAbrNr)
         .Run();
     FBDEMani_Get().AbrNrZurueckSetzen(CFBDE_BV_Saldix, AFirma, AAbrNr, AAbrJahr);
+    verlauf.Eintragen(geloescht);
     buchung.Commit();
+    for (const auto& [alt, neu] : umbenennen) {
+      std::error_code fehler;
+      std::filesystem::rename(alt, neu, fehler);
+      if (fehler) {
+        QTXInfo().RegisterException("TSaldixDataModule.FBEX_Loeschen",
+                                    "Die Datei \"" + alt + "\" der gelöschten Abrechnung konnte "
+                                    "nicht umbenannt werden: " + fehler.message(),
+                                    false);
+      }
+    }
     return true;
   });
 }

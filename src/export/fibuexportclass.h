@@ -161,6 +161,12 @@ class TFibuExporter : public TGuardedObject {
   // The files held back since the last SetDateienZurueckhalten, handed to the caller.
   TFertigeDateien ZurueckgehalteneDateien() { return std::move(FZurueckgehalten); }
 
+  // A test export writes into the subfolder "Test" of the export directory, so that its
+  // files are never imported by mistake nor met by a later real export of the same name.
+  void SetTestexport(bool test) { FTestexport = test; }
+  bool Testexport() const { return FTestexport; }
+  static constexpr const char* TestUnterordner = "Test";
+
  protected:
   // Completes the written parts of one export file: publishes them at once (all or none),
   // or holds them back for the run. Returns their final names; throws as
@@ -215,6 +221,7 @@ class TFibuExporter : public TGuardedObject {
   // loading the default under a profile's name overwrites a stored profile.
   std::optional<std::string> FGeladenerEintrag;
   bool FDateienZurueckhalten = false;
+  bool FTestexport = false;
   TFertigeDateien FZurueckgehalten;
 };
 

@@ -65,12 +65,22 @@ void Schreiben() noexcept {
   SchreibenOderMelden();
 }
 
+// Where every line also goes as it is appended (the batch run's stderr), if anywhere.
+std::ostream*& Echo() {
+  static std::ostream* stream = nullptr;
+  return stream;
+}
+
 }  // namespace
+
+void MenuLog_EchoTo(std::ostream* stream) { Echo() = stream; }
 
 void MenuLog_Append(const std::string& title, const std::string& text, TDateTime start,
                     TDateTime end) {
+  const bool gezeigt = Echo() != nullptr;
   try {
-    Wartend().push_back({title, text, start, end, QTXProgramm().GetRId()});
+    if (gezeigt) *Echo() << title << ": " << text << std::endl;
+    Wartend().push_back({title, text, start, end, QTXProgramm().GetRId(), gezeigt});
   } catch (const std::exception& e) {
     std::cerr << "Menüprotokoll nicht geschrieben: " << e.what() << "\n  " << title << ": "
               << text << '\n';

@@ -1,6 +1,7 @@
 // The suite's menu log: one line per outcome of a batch run or export.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ void MenuLog_Append(const std::string& title, const std::string& text, TDateTime
 // Lines not yet in the menu log: those waiting for a transaction's end and those the
 // database refused. Tries once more to write them first.
 std::size_t MenuLog_Ausstehend();
+
+// From now on every appended line is also written to this stream (nullptr: no longer), so
+// that an unattended run tells whoever started it what it did.
+void MenuLog_EchoTo(std::ostream* stream);
 
 struct MenuLogLine {
   std::int64_t id = 0;

@@ -25,3 +25,21 @@ std::string SaldixHome() {
   if (!dir.empty()) return dir;
   return (std::filesystem::path(XdgDataHome()) / "saldix").string();
 }
+
+std::string SuitePfadZumSpeichern(const std::string& verzeichnis) {
+  if (verzeichnis.empty()) return verzeichnis;
+  namespace fs = std::filesystem;
+  const fs::path home = fs::absolute(SaldixHome()).lexically_normal();
+  const fs::path pfad = fs::absolute(verzeichnis).lexically_normal();
+  const fs::path relativ = pfad.lexically_relative(home);
+  if (relativ.empty() || *relativ.begin() == "..") return verzeichnis;
+  return relativ.generic_string();
+}
+
+std::string SuitePfadGeladen(const std::string& gespeichert) {
+  if (gespeichert.empty()) return gespeichert;
+  namespace fs = std::filesystem;
+  const fs::path pfad(gespeichert);
+  if (pfad.is_absolute()) return gespeichert;
+  return (fs::absolute(SaldixHome()) / pfad).lexically_normal().string();
+}

@@ -9,6 +9,7 @@
 #include "ui/MandDialogView.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtMeldungen.h"
+#include "ui/QtUebersetzung.h"
 #include "ui/SaldixDesktop.h"
 
 namespace {
@@ -33,6 +34,7 @@ int SaldixDesktopProgramm(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Saldix"));
   QApplication::setApplicationDisplayName(QStringLiteral("Saldix"));
+  const auto uebersetzung = QtUebersetzungLaden();
   QTXInfo().SetPresenter(std::make_shared<TQtMeldungen>());
 
   const std::string abbruch = SaldixStarten(false);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -77,8 +78,18 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
   auto* btnCancel = Knopf("Zurück", "btnCancel", this, "zurück");
   auto* btnOK = Knopf("OK", "btnOK", this, "Zum ausgewählten Export werden die Details angezeigt");
   btnOK->setDefault(true);
+  lstVerlauf_ = new QListWidget(this);
+  lstVerlauf_->setObjectName(QStringLiteral("lstVerlauf"));
+  lstVerlauf_->setMaximumHeight(110);
+  btnDateiAnzeigen_ = Knopf("Datei anzeigen", "btnDateiAnzeigen", this,
+                            "Die Exportdatei der ausgewählten Abrechnung anzeigen");
+  btnOrdnerOeffnen_ = Knopf("Ordner öffnen", "btnOrdnerOeffnen", this,
+                            "Den Ordner der Exportdatei öffnen");
+  logik_.SetDateiAnzeige(&dateiAnzeige_);
   auto* fuss = new QHBoxLayout;
   fuss->addWidget(btnLoeschen_);
+  fuss->addWidget(btnDateiAnzeigen_);
+  fuss->addWidget(btnOrdnerOeffnen_);
   fuss->addStretch();
   fuss->addWidget(btnCancel);
   fuss->addWidget(btnOK);
@@ -86,6 +97,8 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(kopf);
   layout->addWidget(grdExports_, 1);
+  layout->addWidget(new QLabel(QStringLiteral("Verlauf der Abrechnung:"), this));
+  layout->addWidget(lstVerlauf_);
   layout->addLayout(fuss);
 
   connect(btnMandant, &QToolButton::clicked, this, [this] { Ausfuehren([&] { logik_.btnMandantClick(); }); });
@@ -93,13 +106,28 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
           [this] { Ausfuehren([&] { logik_.btnMandantLoeschenClick(); }); });
   connect(edtJahr_, &QLineEdit::editingFinished, this, &TSaldixAuswahlFBEXView::JahrVerlassen);
   connect(grdExports_, &QTableWidget::currentCellChanged, this,
-          [this](int zeile) { logik_.Row = zeile; });
+          [this](int zeile) {
+            logik_.Row = zeile;
+            VerlaufAnzeigen();
+          });
+  connect(btnDateiAnzeigen_, &QPushButton::clicked, this,
+          [this] { Ausfuehren([&] { logik_.btnDateiAnzeigenClick(); }); });
+  connect(btnOrdnerOeffnen_, &QPushButton::clicked, this,
+          [this] { Ausfuehren([&] { logik_.btnOrdnerOeffnenClick(); }); });
   connect(grdExports_, &QTableWidget::cellDoubleClicked, this,
           [this] { Ausfuehren([&] { logik_.grdExportsDblClick(); }); });
   connect(btnLoeschen_, &QPushButton::clicked, this, [this] { Ausfuehren([&] { logik_.btnLoeschenClick(); }); });
   connect(btnCancel, &QPushButton::clicked, this, &TSaldixAuswahlFBEXView::reject);
   connect(btnOK, &QPushButton::clicked, this, &TSaldixAuswahlFBEXView::accept);
-  resize(720, 420);
+  resize(720, 520);
+}
+
+void TSaldixAuswahlFBEXView::VerlaufAnzeigen() {
+  lstVerlauf_->clear();
+  for (const auto& zeile : logik_.Verlauf()) lstVerlauf_->addItem(Qt_(zeile));
+  const bool dateien = !logik_.Dateien().empty();
+  btnDateiAnzeigen_->setEnabled(dateien);
+  btnOrdnerOeffnen_->setEnabled(dateien);
 }
 
 template <typename Handler>
@@ -144,6 +172,7 @@ void TSaldixAuswahlFBEXView::Anzeigen() {
   } else {
     grdExports_->clearSelection();
   }
+  VerlaufAnzeigen();
 }
 
 void TSaldixAuswahlFBEXView::JahrVerlassen() {

@@ -5,8 +5,10 @@
 #include <QDialog>
 
 #include "data/SaldixAuswahlFBEX.h"
+#include "ui/ExportBestaetigungView.h"
 
 class QLabel;
+class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -23,6 +25,7 @@ class TSaldixAuswahlFBEXView final : public QDialog {
 
   QTableWidget& GrdExports() { return *grdExports_; }
   QLineEdit& EdtJahr() { return *edtJahr_; }
+  QListWidget& LstVerlauf() { return *lstVerlauf_; }
 
   void accept() override;
   void reject() override;
@@ -36,12 +39,18 @@ class TSaldixAuswahlFBEXView final : public QDialog {
   template <typename Handler>
   void Ausfuehren(Handler&& handler);
   void JahrVerlassen();
+  // The history and the file buttons of the selected settlement.
+  void VerlaufAnzeigen();
 
   TSaldixAuswFBEX& logik_;
   QLabel* lblMandant_;
   QLineEdit* edtJahr_;
   QTableWidget* grdExports_;
   QPushButton* btnLoeschen_;
+  QListWidget* lstVerlauf_;
+  QPushButton* btnDateiAnzeigen_;
+  QPushButton* btnOrdnerOeffnen_;
+  TQtDateiAnzeige dateiAnzeige_;
 };
 
 // Shows the journal of the module's current client; true with the chosen settlement

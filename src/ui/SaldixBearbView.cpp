@@ -22,6 +22,7 @@
 #include "app/SaldixSitzung.h"
 #include "suite/MessagePresenter.h"
 #include "ui/BuchungsListeModell.h"
+#include "ui/ExportBestaetigungView.h"
 #include "ui/ExportProblemeView.h"
 #include "ui/ViewHilfen.h"
 
@@ -90,11 +91,14 @@ TSaldixBearbView::TSaldixBearbView(TSaldixBearbeiten& form, TSaldixBearbExport& 
   form_.LadeFortschritt = [this](std::size_t gelesen) { FortschrittAnzeigen(gelesen); };
   problemAnzeige_ = std::make_unique<TQtProblemAnzeige>(this, [this] { AuswahlAnzeigen(); });
   export_.SetProblemAnzeige(problemAnzeige_.get());
+  bestaetigung_ = std::make_unique<TQtExportBestaetigung>(this);
+  export_.SetBestaetigung(bestaetigung_.get());
   resize(1280, 800);
 }
 
 TSaldixBearbView::~TSaldixBearbView() {
   export_.SetProblemAnzeige(nullptr);
+  export_.SetBestaetigung(nullptr);
   form_.LadeFortschritt = nullptr;
   qApp->removeEventFilter(this);
 }

@@ -21,6 +21,7 @@ class QRadioButton;
 class QTreeView;
 class QVBoxLayout;
 class TBuchungsListeModell;
+class TQtExportBestaetigung;
 class TQtProblemAnzeige;
 class TSaldixBearbeiten;
 class TSaldixBearbExport;
@@ -82,6 +83,7 @@ class TSaldixBearbView final : public QDialog {
   TBuchungsListeModell* modell_ = nullptr;
   // The check before an export lists its problems in a window over this one.
   std::unique_ptr<TQtProblemAnzeige> problemAnzeige_;
+  std::unique_ptr<TQtExportBestaetigung> bestaetigung_;
   bool aktiviert_ = false;
   bool beschaeftigt_ = false;
   bool breitenGesetzt_ = false;

@@ -73,9 +73,11 @@ TEST(BatchDurchlauf, OnePassExportingIsEnoughWhenTheOtherFoundNothing) {
             "exportiert");
   EXPECT_EQ(Lauf("NE"), 0);
   EXPECT_EQ(Lauf("EE"), 0);
-  EXPECT_EQ(Lauf("NN"), 1);
+  // Nothing in either year is its own outcome; a failure beside it stays a failure.
+  EXPECT_EQ(Lauf("NN"), 3);
   EXPECT_EQ(Lauf("EF"), 1);
   EXPECT_EQ(Lauf("FN"), 1);
+  EXPECT_EQ(Lauf("NF"), 1);
 }
 
 }  // namespace

@@ -40,10 +40,11 @@ TEST(DatevMonatsdateien, JulyFiscalYearAcrossJanuaryAndFebruaryOfALeapYear) {
                                EncodeDate(2024, 2, 29), 0};
   ASSERT_TRUE(TExportLauf(liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
 
-  // The file names keep the settlement year; the periods are those of the bookings.
-  EXPECT_EQ(Lesen(dir + "/EXTF_FIL2_54321_202301_3.csv"),
+  // The file names keep the settlement year; the periods are those of the bookings. A test
+  // export writes into the subfolder "Test".
+  EXPECT_EQ(Lesen(dir + "/Test/EXTF_FIL2_54321_202301_3.csv"),
             Lesen(SALDIX_TEST_DATA "/datev/EXTF_FIL2_54321_202301_3.csv"));
-  EXPECT_EQ(Lesen(dir + "/EXTF_FIL2_54321_202302_3.csv"),
+  EXPECT_EQ(Lesen(dir + "/Test/EXTF_FIL2_54321_202302_3.csv"),
             Lesen(SALDIX_TEST_DATA "/datev/EXTF_FIL2_54321_202302_3.csv"));
 }
 
@@ -91,7 +92,7 @@ TEST(DatevMonatsdateien, AGroupRowOfAnExportEndingMidMonthIsDatedOnItsLastDay) {
   TExportAbrechnung abrechnung{kMandant1, 7, 2024, EncodeDate(2024, 3, 1),
                                EncodeDate(2024, 3, 15), 0};
   ASSERT_TRUE(TExportLauf(*liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
-  EXPECT_EQ(Lesen(dir + "/EXTF_FIL1_12345_202403_7.csv"),
+  EXPECT_EQ(Lesen(dir + "/Test/EXTF_FIL1_12345_202403_7.csv"),
             Lesen(SALDIX_TEST_DATA "/datev/EXTF_Sammler_Mitte_510.csv"));
 }
 

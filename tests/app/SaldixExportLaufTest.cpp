@@ -131,7 +131,12 @@ TEST_F(ExportLauf, RealExportMarksAndJournalsTogetherAndCountsEveryRow) {
   EXPECT_EQ(dienste.journal[0].LNrBis, 200);
   EXPECT_EQ(dienste.journal[1].RNr, 7);
   EXPECT_TRUE(dienste.transaktionAbgeschlossen);
-  EXPECT_EQ(LetzteLogZeile(), "4-Fibu-Sätze wurden erfolgreich exportiert");
+  // The line of the count stays as it was; the next one names what was filed where.
+  const auto log = MenuLog_Tail(2);
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].text, "4-Fibu-Sätze wurden erfolgreich exportiert");
+  EXPECT_EQ(log[1].text, "Mandant 1/1, Abrechnung 5/2024, Zeitraum 01.01.2024 - 31.03.2024, "
+                         "3 Buchungen, Datei: /tmp/recording.csv");
 }
 
 TEST_F(ExportLauf, AFailingJournalWriteLeavesEveryBookingOpen) {

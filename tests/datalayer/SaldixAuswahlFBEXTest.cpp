@@ -165,3 +165,65 @@ TEST_F(SaldixAuswFBEXTest, AnotherWorkstationCannotDelete) {
 }
 
 }  // namespace
+
+namespace {
+
+class TAufgezeichneteAnzeige final : public IDateiAnzeige {
+ public:
+  std::vector<std::string> geoeffnet;
+  bool Oeffnen(const std::string& pfad) override {
+    geoeffnet.push_back(pfad);
+    return true;
+  }
+};
+
+TEST_F(SaldixAuswFBEXTest, TheSelectedSettlementShowsItsHistoryAndOpensItsLatestFile) {
+  TAbrechnungsVerlauf verlauf(SuiteDatabase::Get());
+  TAbrechnungsEreignis e;
+  e.Firma = {1, 1};
+  e.AbrJahr = jahr_;
+  e.AbrNr = 2;
+  e.Zustand = abrechnungszustand::Exportiert;
+  e.Zeit = EncodeDateTime(jahr_, 3, 1, 9, 30, 0, 0);
+  e.Rechner = 4;
+  e.Benutzer = "anna";
+  e.Dateien = {"/export/EXTF_2.csv"};
+  e.Buchungen = 12;
+  e.Zeilen = 10;
+  e.Soll = 1234.5L;
+  e.Haben = 0.25L;
+  verlauf.Eintragen(e);
+  e.Zustand = abrechnungszustand::ErneutAusgegeben;
+  e.Zeit = EncodeDateTime(jahr_, 3, 2, 8, 0, 0, 0);
+  e.Dateien = {"/neu/EXTF_2.csv", "/neu/EXTF_2_2.csv"};
+  verlauf.Eintragen(e);
+
+  TAufgezeichneteAnzeige anzeige;
+  TSaldixAuswFBEX dialog(daten_, SuiteDatabase::Get());
+  dialog.SetDateiAnzeige(&anzeige);
+  dialog.FormShow();
+  dialog.Row = 0;  // 2/jahr
+  const std::string j = std::to_string(jahr_);
+  EXPECT_EQ(dialog.Verlauf(),
+            (std::vector<std::string>{
+                "01.03." + j + " 09:30:00  exportiert  Rechner 4  anna  12 Buchungen, 10 Zeilen, "
+                               "Soll 1.234,50, Haben 0,25",
+                "    Datei: /export/EXTF_2.csv",
+                "02.03." + j + " 08:00:00  erneut ausgegeben  Rechner 4  anna  12 Buchungen, "
+                               "10 Zeilen, Soll 1.234,50, Haben 0,25",
+                "    Datei: /neu/EXTF_2.csv", "    Datei: /neu/EXTF_2_2.csv"}));
+  // The files of the last output are the ones that count.
+  dialog.btnDateiAnzeigenClick();
+  dialog.btnOrdnerOeffnenClick();
+  EXPECT_EQ(anzeige.geoeffnet, (std::vector<std::string>{"/neu/EXTF_2.csv", "/neu"}));
+
+  // A settlement without a stored history says so and offers no file.
+  dialog.Row = 1;
+  EXPECT_EQ(dialog.Verlauf(),
+            (std::vector<std::string>{"Für diese Abrechnung ist kein Verlauf gespeichert."}));
+  EXPECT_TRUE(dialog.Dateien().empty());
+  dialog.btnDateiAnzeigenClick();
+  EXPECT_EQ(anzeige.geoeffnet.size(), 2u);
+}
+
+}  // namespace

@@ -198,6 +198,10 @@ TEST_F(DatevExport, RefusalsWriteNoFile) {
             "Exportverzeichnis\r\"" + (blockiert / "unter").string() +
                 "\"\rkonnte nicht gefunden/angelegt werden.\rBitte überprüfen Sie die "
                 "Grundeinstellungen.");
+  // Where nobody sees the box, the log names the folder and the system's reason.
+  EXPECT_EQ(QTXInfo().Registrations().back().text,
+            "Das Exportverzeichnis \"" + (blockiert / "unter").string() +
+                "\" konnte nicht angelegt werden: Not a directory");
   EXPECT_FALSE(exporter.Export_Fibu_Ende());
   EXPECT_EQ(exporter.GetMeldung(), "Es konnte keine Exortdatei erstellt werden.");
 }

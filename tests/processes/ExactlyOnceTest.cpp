@@ -44,7 +44,8 @@ TEST_F(ExactlyOnce, EightRunsOfOnePeriodExportItOnce) {
     const auto codes = Gleichzeitig(suite, std::vector<Argumente>(8, periode));
     int exportiert = 0;
     for (int code : codes) {
-      EXPECT_TRUE(code == 0 || code == 1) << code;  // exported, or refused; never a crash
+      // Exported, refused, or nothing left once the others were done; never a crash.
+      EXPECT_TRUE(code == 0 || code == 1 || code == 3) << code;
       exportiert += code == 0;
     }
     EXPECT_GE(exportiert, 1);
@@ -68,7 +69,9 @@ TEST_F(ExactlyOnce, OverlappingPeriodsAndOtherClientsShareTheSuite) {
       {"-MAND:2", "-VDATUM:01072026", "-BDATUM:31122026"},
       {"-MAND:2", "-VDATUM:01012026", "-BDATUM:30062026"},
   };
-  for (int code : Gleichzeitig(suite, laeufe)) EXPECT_TRUE(code == 0 || code == 1) << code;
+  for (int code : Gleichzeitig(suite, laeufe)) {
+    EXPECT_TRUE(code == 0 || code == 1 || code == 3) << code;
+  }
   EXPECT_EQ(suite.Verletzungen(1), "");
   EXPECT_EQ(suite.Verletzungen(2), "");
   // Runs of different clients never stop each other for good.
@@ -118,7 +121,8 @@ TEST_F(ExactlyOnce, ARunKilledAtAnyInstantLeavesAllOrNothing) {
         << "Punkt " << i;
 
     // The next run completes or removes what the killed one left, then exports the rest.
-    EXPECT_TRUE(suite.Ausfuehren(kJahr) <= 1) << "Punkt " << i;
+    const int naechster = suite.Ausfuehren(kJahr);
+    EXPECT_TRUE(naechster <= 1 || naechster == 3) << "Punkt " << i << ": " << naechster;
     EXPECT_EQ(suite.Verletzungen(), "") << "Punkt " << i << " nach " << wann.count();
     EXPECT_EQ(Offen(suite, "2026-01-01", "2026-12-31"), 0) << "Punkt " << i;
     EXPECT_EQ(suite.TemporaereDateien(), 0u) << "Punkt " << i;

@@ -14,6 +14,7 @@ void TRecordingExporter::LoadSaveProps() {
 
 bool TRecordingExporter::Export_Fibu_Kopf(const TFibuExportFileInfo& info) {
   ++kopfAufrufe_;
+  if (beimKopf) beimKopf();
   dateien.push_back(info);
   protokoll.push_back("Kopf " + DateToStr(info.DatumVon) + "-" + DateToStr(info.DatumBis));
   return kopfErfolg && kopfAufrufe_ != kopfFehlerBeiAufruf;
@@ -173,6 +174,5 @@ std::unique_ptr<IExportDienste::Klammer> TTestDienste::BuchungsklammerOeffnen(in
 }
 
 std::unique_ptr<IExportDienste::Klammer> TTestDienste::TransaktionOeffnen() {
-  static bool innen = false;
-  return std::make_unique<TTestKlammer>(innen, &transaktionAbgeschlossen);
+  return std::make_unique<TTestKlammer>(transaktionOffen, &transaktionAbgeschlossen);
 }

@@ -2,6 +2,7 @@
 // driving the export run without a real format or database.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@ class TRecordingExporter : public TFibuExporter {
   // When set, each file is also written there for real (its protocol lines), as a format
   // writes it: held back in a real export until the run publishes it.
   std::string zielDatei;
+  std::function<void()> beimKopf;  // runs inside each Export_Fibu_Kopf
 
   void Flags(bool monatlich, bool tageweise, bool nachFiliale, bool nachDatum = false) {
     SetExportMonatlich(monatlich);
@@ -113,6 +115,9 @@ class TTestDienste : public IExportDienste {
   std::map<std::string, std::string> steuerkonten;  // account key -> tax account name
   std::map<std::string, int> kontoArten;        // account key -> kind
   int kontoArtFragen = 0;                       // questions to the account service
+  std::vector<TAbrechnungsEreignis> verlauf;    // settlement history written
+  bool verlaufScheitert = false;
+  bool verlaufInTransaktion = false;  // the last event came while the transaction was open
 
   bool AbrNrFrei(TIntPair, int, int abrNr) override;
   int GetAbrJahr(TIntPair, TDateTime) override { return 2024; }
@@ -141,6 +146,13 @@ class TTestDienste : public IExportDienste {
     prozent = 19;
     return "";
   }
+  bool AbrechnungProtokollieren(const TAbrechnungsEreignis& ereignis) override {
+    if (verlaufScheitert) return false;
+    verlauf.push_back(ereignis);
+    verlaufInTransaktion = transaktionOffen && !transaktionAbgeschlossen;
+    return true;
+  }
   std::unique_ptr<Klammer> BuchungsklammerOeffnen(int art) override;
   std::unique_ptr<Klammer> TransaktionOeffnen() override;
+  bool transaktionOffen = false;
 };

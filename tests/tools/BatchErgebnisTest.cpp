@@ -58,8 +58,8 @@ TEST_F(BatchErgebnis, APartOfThePeriodWithoutBookingsDoesNotFailTheRun) {
             "Ein Abrechnungsjahr des Zeitraums enthielt keine Sätze; der übrige Zeitraum wurde "
             "exportiert");
 
-  // Both parts empty: nothing was exported, and the run says so with its exit code.
-  EXPECT_EQ(SaldixBatchProgramm({"-MAND:1", "-VDATUM:01122026", "-BDATUM:31012027"}), 1);
+  // Both parts empty: nothing was exported, and the run says so with its own exit code.
+  EXPECT_EQ(SaldixBatchProgramm({"-MAND:1", "-VDATUM:01122026", "-BDATUM:31012027"}), 3);
 }
 
 TEST_F(BatchErgebnis, ACurrencyWithoutRateIsNamedInsteadOfNothingFound) {

@@ -79,13 +79,21 @@ TEST_F(BatchExport, ExportsMarksJournalsAndFindsNothingTheSecondTime) {
   const int journalVorher = Zahl("SELECT COUNT(*) FROM fbex");
 
   EXPECT_EQ(SaldixBatchProgramm(november), 0);
-  EXPECT_NE(LetzteLogZeile(2).find("Fibu-Sätze wurden erfolgreich exportiert"), std::string::npos)
+  EXPECT_NE(LetzteLogZeile(3).find("Fibu-Sätze wurden erfolgreich exportiert"), std::string::npos)
+      << LetzteLogZeile(3);
+  // The line after it names client, settlement, period, bookings and file.
+  EXPECT_EQ(LetzteLogZeile(2).rfind("Mandant 1 Nordlicht Handels GmbH, Abrechnung ", 0), 0u)
+      << LetzteLogZeile(2);
+  EXPECT_NE(LetzteLogZeile(2).find(", Zeitraum 01.11.2026 - 30.11.2026, " +
+                                   std::to_string(offen) + " Buchungen, Datei: " +
+                                   exportDir.string() + "/EXTF_NORDLICHT_10001_202611_"),
+            std::string::npos)
       << LetzteLogZeile(2);
   EXPECT_EQ(OffeneNovember(), 0);
   EXPECT_GT(Zahl("SELECT COUNT(*) FROM fbex"), journalVorher);
   EXPECT_EQ(Dateien(), 1u);
 
-  EXPECT_NE(SaldixBatchProgramm(november), 0);
+  EXPECT_EQ(SaldixBatchProgramm(november), 3);
   EXPECT_EQ(LetzteLogZeile(2), "Abbruch: Keine Sätze im angegebenen Zeitraum gefunden");
 }
 

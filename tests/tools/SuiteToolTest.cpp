@@ -95,12 +95,29 @@ TEST_F(SuiteToolTest, InitDemoJournalAndLogWorkThroughTheEnvironment) {
   EXPECT_EQ(result.code, kExitFailure);
   EXPECT_TRUE(Contains(result.err, "Kurznummer 9"));
 
+  // No lines asked for, none printed: not even the headings.
+  result = RunTool({"log", "--tail", "0"});
+  EXPECT_EQ(result.code, kExitOk) << result.err;
+  EXPECT_EQ(result.out, "");
+
   result = RunTool({"log", "--tail", "2"});
   EXPECT_EQ(result.code, kExitOk) << result.err;
   EXPECT_TRUE(Contains(result.out, "Automatischer Fibu-Export beendet"));
   // The refused journal call above is in the message log.
   EXPECT_TRUE(Contains(result.out, "saldix-suite.journal"));
   unsetenv("SALDIX_DB");
+}
+
+TEST_F(SuiteToolTest, ImportHelpListsTheTablesWithTheColumnsAFileMustGive) {
+  const auto result = RunTool({"import", "--help"});
+  EXPECT_EQ(result.code, kExitOk);
+  EXPECT_TRUE(Contains(result.out, "Tabellen und ihre Pflichtspalten:\n")) << result.out;
+  // A column with a default or assigned by the database is no duty.
+  EXPECT_TRUE(Contains(result.out, "\n  menu_log: title, text, start_time, end_time, computer\n"))
+      << result.out;
+  EXPECT_TRUE(Contains(result.out, "\n  abrechnung_verlauf: firma1, firma2, abr_jahr, abr_nr, "
+                                   "zustand, zeit\n"))
+      << result.out;
 }
 
 TEST_F(SuiteToolTest, InitNeverTouchesAnExistingFileAndOtherCommandsNeedOne) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "UiDemo.h"
 #include "UiTestSupport.h"
 #include "ui/UiText.h"
+#include "suite/DateTime.h"
 #include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
 
@@ -41,6 +43,20 @@ class SaldixAuswahlFBEXView : public ::testing::Test {
 };
 
 TEST_F(SaldixAuswahlFBEXView, ShowsTheClientsSettlementsNewestFirstAndReturnsTheChosenOne) {
+  // The newest settlement of the year has a history of its export.
+  TAbrechnungsEreignis ereignis;
+  ereignis.Firma = mandant.GepNr;
+  ereignis.AbrJahr = 2025;
+  ereignis.AbrNr = Abrechnungen(2025);
+  ereignis.Zustand = abrechnungszustand::Exportiert;
+  ereignis.Zeit = EncodeDateTime(2026, 1, 5, 10, 15, 0, 0);
+  ereignis.Rechner = 1;
+  ereignis.Dateien = {"/srv/export/EXTF_NORDLICHT_10001_202512_12.csv"};
+  ereignis.Buchungen = 152;
+  ereignis.Zeilen = 87;
+  ereignis.Soll = 50274.59L;
+  ereignis.Haben = 123570.98L;
+  TAbrechnungsVerlauf(SuiteDatabase::Get()).Eintragen(ereignis);
   TAuswFBEXDatenmodul daten(demo.Modul());
   TSaldixAuswFBEX logik(daten, SuiteDatabase::Get());
   TSaldixAuswahlFBEXView view(logik);
@@ -61,6 +77,12 @@ TEST_F(SaldixAuswahlFBEXView, ShowsTheClientsSettlementsNewestFirstAndReturnsThe
   EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), QStringLiteral("Abrechnung"));
   EXPECT_EQ(grid.item(0, 1)->text(),
             QString::number(Abrechnungen(jahre)) + "/" + QString::number(jahre));
+  // The selected settlement's history with its file, which the file buttons open.
+  ASSERT_EQ(view.LstVerlauf().count(), 2);
+  EXPECT_EQ(view.LstVerlauf().item(0)->text(),
+            QStringLiteral("05.01.2026 10:15:00  exportiert  Rechner 1  152 Buchungen, 87 Zeilen, "
+                           "Soll 50.274,59, Haben 123.570,98"));
+  EXPECT_TRUE(view.findChild<QPushButton*>(QStringLiteral("btnDateiAnzeigen"))->isEnabled());
   Bildschirmfoto(view, "abrechnungsjournal");
 
   const QPoint zweite = grid.visualItemRect(grid.item(1, 0)).center();

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -30,6 +31,7 @@
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
 #include "support/TestSuite.h"
+#include "ui/ExportBestaetigungView.h"
 #include "ui/ExportProblemeView.h"
 #include "ui/BuchungsListeModell.h"
 #include "ui/QtAbrechnungsWahl.h"
@@ -286,7 +288,27 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   ASSERT_GT(view->Modell().rowCount(), 0);
   const int nr = Form().AbrNr;
   suite.Messages().Clear();
+  // One confirmation before, one summary after: the first names the settlement, the second
+  // the file.
+  QString vorher, nachher;
+  int dateien = 0;
+  BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
+    Bildschirmfoto(bestaetigung, "exportbestaetigung_f5");
+    vorher = bestaetigung.windowTitle();
+    BeiDialog<TExportBestaetigungView>(
+        [&](TExportBestaetigungView& zusammenfassung) {
+          Bildschirmfoto(zusammenfassung, "exportzusammenfassung_f5");
+          nachher = zusammenfassung.windowTitle();
+          dateien = zusammenfassung.Dateien() ? zusammenfassung.Dateien()->count() : 0;
+          zusammenfassung.Ok().click();
+        },
+        1000);
+    bestaetigung.Ok().click();
+  });
   Taste(Qt::Key_F5);
+  EXPECT_EQ(vorher, QStringLiteral("Export bestätigen"));
+  EXPECT_EQ(nachher, QStringLiteral("Export abgeschlossen"));
+  EXPECT_GE(dateien, 1);
   EXPECT_EQ(sitzung->ExportAktionen().Status(), 1) << suite.Messages().LastText();
   EXPECT_FALSE(view->isVisible());
   EXPECT_EQ(view->result(), mrCancel);
@@ -297,6 +319,33 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   EXPECT_EQ(static_cast<std::size_t>(frage.Int(0)), Form().Geladen().size());
   frage.Reset();
   EXPECT_GE(Form().AbrNr, nr);
+}
+
+TEST_F(BearbView, F5CancelledAtTheConfirmationChangesNothing) {
+  Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
+  Taste(Qt::Key_F4);
+  ASSERT_GT(view->Modell().rowCount(), 0);
+  const int nr = Form().AbrNr;
+  QString abrechnung;
+  BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
+    for (auto* label : bestaetigung.findChildren<QLabel*>()) {
+      if (label->text().endsWith(QStringLiteral("/") + QString::number(Form().AbrJahr))) {
+        abrechnung = label->text();
+      }
+    }
+    bestaetigung.reject();
+  });
+  Taste(Qt::Key_F5);
+  EXPECT_EQ(abrechnung, QString::number(nr) + "/" + QString::number(Form().AbrJahr));
+  EXPECT_EQ(sitzung->ExportAktionen().Status(), 0);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_TRUE(Form().OffeneAbrechnung);
+  EXPECT_EQ(Form().AbrNr, nr);
+  auto& frage = SuiteDatabase::Get().Cached(
+      "SELECT COUNT(*) FROM fbde WHERE firma1 = 1 AND firma2 = 1 AND abr_nr = ?1 AND abr_jahr = ?2");
+  ASSERT_TRUE(frage.With(nr, Form().AbrJahr).Step());
+  EXPECT_EQ(frage.Int(0), 0);
+  frage.Reset();
 }
 
 TEST_F(BearbView, ViewSwitchesAndTheCancelButtonClose) {

@@ -34,7 +34,14 @@ constexpr const char* kHilfe =
     "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
     "SALDIX_HOME (Verzeichnisse der Suite), SALDIX_DB_WARTEZEIT (Millisekunden, die ein\n"
     "Schreibzugriff auf die Sperre eines anderen Arbeitsplatzes wartet, Vorgabe 10000).\n"
-    "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch.\n";
+    "Jede Zeile des Menüprotokolls geht auch auf die Standardfehlerausgabe.\n"
+    "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch,\n"
+    "              3 keine Sätze im angegebenen Zeitraum gefunden.\n";
+
+bool HilfeGewuenscht(const std::string& argument) {
+  return argument == "--help" || argument == "-h" || argument == "-?" || argument == "/?" ||
+         argument == "help";
+}
 
 }  // namespace
 
@@ -61,11 +68,11 @@ int BatchEnde(int ergebnis) noexcept {
 int Fehler(bool batch, const std::string& text) noexcept {
   try {
     QTXProgramm().ShowException(std::runtime_error(text));
-    if (batch) BatchLog(text);
+    if (batch) BatchLog(text);  // echoed on stderr
   } catch (...) {
     // Reporting must not end the program by another way than exit 1.
   }
-  std::cerr << "Saldix: " << text << '\n';
+  if (!batch) std::cerr << "Saldix: " << text << '\n';
   return batch ? BatchEnde(1) : 1;
 }
 
@@ -74,7 +81,7 @@ int Fehler(bool batch, const std::string& text) noexcept {
 int main(int argc, char** argv) {
   const std::vector<std::string> argumente(argv + 1, argv + argc);
   for (const auto& argument : argumente) {
-    if (argument == "--help" || argument == "-?" || argument == "/?") {
+    if (HilfeGewuenscht(argument)) {
       std::cout << kHilfe;
       return 0;
     }
@@ -96,11 +103,9 @@ int main(int argc, char** argv) {
 
   try {
     if (!batch) return SaldixDesktopProgramm(argc, argv);
+    MenuLog_EchoTo(&std::cerr);
     const std::string abbruch = SaldixStarten(batch);
-    if (!abbruch.empty()) {
-      std::cerr << "Saldix: " << abbruch << '\n';
-      return BatchEnde(1);
-    }
+    if (!abbruch.empty()) return BatchEnde(1);  // the menu log has said why, on stderr too
     return BatchEnde(SaldixBatchProgramm(argumente));
   } catch (const std::exception& e) {
     return Fehler(batch, e.what());

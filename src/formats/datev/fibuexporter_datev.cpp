@@ -9,6 +9,7 @@
 #include "suite/DateTime.h"
 #include "suite/Files.h"
 #include "suite/Format.h"
+#include "suite/Paths.h"
 #include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
 #include "suite/SuiteDatabase.h"
@@ -83,7 +84,7 @@ void TFibuExporter_Datev::Resources_Destroy() {
 void TFibuExporter_Datev::Properties2Config() {
   Guard("Properties2Config", [&] {
     TFibuExporter::Properties2Config();
-    strConfig.SetValue("VERZ-EXPORT", FVerzExport);
+    strConfig.SetValue("VERZ-EXPORT", SuitePfadZumSpeichern(FVerzExport));
     strConfig.SetValue("SACHKTOLNG", std::to_string(FSachKtoLng));
     strConfig.SetValue("ZAHLREFER", BoolToJN(FZahlungsreferenz));
     strConfig.SetValue("EXPMONATL", BoolToJN(FExportMonatlich));
@@ -123,8 +124,7 @@ void TFibuExporter_Datev::Config2Properties() {
     TFibuExporter::Config2Properties();
     FAutomatikkonten = true;
     FDatevZusatz = true;
-    FVerzExport = strConfig.Value("VERZ-EXPORT");
-    if (!FVerzExport.empty()) FVerzExport = std::filesystem::absolute(FVerzExport).string();
+    FVerzExport = SuitePfadGeladen(strConfig.Value("VERZ-EXPORT"));
     FSachKtoLng = StrToIntDef(strConfig.Value("SACHKTOLNG"), 4);
     FZahlungsreferenz = JNToBool(strConfig.Value("ZAHLREFER"));
     FExportMonatlich = JNToBool(strConfig.Value("EXPMONATL"));
@@ -338,14 +338,25 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     if (index < 0) return false;
     const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
     FFestschreiben = mandant.Festschreiben ? "1" : "0";
+    const std::string verzeichnis =
+        Testexport() && !FVerzExport.empty() ? ConcatPathNames(FVerzExport, TestUnterordner)
+                                             : FVerzExport;
     FExportfilename = ConcatPathNames(
-        FVerzExport, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
+        verzeichnis, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
                             mandant.Mandant, AFileInfo.AbrJahr, MonthOf(AFileInfo.DatumBis),
                             AFileInfo.AbrNr));
-    std::error_code fehler;
-    if (!FVerzExport.empty()) std::filesystem::create_directories(FVerzExport, fehler);
-    if (FVerzExport.empty() || !std::filesystem::is_directory(FVerzExport, fehler)) {
-      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + FVerzExport +
+    std::error_code fehler, art;
+    if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, fehler);
+    if (verzeichnis.empty() || !std::filesystem::is_directory(verzeichnis, art)) {
+      // The box vanishes in batch mode; the log keeps the folder and the system's reason.
+      QTXInfo().RegisterException(
+          "TFibuExporter_Datev.Export_Fibu_Kopf",
+          "Das Exportverzeichnis \"" + verzeichnis + "\" konnte nicht angelegt werden: " +
+              (FVerzExport.empty() ? std::string("kein Verzeichnis eingestellt")
+               : fehler            ? fehler.message()
+                                   : std::string("dort liegt eine Datei gleichen Namens")),
+          true);
+      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
                               "\"\rkonnte nicht gefunden/angelegt werden.\r"
                               "Bitte überprüfen Sie die Grundeinstellungen.");
       return false;

@@ -1,9 +1,35 @@
 #include "suitetool/ImportCommand.h"
 
 #include "suite/SuiteDatabase.h"
+#include "suite/db/Schema.h"
+#include "suite/db/SqliteStorage.h"
 #include "suitetool/CsvImport.h"
+#include "suitetool/TableColumns.h"
 
 namespace suitetool {
+namespace {
+
+// The tables as this program's schema declares them, read from an empty database in
+// memory, so that the help needs no suite database.
+std::string TablesText() {
+  try {
+    auto db = suitedb::OpenSqlite(":memory:", {true});
+    suitedb::MigrateSuiteSchema(*db);
+    std::string text;
+    for (const auto& table : SuiteTableNames(*db)) {
+      std::string required;
+      for (const auto& column : ReadTableColumns(*db, table)) {
+        if (column.Required()) required += (required.empty() ? "" : ", ") + column.name;
+      }
+      text += "  " + table + ": " + (required.empty() ? "(keine)" : required) + "\n";
+    }
+    return text;
+  } catch (const std::exception& e) {
+    return std::string("  (nicht verfügbar: ") + e.what() + ")\n";
+  }
+}
+
+}  // namespace
 
 std::string ImportCommand::Help() const {
   return "Aufruf: saldix-suite import TABELLE DATEI.csv [--db PFAD]\n\n"
@@ -18,7 +44,9 @@ std::string ImportCommand::Help() const {
          "Der Mandant (firma1/firma2) muss in der Tabelle mandanten stehen. Texte ohne\n"
          "Steuerzeichen (außer Tabulator und Zeilenumbruch).\n"
          "Jede Zeile wird geprüft; bei einem Fehler wird nichts importiert und Datei,\n"
-         "Zeile, Spalte, Wert und Regel werden genannt.\n";
+         "Zeile, Spalte, Wert und Regel werden genannt.\n\n"
+         "Tabellen und ihre Pflichtspalten:\n" +
+         TablesText();
 }
 
 int ImportCommand::Run(const CommandLine& line, ToolContext& context) {

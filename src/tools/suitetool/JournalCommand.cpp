@@ -1,7 +1,10 @@
 #include "suitetool/JournalCommand.h"
 
+#include <map>
 #include <stdexcept>
+#include <tuple>
 
+#include "data/AbrechnungsVerlauf.h"
 #include "suite/SuiteDatabase.h"
 #include "suitetool/ToolText.h"
 
@@ -26,12 +29,22 @@ ClientFilter FindClient(suitedb::Connection& db, std::int64_t shortNumber) {
   return filter;
 }
 
+using SettlementKey = std::tuple<std::int64_t, std::int64_t, std::int64_t, std::int64_t>;
+
+void PrintEvent(std::ostream& out, const TAbrechnungsEreignis& e) {
+  out << "    " << EreignisText(e) << '\n';
+  for (const auto& file : e.Dateien) out << "      Datei: " << file << '\n';
+}
+
 }  // namespace
 
 std::string JournalCommand::Help() const {
   return "Aufruf: saldix-suite journal [--client N] [--year JJJJ] [--db PFAD]\n\n"
          "Listet die Abrechnungen des Exportjournals: Mandant, Abrechnung (Nummer/Jahr),\n"
-         "Zeitraum, beteiligte Rechner und Anzahl der abgerechneten Buchungen.\n\n"
+         "Zeitraum, beteiligte Rechner und Anzahl der abgerechneten Buchungen, darunter\n"
+         "den Verlauf jeder Abrechnung, neueste zuletzt: Zeit, Zustand (exportiert, erneut\n"
+         "ausgegeben, gelöscht), Rechner, Benutzer, Buchungen, Zeilen, Soll- und\n"
+         "Habensumme und Datei(en). Gelöschte Abrechnungen folgen am Ende.\n\n"
          "  --client N   nur der Mandant mit der Kurznummer N\n"
          "  --year JJJJ  nur das Abrechnungsjahr JJJJ\n";
 }
@@ -54,6 +67,18 @@ int JournalCommand::Run(const CommandLine& line, ToolContext& context) {
       "ORDER BY x.firma1, x.firma2, x.abr_jahr, x.abr_nr");
   stmt.With(client.all, client.firma1, client.firma2, year);
 
+  // Each settlement's history, oldest event first.
+  std::map<SettlementKey, std::vector<TAbrechnungsEreignis>> history;
+  std::vector<SettlementKey> historyOrder;
+  const TIntPair clientKey = client.all ? TIntPair{}
+                                        : TIntPair{static_cast<std::int32_t>(client.firma1),
+                                                   static_cast<std::int32_t>(client.firma2)};
+  for (auto& e : TAbrechnungsVerlauf(db).Ereignisse(clientKey, static_cast<int>(year))) {
+    const SettlementKey key{e.Firma.Nr1, e.Firma.Nr2, e.AbrJahr, e.AbrNr};
+    if (!history.count(key)) historyOrder.push_back(key);
+    history[key].push_back(std::move(e));
+  }
+
   auto& out = context.out;
   std::size_t count = 0;
   while (stmt.Step()) {
@@ -67,12 +92,31 @@ int JournalCommand::Run(const CommandLine& line, ToolContext& context) {
     const std::string period = DateText(stmt.Real(6)) + " - " + DateText(stmt.Real(7));
     out << PadRight(clientText, 34) << PadRight(settlement, 12) << PadRight(period, 25)
         << PadRight(stmt.Text(8), 14) << stmt.Int(9) << '\n';
+    const auto found = history.find({stmt.Int(0), stmt.Int(1), stmt.Int(4), stmt.Int(5)});
+    if (found != history.end()) {
+      for (const auto& e : found->second) PrintEvent(out, e);
+      history.erase(found);
+    }
   }
   stmt.Reset();
-  if (count == 0) {
-    out << "Keine Abrechnungen gefunden.\n";
-  } else {
+  // Settlements that are no longer in the journal: deleted ones.
+  bool deletedHeading = false;
+  for (const auto& key : historyOrder) {
+    const auto found = history.find(key);
+    if (found == history.end()) continue;
+    if (!deletedHeading) {
+      out << (count ? "\n" : "") << "Gelöschte Abrechnungen:\n";
+      deletedHeading = true;
+    }
+    const auto& first = found->second.front();
+    out << "  Mandant " << first.Firma.Nr1 << "/" << first.Firma.Nr2 << "  Abrechnung "
+        << first.AbrNr << "/" << first.AbrJahr << '\n';
+    for (const auto& e : found->second) PrintEvent(out, e);
+  }
+  if (count > 0) {
     out << count << (count == 1 ? " Abrechnung\n" : " Abrechnungen\n");
+  } else if (!deletedHeading) {
+    out << "Keine Abrechnungen gefunden.\n";
   }
   return 0;
 }

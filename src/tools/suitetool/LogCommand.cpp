@@ -46,6 +46,7 @@ int LogCommand::Run(const CommandLine& line, ToolContext& context) {
   const std::int64_t tail = line.IntValue("tail", kDefaultTail, 0, 1000000000);
   OpenSuiteDatabase(line, false);
   auto& out = context.out;
+  if (tail == 0) return 0;  // asked for no lines: says nothing
 
   out << "Menüprotokoll:\n";
   const auto menu = MenuLog_Tail(static_cast<int>(tail));
