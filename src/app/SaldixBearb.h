@@ -111,6 +111,8 @@ class TSaldixBearbeiten {
   // The cash box: "Anfangssaldo" entered, "Summe Buchungen" and "Endsaldo" computed.
   void SetAnfangssaldo(long double saldo);
   long double SummeBuchungen() const { return summeBuchungen_; }
+  // The status line: how many top-level rows are marked, with their debit and credit totals.
+  std::string MarkierungsText() const { return markierungsText_; }
   long double Endsaldo() const { return anfangssaldo_ + summeBuchungen_; }
 
   // Loading as the batch mode and "Aktualisieren" do.
@@ -158,6 +160,7 @@ class TSaldixBearbeiten {
   void FilterFuellen();
   void Neuaufbau();
   void MarkierungGeaendert();
+  std::string markierungsText_;
   void KassenzahlenBerechnen();
   void Umschalten(bool fuerExport);
   bool BuchungenAendern(const char* kontext, int recht, const char* wort, bool umkehren);

@@ -205,6 +205,7 @@ void TSaldixBearbView::FilterAnzeigen() {
 void TSaldixBearbView::KasseAnzeigen() {
   Abgleichen(*lblSummeBuchungen_, BetragAlsAnzeige(form_.SummeBuchungen(), 2));
   Abgleichen(*lblEndsaldo_, BetragAlsAnzeige(form_.Endsaldo(), 2));
+  lblMarkiert_->setText(Qt_(form_.MarkierungsText()));
 }
 
 void TSaldixBearbView::AuswahlAnzeigen() {

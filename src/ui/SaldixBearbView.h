@@ -111,6 +111,7 @@ class TSaldixBearbView final : public QDialog {
   QTreeView* baum_ = nullptr;
   QDoubleSpinBox* edtAnfangssaldo_ = nullptr;
   QLabel *lblSummeBuchungen_ = nullptr, *lblEndsaldo_ = nullptr;
+  QLabel* lblMarkiert_ = nullptr;
   QLabel* lblFortschritt_ = nullptr;
   QProgressBar* fortschritt_ = nullptr;
 };

@@ -318,6 +318,9 @@ QWidget* TSaldixBearbView::FussAnlegen() {
   zeile->addWidget(lblFortschritt_);
   zeile->addWidget(fortschritt_);
   zeile->addStretch(1);
+  lblMarkiert_ = new QLabel(fuss);
+  lblMarkiert_->setObjectName(QStringLiteral("lblMarkiert"));
+  zeile->addWidget(lblMarkiert_);
   auto* abbrechen = Knopf("Abbrechen", "btnAbbrechen", fuss);
   connect(abbrechen, &QPushButton::clicked, this, &TSaldixBearbView::reject);
   zeile->addWidget(abbrechen, 0, Qt::AlignBottom);

@@ -26,6 +26,7 @@
 #include "UiDemoSuite.h"
 #include "UiTestSupport.h"
 #include "app/ExportProblemListe.h"
+#include "app/ExportUebersicht.h"
 #include "app/SaldixSitzung.h"
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
@@ -157,11 +158,20 @@ TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
 
 TEST_F(BearbView, MarkKeysReachTheLogicAndTheCashBoxFollows) {
   const std::size_t alle = Liste().Oberste().size();
+  auto* status = view->findChild<QLabel*>(QStringLiteral("lblMarkiert"));
+  ASSERT_NE(status, nullptr);
+  const QString von = QStringLiteral(" von ") + QString::number(alle) + " Zeilen markiert, ";
   Taste(Qt::Key_F8);
   EXPECT_EQ(Markierte(), 0u);
   EXPECT_EQ(Form().SummeBuchungen(), 0);
+  EXPECT_EQ(status->text(), "0" + von + "Soll 0,00, Haben 0,00");
   Taste(Qt::Key_F8);
   EXPECT_EQ(Markierte(), alle);
+  // The status line counts the marked rows and sums them as the export would.
+  const TExportUebersicht uebersicht = ExportUebersicht(*Form().ExportListe());
+  EXPECT_EQ(status->text(), QString::number(alle) + von + "Soll " +
+                                Qt_(BetragText(uebersicht.Soll)) + ", Haben " +
+                                Qt_(BetragText(uebersicht.Haben)));
 
   const std::int32_t erste = Liste().Oberste()[0];
   view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(erste));
