@@ -312,11 +312,12 @@ void TSaldixBearbeiten::acChangeViewExecute() {
   });
 }
 
-bool TSaldixBearbeiten::Suchen(const std::string& suchtext) {
+bool TSaldixBearbeiten::Suchen(const std::string& suchtext, bool weiter) {
   return Guarded("TSaldixBearbeiten.edtSuchtextChange", [&] {
     if (suchtext.empty() || liste_.Oberste().empty()) return false;
     const std::string gesucht = Utf8Upper(suchtext);
     std::int32_t zeile = auswahl_ >= 0 ? auswahl_ : liste_.Oberste().front();
+    if (weiter && auswahl_ >= 0) zeile = liste_.Naechste(auswahl_);
     const TListenAnsicht ansicht = Ansicht();
     for (; zeile >= 0; zeile = liste_.Naechste(zeile)) {
       const TZeilenWerte& w = liste_.Zeile(zeile).Werte();

@@ -106,7 +106,8 @@ class TSaldixBearbeiten {
   // Selection and quick search.
   void SetAuswahl(std::int32_t zeile) { auswahl_ = zeile; }
   std::int32_t Auswahl() const { return auswahl_; }
-  bool Suchen(const std::string& suchtext);
+  // weiter (F3): from the row after the selected one, for the next match.
+  bool Suchen(const std::string& suchtext, bool weiter = false);
 
   // The cash box: "Anfangssaldo" entered, "Summe Buchungen" and "Endsaldo" computed.
   void SetAnfangssaldo(long double saldo);

@@ -222,9 +222,9 @@ void TSaldixBearbView::SpaltenbreitenAnpassen() {
   baum_->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-void TSaldixBearbView::Suchen() {
+void TSaldixBearbView::Suchen(bool weiter) {
   const std::string text = Std_(edtSuchtext_->text());
-  if (form_.Suchen(text)) AuswahlAnzeigen();
+  if (form_.Suchen(text, weiter)) AuswahlAnzeigen();
 }
 
 void TSaldixBearbView::Zoomen(int schritt) {

@@ -227,6 +227,27 @@ TEST_F(BearbView, SearchFilterAndZoomControls) {
   QTest::keyClick(suchtext, Qt::Key_Return);
   EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte().Text(Sp::Protokollnummer), protokoll);
   EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
+  // Ctrl+F from the list goes to the search text; Enter stays on a match, F3 moves on to
+  // the next one further down.
+  const auto& oberste = Liste().Oberste();
+  const std::string konto(Liste().Zeile(oberste.front()).Werte().Anzeige(Sp::Konto));
+  view->Baum().setFocus();
+  view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(oberste.front()));
+  QTest::keyClick(view->Baum().viewport(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(suchtext->hasFocus());
+  auto position = [&](std::int32_t zeile) {
+    return std::find(oberste.begin(), oberste.end(), zeile) - oberste.begin();
+  };
+  suchtext->setText(Qt_(konto));
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  const std::int32_t erster = Form().Auswahl();
+  EXPECT_EQ(erster, oberste.front());
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  EXPECT_EQ(Form().Auswahl(), erster);
+  QTest::keyClick(suchtext, Qt::Key_F3);
+  EXPECT_GT(position(Form().Auswahl()), position(erster));
+  EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
+
   suchtext->setText(QStringLiteral("gibt es nicht"));
   QTest::keyClick(suchtext, Qt::Key_Return);
   EXPECT_EQ(suite.Messages().LastText(),
