@@ -346,6 +346,13 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   EXPECT_GE(Form().AbrNr, nr);
 }
 
+TEST_F(BearbView, FitsALaptopScreen) {
+  // 1366×768 less a task bar: everything the window needs fits.
+  const QSize noetig = view->minimumSizeHint();
+  EXPECT_LE(noetig.width(), 1366);
+  EXPECT_LE(noetig.height(), 728);
+}
+
 TEST_F(BearbView, F5CancelledAtTheConfirmationChangesNothing) {
   Kind<QRadioButton>(Qt_("aktuelle/neue Abr."))->click();
   Taste(Qt::Key_F4);
