@@ -396,7 +396,8 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
     } else if (!erfolgZeigen_) {
       // The caller's summary says it all.
     } else if (!real_) {
-      QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rTestexport – nicht importieren");
+      // First, before the exporter's own words invite an import.
+      QTXInfo().QTXHinweisBox("Testexport – nicht importieren\r\r" + ergebnis.meldung);
     } else if (abrechnung.Wiederholung) {
       QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rDie Abrechnung " + nummer +
                               " wurde erneut ausgegeben; Buchungen und Exportjournal bleiben "
