@@ -55,9 +55,11 @@ int main(int argc, char** argv) {
   try {
     SuiteDatabase::Open(SuiteDatabase::DefaultPath(), false);
   } catch (const std::exception& e) {
-    std::cerr << "Saldix: " << e.what()
-              << "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
-                 "SALDIX_DB.\n";
+    const std::string text = std::string(e.what()) +
+                             "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder "
+                             "setzen Sie SALDIX_DB.";
+    std::cerr << "Saldix: " << text << '\n';
+    if (!batch) SaldixStartfehlerZeigen(argc, argv, text);
     return 1;
   }
 
