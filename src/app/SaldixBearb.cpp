@@ -4,6 +4,7 @@
 
 #include "app/SaldixBearbLaden.h"
 #include "app/SaldixBearbZusammenfassung.h"
+#include "suite/BetragText.h"
 #include "suite/DateTime.h"
 #include "suite/Guarded.h"
 #include "suite/MenuLog.h"
@@ -172,6 +173,7 @@ void TSaldixBearbeiten::SetMitPrimanota(bool mit) {
 void TSaldixBearbeiten::ListeUngueltig() {
   listeGueltig_ = false;
   summeBuchungen_ = 0;
+  markierungsText_.clear();
 }
 
 bool TSaldixBearbeiten::ListeLaden() {
@@ -244,10 +246,15 @@ void TSaldixBearbeiten::MarkierungGeaendert() {
 
 void TSaldixBearbeiten::KassenzahlenBerechnen() {
   long double summe = 0;
+  long double summeSoll = 0, summeHaben = 0;
+  std::size_t markiert = 0;
   for (std::int32_t index : liste_.Oberste()) {
     if (!liste_.IstMarkiert(index)) continue;
     const TZeilenWerte& w = liste_.Zeile(index).Werte();
     const long double soll = w.Betrag(Sp::BetragSoll), haben = w.Betrag(Sp::BetragHaben);
+    ++markiert;
+    summeSoll += soll;
+    summeHaben += haben;
     if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::KontoName)), 134)) {
       summe += soll - haben;
     }
@@ -256,6 +263,9 @@ void TSaldixBearbeiten::KassenzahlenBerechnen() {
     }
   }
   summeBuchungen_ = summe;
+  markierungsText_ = std::to_string(markiert) + " von " + std::to_string(liste_.Oberste().size()) +
+                     " Zeilen markiert, Soll " + BetragText(summeSoll) + ", Haben " +
+                     BetragText(summeHaben);
 }
 
 std::unique_ptr<TBuchungsListeExport> TSaldixBearbeiten::ExportListe() {
@@ -302,11 +312,12 @@ void TSaldixBearbeiten::acChangeViewExecute() {
   });
 }
 
-bool TSaldixBearbeiten::Suchen(const std::string& suchtext) {
+bool TSaldixBearbeiten::Suchen(const std::string& suchtext, bool weiter) {
   return Guarded("TSaldixBearbeiten.edtSuchtextChange", [&] {
     if (suchtext.empty() || liste_.Oberste().empty()) return false;
     const std::string gesucht = Utf8Upper(suchtext);
     std::int32_t zeile = auswahl_ >= 0 ? auswahl_ : liste_.Oberste().front();
+    if (weiter && auswahl_ >= 0) zeile = liste_.Naechste(auswahl_);
     const TListenAnsicht ansicht = Ansicht();
     for (; zeile >= 0; zeile = liste_.Naechste(zeile)) {
       const TZeilenWerte& w = liste_.Zeile(zeile).Werte();

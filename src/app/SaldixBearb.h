@@ -106,11 +106,14 @@ class TSaldixBearbeiten {
   // Selection and quick search.
   void SetAuswahl(std::int32_t zeile) { auswahl_ = zeile; }
   std::int32_t Auswahl() const { return auswahl_; }
-  bool Suchen(const std::string& suchtext);
+  // weiter (F3): from the row after the selected one, for the next match.
+  bool Suchen(const std::string& suchtext, bool weiter = false);
 
   // The cash box: "Anfangssaldo" entered, "Summe Buchungen" and "Endsaldo" computed.
   void SetAnfangssaldo(long double saldo);
   long double SummeBuchungen() const { return summeBuchungen_; }
+  // The status line: how many top-level rows are marked, with their debit and credit totals.
+  std::string MarkierungsText() const { return markierungsText_; }
   long double Endsaldo() const { return anfangssaldo_ + summeBuchungen_; }
 
   // Loading as the batch mode and "Aktualisieren" do.
@@ -158,6 +161,7 @@ class TSaldixBearbeiten {
   void FilterFuellen();
   void Neuaufbau();
   void MarkierungGeaendert();
+  std::string markierungsText_;
   void KassenzahlenBerechnen();
   void Umschalten(bool fuerExport);
   bool BuchungenAendern(const char* kontext, int recht, const char* wort, bool umkehren);

@@ -208,6 +208,12 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
 
   ergebnis.uebersicht = ExportUebersicht(liste_);
   ergebnis.meldung = exporter.GetMeldung();
+  if (real && abrechnung.Wiederholung) {
+    ergebnis.meldung += "\r\rDie Abrechnung " + std::to_string(abrechnung.AbrNr) + "/" +
+                        std::to_string(abrechnung.AbrJahr) +
+                        " wurde erneut ausgegeben; Buchungen und Exportjournal bleiben "
+                        "unverändert.";
+  }
   ergebnis.dateiName = exporter.GetDateiName();
   ergebnis.dateiName2 = exporter.GetDateiName2();
   ergebnis.dateiListe = exporter.GetDateiListe();
@@ -374,11 +380,8 @@ void TExportLauf::Abschlussmeldung(const TExportErgebnis& ergebnis,
     } else if (!erfolgZeigen_) {
       // The caller's summary says it all.
     } else if (!real_) {
-      QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rTestexport – nicht importieren");
-    } else if (abrechnung.Wiederholung) {
-      QTXInfo().QTXHinweisBox(ergebnis.meldung + "\r\rDie Abrechnung " + nummer +
-                              " wurde erneut ausgegeben; Buchungen und Exportjournal bleiben "
-                              "unverändert.");
+      // First, before the exporter's own words invite an import.
+      QTXInfo().QTXHinweisBox("Testexport – nicht importieren\r\r" + ergebnis.meldung);
     } else {
       QTXInfo().QTXHinweisBox(ergebnis.meldung);
     }

@@ -1,6 +1,7 @@
 #include "ui/DesktopProgramm.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <iostream>
 #include <memory>
 
@@ -53,4 +54,16 @@ int SaldixDesktopProgramm(int argc, char** argv) {
   }
   desktop.Hauptmenue().exec();
   return 0;
+}
+
+void SaldixStartfehlerZeigen(int argc, char** argv, const std::string& text) {
+  if (!AnzeigeVorhanden()) return;
+  std::unique_ptr<QApplication> eigene;
+  if (!qApp) eigene = std::make_unique<QApplication>(argc, argv);
+  const auto uebersetzung = QtUebersetzungLaden();
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Saldix"),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                  QMessageBox::Ok);
+  box.setObjectName(QStringLiteral("Startfehler"));
+  box.exec();
 }

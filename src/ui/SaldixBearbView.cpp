@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeView>
@@ -93,7 +94,9 @@ TSaldixBearbView::TSaldixBearbView(TSaldixBearbeiten& form, TSaldixBearbExport& 
   export_.SetProblemAnzeige(problemAnzeige_.get());
   bestaetigung_ = std::make_unique<TQtExportBestaetigung>(this);
   export_.SetBestaetigung(bestaetigung_.get());
-  resize(1280, 800);
+  // Never larger than the screen it opens on (a 1366×768 laptop included).
+  const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+  resize(std::min(1280, frei.width()), std::min(800, frei.height()));
 }
 
 TSaldixBearbView::~TSaldixBearbView() {
@@ -205,6 +208,7 @@ void TSaldixBearbView::FilterAnzeigen() {
 void TSaldixBearbView::KasseAnzeigen() {
   Abgleichen(*lblSummeBuchungen_, BetragAlsAnzeige(form_.SummeBuchungen(), 2));
   Abgleichen(*lblEndsaldo_, BetragAlsAnzeige(form_.Endsaldo(), 2));
+  lblMarkiert_->setText(Qt_(form_.MarkierungsText()));
 }
 
 void TSaldixBearbView::AuswahlAnzeigen() {
@@ -221,9 +225,9 @@ void TSaldixBearbView::SpaltenbreitenAnpassen() {
   baum_->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-void TSaldixBearbView::Suchen() {
+void TSaldixBearbView::Suchen(bool weiter) {
   const std::string text = Std_(edtSuchtext_->text());
-  if (form_.Suchen(text)) AuswahlAnzeigen();
+  if (form_.Suchen(text, weiter)) AuswahlAnzeigen();
 }
 
 void TSaldixBearbView::Zoomen(int schritt) {

@@ -74,7 +74,8 @@ class TSaldixBearbView final : public QDialog {
   void KasseAnzeigen();
   void AuswahlAnzeigen();
   void SpaltenbreitenAnpassen();
-  void Suchen();
+  // weiter: the next match after the selected row (F3).
+  void Suchen(bool weiter = false);
   void Zoomen(int schritt);
   void FortschrittAnzeigen(std::size_t gelesen);
 
@@ -111,6 +112,7 @@ class TSaldixBearbView final : public QDialog {
   QTreeView* baum_ = nullptr;
   QDoubleSpinBox* edtAnfangssaldo_ = nullptr;
   QLabel *lblSummeBuchungen_ = nullptr, *lblEndsaldo_ = nullptr;
+  QLabel* lblMarkiert_ = nullptr;
   QLabel* lblFortschritt_ = nullptr;
   QProgressBar* fortschritt_ = nullptr;
 };

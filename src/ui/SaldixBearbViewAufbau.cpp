@@ -271,6 +271,20 @@ QWidget* TSaldixBearbView::SuchleisteAnlegen() {
   zeile->addWidget(groesser);
   zeile->addWidget(kleiner);
   connect(edtSuchtext_, &QLineEdit::returnPressed, this, [this] { Suchen(); });
+  // Ctrl+F goes to the search text, F3 finds the next match, from anywhere in the window.
+  auto* suchen = new QAction(Qt_("Suchen"), this);
+  suchen->setShortcut(QKeySequence::Find);
+  suchen->setShortcutContext(Qt::WindowShortcut);
+  connect(suchen, &QAction::triggered, this, [this] {
+    edtSuchtext_->setFocus(Qt::ShortcutFocusReason);
+    edtSuchtext_->selectAll();
+  });
+  addAction(suchen);
+  auto* weitersuchen = new QAction(Qt_("Weitersuchen"), this);
+  weitersuchen->setShortcut(Qt::Key_F3);
+  weitersuchen->setShortcutContext(Qt::WindowShortcut);
+  connect(weitersuchen, &QAction::triggered, this, [this] { Suchen(true); });
+  addAction(weitersuchen);
   connect(groesser, &QPushButton::clicked, this, [this] { Zoomen(1); });
   connect(kleiner, &QPushButton::clicked, this, [this] { Zoomen(-1); });
   return leiste;
@@ -318,6 +332,9 @@ QWidget* TSaldixBearbView::FussAnlegen() {
   zeile->addWidget(lblFortschritt_);
   zeile->addWidget(fortschritt_);
   zeile->addStretch(1);
+  lblMarkiert_ = new QLabel(fuss);
+  lblMarkiert_->setObjectName(QStringLiteral("lblMarkiert"));
+  zeile->addWidget(lblMarkiert_);
   auto* abbrechen = Knopf("Abbrechen", "btnAbbrechen", fuss);
   connect(abbrechen, &QPushButton::clicked, this, &TSaldixBearbView::reject);
   zeile->addWidget(abbrechen, 0, Qt::AlignBottom);

@@ -48,6 +48,8 @@ TSaldixSelektionView::TSaldixSelektionView(TfrmFiBuSelektion& logik, QWidget* pa
   auto* kalenderBis = new QPushButton(QStringLiteral("…"));
   kalenderVon->setToolTip(QStringLiteral("Kalender"));
   kalenderBis->setToolTip(QStringLiteral("Kalender"));
+  // Enter in a field means "Weiter", never the button beside it.
+  for (QPushButton* knopf : {kalenderVon, kalenderBis}) knopf->setAutoDefault(false);
   zeitraum->addRow(QStringLiteral("Jahr"), jahr_);
   zeitraum->addRow(QStringLiteral("Monat"), monat_);
   zeitraum->addRow(QStringLiteral("Zeitraum"), DatumMitKalender(datumVon_, kalenderVon));
@@ -63,15 +65,16 @@ TSaldixSelektionView::TSaldixSelektionView(TfrmFiBuSelektion& logik, QWidget* pa
   abrNr_->setMaxLength(4);
   abrJahr_ = new QLineEdit;
   abrJahr_->setMaxLength(4);
-  auto* liste = new QPushButton(QStringLiteral("Liste abgeschlossener Abrechnungen"));
+  auto* liste = new QPushButton(QStringLiteral("&Liste abgeschlossener Abrechnungen"));
+  liste->setAutoDefault(false);
   abrechnung->addRow(QStringLiteral("Abrechnungsnummer"), abrNr_);
   abrechnung->addRow(QStringLiteral("Jahr"), abrJahr_);
   abrechnung->addRow(liste);
   layout->addWidget(gruppeAbrNr_);
 
   auto* knoepfe = new QDialogButtonBox;
-  auto* weiter = knoepfe->addButton(QStringLiteral("Weiter"), QDialogButtonBox::AcceptRole);
-  auto* zurueck = knoepfe->addButton(QStringLiteral("Zurück"), QDialogButtonBox::RejectRole);
+  auto* weiter = knoepfe->addButton(QStringLiteral("&Weiter"), QDialogButtonBox::AcceptRole);
+  auto* zurueck = knoepfe->addButton(QStringLiteral("&Zurück"), QDialogButtonBox::RejectRole);
   weiter->setDefault(true);
   layout->addWidget(knoepfe);
 

@@ -27,6 +27,7 @@
 #include "UiDemoSuite.h"
 #include "UiTestSupport.h"
 #include "app/ExportProblemListe.h"
+#include "app/ExportUebersicht.h"
 #include "app/SaldixSitzung.h"
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
@@ -170,11 +171,20 @@ TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
 
 TEST_F(BearbView, MarkKeysReachTheLogicAndTheCashBoxFollows) {
   const std::size_t alle = Liste().Oberste().size();
+  auto* status = view->findChild<QLabel*>(QStringLiteral("lblMarkiert"));
+  ASSERT_NE(status, nullptr);
+  const QString von = QStringLiteral(" von ") + QString::number(alle) + " Zeilen markiert, ";
   Taste(Qt::Key_F8);
   EXPECT_EQ(Markierte(), 0u);
   EXPECT_EQ(Form().SummeBuchungen(), 0);
+  EXPECT_EQ(status->text(), "0" + von + "Soll 0,00, Haben 0,00");
   Taste(Qt::Key_F8);
   EXPECT_EQ(Markierte(), alle);
+  // The status line counts the marked rows and sums them as the export would.
+  const TExportUebersicht uebersicht = ExportUebersicht(*Form().ExportListe());
+  EXPECT_EQ(status->text(), QString::number(alle) + von + "Soll " +
+                                Qt_(BetragText(uebersicht.Soll)) + ", Haben " +
+                                Qt_(BetragText(uebersicht.Haben)));
 
   const std::int32_t erste = Liste().Oberste()[0];
   view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(erste));
@@ -230,6 +240,27 @@ TEST_F(BearbView, SearchFilterAndZoomControls) {
   QTest::keyClick(suchtext, Qt::Key_Return);
   EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte().Text(Sp::Protokollnummer), protokoll);
   EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
+  // Ctrl+F from the list goes to the search text; Enter stays on a match, F3 moves on to
+  // the next one further down.
+  const auto& oberste = Liste().Oberste();
+  const std::string konto(Liste().Zeile(oberste.front()).Werte().Anzeige(Sp::Konto));
+  view->Baum().setFocus();
+  view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(oberste.front()));
+  QTest::keyClick(view->Baum().viewport(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(suchtext->hasFocus());
+  auto position = [&](std::int32_t zeile) {
+    return std::find(oberste.begin(), oberste.end(), zeile) - oberste.begin();
+  };
+  suchtext->setText(Qt_(konto));
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  const std::int32_t erster = Form().Auswahl();
+  EXPECT_EQ(erster, oberste.front());
+  QTest::keyClick(suchtext, Qt::Key_Return);
+  EXPECT_EQ(Form().Auswahl(), erster);
+  QTest::keyClick(suchtext, Qt::Key_F3);
+  EXPECT_GT(position(Form().Auswahl()), position(erster));
+  EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
+
   suchtext->setText(QStringLiteral("gibt es nicht"));
   QTest::keyClick(suchtext, Qt::Key_Return);
   EXPECT_EQ(suite.Messages().LastText(),
@@ -319,6 +350,13 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   EXPECT_EQ(static_cast<std::size_t>(frage.Int(0)), Form().Geladen().size());
   frage.Reset();
   EXPECT_GE(Form().AbrNr, nr);
+}
+
+TEST_F(BearbView, FitsALaptopScreen) {
+  // 1366×768 less a task bar: everything the window needs fits.
+  const QSize noetig = view->minimumSizeHint();
+  EXPECT_LE(noetig.width(), 1366);
+  EXPECT_LE(noetig.height(), 728);
 }
 
 TEST_F(BearbView, F5CancelledAtTheConfirmationChangesNothing) {
@@ -480,12 +518,23 @@ TEST_F(BearbView, ExportingAClosedSettlementWritesItsFileAgainAndChangesNothing)
   const long long journal = Zaehlen("SELECT COUNT(*) FROM fbex");
   ASSERT_GT(buchungen, 0);
   suite.Messages().Clear();
+  // Confirmed before, summarised after: the summary says what a re-issue leaves alone.
+  QString zusammenfassung;
+  BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
+    BeiDialog<TExportBestaetigungView>(
+        [&](TExportBestaetigungView& danach) {
+          for (QLabel* label : danach.findChildren<QLabel*>()) zusammenfassung += label->text();
+          danach.Ok().click();
+        },
+        1000);
+    bestaetigung.Ok().click();
+  });
   EXPECT_TRUE(sitzung->ExportAktionen().acExportExecute()) << suite.Messages().LastText();
   EXPECT_EQ(Form().AbrNr, nr);
   EXPECT_EQ(Zaehlen(eigene), buchungen);
   EXPECT_EQ(Zaehlen("SELECT COUNT(*) FROM fbex"), journal);
-  EXPECT_NE(suite.Messages().LastText().find("wurde erneut ausgegeben"), std::string::npos)
-      << suite.Messages().LastText();
+  EXPECT_TRUE(zusammenfassung.contains(QStringLiteral("wurde erneut ausgegeben")))
+      << zusammenfassung.toStdString();
   std::size_t dateien = 0;
   for (const auto& e : std::filesystem::directory_iterator(suite.Dir() / "export")) {
     dateien += e.path().filename().string().find("_" + std::to_string(nr) + ".csv") !=
@@ -505,6 +554,8 @@ TEST_F(BearbView, AListThatIsStaleOrExportedElsewhereIsNeverExportedAgain) {
       "UPDATE fbde SET abr_nr = 99, abr_jahr = 2026 WHERE firma1 = 1 AND firma2 = 1 AND "
       "abr_nr = 0");
   suite.Messages().Clear();
+  BeiDialog<TExportBestaetigungView>(
+      [](TExportBestaetigungView& bestaetigung) { bestaetigung.Ok().click(); });
   EXPECT_FALSE(sitzung->ExportAktionen().acExportExecute());
   EXPECT_NE(suite.Messages().LastText().find("inzwischen mit Abrechnung 99/2026 exportiert"),
             std::string::npos)

@@ -93,7 +93,12 @@ TEST_F(HauptView, SelectionDialogSetsTheMonthAndRefusesAPeriodAcrossYears) {
 
   view.DatumVon()->setText(QStringLiteral("01.12.2023"));
   view.DatumBis()->setText(QStringLiteral("31.12.2023"));
-  QTest::keyClick(&view, Qt::Key_F5);
+  // Enter in the date field, after tabbing past the calendar button, is "Weiter".
+  view.activateWindow();
+  view.DatumVon()->setFocus();
+  QTest::keyClick(view.DatumVon(), Qt::Key_Tab);
+  view.DatumBis()->setFocus();
+  QTest::keyClick(view.DatumBis(), Qt::Key_Return);
   EXPECT_FALSE(view.isVisible());
   EXPECT_EQ(view.result(), QDialog::Accepted);
   EXPECT_EQ(selektion.FDatumVon, EncodeDate(2023, 12, 1));

@@ -92,12 +92,14 @@ int main(int argc, char** argv) {
   try {
     SuiteDatabase::Open(pfad, false);
   } catch (const std::exception& e) {
-    std::cerr << "Saldix: " << e.what() << '\n';
+    std::string text = e.what();
     std::error_code fehlt;
     if (dynamic_cast<const suitedb::NotADatabase*>(&e) || !std::filesystem::exists(pfad, fehlt)) {
-      std::cerr << "Legen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
-                   "SALDIX_DB.\n";
+      text += "\nLegen Sie die Suite-Datenbank mit \"saldix-suite init\" an oder setzen Sie "
+              "SALDIX_DB.";
     }
+    std::cerr << "Saldix: " << text << '\n';
+    if (!batch) SaldixStartfehlerZeigen(argc, argv, text);
     return 1;
   }
 
