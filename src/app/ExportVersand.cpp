@@ -1,8 +1,8 @@
 #include "app/ExportVersand.h"
 
+#include "app/ExportMeldung.h"
 #include "suite/DateTime.h"
 #include "suite/Guarded.h"
-#include "suite/QTXInfo.h"
 
 namespace {
 
@@ -52,20 +52,28 @@ TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,
 
 bool AlsMailVersenden(const TVersandAbrechnung& abrechnung, const std::string& dateiName,
                       const std::string& dateiName2, const std::vector<std::string>& dateiListe,
-                      IDocBroadcast& broadcast) {
+                      IDocBroadcast& broadcast, bool batchmode) {
   return Guarded("TSaldixBearbeiten.AlsMailVersenden", [&] {
-    std::string grund;
-    if (!broadcast.Eingerichtet(grund)) {
-      QTXInfo().QTXWarnungBox(grund + "\rDie Exportdatei wurde erstellt, aber nicht versandt.");
-      return false;
-    }
+    const TExportMeldung meldung(batchmode);
     const auto dokument =
         VersandDokument(abrechnung, dateiName, dateiName2, dateiListe, qtx_Date());
-    if (!broadcast.Senden(dokument)) {
-      QTXInfo().QTXWarnungBox(
-          "Die Exportdatei konnte nicht versandt werden.\rBitte versenden Sie sie von Hand.");
+    TBroadcastRueckrufe rueckrufe;
+    rueckrufe.MailDaten = [](const TBroadcastDokument& d, TBroadcastMailDaten& daten) {
+      daten.DokumentTyp = d.DokumentTyp;
+      daten.Anhaenge = d.Anhaenge;
+    };
+    rueckrufe.Senden = [](TSendDoc& sender, const TMailNachricht& nachricht) {
+      return sender.Senden(nachricht);
+    };
+    const TMailErgebnis ergebnis = broadcast.Versenden(dokument, rueckrufe);
+    if (!ergebnis.Gesendet()) {
+      // The export stands: its bookings are settled and its files are where they belong.
+      meldung.Melden(
+          "Achtung: Die Exportdatei wurde erstellt, aber nicht per Mail versandt. " + ergebnis.Text,
+          ergebnis.Text + "\rDie Exportdatei wurde erstellt, aber nicht versandt.");
       return false;
     }
+    meldung.Hinweis(ergebnis.Text);
     return true;
   });
 }

@@ -55,6 +55,10 @@ class IBatchBuchungsliste {
   virtual bool Batchmode_Liste_Laden_Und_Exportieren() = 0;  // true: exported
   // After a pass that did not export: its period held nothing to export.
   virtual bool NichtsGefunden() const { return false; }
+  // The pass mails its files after the export (-VERSAND).
+  virtual void SetVersand(bool) {}
+  // After a pass that exported: its mail was asked for but not sent.
+  virtual bool VersandFehlgeschlagen() const { return false; }
 };
 
 class TKWX_Saldix_BatchMode : public TGuardedObject {
@@ -89,6 +93,6 @@ void BatchLog(const std::string& text);
 
 // The whole batch run as the main routine starts it; returns the process exit code
 // (0 when every pass exported or had nothing to refuse, 1 refused or failed, 2 a wrong
-// parameter).
+// parameter, 3 exported but the mail asked for with -VERSAND was not sent).
 int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& daten,
                     IBatchBuchungsliste& liste);

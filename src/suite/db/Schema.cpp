@@ -16,6 +16,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kBookingDateOrderSchema,
       kConnectionsSchema,
       kFileReleaseSchema,
+      kMailSettingsSchema,
   };
   return steps;
 }

@@ -13,5 +13,6 @@ extern const Migration kDocumentDetailsSchema;  // 5: document marks, addresses,
 extern const Migration kBookingDateOrderSchema;  // 6: booking file clustered by date only
 extern const Migration kConnectionsSchema;  // 7: connection entries for FTPS, key files, time-out
 extern const Migration kFileReleaseSchema;  // 8: export files waiting for their final name
+extern const Migration kMailSettingsSchema;  // 11: mail dispatch per client
 
 }  // namespace suitedb
