@@ -56,8 +56,10 @@ TEST(ExportVersandView, TheActionExportsAndMailsTheFileWritten) {
   EreignisseVerarbeiten();
   EXPECT_EQ(sitzung.ExportAktionen().Status(), 1) << demo.Suite().Messages().LastText();
   EXPECT_FALSE(sitzung.ExportAktionen().VersandFehlgeschlagen());
-  EXPECT_EQ(demo.Suite().Messages().LastText(),
-            "Die Mail wurde an berater@kanzlei.example versandt.");
+  EXPECT_EQ(demo.Suite().Messages().LastText().rfind(
+                "Die Mail wurde an berater@kanzlei.example versandt (Anhang: EXTF_", 0),
+            0u)
+      << demo.Suite().Messages().LastText();
 
   const auto mails = server.Mails();
   ASSERT_EQ(mails.size(), 1u);

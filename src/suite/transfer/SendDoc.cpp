@@ -8,9 +8,12 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <random>
 #include <sstream>
 
+#include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
 #include "suite/transfer/CurlGlobal.h"
 
@@ -110,6 +113,13 @@ TMailErgebnis Fehlschlag(TMailStatus status, std::string text) {
 }  // namespace
 
 TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
+  const TMailErgebnis gescheitert{
+      TMailStatus::Serverfehler,
+      "Die Mail konnte nicht gesendet werden (siehe Meldungsprotokoll)."};
+  return GuardedOr("TSendDoc.Senden", gescheitert, [&] { return SendenIntern(nachricht); });
+}
+
+TMailErgebnis TSendDoc::SendenIntern(const TMailNachricht& nachricht) {
   const auto& e = einstellungen_;
   TMailNachricht n = nachricht;
   if (n.Absender.empty()) n.Absender = e.Absender;
@@ -137,7 +147,9 @@ TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
                                              "saldix." + id + "@" + domain);
 
   CurlGlobal();
-  CURL* c = curl_easy_init();
+  const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> handle(curl_easy_init(),
+                                                                   &curl_easy_cleanup);
+  CURL* c = handle.get();
   if (!c) return Fehlschlag(TMailStatus::Serverfehler, "libcurl lässt sich nicht starten.");
   const std::string server = e.Host + ":" + std::to_string(e.WirksamerPort());
   const bool implizit = e.Tls == TMailTls::Tls;
@@ -146,9 +158,12 @@ TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
   SmtpVerlauf verlauf;
   Lesen quelle{&text};
   const std::string absender = "<" + n.Absender + ">";
-  curl_slist* empfaenger = nullptr;
-  for (const auto& a : n.Empfaenger)
-    empfaenger = curl_slist_append(empfaenger, ("<" + a + ">").c_str());
+  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> liste(nullptr, &curl_slist_free_all);
+  for (const auto& a : n.Empfaenger) {
+    curl_slist* mehr = curl_slist_append(liste.get(), ("<" + a + ">").c_str());
+    if (!mehr) throw std::bad_alloc();
+    if (!liste) liste.reset(mehr);  // later ones are appended to the same head
+  }
 
   curl_easy_setopt(c, CURLOPT_URL, url.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, implizit ? "smtps" : "smtp");
@@ -168,7 +183,7 @@ TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, zeitlimit);
   curl_easy_setopt(c, CURLOPT_MAIL_FROM, absender.c_str());
-  curl_easy_setopt(c, CURLOPT_MAIL_RCPT, empfaenger);
+  curl_easy_setopt(c, CURLOPT_MAIL_RCPT, liste.get());
   curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
   curl_easy_setopt(c, CURLOPT_READFUNCTION, &Liefern);
   curl_easy_setopt(c, CURLOPT_READDATA, &quelle);
@@ -179,8 +194,6 @@ TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
   curl_easy_setopt(c, CURLOPT_DEBUGDATA, &verlauf);
 
   const CURLcode code = curl_easy_perform(c);
-  curl_slist_free_all(empfaenger);
-  curl_easy_cleanup(c);
 
   std::string grund = fehler[0] ? fehler : curl_easy_strerror(code);
   while (!grund.empty() && (grund.back() == '\n' || grund.back() == '\r')) grund.pop_back();
@@ -188,9 +201,13 @@ TMailErgebnis TSendDoc::Senden(const TMailNachricht& nachricht) {
       !verlauf.antwort.empty() && (verlauf.antwort[0] == '4' || verlauf.antwort[0] == '5');
   const std::string antwort = abgelehnt ? verlauf.antwort : grund;
   switch (code) {
-    case CURLE_OK:
-      return {TMailStatus::Gesendet,
-              "Die Mail wurde an " + MailAdressenText(n.Empfaenger) + " versandt."};
+    case CURLE_OK: {
+      std::string namen;
+      for (const auto& a : anhaenge) namen += (namen.empty() ? "" : ", ") + a.Name;
+      return {TMailStatus::Gesendet, "Die Mail wurde an " + MailAdressenText(n.Empfaenger) +
+                                         " versandt" +
+                                         (namen.empty() ? "" : " (Anhang: " + namen + ")") + "."};
+    }
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_CONNECT:
       return Fehlschlag(TMailStatus::NichtErreichbar,

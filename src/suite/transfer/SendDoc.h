@@ -44,6 +44,8 @@ class TSendDoc {
   TMailErgebnis Senden(const TMailNachricht& nachricht);
 
  private:
+  TMailErgebnis SendenIntern(const TMailNachricht& nachricht);
+
   TMailEinstellungen einstellungen_;
   std::string zertifikatsdatei_;
 };
