@@ -4,32 +4,9 @@
 #include "suite/DateTime.h"
 #include "suite/Guarded.h"
 
-namespace {
-
-std::vector<std::string> AmKommaTeilen(const std::string& text) {
-  std::vector<std::string> teile;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const auto komma = text.find(',', start);
-    const std::string teil =
-        text.substr(start, komma == std::string::npos ? std::string::npos : komma - start);
-    if (!teil.empty()) teile.push_back(teil);
-    if (komma == std::string::npos) break;
-    start = komma + 1;
-  }
-  return teile;
-}
-
-}  // namespace
-
 TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,
                                    const std::string& dateiName, const std::string& dateiName2,
                                    const std::vector<std::string>& dateiListe, TDateTime heute) {
-  std::string anhang1 = dateiName;
-  if (dateiListe.size() >= 2) {
-    anhang1.clear();
-    for (const auto& name : dateiListe) anhang1 += (anhang1.empty() ? "" : ",") + name;
-  }
   const std::string nummer =
       std::to_string(abrechnung.AbrNr) + "/" + std::to_string(abrechnung.AbrJahr);
 
@@ -45,7 +22,15 @@ TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,
       {"#VONDATUM#", "Von-Datum des Exports", DateToStr(abrechnung.DatumVon)},
       {"#BISDATUM#", "Bis-Datum des Exports", DateToStr(abrechnung.DatumBis)},
   };
-  dokument.Anhaenge = AmKommaTeilen(anhang1);
+  // The names travel as a list: joined at commas and split again, a directory with a comma
+  // in its name would become two attachments that do not exist.
+  if (dateiListe.size() >= 2) {
+    for (const auto& name : dateiListe) {
+      if (!name.empty()) dokument.Anhaenge.push_back(name);
+    }
+  } else if (!dateiName.empty()) {
+    dokument.Anhaenge.push_back(dateiName);
+  }
   if (!dateiName2.empty()) dokument.Anhaenge.push_back(dateiName2);
   return dokument;
 }

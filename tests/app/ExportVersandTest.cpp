@@ -38,6 +38,11 @@ TEST(ExportVersand, AttachmentsPlaceholdersAndDocumentData) {
                                      EncodeDate(2024, 12, 2));
   EXPECT_EQ(serie.Anhaenge, (std::vector<std::string>{"/x/a.csv", "/x/c.csv"}));
 
+  // A comma belongs to the path, not between two files.
+  const auto komma = VersandDokument(Abrechnung(), "/Steuer, 2026/a.csv", "",
+                                     {"/Steuer, 2026/a.csv"}, EncodeDate(2024, 12, 2));
+  EXPECT_EQ(komma.Anhaenge, (std::vector<std::string>{"/Steuer, 2026/a.csv"}));
+
   EXPECT_EQ(PlatzhalterErsetzen("Export #abrnummer# vom #VonDatum# bis #BISDATUM#, #ABRNUMMER#",
                                 einzeln.Platzhalter),
             "Export 12/2024 vom 01.11.2024 bis 30.11.2024, 12/2024");
