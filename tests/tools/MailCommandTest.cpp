@@ -100,7 +100,7 @@ class MailCommand : public ::testing::Test {
 };
 
 TEST_F(MailCommand, WrongUseExitsWithTwoAndStoresNothing) {
-  const std::vector<std::vector<std::string>> wrong = {
+  std::vector<std::vector<std::string>> wrong = {
       {"mail"},
       {"mail", "send", "--client", "1"},
       {"mail", "set", "--host", "h", "--tls", "none", "--from", "a@b.de", "--to", "c@d.de"},
@@ -117,6 +117,12 @@ TEST_F(MailCommand, WrongUseExitsWithTwoAndStoresNothing) {
       {"mail", "show", "--host", "h"},
       {"mail", "test"},
   };
+  // A body written in Windows-1252 would arrive garbled as UTF-8.
+  const auto ansi = suite_.Dir() / "ansi.txt";
+  std::ofstream(ansi, std::ios::binary) << "Gr\xfc\xdf"
+                                           "e\n";
+  wrong.push_back({"mail", "set", "--client", "1", "--host", "h", "--tls", "none", "--from",
+                   "a@b.de", "--to", "c@d.de", "--body-file", ansi.string()});
   for (const auto& args : wrong) {
     const auto result = Run(args);
     EXPECT_EQ(result.code, kExitUsage) << args.back() << ": " << result.err;

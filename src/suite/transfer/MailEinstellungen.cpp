@@ -4,6 +4,7 @@
 
 #include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
+#include "suite/Utf8.h"
 #include "suite/transfer/InetVerbindung.h"
 
 namespace {
@@ -137,6 +138,9 @@ std::string MailEinstellungenPruefen(const TMailEinstellungen& e) {
   }
   // The subject becomes a header line: a line break would start headers of its own.
   if (HatSteuerzeichen(e.Betreff)) return "Der Betreff enthält Steuerzeichen.";
+  // The mail declares its texts as UTF-8; anything else would arrive garbled.
+  if (!Utf8Valid(e.Betreff)) return "Der Betreff ist kein UTF-8-Text.";
+  if (!Utf8Valid(e.Text)) return "Der Text der Mail ist kein UTF-8-Text.";
   if (e.Zeitlimit < 1 || e.Zeitlimit > kMailZeitlimitMax) {
     return "Das Zeitlimit muss zwischen 1 und " + std::to_string(kMailZeitlimitMax) +
            " Sekunden liegen.";
