@@ -72,6 +72,10 @@ TBatchParameter ReadBatchParameter(const std::vector<std::string>& arguments) {
     const auto colon = rest.find(':');
     const std::string keyword = Trim(colon == std::string::npos ? rest : rest.substr(0, colon));
     const std::string value = colon == std::string::npos ? "" : Trim(rest.substr(colon + 1));
+    if (qtx_strmatch(keyword, "VERSAND") && colon == std::string::npos) {
+      parameter.Versand = true;
+      continue;
+    }
     bool bekannt = false;
     for (std::size_t i = 0; i < kKeywords.size(); ++i) {
       if (qtx_strmatch(keyword, kKeywords[i])) {

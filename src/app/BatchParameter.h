@@ -17,6 +17,8 @@ struct TBatchParameter {
   std::string Profil;
   std::string Herkunft;
   std::string Exporter;
+  // "-VERSAND" (no value): the files of the export also go out by mail.
+  bool Versand = false;
   // Arguments that are no known "-KEY:VALUE": a misspelt keyword must not widen the export.
   std::vector<std::string> Unbekannt;
 };

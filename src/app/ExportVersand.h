@@ -16,10 +16,11 @@ struct TVersandAbrechnung {
 };
 
 // AlsMailVersenden: builds the document (attachments, placeholders) and hands it to the
-// broadcast. Says plainly when dispatch is not set up or failed; true when sent.
+// broadcast. Says plainly (a box, or in batch mode a menu-log line) whether the mail went
+// out or why not; true when sent.
 bool AlsMailVersenden(const TVersandAbrechnung& abrechnung, const std::string& dateiName,
                       const std::string& dateiName2, const std::vector<std::string>& dateiListe,
-                      IDocBroadcast& broadcast);
+                      IDocBroadcast& broadcast, bool batchmode = false);
 
 // The document as handed to the broadcast (exposed for tests).
 TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,

@@ -21,6 +21,8 @@ class TBatchListe final : public IBatchBuchungsliste {
     return aktionen_.Batchmode_Liste_Laden_Und_Exportieren();
   }
   bool NichtsGefunden() const override { return aktionen_.NichtsGefunden(); }
+  void SetVersand(bool versand) override { aktionen_.SetVersand(versand); }
+  bool VersandFehlgeschlagen() const override { return aktionen_.VersandFehlgeschlagen(); }
 
  private:
   TSaldixBearbeiten& form_;

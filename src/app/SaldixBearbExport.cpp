@@ -91,6 +91,7 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
   lauf.SetErfolgZeigen(!(zusammenfassung && bestaetigung_ && !form_.FBatchmode));
   TExportAbrechnung abrechnung = Abrechnung();
   ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung, std::move(begonnen));
+  letzterExport_ = {ergebnis.dateiName, ergebnis.dateiName2, ergebnis.dateiListe};
   // The run may have moved to the next free number; the list shows what was used.
   form_.SetAbrechnung(abrechnung.AbrNr, abrechnung.AbrJahr);
   if (real && ergebnis.ok) form_.FMarkiertTab = ergebnis.markiert;
@@ -136,25 +137,23 @@ bool TSaldixBearbExport::acExportTestExecute() {
 
 bool TSaldixBearbExport::acExportVersandExecute() {
   return Guarded("TSaldixBearbeiten.acExportVersandExecute", [&] {
-    if (!Pruefen()) return false;
-    TWiederholung wiederholung(*this);
-    if (!Bestaetigt()) return false;
-    form_.OffeneAbrechnung = false;
-    form_.FMarkiertTab.clear();
-    TExportErgebnis ergebnis;
-    if (!Exportieren(true, ergebnis)) {
-      form_.OffeneAbrechnung = !wiederholung_;
-      return false;
-    }
-    status_ = 1;
-    if (ergebnis.dateiName.empty()) {
-      QTXInfo().QTXWarnungBox(
-          "Der Name der Exportdatei ist nicht bekannt, daher kann derVersand nicht automatisch "
-          "erfolgen.");
+    versandFehlgeschlagen_ = false;
+    if (!acExportExecute()) return false;
+    // From here on the export stands, whatever becomes of the mail.
+    versandFehlgeschlagen_ = true;
+    const auto& e = letzterExport_;
+    if (e.dateiName.empty()) {
+      TExportMeldung(form_.FBatchmode)
+          .Melden(
+              "Achtung: Der Name der Exportdatei ist nicht bekannt, daher wurde sie nicht "
+              "per Mail versandt",
+              "Der Name der Exportdatei ist nicht bekannt, daher kann derVersand nicht "
+              "automatisch erfolgen.");
       return true;
     }
-    AlsMailVersenden({form_.FFirma, form_.AbrNr, form_.AbrJahr, form_.DatumVon, form_.DatumBis},
-                     ergebnis.dateiName, ergebnis.dateiName2, ergebnis.dateiListe, broadcast_);
+    versandFehlgeschlagen_ = !AlsMailVersenden(
+        {form_.FFirma, form_.AbrNr, form_.AbrJahr, form_.DatumVon, form_.DatumBis}, e.dateiName,
+        e.dateiName2, e.dateiListe, broadcast_, form_.FBatchmode);
     return true;
   });
 }
@@ -203,6 +202,6 @@ bool TSaldixBearbExport::Batchmode_Liste_Laden_Und_Exportieren() {
     } ende{*this};
     nichtsGefunden_ = false;
     if (!BatchLaden()) return false;
-    return acExportExecute();
+    return versand_ ? acExportVersandExecute() : acExportExecute();
   });
 }

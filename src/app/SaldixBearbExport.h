@@ -36,6 +36,11 @@ class TSaldixBearbExport {
   // Loads the list as on showing (all rows marked) and runs the real export.
   bool Batchmode_Liste_Laden_Und_Exportieren();
 
+  // The unattended pass also mails the files ("Export + Versand").
+  void SetVersand(bool versand) { versand_ = versand; }
+  // The last "Export + Versand" exported but did not send its mail.
+  bool VersandFehlgeschlagen() const { return versandFehlgeschlagen_; }
+
   // The desktop's problem list; without one, the checks report one message at a time.
   void SetProblemAnzeige(IProblemAnzeige* anzeige) { problemAnzeige_ = anzeige; }
   // The desktop's confirmation before a real export and summary after it; without one,
@@ -85,6 +90,13 @@ class TSaldixBearbExport {
   IExportBestaetigungAnzeige* bestaetigung_ = nullptr;
   std::vector<std::string> probleme_;  // the texts of the problems the last check let pass
   bool nichtsGefunden_ = false;
+  bool versand_ = false;
+  bool versandFehlgeschlagen_ = false;
+  // The files of the last run, for the mail after it.
+  struct TExportDateien {
+    std::string dateiName, dateiName2;
+    std::vector<std::string> dateiListe;
+  } letzterExport_;
   // Begun when the bookings were read; taken by the export, or undone at the end of the pass.
   std::unique_ptr<TExportBuchhaltung> vorab_;
 };

@@ -161,6 +161,7 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
   TKWX_Saldix_BatchMode batch(daten);
   bool allesExportiert = true;
   int exportiert = 0, nichtsGefunden = 0;
+  bool nichtVersandt = false;
   for (int durchlauf = 1; durchlauf <= 2; ++durchlauf) {
     BatchLog("Automatischer Fibu-Export wurde gestartet");
     if (!batch.ParseCmdLine(arguments, qtx_Now())) {
@@ -174,8 +175,10 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
       batch.SetExportFormatAlt();
       return batch.ParameterFalsch() ? 2 : 1;
     }
+    liste.SetVersand(batch.Parameter().Versand);
     if (batch.Liste_Laden_Und_Exportieren(liste)) {
       ++exportiert;
+      nichtVersandt = nichtVersandt || liste.VersandFehlgeschlagen();
     } else if (liste.NichtsGefunden()) {
       ++nichtsGefunden;  // decided below, with the other pass
     } else {
@@ -192,5 +195,6 @@ int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& date
   }
   // Nothing to export is no failure: a scheduler can tell it from one by the exit code.
   if (allesExportiert && exportiert == 0 && nichtsGefunden > 0) return kBatchNichtsGefunden;
-  return allesExportiert && exportiert > 0 ? 0 : 1;
+  if (!(allesExportiert && exportiert > 0)) return 1;
+  return nichtVersandt ? kBatchNichtVersandt : 0;
 }

@@ -55,6 +55,10 @@ class IBatchBuchungsliste {
   virtual bool Batchmode_Liste_Laden_Und_Exportieren() = 0;  // true: exported
   // After a pass that did not export: its period held nothing to export.
   virtual bool NichtsGefunden() const { return false; }
+  // The pass mails its files after the export (-VERSAND).
+  virtual void SetVersand(bool) {}
+  // After a pass that exported: its mail was asked for but not sent.
+  virtual bool VersandFehlgeschlagen() const { return false; }
 };
 
 class TKWX_Saldix_BatchMode : public TGuardedObject {
@@ -89,9 +93,12 @@ void BatchLog(const std::string& text);
 
 // Exit code of a run whose period held nothing to export.
 inline constexpr int kBatchNichtsGefunden = 3;
+// Exit code of a run that exported but could not mail its files as asked (-VERSAND).
+inline constexpr int kBatchNichtVersandt = 4;
 
 // The whole batch run as the main routine starts it; returns the process exit code
 // (0 when a pass exported and none failed, 1 refused or failed, 2 a wrong parameter,
-// 3 nothing to export in the period).
+// 3 nothing to export in the period, 4 exported but the mail asked for with -VERSAND was
+// not sent).
 int SaldixBatchLauf(const std::vector<std::string>& arguments, IBatchDaten& daten,
                     IBatchBuchungsliste& liste);

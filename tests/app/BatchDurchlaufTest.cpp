@@ -48,21 +48,25 @@ class TListe final : public IBatchBuchungsliste {
   void SetHerkunft(const std::string&) override {}
   bool Batchmode_Liste_Laden_Und_Exportieren() override {
     letzte_ = antworten_.at(pass_++);
-    return letzte_ == 'E';
+    return letzte_ == 'E' || letzte_ == 'V';
   }
   bool NichtsGefunden() const override { return letzte_ == 'N'; }
+  void SetVersand(bool versand) override { versand_ = versand; }
+  // 'V' exported, but the mail asked for did not go out.
+  bool VersandFehlgeschlagen() const override { return versand_ && letzte_ == 'V'; }
 
  private:
+  bool versand_ = false;
   std::string antworten_;
   std::size_t pass_ = 0;
   char letzte_ = ' ';
   int jahr_ = 0;
 };
 
-int Lauf(const std::string& antworten) {
+int Lauf(const std::string& antworten, const std::string& zusatz = "-HERKUNFT:") {
   TDaten daten;
   TListe liste(antworten);
-  return SaldixBatchLauf({"-MAND:1", "-VDATUM:01122023", "-BDATUM:31012024"}, daten, liste);
+  return SaldixBatchLauf({"-MAND:1", "-VDATUM:01122023", "-BDATUM:31012024", zusatz}, daten, liste);
 }
 
 TEST(BatchDurchlauf, OnePassExportingIsEnoughWhenTheOtherFoundNothing) {
@@ -78,6 +82,17 @@ TEST(BatchDurchlauf, OnePassExportingIsEnoughWhenTheOtherFoundNothing) {
   EXPECT_EQ(Lauf("EF"), 1);
   EXPECT_EQ(Lauf("FN"), 1);
   EXPECT_EQ(Lauf("NF"), 1);
+}
+
+TEST(BatchDurchlauf, AnExportWhoseMailFailedEndsWithItsOwnCode) {
+  TestSuite suite;
+  EXPECT_EQ(Lauf("VE", "-versand"), kBatchNichtVersandt);
+  EXPECT_EQ(Lauf("EV", "-VERSAND"), kBatchNichtVersandt);
+  EXPECT_EQ(Lauf("EE", "-VERSAND"), 0);
+  // A failed export outranks the mail.
+  EXPECT_EQ(Lauf("VF", "-VERSAND"), 1);
+  // With a value it is no known switch and nothing is exported.
+  EXPECT_EQ(Lauf("EE", "-VERSAND:J"), 2);
 }
 
 }  // namespace

@@ -6,13 +6,16 @@
 
 namespace {
 
+// Records what the program hands over and what its mail-data call-back adds.
 class TAufzeichnung final : public IDocBroadcast {
  public:
   std::vector<TBroadcastDokument> gesendet;
-  bool Eingerichtet(std::string&) const override { return true; }
-  bool Senden(const TBroadcastDokument& dokument) override {
+  TBroadcastMailDaten daten;
+  TMailErgebnis Versenden(const TBroadcastDokument& dokument,
+                          const TBroadcastRueckrufe& rueckrufe) override {
     gesendet.push_back(dokument);
-    return true;
+    if (rueckrufe.MailDaten) rueckrufe.MailDaten(dokument, daten);
+    return {TMailStatus::Gesendet, "Die Mail wurde an x@y.example versandt."};
   }
 };
 
@@ -21,8 +24,8 @@ TVersandAbrechnung Abrechnung() {
 }
 
 TEST(ExportVersand, AttachmentsPlaceholdersAndDocumentData) {
-  const auto einzeln = VersandDokument(Abrechnung(), "/x/a.csv", "/x/b.ini", {"/x/a.csv"},
-                                       EncodeDate(2024, 12, 2));
+  const auto einzeln =
+      VersandDokument(Abrechnung(), "/x/a.csv", "/x/b.ini", {"/x/a.csv"}, EncodeDate(2024, 12, 2));
   EXPECT_EQ(einzeln.Anhaenge, (std::vector<std::string>{"/x/a.csv", "/x/b.ini"}));
   EXPECT_EQ(einzeln.HauptName, "SALDIX");
   EXPECT_EQ(einzeln.UnterName, "Versand");
@@ -35,6 +38,11 @@ TEST(ExportVersand, AttachmentsPlaceholdersAndDocumentData) {
                                      EncodeDate(2024, 12, 2));
   EXPECT_EQ(serie.Anhaenge, (std::vector<std::string>{"/x/a.csv", "/x/c.csv"}));
 
+  // A comma belongs to the path, not between two files.
+  const auto komma = VersandDokument(Abrechnung(), "/Steuer, 2026/a.csv", "",
+                                     {"/Steuer, 2026/a.csv"}, EncodeDate(2024, 12, 2));
+  EXPECT_EQ(komma.Anhaenge, (std::vector<std::string>{"/Steuer, 2026/a.csv"}));
+
   EXPECT_EQ(PlatzhalterErsetzen("Export #abrnummer# vom #VonDatum# bis #BISDATUM#, #ABRNUMMER#",
                                 einzeln.Platzhalter),
             "Export 12/2024 vom 01.11.2024 bis 30.11.2024, 12/2024");
@@ -43,11 +51,16 @@ TEST(ExportVersand, AttachmentsPlaceholdersAndDocumentData) {
 TEST(ExportVersand, WithoutMailDispatchItSaysSoAndSendsNothing) {
   TestSuite suite;
   EXPECT_FALSE(AlsMailVersenden(Abrechnung(), "/x/a.csv", "", {}, DocBroadcast()));
-  EXPECT_NE(suite.Messages().LastText().find("Der Mailversand ist nicht eingerichtet."),
+  EXPECT_NE(suite.Messages().LastText().find("Der Mailversand ist nicht eingerichtet"),
+            std::string::npos);
+  EXPECT_NE(
+      suite.Messages().LastText().find("Die Exportdatei wurde erstellt, aber nicht versandt."),
             std::string::npos);
   TAufzeichnung aufzeichnung;
-  EXPECT_TRUE(AlsMailVersenden(Abrechnung(), "/x/a.csv", "", {}, aufzeichnung));
+  EXPECT_TRUE(AlsMailVersenden(Abrechnung(), "/x/a.csv", "/x/b.ini", {}, aufzeichnung));
   ASSERT_EQ(aufzeichnung.gesendet.size(), 1u);
+  EXPECT_EQ(aufzeichnung.daten.Anhaenge, (std::vector<std::string>{"/x/a.csv", "/x/b.ini"}));
+  EXPECT_EQ(aufzeichnung.daten.DokumentTyp, 2);
 }
 
 }  // namespace

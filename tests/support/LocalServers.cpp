@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -44,15 +45,16 @@ bool Accepts(int port) {
   return ok;
 }
 
-// The first Python that has pyftpdlib (the Debian package installs it for /usr/bin/python3).
-std::string PythonWithPyftpdlib() {
+// The first Python that has the module (the Debian packages install for /usr/bin/python3).
+std::string PythonWith(const std::string& module, const std::string& server,
+                       const std::string& package) {
   for (const char* candidate : {"/usr/bin/python3", "python3"}) {
-    const std::string check = std::string(candidate) + " -c 'import pyftpdlib' >/dev/null 2>&1";
+    const std::string check =
+        std::string(candidate) + " -c 'import " + module + "' >/dev/null 2>&1";
     if (std::system(check.c_str()) == 0) return candidate;
   }
-  throw std::runtime_error(
-      "FTP-Testserver: kein Python mit pyftpdlib gefunden (scripts/install-deps.sh installiert "
-      "python3-pyftpdlib)");
+  throw std::runtime_error(server + ": kein Python mit " + module +
+                           " gefunden (scripts/install-deps.sh installiert " + package + ")");
 }
 
 constexpr const char* kFtpScript = R"py(
@@ -84,6 +86,77 @@ with open(portfile + ".tmp", "w") as f:
     f.write(str(server.socket.getsockname()[1]))
 os.rename(portfile + ".tmp", portfile)
 server.serve_forever()
+)py";
+
+// Every mail goes into a directory of its own, written under a temporary name first:
+// the envelope, the raw message and what Python's email package makes of it.
+constexpr const char* kSmtpScript = R"py(
+import os, signal, sys, time
+import email, email.policy
+from aiosmtpd.controller import Controller
+from aiosmtpd.smtp import AuthResult, LoginPassword
+
+maildir, portfile, port, user, password, refused, tls, pem = sys.argv[1:9]
+refused = {a.lower() for a in refused.split(",") if a}
+count = [0]
+
+def write(path, data):
+    with open(path, "wb") as f:
+        f.write(data if isinstance(data, bytes) else data.encode("utf-8"))
+
+class Handler:
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address.lower() in refused:
+            return "550 5.1.1 <%s>: Recipient address rejected" % address
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
+
+    async def handle_DATA(self, server, session, envelope):
+        count[0] += 1
+        tmp = os.path.join(maildir, ".mail%d" % count[0])
+        os.makedirs(tmp)
+        write(os.path.join(tmp, "envelope_from"), envelope.mail_from)
+        write(os.path.join(tmp, "envelope_to"), "\n".join(envelope.rcpt_tos))
+        write(os.path.join(tmp, "raw"), envelope.original_content)
+        msg = email.message_from_bytes(envelope.original_content, policy=email.policy.default)
+        defects = [repr(d) for d in msg.defects]
+        for name in ("from", "to", "subject", "date", "message-id"):
+            write(os.path.join(tmp, "h_" + name), str(msg.get(name, "")))
+        body = msg.get_body(preferencelist=("plain",))
+        write(os.path.join(tmp, "body"), body.get_content() if body is not None else "")
+        for i, part in enumerate(msg.iter_attachments()):
+            defects += [repr(d) for d in part.defects]
+            write(os.path.join(tmp, "a%d_name" % i), part.get_filename() or "")
+            write(os.path.join(tmp, "a%d_type" % i), part.get("content-type", ""))
+            write(os.path.join(tmp, "a%d_data" % i), part.get_payload(decode=True))
+        write(os.path.join(tmp, "defects"), "\n".join(defects))
+        os.rename(tmp, os.path.join(maildir, "mail%04d" % count[0]))
+        return "250 Message accepted"
+
+def authenticator(server, session, envelope, mechanism, auth_data):
+    ok = (isinstance(auth_data, LoginPassword) and auth_data.login.decode() == user
+          and auth_data.password.decode() == password)
+    return AuthResult(success=ok, handled=False)
+
+kwargs = {}
+if user:
+    kwargs = dict(authenticator=authenticator, auth_require_tls=False, auth_required=True)
+if tls:
+    import ssl
+    context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+    context.load_cert_chain(pem)
+    if tls == "starttls":
+        kwargs.update(tls_context=context, require_starttls=True)
+    else:
+        kwargs.update(ssl_context=context)
+controller = Controller(Handler(), hostname="127.0.0.1", port=int(port), **kwargs)
+controller.start()
+with open(portfile + ".tmp", "w") as f:
+    f.write(port)
+os.rename(portfile + ".tmp", portfile)
+signal.signal(signal.SIGTERM, lambda *a: (controller.stop(), sys.exit(0)))
+while True:
+    time.sleep(3600)
 )py";
 
 }  // namespace
@@ -155,6 +228,15 @@ int FreePort() {
   return ntohs(addr.sin_port);
 }
 
+void SelfSignedCertificate(const fs::path& pem) {
+  // Key and certificate in pem, the certificate alone in pem + ".crt" for the client.
+  RunCommand(
+      "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
+      "-addext subjectAltName=IP:127.0.0.1 -keyout '" +
+      pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() + ".crt' >> '" +
+      pem.string() + "'");
+}
+
 std::string RunCommand(const std::string& command) {
   FILE* pipe = popen(("(" + command + ") 2>&1").c_str(), "r");
   if (!pipe) throw std::runtime_error("kann nicht ausführen: " + command);
@@ -183,8 +265,9 @@ void LocalFtpServer::Launch(int port) {
   const fs::path portFile = work_ / "ftp.port";
   fs::remove(portFile);
   process_.Start(
-      {PythonWithPyftpdlib(), (work_ / "ftpserver.py").string(), root_.string(), user_, password_,
-       portFile.string(), std::to_string(port), options_.ohnePassiv ? "1" : "0", Zertifikat()},
+      {PythonWith("pyftpdlib", "FTP-Testserver", "python3-pyftpdlib"),
+       (work_ / "ftpserver.py").string(), root_.string(), user_, password_, portFile.string(),
+       std::to_string(port), options_.ohnePassiv ? "1" : "0", Zertifikat()},
       work_ / "ftpserver.log");
   const auto ende = std::chrono::steady_clock::now() + kStartZeit;
   while (std::chrono::steady_clock::now() < ende) {
@@ -203,13 +286,7 @@ void LocalFtpServer::Launch(int port) {
 std::string LocalFtpServer::Zertifikat() const {
   if (!options_.tls) return {};
   const fs::path pem = work_ / "server.pem";
-  if (!fs::exists(pem)) {
-    RunCommand(
-        "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
-        "-addext subjectAltName=IP:127.0.0.1 -keyout '" +
-        pem.string() + "' -out '" + pem.string() + ".crt' && cat '" + pem.string() + ".crt' >> '" +
-        pem.string() + "'");
-  }
+  if (!fs::exists(pem)) SelfSignedCertificate(pem);
   return pem.string();
 }
 
@@ -268,4 +345,59 @@ std::string LocalSshServer::HostKeyFingerprint() const {
   std::string bits, fingerprint;
   line >> bits >> fingerprint;
   return fingerprint;
+}
+
+LocalSmtpServer::LocalSmtpServer(fs::path work, Options options) : work_(std::move(work)) {
+  fs::create_directories(work_ / "mails");
+  std::ofstream(work_ / "smtpserver.py") << kSmtpScript;
+  std::string refused;
+  for (const auto& r : options.refused) refused += (refused.empty() ? "" : ",") + r;
+  const fs::path portFile = work_ / "smtp.port";
+  const fs::path pem = work_ / "smtp.pem";
+  if (!options.tls.empty()) SelfSignedCertificate(pem);
+  port_ = FreePort();
+  process_.Start({PythonWith("aiosmtpd", "SMTP-Testserver", "python3-aiosmtpd"),
+                  (work_ / "smtpserver.py").string(), (work_ / "mails").string(), portFile.string(),
+                  std::to_string(port_), options.user, options.password, refused,
+                  options.tls, pem.string()},
+                 work_ / "smtpserver.log");
+  const auto ende = std::chrono::steady_clock::now() + kStartZeit;
+  while (std::chrono::steady_clock::now() < ende) {
+    if (fs::exists(portFile) && Accepts(port_)) return;
+    if (!process_.Running()) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  const std::string log = process_.Log();
+  process_.Kill();
+  throw std::runtime_error("Der SMTP-Testserver (aiosmtpd) startete nicht: " + log);
+}
+
+std::vector<ReceivedMail> LocalSmtpServer::Mails() const {
+  std::vector<fs::path> dirs;
+  for (const auto& entry : fs::directory_iterator(work_ / "mails")) {
+    if (entry.path().filename().string().rfind("mail", 0) == 0) dirs.push_back(entry.path());
+  }
+  std::sort(dirs.begin(), dirs.end());
+  std::vector<ReceivedMail> mails;
+  for (const auto& d : dirs) {
+    ReceivedMail m;
+    m.envelopeFrom = ReadFile(d / "envelope_from");
+    std::istringstream to(ReadFile(d / "envelope_to"));
+    for (std::string line; std::getline(to, line);) m.envelopeTo.push_back(line);
+    m.raw = ReadFile(d / "raw");
+    m.from = ReadFile(d / "h_from");
+    m.to = ReadFile(d / "h_to");
+    m.subject = ReadFile(d / "h_subject");
+    m.date = ReadFile(d / "h_date");
+    m.messageId = ReadFile(d / "h_message-id");
+    m.body = ReadFile(d / "body");
+    for (int i = 0; fs::exists(d / ("a" + std::to_string(i) + "_name")); ++i) {
+      const std::string a = "a" + std::to_string(i) + "_";
+      m.attachments.push_back(
+          {ReadFile(d / (a + "name")), ReadFile(d / (a + "type")), ReadFile(d / (a + "data"))});
+    }
+    m.defects = ReadFile(d / "defects");
+    mails.push_back(std::move(m));
+  }
+  return mails;
 }

@@ -1,6 +1,6 @@
-// Real FTP and SFTP servers on loopback for the transfer tests: pyftpdlib and OpenSSH's
-// sshd, each started on a free port in a temporary directory and stopped again. A server
-// that does not come up throws with the reason, so the test fails instead of skipping.
+// Real FTP, SFTP and SMTP servers on loopback for the transfer tests: pyftpdlib, OpenSSH's
+// sshd and aiosmtpd, each started on a free port in a temporary directory and stopped again. A
+// server that does not come up throws with the reason, so the test fails instead of skipping.
 #pragma once
 
 #include <sys/types.h>
@@ -77,7 +77,50 @@ class LocalSshServer {
   ServerProcess process_;
 };
 
+struct SmtpServerOptions {
+  std::string user;  // non-empty: login (PLAIN/LOGIN) required with password
+  std::string password;
+  std::vector<std::string> refused;  // recipients answered with 550
+  std::string tls;                   // "starttls" (required) or "tls" (implicit), self-signed
+};
+
+// One mail as the SMTP server received it, taken apart by Python's email package.
+struct ReceivedMail {
+  struct Attachment {
+    std::string name, type, data;
+  };
+  std::string envelopeFrom;
+  std::vector<std::string> envelopeTo;
+  std::string raw;  // the message as it came over the wire (dot-stuffing undone)
+  std::string from, to, subject, date, messageId;  // headers, decoded
+  std::string body;                                // the text part, decoded
+  std::vector<Attachment> attachments;
+  std::string defects;  // what the parser found wrong with the message; empty when nothing
+};
+
+class LocalSmtpServer {
+ public:
+  using Options = SmtpServerOptions;
+
+  // Listens on 127.0.0.1 and keeps every mail under work.
+  explicit LocalSmtpServer(std::filesystem::path work, Options options = {});
+  int Port() const { return port_; }
+  void Stop() { process_.Stop(); }
+  // The mails received so far, in order.
+  std::vector<ReceivedMail> Mails() const;
+  // The self-signed certificate of a TLS server (PEM).
+  std::string Certificate() const { return (work_ / "smtp.pem.crt").string(); }
+
+ private:
+  std::filesystem::path work_;
+  int port_ = 0;
+  ServerProcess process_;
+};
+
 // A port on 127.0.0.1 that nothing listens on right now.
 int FreePort();
+// A self-signed certificate for 127.0.0.1: key and certificate in pem, the certificate
+// alone in pem + ".crt".
+void SelfSignedCertificate(const std::filesystem::path& pem);
 // Runs a command line through the shell; its standard output, or throws with its output.
 std::string RunCommand(const std::string& command);

@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kHilfe =
     "Aufruf: saldix                 (Desktop-Programm: Mandantenwahl, dann Hauptmenü)\n"
     "        saldix [-MAND:n (-MONAT:A|V | -HEUTE:n | -VDATUM:TTMMJJJJ -BDATUM:TTMMJJJJ)\n"
-    "               [-PROFIL:name] [-HERKUNFT:code] [-EXPORTER:kennung]]\n\n"
+    "               [-PROFIL:name] [-HERKUNFT:code] [-EXPORTER:kennung] [-VERSAND]]\n\n"
     "Mit Parametern exportiert Saldix die offenen Buchungen eines Mandanten und Zeitraums\n"
     "ohne Fenster in das aktive Exportformat, vergibt die nächste Abrechnungsnummer und\n"
     "schreibt jedes Ergebnis in das Menüprotokoll (saldix-suite log).\n\n"
@@ -30,13 +30,16 @@ constexpr const char* kHilfe =
     "  -VDATUM/-BDATUM   Zeitraum von/bis, z. B. -VDATUM:01032024 -BDATUM:31032024\n"
     "  -PROFIL:name      Exportprofil des Formats\n"
     "  -HERKUNFT:code    Herkunft der Buchungen (z. B. KASBER)\n"
-    "  -EXPORTER:kennung Exportformat nur für diesen Lauf (z. B. DATEV1.4.700)\n\n"
+    "  -EXPORTER:kennung Exportformat nur für diesen Lauf (z. B. DATEV1.4.700)\n"
+    "  -VERSAND          Exportdateien danach per Mail versenden (saldix-suite mail set);\n"
+    "                    misslingt die Mail, bleibt der Export bestehen\n\n"
     "Umgebung: SALDIX_DB (Suite-Datenbank), SALDIX_RECHNER (Rechnernummer, Vorgabe 1),\n"
     "SALDIX_HOME (Verzeichnisse der Suite), SALDIX_DB_WARTEZEIT (Millisekunden, die ein\n"
     "Schreibzugriff auf die Sperre eines anderen Arbeitsplatzes wartet, Vorgabe 10000).\n"
     "Jede Zeile des Menüprotokolls geht auch auf die Standardfehlerausgabe.\n"
     "Rückgabewert: 0 exportiert, 1 abgebrochen oder fehlgeschlagen, 2 Parameter falsch,\n"
-    "              3 keine Sätze im angegebenen Zeitraum gefunden.\n";
+    "              3 keine Sätze im angegebenen Zeitraum gefunden,\n"
+    "              4 exportiert, aber die Mail (-VERSAND) nicht versandt.\n";
 
 bool HilfeGewuenscht(const std::string& argument) {
   return argument == "--help" || argument == "-h" || argument == "-?" || argument == "/?" ||

@@ -17,6 +17,7 @@ const std::vector<Migration>& SuiteMigrations() {
       kConnectionsSchema,
       kFileReleaseSchema,
       kSettlementHistorySchema,
+      kMailSettingsSchema,
   };
   return steps;
 }

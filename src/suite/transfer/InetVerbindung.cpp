@@ -69,6 +69,18 @@ std::string InetProtokollText(TInetProtokoll protokoll) {
   return "FTP";
 }
 
+std::string InetHostPruefen(const std::string& host) {
+  // The host ends up in a URL: characters that would change its meaning are refused
+  // rather than passed on. An IPv6 address is written in brackets.
+  const bool ipv6 = host.size() > 2 && host.front() == '[' && host.back() == ']';
+  const std::string kern = ipv6 ? host.substr(1, host.size() - 2) : host;
+  if (kern.empty() || kern.find_first_of("/\\@?#[]% ") != std::string::npos ||
+      HatSteuerzeichen(kern)) {
+    return "Der Server \"" + host + "\" ist kein gültiger Hostname.";
+  }
+  return {};
+}
+
 std::string InetVerbindungPruefen(const TInetVerbindung& v) {
   if (Trim(v.Name).empty()) return "Die Verbindung braucht einen Namen.";
   if (Trim(v.Name) != v.Name || HatSteuerzeichen(v.Name)) {
@@ -76,13 +88,7 @@ std::string InetVerbindungPruefen(const TInetVerbindung& v) {
            "keine Steuerzeichen enthalten.";
   }
   if (Trim(v.Host).empty()) return "Bitte geben Sie den Server (Host) an.";
-  // The host ends up in a URL: characters that would change its meaning are refused
-  // rather than passed on. An IPv6 address is written in brackets.
-  const bool ipv6 = v.Host.size() > 2 && v.Host.front() == '[' && v.Host.back() == ']';
-  const std::string kern = ipv6 ? v.Host.substr(1, v.Host.size() - 2) : v.Host;
-  if (kern.find_first_of("/\\@?#[]% ") != std::string::npos || HatSteuerzeichen(kern)) {
-    return "Der Server \"" + v.Host + "\" ist kein gültiger Hostname.";
-  }
+  if (auto problem = InetHostPruefen(v.Host); !problem.empty()) return problem;
   if (v.Port < 0 || v.Port > 65535) return "Der Port muss zwischen 1 und 65535 liegen.";
   if (Trim(v.Benutzer).empty()) return "Bitte geben Sie den Benutzer an.";
   if (HatSteuerzeichen(v.Benutzer)) return "Der Benutzer enthält Steuerzeichen.";

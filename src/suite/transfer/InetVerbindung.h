@@ -31,6 +31,10 @@ std::optional<TInetProtokoll> InetProtokollAusText(const std::string& text);
 // The stored form: "FTP", "FTPS", "SFTP".
 std::string InetProtokollText(TInetProtokoll protokoll);
 
+// A host name or address (IPv6 in brackets) that can go into a URL; the problem as one
+// line, empty when it can.
+std::string InetHostPruefen(const std::string& host);
+
 // Checks an entry before it is stored or used; returns the first problem as one line,
 // empty when the entry is usable.
 std::string InetVerbindungPruefen(const TInetVerbindung& verbindung);

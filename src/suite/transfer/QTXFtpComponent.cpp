@@ -5,11 +5,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <mutex>
 #include <stdexcept>
 
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
+#include "suite/transfer/CurlGlobal.h"
 #include "suite/transfer/KnownHosts.h"
 #include "suite/transfer/QTXFtpComponentIntern.h"
 #include "suite/transfer/Sha256.h"
@@ -19,11 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 CURL* Handle(void* p) { return static_cast<CURL*>(p); }
-
-void CurlGlobal() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // Percent-encodes one path segment for a URL.
 std::string Kodiert(const std::string& text) {

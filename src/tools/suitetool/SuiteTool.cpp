@@ -10,6 +10,7 @@
 #include "suitetool/InitCommand.h"
 #include "suitetool/JournalCommand.h"
 #include "suitetool/LogCommand.h"
+#include "suitetool/MailCommand.h"
 
 namespace suitetool {
 namespace {
@@ -54,6 +55,7 @@ std::vector<std::unique_ptr<ToolCommand>> AllCommands() {
   commands.push_back(std::make_unique<JournalCommand>());
   commands.push_back(std::make_unique<LogCommand>());
   commands.push_back(std::make_unique<ConnectionCommand>());
+  commands.push_back(std::make_unique<MailCommand>());
   return commands;
 }
 

@@ -14,5 +14,6 @@ extern const Migration kBookingDateOrderSchema;  // 6: booking file clustered by
 extern const Migration kConnectionsSchema;  // 7: connection entries for FTPS, key files, time-out
 extern const Migration kFileReleaseSchema;  // 8: export files waiting for their final name
 extern const Migration kSettlementHistorySchema;  // 10: what happened to each settlement
+extern const Migration kMailSettingsSchema;  // 11: mail dispatch per client
 
 }  // namespace suitedb
