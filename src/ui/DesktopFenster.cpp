@@ -3,6 +3,7 @@
 #include "export/fibuexporter_wahlfrm.h"
 #include "suite/QTXInfo.h"
 #include "ui/FibuExporterWahlView.h"
+#include "ui/SaldixAbstimmungView.h"
 #include "ui/SaldixBearbView.h"
 #include "ui/SaldixSelektionView.h"
 
@@ -27,6 +28,9 @@ bool TDesktopFenster::FormatWahl() {
   return view.exec() == QDialog::Accepted;
 }
 
-void TDesktopFenster::Kassenabstimmung() { QTXInfo().QTXHinweisBox(CKasseFehlt); }
+void TDesktopFenster::Kassenabstimmung() {
+  TSaldixAbstimmungView view(abstimmung_, eltern_);
+  view.exec();
+}
 
 void TDesktopFenster::WeitereEinstellungen() { QTXInfo().QTXHinweisBox(CEinstellungenFehlen); }
