@@ -30,6 +30,9 @@ bool TDesktopFenster::FormatWahl() {
 
 void TDesktopFenster::Kassenabstimmung() {
   TSaldixAbstimmungView view(abstimmung_, eltern_);
+  view.SetDrucken([this, &view](const TAbstimmungsListe& liste, const std::string& zeitraum) {
+    BerichtVorschau(AbstimmungsBericht(liste, sitzung_.Modul().AktTextMandant, zeitraum), &view);
+  });
   view.exec();
 }
 

@@ -8,6 +8,7 @@
 #include "app/SaldixSitzung.h"
 #include "data/AbstimmungDaten.h"
 #include "export/fibuexportformat.h"
+#include "ui/QtBerichtDruck.h"
 #include "ui/QtBuchungsDialoge.h"
 
 class TDesktopFenster final : public IHauptFenster {
@@ -21,11 +22,16 @@ class TDesktopFenster final : public IHauptFenster {
         mandanten_(mandanten),
         profile_(profile),
         buchungsDialoge_(sitzung.Modul()),
+        listenDruck_([&sitzung] { return sitzung.Modul().AktTextMandant; }),
         abstimmungDaten_(sitzung.Modul()),
         abstimmung_(abstimmungDaten_) {
     sitzung_.Liste().SetBuchungsDialoge(&buchungsDialoge_);
+    sitzung_.Liste().SetListenDruck(&listenDruck_);
   }
-  ~TDesktopFenster() override { sitzung_.Liste().SetBuchungsDialoge(nullptr); }
+  ~TDesktopFenster() override {
+    sitzung_.Liste().SetBuchungsDialoge(nullptr);
+    sitzung_.Liste().SetListenDruck(nullptr);
+  }
   TDesktopFenster(const TDesktopFenster&) = delete;
   TDesktopFenster& operator=(const TDesktopFenster&) = delete;
   // The main menu window, parent of every window opened from it.
@@ -45,6 +51,7 @@ class TDesktopFenster final : public IHauptFenster {
   IProfilAuswahlDialog& profile_;
   QWidget* eltern_ = nullptr;
   TQtBuchungsDialoge buchungsDialoge_;
+  TQtListenDruck listenDruck_;
   // The reconciliation keeps its selection and font size between openings.
   TAbstimmungDaten abstimmungDaten_;
   TSaldixAbstimmung abstimmung_;
