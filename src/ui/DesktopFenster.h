@@ -13,8 +13,6 @@
 
 class TDesktopFenster final : public IHauptFenster {
  public:
-  static constexpr const char* CEinstellungenFehlen =
-      "Die weiteren Einstellungen sind in dieser Version von Saldix nicht enthalten.";
 
   TDesktopFenster(TSaldixSitzung& sitzung, IMandantChooser& mandanten,
                   IProfilAuswahlDialog& profile)

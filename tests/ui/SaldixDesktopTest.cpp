@@ -57,6 +57,9 @@ TEST(SaldixDesktop, TheClientIsChosenFirstThenTheMenuOpensItsWindows) {
   SchliesseNaechstenDialog(titel);
   QTest::mouseClick(menue.Kasse(), Qt::LeftButton);
   EXPECT_EQ(titel, QStringLiteral("Abstimmung Kassenberichte"));
+  SchliesseNaechstenDialog(titel);
+  QTest::mouseClick(menue.Einstellungen(), Qt::LeftButton);
+  EXPECT_EQ(titel, QStringLiteral("Saldix - Weitere Einstellungen"));
 
   SchliesseNaechstenDialog(titel);
   QTest::mouseClick(menue.Format(), Qt::LeftButton);
