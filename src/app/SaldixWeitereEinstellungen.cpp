@@ -113,6 +113,8 @@ void TSaldixWeitereEinstellungen::FormShow() {
     modalResult_ = 0;
     seite_ = CSeiteAllgemein;
     const TEinstellungen& e = daten_.Einstellungen();
+    herkunftBeimOeffnen_ = e.Herkunft;
+    profilBeimOeffnen_ = e.Profil;
     Ueberschrift = "Weitere Einstellungen - " + daten_.AktTextMandant();
     edtMaxZeilen = std::to_string(e.MaxZeilen);
     chkKontoMonatsweise = e.KontoMonatsweise;
@@ -392,6 +394,16 @@ void TSaldixWeitereEinstellungen::btnEinstellungLoeschenClick() {
   });
 }
 
+void TSaldixWeitereEinstellungen::UrsprungWiederherstellen() {
+  if (herkunftBeimOeffnen_.empty()) return;
+  daten_.Einstellungen_Nach_Herkunft_Restore(herkunftBeimOeffnen_, profilBeimOeffnen_, true);
+}
+
+void TSaldixWeitereEinstellungen::btnZurueckClick() {
+  Guarded("TSaldixWeitereEinstellungen.btnZurueckClick", [&] { UrsprungWiederherstellen(); });
+  modalResult_ = mrCancel;
+}
+
 void TSaldixWeitereEinstellungen::DebitorenArtGeaendert() {
   cmbDebitorenWerte.clear();
   if (cmbDebitorenArt == CDebitorenKonto) {
@@ -494,6 +506,7 @@ void TSaldixWeitereEinstellungen::btnBuchenClick() {
     e.DebitorenSchema = edtSchema;
     daten_.Allgemeine_Einstellungen_Buchen();
     NachHerkunftSpeichern();
+    UrsprungWiederherstellen();
     modalResult_ = mrOk;
   });
 }

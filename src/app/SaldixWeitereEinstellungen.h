@@ -82,7 +82,7 @@ class TSaldixWeitereEinstellungen {
   void FormShow();
   // "Buchen": checks, stores everything and closes with OK.
   void btnBuchenClick();
-  void btnZurueckClick() { modalResult_ = mrCancel; }
+  void btnZurueckClick();
 
   std::string Ueberschrift;
 
@@ -150,6 +150,9 @@ class TSaldixWeitereEinstellungen {
 
  private:
   void HerkunftAnzeigen();
+  // The pages read the settings of other origins into the program's record; on closing it
+  // holds those of the origin in use again, as the booking list expects.
+  void UrsprungWiederherstellen();
   void SaetzeFuellen(TDateTime ab, bool behalten);
   bool NachHerkunftSpeichern();
   std::string HerkunftCode() const;
@@ -159,6 +162,7 @@ class TSaldixWeitereEinstellungen {
   IWeitereEinstellungenDaten& daten_;
   IKontoSuche& suche_;
   std::string kostenstellenGeladen_;
+  std::string herkunftBeimOeffnen_, profilBeimOeffnen_;
   int modalResult_ = 0;
   int seite_ = CSeiteAllgemein;
 };

@@ -221,6 +221,13 @@ TEST_F(WeitereEinstellungen, ByOriginSettingsAreSavedReadWithoutCascadeAndDelete
   EXPECT_EQ(f.cmbKriterien, 0);
   EXPECT_TRUE(f.lstGegenkonten.empty());
   EXPECT_EQ(Gespeichert("1/1+KASBER", "ZUSAKRITER"), "-");
+
+  // Closed, the program's record holds the settings of the origin in use again.
+  f.cmbKriterien = 3;
+  f.btnEinstellungSpeichernClick();
+  f.btnZurueckClick();
+  EXPECT_EQ(daten_->Einstellungen().Herkunft, "ALLE");
+  EXPECT_EQ(daten_->Einstellungen().Kriterien, "KEINE");
 }
 
 TEST_F(WeitereEinstellungen, AnOriginWithoutProfileIsNotStoredWhenThereAreSeveralProfiles) {
