@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "suite/DateTime.h"
 #include "ui/ViewHilfen.h"
@@ -188,11 +189,15 @@ QWidget* TSaldixWeitereEinstellungenView::SeiteAutomatik() {
   layout->addRow(chkAutoKont_);
   layout->addRow(lblAenderungen_, lstAenderungen_);
   layout->addRow(Qt_("ab"), edtAbDatum_);
-  layout->addRow(Qt_("Voller Mehrwert- / Vorsteuersatz:"), cmbVoll_);
-  layout->addRow(Qt_("Reduzierter Mehrwert- / Vorsteuersatz:"), cmbReduziert_);
-  layout->addRow(Qt_("Spezieller Mehrwert- / Vorsteuersatz:"), spezial);
-  layout->addRow(Qt_("Früherer voller Mwst.- / Vorst.-Satz:"), cmbFruehererVoll_);
-  layout->addRow(Qt_("Früherer reduz. Mwst.- / Vorst.-Satz:"), cmbFruehererReduziert_);
+  const auto titel = [&](const char* text) {
+    satzTitel_.push_back(new QLabel(Qt_(text), seite));
+    return satzTitel_.back();
+  };
+  layout->addRow(titel("Voller Mehrwert- / Vorsteuersatz:"), cmbVoll_);
+  layout->addRow(titel("Reduzierter Mehrwert- / Vorsteuersatz:"), cmbReduziert_);
+  layout->addRow(titel("Spezieller Mehrwert- / Vorsteuersatz:"), spezial);
+  layout->addRow(titel("Früherer voller Mwst.- / Vorst.-Satz:"), cmbFruehererVoll_);
+  layout->addRow(titel("Früherer reduz. Mwst.- / Vorst.-Satz:"), cmbFruehererReduziert_);
   return seite;
 }
 
@@ -432,6 +437,7 @@ void TSaldixWeitereEinstellungenView::Zeigen() {
     Fuellen(*box, wahl->Texte(), wahl->Index);
     box->setEnabled(logik_.SaetzeEnabled());
   }
+  for (QLabel* titel : satzTitel_) titel->setEnabled(logik_.SaetzeEnabled());
   Abgleichen(*edtSpeziellProzent_, logik_.edtSpeziellProzent);
   edtSpeziellProzent_->setEnabled(logik_.SaetzeEnabled());
 
@@ -470,6 +476,8 @@ void TSaldixWeitereEinstellungenView::Zeigen() {
   Fuellen(*cmbDebitorenWert_, ArtTexte(logik_.cmbDebitorenWerte), logik_.cmbDebitorenWert);
   Abgleichen(*edtStellen_, logik_.edtStellen);
   Abgleichen(*edtSchema_, logik_.edtSchema);
+  const int stellen = std::atoi(logik_.edtStellen.c_str());
+  edtSchema_->setMaxLength(stellen > 0 && stellen <= 15 ? stellen : 15);
   zeigt_ = false;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <vector>
 
 #include "app/SaldixWeitereEinstellungen.h"
 
@@ -59,6 +60,7 @@ class TSaldixWeitereEinstellungenView final : public QDialog {
   QListWidget* lstAenderungen_;
   QLabel* lblAenderungen_;
   QLineEdit *edtAbDatum_, *edtSpeziellProzent_;
+  std::vector<QLabel*> satzTitel_;
   QComboBox *cmbVoll_, *cmbReduziert_, *cmbSpeziell_, *cmbFruehererVoll_, *cmbFruehererReduziert_;
   QComboBox *cmbHerkunft_, *cmbProfil_;
   QLabel* lblProfil_;
