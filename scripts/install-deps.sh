@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev sqlite3 time libjemalloc-dev
   libgtest-dev libbenchmark-dev
+  # qt6-base-dev brings Widgets, Test and PrintSupport (print preview, PDF output).
   qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core fontconfig
   libcurl4-openssl-dev python3-pyftpdlib python3-aiosmtpd python3-openssl openssl openssh-server openssh-client
 )

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "app/BuchungsDialoge.h"
 #include "app/SaldixBearbAnsicht.h"
 #include "app/SaldixBearbDienste.h"
 #include "app/SaldixBearbExportListe.h"
@@ -72,7 +73,9 @@ class TSaldixBearbeiten {
   void acKontenNeuExecute();
   void acAusbuchenExecute();
   void acLoeschenExecute();
-  // Editing, adding and printing are not part of this version; each says so.
+  // Editing, adding and printing go through the installed windows.
+  void SetBuchungsDialoge(IBuchungsDialoge* dialoge) { buchungsDialoge_ = dialoge; }
+  void SetListenDruck(IListenDruck* druck) { listenDruck_ = druck; }
   void acBearbeitenExecute();
   void acMultiBearbExecute();
   void acNeueBuchungExecute();
@@ -165,6 +168,7 @@ class TSaldixBearbeiten {
   void KassenzahlenBerechnen();
   void Umschalten(bool fuerExport);
   bool BuchungenAendern(const char* kontext, int recht, const char* wort, bool umkehren);
+  void NachDialog(bool geschrieben);
   void ListeUngueltig();
   bool ReloadNachAbrNr() const;
 
@@ -182,6 +186,8 @@ class TSaldixBearbeiten {
   TBuchungsListe liste_;
   std::int32_t auswahl_ = -1;
   long double anfangssaldo_ = 0, summeBuchungen_ = 0;
+  IBuchungsDialoge* buchungsDialoge_ = nullptr;
+  IListenDruck* listenDruck_ = nullptr;
 };
 
 // The origins the list offers: code and display name.

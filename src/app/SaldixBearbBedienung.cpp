@@ -1,18 +1,9 @@
 // The booking list's actions that a window offers beyond the list's own rules: the check
-// box of a row, and the editing and printing that this version does not have.
+// box of a row, editing and adding bookings by hand, and printing.
 #include "app/SaldixBearb.h"
+#include "suite/DateTime.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
-
-namespace {
-
-void NichtEnthalten(const char* kontext, const std::string& was) {
-  Guarded(kontext, [&] {
-    QTXInfo().QTXHinweisBox(was + " ist in dieser Version von Saldix nicht enthalten.");
-  });
-}
-
-}  // namespace
 
 void TSaldixBearbeiten::SetMarkierung(std::int32_t zeile, bool markiert) {
   Guarded("TSaldixBearbeiten.vrtDetailsChecked", [&] {
@@ -22,22 +13,57 @@ void TSaldixBearbeiten::SetMarkierung(std::int32_t zeile, bool markiert) {
   });
 }
 
+void TSaldixBearbeiten::NachDialog(bool geschrieben) {
+  if (!geschrieben) return;
+  ListeLaden();
+  liste_.AlleMarkieren();
+  MarkierungGeaendert();
+}
+
 void TSaldixBearbeiten::acBearbeitenExecute() {
-  NichtEnthalten("TSaldixBearbeiten.acBearbeitenExecute", "Das Bearbeiten von Buchungen");
+  Guarded("TSaldixBearbeiten.acBearbeitenExecute", [&] {
+    if (!FExportErlaubt || buchungsDialoge_ == nullptr) return;
+    std::vector<TIntTrio> idents;
+    if (auswahl_ >= 0 && static_cast<std::size_t>(auswahl_) < liste_.Anzahl()) {
+      idents = liste_.Idents(auswahl_, false);
+    }
+    NachDialog(buchungsDialoge_->Bearbeiten(idents));
+  });
 }
 
 void TSaldixBearbeiten::acMultiBearbExecute() {
-  NichtEnthalten("TSaldixBearbeiten.acMultiBearbExecute", "Die Gruppenbearbeitung");
+  Guarded("TSaldixBearbeiten.acMultiBearbExecute", [&] {
+    if (!FExportErlaubt || buchungsDialoge_ == nullptr) return;
+    std::vector<TIntTrio> idents;
+    for (std::int32_t zeile : liste_.Oberste()) {
+      const auto teil = liste_.Idents(zeile, true);
+      idents.insert(idents.end(), teil.begin(), teil.end());
+    }
+    NachDialog(buchungsDialoge_->Bearbeiten(idents));
+  });
 }
 
 void TSaldixBearbeiten::acNeueBuchungExecute() {
-  NichtEnthalten("TSaldixBearbeiten.acNeueBuchungExecute", "Das Einfügen neuer Buchungen");
+  Guarded("TSaldixBearbeiten.acNeueBuchungExecute", [&] {
+    if (!FExportErlaubt || buchungsDialoge_ == nullptr) return;
+    std::optional<TIntTrio> vorlage;
+    if (auswahl_ >= 0 && static_cast<std::size_t>(auswahl_) < liste_.Anzahl()) {
+      const auto idents = liste_.Idents(auswahl_, false);
+      if (!idents.empty()) vorlage = idents.front();
+    }
+    const TDateTime datum = DatumBis > 0 ? DatumBis : qtx_Date();
+    NachDialog(buchungsDialoge_->NeueBuchung(vorlage, FFirma, datum));
+  });
 }
 
 void TSaldixBearbeiten::acDruckenExecute() {
-  NichtEnthalten("TSaldixBearbeiten.acDruckenExecute", "Das Drucken der Liste");
+  Guarded("TSaldixBearbeiten.acDruckenExecute", [&] {
+    if (listenDruck_ != nullptr) listenDruck_->Drucken(*this, false);
+  });
 }
 
 void TSaldixBearbeiten::acDruckenAnhangExecute() {
-  NichtEnthalten("TSaldixBearbeiten.acDruckenAnhangExecute", "Das Drucken des Anhangs");
+  Guarded("TSaldixBearbeiten.acDruckenAnhangExecute", [&] {
+    if (listenDruck_ != nullptr) listenDruck_->Drucken(*this, true);
+  });
 }

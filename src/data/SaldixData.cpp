@@ -208,7 +208,8 @@ bool TSaldixDataModule::FBDEMani_Buchen_Insert(
     long double ABetragHaben, const std::string& AWaehrung, const std::string& AKonto,
     const std::string& AGegenkonto, const std::string& ABeleg1, const std::string& ABeleg2,
     const std::string& AUmstId, const std::string& ABeschreibung, int ARechner, int AKost1,
-    int AKost2, int AFiliale) {
+    int AKost2, int AFiliale, const std::string& AKontoZusatz,
+    const std::string& AGegenkontoZusatz) {
   return Guarded("TSaldixDataModule.FBDEMani_Buchen_Insert", [&] {
     TFBDEDaten satz = FBDEDaten_Init();
     satz.FiBuGVorfall = C_FBDE_GV_Zu_BV(CFBDE_BV_Saldix);
@@ -224,7 +225,9 @@ bool TSaldixDataModule::FBDEMani_Buchen_Insert(
     satz.BetragHaben = ABetragHaben;
     satz.Waehrung = AWaehrung;
     satz.KtoName = AKonto;
+    satz.KtoZusatz = AKontoZusatz;
     satz.GegenKtoName = AGegenkonto;
+    satz.GegenKtoZusatz = AGegenkontoZusatz;
     satz.Beleg1 = ABeleg1;
     satz.Beleg2 = ABeleg2;
     satz.UStID = AUmstId;

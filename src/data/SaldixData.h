@@ -106,7 +106,10 @@ class TSaldixDataModule {
                               const std::string& AGegenkonto, const std::string& ABeleg1,
                               const std::string& ABeleg2, const std::string& AUmstId,
                               const std::string& ABeschreibung, int ARechner, int AKost1,
-                              int AKost2, int AFiliale);
+                              int AKost2, int AFiliale,
+                              // An account of a name and suffix keeps its suffix.
+                              const std::string& AKontoZusatz = {},
+                              const std::string& AGegenkontoZusatz = {});
   bool FBDEMani_Buchen_Update_Aufwand(const TIntTrio& AProtNr,
                                       const TQTX_Aufwandsbuchung& AAufwand);
   bool FBDEMani_Buchen_Update_Entname(const TIntTrio& AProtNr,

@@ -1,8 +1,10 @@
 #include "ui/DesktopFenster.h"
 
 #include "export/fibuexporter_wahlfrm.h"
-#include "suite/QTXInfo.h"
 #include "ui/FibuExporterWahlView.h"
+#include "app/WeitereEinstellungenDaten.h"
+#include "ui/SaldixAbstimmungView.h"
+#include "ui/SaldixWeitereEinstellungenView.h"
 #include "ui/SaldixBearbView.h"
 #include "ui/SaldixSelektionView.h"
 
@@ -27,6 +29,20 @@ bool TDesktopFenster::FormatWahl() {
   return view.exec() == QDialog::Accepted;
 }
 
-void TDesktopFenster::Kassenabstimmung() { QTXInfo().QTXHinweisBox(CKasseFehlt); }
+void TDesktopFenster::Kassenabstimmung() {
+  TSaldixAbstimmungView view(abstimmung_, eltern_);
+  view.SetDrucken([this, &view](const TAbstimmungsListe& liste, const std::string& zeitraum) {
+    BerichtVorschau(AbstimmungsBericht(liste, sitzung_.Modul().AktTextMandant, zeitraum), &view);
+  });
+  view.exec();
+}
 
-void TDesktopFenster::WeitereEinstellungen() { QTXInfo().QTXHinweisBox(CEinstellungenFehlen); }
+void TDesktopFenster::WeitereEinstellungen() {
+  TWeitereEinstellungenDaten daten(sitzung_.Modul());
+  TFBDEDialogDaten konten(sitzung_.Modul());
+  TQtKontoSuche suche(
+      [&konten](const TIntPair& firma, TDateTime datum) { return konten.Kontenliste(firma, datum); });
+  TSaldixWeitereEinstellungen logik(daten, suche);
+  TSaldixWeitereEinstellungenView view(logik, eltern_);
+  view.exec();
+}

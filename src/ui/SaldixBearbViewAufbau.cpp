@@ -77,7 +77,7 @@ void TSaldixBearbView::AktionenAnlegen() {
   TSaldixBearbeiten* f = &form_;
   const auto liste = TWirkung::Liste, mark = TWirkung::Markierung, zustand = TWirkung::Zustand;
   NeueAktion("Aktualisieren", Qt::Key_F4, [f] { f->acAktualisierenExecute(); }, liste);
-  NeueAktion("Bearbeiten", Qt::Key_F2, [f] { f->acBearbeitenExecute(); }, zustand);
+  NeueAktion("Bearbeiten", Qt::Key_F2, [f] { f->acBearbeitenExecute(); }, liste);
   NeueAktion("Alle markieren", Qt::Key_F7, [f] { f->acAlleEinExecute(); }, mark);
   NeueAktion("Eintrag markieren/demarkieren", Qt::Key_Insert, [f] { f->acMarkierungExecute(); },
              mark);
@@ -108,9 +108,9 @@ void TSaldixBearbView::AktionenAnlegen() {
                  liste),
       NeueAktion("Buchung löschen", Qt::CTRL | Qt::Key_D, [f] { f->acLoeschenExecute(); }, liste),
       NeueAktion("neue Buchung einfügen", Qt::CTRL | Qt::Key_N,
-                 [f] { f->acNeueBuchungExecute(); }, zustand),
+                 [f] { f->acNeueBuchungExecute(); }, liste),
       NeueAktion("Gruppenbearbeitung", Qt::SHIFT | Qt::Key_F2, [f] { f->acMultiBearbExecute(); },
-                 zustand),
+                 liste),
   };
   NeueAktion("Kontonummern neu einlesen", Qt::Key_F9, [f] { f->acKontenNeuExecute(); }, liste);
 }

@@ -96,18 +96,71 @@ TEST_F(AnsichtListe, CheckBoxMarksRowsAndSearchLooksOnlyAtShownColumns) {
   EXPECT_EQ(form.Auswahl(), zweite);
 }
 
-TEST_F(AnsichtListe, EditingAndPrintingSayTheyAreNotInThisVersion) {
+// The windows the desktop installs, scripted: what they were asked and what they answer.
+class Dialoge final : public IBuchungsDialoge, public IListenDruck {
+ public:
+  bool Bearbeiten(const std::vector<TIntTrio>& idents) override {
+    bearbeitet.push_back(idents);
+    return schreibt;
+  }
+  bool NeueBuchung(const std::optional<TIntTrio>& v, const TIntPair& firma, TDateTime) override {
+    vorlagen.push_back(v);
+    mandant = firma;
+    return schreibt;
+  }
+  void Drucken(const TSaldixBearbeiten&, bool anhang) override { drucke.push_back(anhang); }
+
+  bool schreibt = false;
+  std::vector<std::vector<TIntTrio>> bearbeitet;
+  std::vector<std::optional<TIntTrio>> vorlagen;
+  TIntPair mandant;
+  std::vector<bool> drucke;
+};
+
+TEST_F(AnsichtListe, EditingAddingAndPrintingOpenTheInstalledWindows) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 10, 0);
+  dm.Buchung(2, "KASSE", "ERLWARE", 20, 0);
   Laden("", "");
+  // Without windows (batch mode) nothing is shown and nothing happens.
   form.acBearbeitenExecute();
-  EXPECT_EQ(suite.Messages().LastText(),
-            "Das Bearbeiten von Buchungen ist in dieser Version von Saldix nicht enthalten.");
   form.acNeueBuchungExecute();
+  form.acDruckenExecute();
+  EXPECT_EQ(suite.Messages().Count(), 0u);
+
+  Dialoge dialoge;
+  form.SetBuchungsDialoge(&dialoge);
+  form.SetListenDruck(&dialoge);
+  const std::int32_t zweite = form.Liste().Oberste()[1];
+  form.SetAuswahl(zweite);
+  const std::size_t lesen = dm.Filter.size();
+  form.acBearbeitenExecute();
+  ASSERT_EQ(dialoge.bearbeitet.size(), 1u);
+  EXPECT_EQ(dialoge.bearbeitet[0], (std::vector<TIntTrio>{{1, 2, 1}}));
+  EXPECT_EQ(dm.Filter.size(), lesen);  // cancelled: no reload
+  // Group editing takes the marked rows.
+  form.SetMarkierung(form.Liste().Oberste()[0], false);
   form.acMultiBearbExecute();
+  EXPECT_EQ(dialoge.bearbeitet[1], (std::vector<TIntTrio>{{1, 2, 1}}));
+  // A new booking starts from the selected one; a written one reloads the list.
+  dialoge.schreibt = true;
+  dm.Buchung(3, "KASSE", "MWST1900", 1.9, 0);
+  form.acNeueBuchungExecute();
+  ASSERT_EQ(dialoge.vorlagen.size(), 1u);
+  EXPECT_EQ(dialoge.vorlagen[0], (TIntTrio{1, 2, 1}));
+  EXPECT_EQ(dialoge.mandant, (TIntPair{1, 1}));
+  EXPECT_EQ(form.Liste().Oberste().size(), 3u);
   form.acDruckenExecute();
   form.acDruckenAnhangExecute();
-  EXPECT_EQ(suite.Messages().Count(), 5u);
-  EXPECT_EQ(suite.Messages().LastText(),
-            "Das Drucken des Anhangs ist in dieser Version von Saldix nicht enthalten.");
+  EXPECT_EQ(dialoge.drucke, (std::vector<bool>{false, true}));
+  EXPECT_EQ(suite.Messages().Count(), 0u);
+
+  // Where export is not allowed, bookings cannot be changed.
+  dm.Erlaubt = false;
+  form.FormShow();
+  form.acBearbeitenExecute();
+  form.acNeueBuchungExecute();
+  EXPECT_EQ(dialoge.bearbeitet.size(), 2u);
+  EXPECT_EQ(dialoge.vorlagen.size(), 1u);
 }
 
 TEST(ListenAnsichtLaden, SlowRowsStillLetTheWindowReportProgress) {

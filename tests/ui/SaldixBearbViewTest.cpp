@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,10 @@
 #include "ui/ExportProblemeView.h"
 #include "ui/BuchungsListeModell.h"
 #include "ui/QtAbrechnungsWahl.h"
+#include "ui/QtBuchungsDialoge.h"
+#include "ui/SaldixFBDEEditView.h"
+#include "ui/SaldixFBDENeuView.h"
+#include "suite/records/FbdeFile.h"
 #include "ui/SaldixAbrechnungNrView.h"
 #include "ui/SaldixAuswahlFBEXView.h"
 #include "ui/SaldixBearbView.h"
@@ -82,6 +87,13 @@ class BearbView : public ::testing::Test {
     EreignisseVerarbeiten();
   }
   void TearDown() override { view.reset(); }
+  // After a dialog closed the list is the active window again.
+  void Aktivieren() {
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    view->Baum().setFocus();
+    EreignisseVerarbeiten();
+  }
 
   TSaldixBearbeiten& Form() { return sitzung->Liste(); }
   const TBuchungsListe& Liste() { return Form().Liste(); }
@@ -207,16 +219,75 @@ TEST_F(BearbView, MarkKeysReachTheLogicAndTheCashBoxFollows) {
   EXPECT_TRUE(endsaldoGezeigt);
 }
 
-TEST_F(BearbView, EditPrintAndAddKeysSayTheyAreMissingAndDeleteReloads) {
+TEST_F(BearbView, EditAndAddKeysOpenTheirDialogsAndDeleteReloads) {
+  TQtBuchungsDialoge dialoge(sitzung->Modul());
+  Form().SetBuchungsDialoge(&dialoge);
   suite.Messages().Clear();
+  const std::int32_t buchung = Liste().Buchungszeilen(Liste().Oberste().front()).front();
+  const TIntTrio bearbeitet = Liste().Zeile(buchung).Ident;
+  view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(buchung));
+
+  // F2: the edit dialog for the selected booking; F5 writes and the list reloads.
+  bool bearbeitenOffen = false;
+  BeiDialog<TSaldixFBDEEditView>([&](TSaldixFBDEEditView& dialog) {
+    bearbeitenOffen = true;
+    Bildschirmfoto(dialog, "buchung_bearbeiten");
+    auto* beschreibung = dialog.findChild<QLineEdit*>(QStringLiteral("edtBeschreibung"));
+    beschreibung->setText(QStringLiteral("Geprüft März"));
+    QTest::keyClick(beschreibung, Qt::Key_F5);
+  });
   Taste(Qt::Key_F2);
-  EXPECT_NE(suite.Messages().LastText().find("Bearbeiten von Buchungen"), std::string::npos);
+  EXPECT_TRUE(bearbeitenOffen);
+  Aktivieren();
+  TFbdeFile datei(SuiteDatabase::Get());
+  EXPECT_EQ(datei.Read(bearbeitet)->Beschreibung, "Geprüft März");
+
+  // Ctrl+N: a new booking of 119.00 on the cash account against revenue with the 19 % key
+  // is split and appears as two rows.
+  std::string steuerschluessel;
+  for (const auto& schluessel : sitzung->Modul().Steuerschl_Liste()) {
+    double prozent = 0;
+    if (sitzung->Modul().SteuerSchlNachKonto(schluessel, prozent) == "MWST1900") {
+      steuerschluessel = schluessel;
+    }
+  }
+  ASSERT_FALSE(steuerschluessel.empty());
+  const std::size_t vorNeu = Form().Geladen().size();
+  bool neuOffen = false;
+  BeiDialog<TSaldixFBDENeuView>([&](TSaldixFBDENeuView& dialog) {
+    neuOffen = true;
+    auto* betrag = dialog.findChild<QLineEdit*>(QStringLiteral("edtBetrag"));
+    betrag->setText(QStringLiteral("119,00"));
+    dialog.findChild<QComboBox*>(QStringLiteral("cmbSollHaben"))->setCurrentIndex(1);
+    auto* konto = dialog.findChild<QLineEdit*>(QStringLiteral("edtKonto"));
+    konto->setText(QStringLiteral("1000"));
+    // Leaving the account input looks the number up (sent directly: offscreen focus
+    // changes depend on window activation).
+    QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(konto, &verlassen);
+    auto* gegenkonto = dialog.findChild<QLineEdit*>(QStringLiteral("edtGegenkonto"));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("edtKontoTxt"))->text(),
+              QStringLiteral("Kasse"));
+    gegenkonto->setText(QStringLiteral("8400"));
+    auto* schluessel = dialog.findChild<QComboBox*>(QStringLiteral("cmbSteuerschl"));
+    schluessel->setCurrentText(Qt_(steuerschluessel));
+    dialog.findChild<QLineEdit*>(QStringLiteral("edtBeschreibung"))
+        ->setText(QStringLiteral("Nachbuchung"));
+    Bildschirmfoto(dialog, "buchung_neu");
+    QTest::keyClick(&dialog, Qt::Key_F5);
+  });
   Taste(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_NE(suite.Messages().LastText().find("neuer Buchungen"), std::string::npos);
-  Taste(Qt::Key_F10);
-  EXPECT_NE(suite.Messages().LastText().find("Drucken"), std::string::npos);
-  Taste(Qt::Key_F2, Qt::ShiftModifier);
-  EXPECT_NE(suite.Messages().LastText().find("Gruppenbearbeitung"), std::string::npos);
+  EXPECT_TRUE(neuOffen);
+  Aktivieren();
+  EXPECT_EQ(Form().Geladen().size(), vorNeu + 2) << suite.Messages().LastText();
+  std::vector<long double> betraege;
+  for (const auto& b : Form().Geladen()) {
+    if (b.Werte.Text(Sp::Beschreibung).find("Nachbuchung") != std::string_view::npos) {
+      betraege.push_back(b.Werte.Betrag(Sp::BuchBetragSoll));
+    }
+  }
+  EXPECT_EQ(betraege, (std::vector<long double>{100.00L, 19.00L}));
+  Form().SetBuchungsDialoge(nullptr);
 
   // A single booking is deleted without a question and the list reloads without it.
   const std::int32_t einzeln = Liste().Buchungszeilen(Liste().Oberste().back()).back();

@@ -53,10 +53,14 @@ TEST(SaldixDesktop, TheClientIsChosenFirstThenTheMenuOpensItsWindows) {
   EXPECT_EQ(menue.windowTitle(), QStringLiteral("Saldix - Demo-Mandant"));
   EXPECT_EQ(desktop.Sitzung().Modul().AktMandant(), (TIntPair{1, 1}));
 
-  QTest::mouseClick(menue.Kasse(), Qt::LeftButton);
-  EXPECT_EQ(demo.Suite().Messages().LastText(), TDesktopFenster::CKasseFehlt);
-
   QString titel;
+  SchliesseNaechstenDialog(titel);
+  QTest::mouseClick(menue.Kasse(), Qt::LeftButton);
+  EXPECT_EQ(titel, QStringLiteral("Abstimmung Kassenberichte"));
+  SchliesseNaechstenDialog(titel);
+  QTest::mouseClick(menue.Einstellungen(), Qt::LeftButton);
+  EXPECT_EQ(titel, QStringLiteral("Saldix - Weitere Einstellungen"));
+
   SchliesseNaechstenDialog(titel);
   QTest::mouseClick(menue.Format(), Qt::LeftButton);
   EXPECT_EQ(titel, QStringLiteral("Auswahl Exportformat"));

@@ -30,6 +30,12 @@ class DemoCashReports {
 
   std::size_t Count() const { return reports_.size(); }
 
+  // Where a report's closing count is kept (its second number) and the difference,
+  // in cents, by which the demo makes the count miss what was booked.
+  static int ClosingNumber(int number);
+  static long long Difference(int number);
+  static constexpr int kClosingOffset = 500000;
+
  private:
   struct Report {
     TIntPair ident;
