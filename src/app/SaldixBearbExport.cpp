@@ -50,7 +50,7 @@ void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportAbrechnung abrechnung = Abrechnung();
-  vorab_ = TExportLauf(*liste, dienste_, meldung, datev_)
+  vorab_ = TExportLauf(*liste, dienste_, meldung, anreicherung_)
                .BuchhaltungBeginnen(abrechnung, std::move(idents));
 }
 
@@ -58,7 +58,7 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
                                      std::unique_ptr<TExportBuchhaltung> begonnen) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
-  TExportLauf lauf(*liste, dienste_, meldung, datev_);
+  TExportLauf lauf(*liste, dienste_, meldung, anreicherung_);
   TExportAbrechnung abrechnung = Abrechnung();
   ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung, std::move(begonnen));
   // The run may have moved to the next free number; the list shows what was used.

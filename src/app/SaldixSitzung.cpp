@@ -11,8 +11,9 @@ TSaldixSitzung::TSaldixSitzung(TSaldixDataModuleStart start, IAbrechnungsWahl& a
       batchDaten_(daten_),
       liste_(bearb_.Dienste(), UserRechte(), abrechnungsWahl),
       belegQuelle_(daten_),
-      datevZuordnung_(belegQuelle_, [this] { return daten_.Konten().AktExporter(); }),
+      anreicherung_(belegQuelle_, [this] { return daten_.Konten().AktExporter(); },
+                    [this] { return daten_.Konten().AktExporterRegInfo(); }),
       aktionen_(liste_, exportDienste_,
                 {[this] { return daten_.Konten().AktExporter(); },
                  [this] { return daten_.Konten().AktExporterName(); }},
-                &datevZuordnung_, DocBroadcast()) {}
+                &anreicherung_, DocBroadcast()) {}
