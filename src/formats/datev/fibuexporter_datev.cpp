@@ -20,7 +20,7 @@ namespace {
 // DATEV takes at most this many booking lines in one batch.
 constexpr std::size_t kMaxBuchungszeilen = 99999;
 
-std::string MandantSchluessel(const TMandInfo& mandant) {
+std::string MandantSchluessel(const datev::TMandInfo& mandant) {
   return qtx_TIntPair2String(mandant.GepNr);
 }
 

@@ -16,6 +16,10 @@
 class TAnsiTextFile;
 class TMandListeServer;
 
+// Several formats keep a client table entry of this name with their own fields: each
+// format's records live in its namespace, so that no two layouts share one name.
+namespace datev {
+
 // One client of the suite's client list with its DATEV settings.
 struct TMandInfo {
   int KurzNr = 0;
@@ -38,10 +42,14 @@ struct TSX_DatevExportInfos {
   std::string InhaltBezeichnung;
 };
 
+}  // namespace datev
+
 class TFibuExporter_Datev : public TFibuExporter {
  public:
   static constexpr const char* CName = "DATEV (Datevformat 1.4 / 510)";
   static constexpr const char* CKennung = "DATEV1.4";
+  using TMandInfo = datev::TMandInfo;
+  using TSX_DatevExportInfos = datev::TSX_DatevExportInfos;
 
   TFibuExporter_Datev();
   ~TFibuExporter_Datev() override;
