@@ -8,7 +8,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3 time libjemalloc-dev
   libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core fontconfig
-  libcurl4-openssl-dev python3-pyftpdlib python3-openssl openssl openssh-server openssh-client
+  libcurl4-openssl-dev libxml2-dev python3-pyftpdlib python3-openssl openssl openssh-server openssh-client
 )
 
 missing=()
