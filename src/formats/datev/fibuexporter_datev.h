@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "export/EinstellungsTabelle.h"
 #include "export/fibuexportclass.h"
 #include "formats/datev/DatevZeile.h"
 #include "suite/DateTime.h"
@@ -111,6 +112,8 @@ class TFibuExporter_Datev : public TFibuExporter {
   virtual long double Differenz(const TFibuExportBuchInfo& ABuchInfo) const;
 
  private:
+  // The plain profile settings, each declared once.
+  static const TEinstellungsTabelle<TFibuExporter_Datev>& Einstellungen();
   void LeseMandanten(bool alteEinstellungen);
   void LeseZusatzFelder();
   // Opens the temporary file of batch FTeil and writes its header and column line. A
