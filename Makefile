@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo screenshots threads crashtest clean
+.PHONY: all deps configure build test demo screenshots threads crashtest layers sanitize odr clean
 
 all: build
 
@@ -48,5 +48,27 @@ threads: deps
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/tests/test_tools \
 	  --gtest_filter='BatchExport.*' --gtest_brief=1
 
+# No include pointing up a layer, no Qt header outside src/ui.
+layers:
+	@bash scripts/check-layers.sh
+
+# Every test binary under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# directory of its own. Leak checking is off: Qt's offscreen platform keeps caches alive
+# until exit.
+SANITIZE_DIR ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G $(GENERATOR) -DSALDIX_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# A link-time-optimised build that stops on any one-definition-rule clash between units
+# (two types of one name with different layouts).
+ODR_DIR ?= $(BUILD_DIR)-lto
+odr: deps
+	cmake -S . -B $(ODR_DIR) -G $(GENERATOR) -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
+	  -DCMAKE_EXE_LINKER_FLAGS="-Wodr -Werror" -DCMAKE_CXX_FLAGS=-Wodr
+	cmake --build $(ODR_DIR) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(TSAN_DIR)
+	rm -rf $(BUILD_DIR) $(TSAN_DIR) $(SANITIZE_DIR) $(ODR_DIR)

@@ -133,7 +133,7 @@ void BM_Schreiben(benchmark::State& state) {
   for (auto _ : state) {
     auto liste = form.ExportListe();
     TExportMeldung meldung(true);
-    TExportLauf lauf(*liste, sitzung.ExportDienste(), meldung, &sitzung.DatevZuordnung());
+    TExportLauf lauf(*liste, sitzung.ExportDienste(), meldung, &sitzung.Anreicherung());
     TExportAbrechnung abrechnung{form.FFirma, form.AbrNr, form.AbrJahr, form.DatumVon,
                                  form.DatumBis, form.Buchungsmonat};
     const TExportErgebnis ergebnis =

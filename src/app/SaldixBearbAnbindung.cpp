@@ -286,7 +286,7 @@ TListenExporter TBearbDatenmodulAnbindung::Exporter() {
   if (exporter == nullptr) return l;
   l.Automatikkonten = exporter->Automatikkonten();
   l.Zahlungsreferenz = exporter->Zahlungsreferenz();
-  l.DatevZusatz = exporter->DatevZusatz();
+  l.LieferLand = exporter->Faehigkeiten().Hat(TExportFaehigkeit::LieferLand);
   l.FrageBuchMonat = exporter->FrageBuchMonat();
   l.FilialenSelektiert = exporter->FilialenWahl() == epfwSelektierteFilialen;
   l.Filialen = exporter->Filialen();

@@ -140,7 +140,7 @@ struct TListenExporter {
   std::string Name;  // empty: no active format
   bool Automatikkonten = false;
   bool Zahlungsreferenz = false;
-  bool DatevZusatz = false;
+  bool LieferLand = false;  // the format asks the delivery country and its EU tax
   bool FrageBuchMonat = false;
   bool FilialenSelektiert = false;
   std::vector<std::string> Filialen;

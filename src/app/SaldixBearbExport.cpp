@@ -59,7 +59,7 @@ void TSaldixBearbExport::BuchhaltungVorab(std::vector<TIntTrio> idents) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
   TExportAbrechnung abrechnung = Abrechnung();
-  vorab_ = TExportLauf(*liste, dienste_, meldung, datev_)
+  vorab_ = TExportLauf(*liste, dienste_, meldung, anreicherung_)
                .BuchhaltungBeginnen(abrechnung, std::move(idents));
 }
 
@@ -87,7 +87,7 @@ bool TSaldixBearbExport::Exportieren(bool real, TExportErgebnis& ergebnis,
                                      bool zusammenfassung) {
   auto liste = form_.ExportListe();
   TExportMeldung meldung(form_.FBatchmode);
-  TExportLauf lauf(*liste, dienste_, meldung, datev_);
+  TExportLauf lauf(*liste, dienste_, meldung, anreicherung_);
   lauf.SetErfolgZeigen(!(zusammenfassung && bestaetigung_ && !form_.FBatchmode));
   TExportAbrechnung abrechnung = Abrechnung();
   ergebnis = lauf.Ausfuehren(aktiv_.Exporter(), real, abrechnung, std::move(begonnen));

@@ -26,8 +26,8 @@ struct TAktiverExport {
 class TSaldixBearbExport {
  public:
   TSaldixBearbExport(TSaldixBearbeiten& form, IExportDienste& dienste, TAktiverExport aktiv,
-                     IDatevFeldzuordnung* datev, IDocBroadcast& broadcast)
-      : form_(form), dienste_(dienste), aktiv_(std::move(aktiv)), datev_(datev),
+                     IBuchungsAnreicherung* anreicherung, IDocBroadcast& broadcast)
+      : form_(form), dienste_(dienste), aktiv_(std::move(aktiv)), anreicherung_(anreicherung),
         broadcast_(broadcast) {}
 
   bool acExportExecute();
@@ -72,7 +72,7 @@ class TSaldixBearbExport {
   TSaldixBearbeiten& form_;
   IExportDienste& dienste_;
   TAktiverExport aktiv_;
-  IDatevFeldzuordnung* datev_;
+  IBuchungsAnreicherung* anreicherung_;
   IDocBroadcast& broadcast_;
   int status_ = 0;
   int modalResult_ = 0;

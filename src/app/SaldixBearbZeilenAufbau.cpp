@@ -74,7 +74,7 @@ TZeilenWerte TZeilenAufbau::Aufbauen(const TBuchungsRohsatz& satz) {
               dienste_.Belege.Zahlungsreferenz(
                   {satz.BelegRNr, satz.BelegLNr, static_cast<std::int16_t>(satz.BelegSNr)}));
   }
-  if (exporter_.DatevZusatz) {
+  if (exporter_.LieferLand) {
     long double euSteuer = 0;
     w.SetText(Sp::EULand, dienste_.Belege.GetLieferLand(satz.BelegRNr, satz.BelegLNr, euSteuer));
     w.SetBetrag(Sp::EUSteuer, euSteuer);

@@ -143,13 +143,15 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     buchungsmonat = StartOfMonth(abrechnung.Buchungsmonat);
   }
 
+  faehigkeiten_ = exporter.Faehigkeiten();
   Sortieren(exporter);
   exporter.SetMaxLfdNr(buchhaltung ? buchhaltung->MaxBelegNr
                                    : dienste_.GetMaxBelegNrFBEX(abrechnung.Firma,
                                                                 abrechnung.AbrJahr,
                                                                 abrechnung.AbrNr - 1));
-  const bool datevZusatz = exporter.DatevZusatz() && datev_ != nullptr;
-  if (datevZusatz) datev_->Init(exporter.GetMaxLfdNr());
+  const bool buchungsZusatz = faehigkeiten_.Hat(TExportFaehigkeit::BuchungsZusatz);
+  const bool anreichern = buchungsZusatz && anreicherung_ != nullptr;
+  if (anreichern) anreicherung_->Init(exporter.GetMaxLfdNr());
 
   const bool monatlich = exporter.ExportMonatlich();
   const bool tageweise = exporter.ExportTageweise();
@@ -189,14 +191,14 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
       dateiBeginnen(jahr, MonthOf(belegdatum), DayOf(belegdatum));
     }
     if (kopf) {
-      BuchInfoFuellen(buchInfo, zeile, exporter, buchungsmonat);
-      if (exporter.DatevZusatz()) {
+      BuchInfoFuellen(buchInfo, zeile, buchungsmonat);
+      if (buchungsZusatz) {
         zusatz.Clear();
-        if (datevZusatz) {
+        if (anreichern) {
           const TIntTrio beleg{Int32(zeile.Text(spalte::BelegRNr)),
                                Int32(zeile.Text(spalte::BelegLNr)),
                                static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
-          datev_->Fuellen(buchInfo, beleg, Trim(zeile.Text(spalte::Geschaeftsvorfall)), zusatz);
+          anreicherung_->Fuellen(buchInfo, beleg, Trim(zeile.Text(spalte::Geschaeftsvorfall)), zusatz);
         }
         exporter.Export_Fibu_Daten(buchInfo, zusatz);
       } else {
@@ -260,7 +262,9 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
   if (abrechnung.Wiederholung) return true;
   TSelektTab markiert;
   for (const auto& ident : buchhaltung.Idents) SelektTabEintragen(markiert, ident);
-  if (datev_ && exporter.DatevZusatz()) exporter.SetMaxLfdNr(datev_->LfdNr());
+  if (anreicherung_ && faehigkeiten_.Hat(TExportFaehigkeit::BuchungsZusatz)) {
+    exporter.SetMaxLfdNr(anreicherung_->LfdNr());
+  }
   if (!dienste_.AbrNrNachFBEX(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr,
                               abrechnung.DatumVon, abrechnung.DatumBis, markiert,
                               exporter.GetMaxLfdNr())) {
@@ -313,17 +317,17 @@ void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrec
 }
 
 void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
-                                  const TFibuExporter& exporter, TDateTime buchungsmonat) {
+                                  TDateTime buchungsmonat) {
   auto text = [&zeile](int tag) { return Trim(zeile.Text(tag)); };
   BuchInfoGrunddatenFuellen(info, zeile);
-  if (exporter.BMDZusatz() || exporter.AbacusZusatz()) {
+  if (faehigkeiten_.Hat(TExportFaehigkeit::SteuerUndHerkunft)) {
     info.StSchlGgKtoSt = text(spalte::BU);
     long double prozent = 0;
     dienste_.SteuerSchlNachKonto(info.StSchlGgKtoSt, prozent);
     info.SteuerProzent = prozent;
     info.Herkunft = HerkunftZuVorfall(text(spalte::Geschaeftsvorfall));
   }
-  if (exporter.ASCIIZusatz()) {
+  if (faehigkeiten_.Hat(TExportFaehigkeit::Zahlungsbedingungen)) {
     info.Buchungsmonat = buchungsmonat;
     info.DokumentenNr = text(spalte::DokumentenNr);
     info.ValutaDatum = zeile.Datum(spalte::ValutaDatum);
@@ -333,7 +337,7 @@ void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile&
     info.SkontoProz2 = text(spalte::SkontoProzent2);
     info.SkontoTage2 = text(spalte::SkontoTage2);
   }
-  if (exporter.AbacusZusatz()) {
+  if (faehigkeiten_.Hat(TExportFaehigkeit::BelegIdent)) {
     info.Vorfall = text(spalte::Geschaeftsvorfall);
     info.Belegart = text(spalte::Belegart);
     info.Ident = {Int32(zeile.Text(spalte::BelegRNr)), Int32(zeile.Text(spalte::BelegLNr)),

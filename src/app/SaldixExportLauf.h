@@ -12,20 +12,11 @@
 #include "app/ExportUebersicht.h"
 #include "app/ExportZeilen.h"
 #include "data/SelektTab.h"
+#include "export/BuchungsAnreicherung.h"
+#include "export/ExportFaehigkeiten.h"
 #include "export/ExportRecords.h"
 
 class TFibuExporter;
-
-// The DATEV field assignment: fills the additional items of each booking.
-class IDatevFeldzuordnung {
- public:
-  virtual ~IDatevFeldzuordnung() = default;
-  virtual void Init(int maxLfdNr) = 0;
-  virtual void Fuellen(const TFibuExportBuchInfo& buchung, const TIntTrio& beleg,
-                       const std::string& vorfall, TFibuExportBuchInfoZusatz& zusatz) = 0;
-  // The running number reached.
-  virtual int LfdNr() const = 0;
-};
 
 // The settlement an export is filed under, as the booking list holds it.
 struct TExportAbrechnung {
@@ -79,8 +70,8 @@ struct TExportBuchhaltung {
 class TExportLauf {
  public:
   TExportLauf(IExportListe& liste, IExportDienste& dienste, const TExportMeldung& meldung,
-              IDatevFeldzuordnung* datev = nullptr)
-      : liste_(liste), dienste_(dienste), meldung_(meldung), datev_(datev) {}
+              IBuchungsAnreicherung* anreicherung = nullptr)
+      : liste_(liste), dienste_(dienste), meldung_(meldung), anreicherung_(anreicherung) {}
 
   // vrtDetailsExport. A test export (real = false) changes nothing but files. The
   // settlement may move to the next free number when its own was taken meanwhile.
@@ -109,8 +100,9 @@ class TExportLauf {
   void Sortieren(const TFibuExporter& exporter);
   void DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung, int jahr,
                         int monat, int tag, bool monatlich, bool tageweise) const;
+  // Fills the items every format gets and those the run's capability set asks for.
   void BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
-                       const TFibuExporter& exporter, TDateTime buchungsmonat);
+                       TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
   // Marks the bookings, writes the journal and notes the held files, all in one
   // transaction; false (nothing done) when any of it failed.
@@ -126,7 +118,8 @@ class TExportLauf {
   IExportListe& liste_;
   IExportDienste& dienste_;
   const TExportMeldung& meldung_;
-  IDatevFeldzuordnung* datev_;
+  IBuchungsAnreicherung* anreicherung_;
+  TExportFaehigkeiten faehigkeiten_;  // of the exporter of the current run
   std::string verbuchenFehler_;
   bool vergeben_ = false;  // the marking failed because another run exported bookings
   bool gesperrt_ = false;  // another workstation held the booking lock

@@ -15,8 +15,8 @@
 class TFibuExporter;
 
 // Bookings of the client still open (not exported, offered for export) from the start of
-// the settlement year up to the day before vor: DATEV locks a month once a later one is
-// imported, so they could not follow.
+// the settlement year up to the day before vor: an accounting system may lock a month
+// once a later one is imported, so they could not follow.
 long long OffeneBuchungenVor(const TIntPair& firma, int abrJahr, TDateTime vor);
 
 // Shows the problem list to the person (the desktop's window). Selecting a line there

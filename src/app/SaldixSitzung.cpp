@@ -11,7 +11,8 @@ TSaldixSitzung::TSaldixSitzung(TSaldixDataModuleStart start, IAbrechnungsWahl& a
       batchDaten_(daten_),
       liste_(bearb_.Dienste(), UserRechte(), abrechnungsWahl),
       belegQuelle_(daten_),
-      datevZuordnung_(belegQuelle_, [this] { return daten_.Konten().AktExporter(); }),
+      anreicherung_(belegQuelle_, [this] { return daten_.Konten().AktExporter(); },
+                    [this] { return daten_.Konten().AktExporterRegInfo(); }),
       aktionen_(liste_, exportDienste_,
                 {[this] { return daten_.Konten().AktExporter(); },
                  [this] { return daten_.Konten().AktExporterName(); },
@@ -19,4 +20,4 @@ TSaldixSitzung::TSaldixSitzung(TSaldixDataModuleStart start, IAbrechnungsWahl& a
                    return std::to_string(modul_.AktMandantKurzNr()) + " " +
                           modul_.AktTextMandant;
                  }},
-                &datevZuordnung_, DocBroadcast()) {}
+                &anreicherung_, DocBroadcast()) {}

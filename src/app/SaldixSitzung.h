@@ -1,5 +1,5 @@
 // One run of the program: the data module, the lookups, the booking list with its export
-// actions and the DATEV field filling, bound together. The batch mode and the desktop
+// actions and the active format's enrichment, bound together. The batch mode and the desktop
 // program each create one; they differ only in the settlement dialogs the list opens.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include "app/SaldixBearb.h"
 #include "app/SaldixBearbAnbindung.h"
 #include "app/SaldixBearbExport.h"
-#include "app/SaldixDatevAnbindung.h"
+#include "app/SaldixBelegQuelle.h"
 
 class TSaldixSitzung {
  public:
@@ -23,7 +23,7 @@ class TSaldixSitzung {
   TBatchAnbindung& BatchDaten() { return batchDaten_; }
   TSaldixBearbeiten& Liste() { return liste_; }
   TSaldixBearbExport& ExportAktionen() { return aktionen_; }
-  TDatevFeldzuordnung& DatevZuordnung() { return datevZuordnung_; }
+  TExportAnreicherung& Anreicherung() { return anreicherung_; }
 
  private:
   TSaldixDataModule modul_;
@@ -32,7 +32,7 @@ class TSaldixSitzung {
   TExportAnbindung exportDienste_;
   TBatchAnbindung batchDaten_;
   TSaldixBearbeiten liste_;
-  TDatevBelegQuelle belegQuelle_;
-  TDatevFeldzuordnung datevZuordnung_;
+  TSaldixBelegQuelle belegQuelle_;
+  TExportAnreicherung anreicherung_;
   TSaldixBearbExport aktionen_;
 };

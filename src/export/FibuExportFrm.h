@@ -45,6 +45,8 @@ class TfrmFibuExport : public TGuardedObject {
 
   void SetFibuExportProfil(TFibuExporter* value);
   TFibuExporter* FibuExportProfil() const { return FFibuExportProfil; }
+  // The catalogue identifier of the form's format: the view registry finds its view by it.
+  virtual std::string_view FormatKennung() const { return {}; }
 
   void DatenZuMaske();
   void DatenVonMaske();

@@ -54,6 +54,16 @@ void TFibuExporter::ClearFlags() {
   }
 }
 
+TExportFaehigkeiten TFibuExporter::Faehigkeiten() const {
+  using F = TExportFaehigkeit;
+  return TExportFaehigkeiten()
+      .Mit(F::BuchungsZusatz, FDatevZusatz)
+      .Mit(F::LieferLand, FDatevZusatz)
+      .Mit(F::SteuerUndHerkunft, FBMDZusatz || FAbacusZusatz)
+      .Mit(F::Zahlungsbedingungen, FASCIIZusatz)
+      .Mit(F::BelegIdent, FAbacusZusatz);
+}
+
 // --- life cycle ----------------------------------------------------------------------
 
 void TFibuExporter::Init() {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "export/BuchungsAnreicherung.h"
+#include "export/ExportFaehigkeiten.h"
 #include "export/ExportRecords.h"
 #include "export/FibuExporterEdit.h"
 #include "export/GuardedObject.h"
@@ -110,6 +112,8 @@ class TFibuExporter : public TGuardedObject {
   const std::string& CfgUsername() const { return FCfgUsername; }
   const std::string& CfgUserText() const { return FCfgUserText; }
   int MaxLfdNr() { return GetMaxLfdNr(); }
+  // What the run gathers for this format; by default derived from the flags above.
+  virtual TExportFaehigkeiten Faehigkeiten() const;
 
   // --- virtual operations, in their fixed order ---
   // Loads the named profile (blank: the default entry) into strConfig; false when a
@@ -239,4 +243,6 @@ struct TFibuExpRegInfo {
   std::string Name;
   std::string Kennung;
   TFibuExporterEditClass EditKlasse;
+  // Fills the additional items of each booking; empty when the format has none.
+  TBuchungsAnreicherungKlasse Anreicherung = {};
 };

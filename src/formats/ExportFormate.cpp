@@ -6,6 +6,6 @@
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
   if (katalog.Count() > 0) return;  // complete once; never registered twice
   for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700()}) {
-    katalog.Register(row.TypKlasse, row.Name, row.Kennung, row.EditKlasse);
+    katalog.Register(row);
   }
 }

@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include "formats/datev/FibuExpDatevFrm.h"
-#include "formats/datev700/FibuExpDatev700Frm.h"
-#include "ui/FibuExpDatevView.h"
+#include "ui/FormatAnsichten.h"
 #include "ui/INETDialogView.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/UiText.h"
@@ -25,14 +23,7 @@ class TQtVerzeichnisWahl final : public IVerzeichnisWahl {
 }  // namespace
 
 std::unique_ptr<TFibuExportFormatTeil> FormatTeilFuer(TfrmFibuExport& form) {
-  // The most derived form first: the 700 form is a DATEV form as well.
-  if (auto* datev700 = dynamic_cast<TfrmFibuExpDatev_700*>(&form)) {
-    return std::make_unique<TFibuExpDatev700View>(*datev700);
-  }
-  if (auto* datev = dynamic_cast<TfrmFibuExpDatev*>(&form)) {
-    return std::make_unique<TFibuExpDatevView>(*datev);
-  }
-  return std::make_unique<TLeererFormatTeil>();
+  return TFormatAnsichten::Global().Erzeuge(form);
 }
 
 int FibuExportFormZeigen(TfrmFibuExport& form) {

@@ -1,5 +1,7 @@
 #include "ui/SaldixHauptView.h"
 
+#include <functional>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,8 +62,11 @@ TSaldixHauptView::TSaldixHauptView(TFrmHaupt& logik, QWidget* parent)
 QPushButton* TSaldixHauptView::MenuKnopf(const char* text, void (TFrmHaupt::*aktion)()) {
   auto* knopf = new QPushButton(Qt_(text));
   knopf->setMinimumWidth(230);
-  connect(knopf, &QPushButton::clicked, this, [this, aktion] {
-    (logik_.*aktion)();
+  // The logic bound first: GCC 12 under the sanitizers loses `this` in a lambda that
+  // also holds a pointer to member.
+  std::function<void()> ausfuehren = std::bind(aktion, &logik_);
+  connect(knopf, &QPushButton::clicked, this, [this, ausfuehren] {
+    ausfuehren();
     Anzeigen();
   });
   return knopf;

@@ -1,7 +1,7 @@
 // The DATEV additional fields read the document data of the suite database.
 #include <gtest/gtest.h>
 
-#include "app/SaldixDatevAnbindung.h"
+#include "app/SaldixBelegQuelle.h"
 #include "support/TestSuite.h"
 #include "suite/SuiteDatabase.h"
 
@@ -34,7 +34,7 @@ class DatevBelegQuelle : public ::testing::Test {
   TestSuite suite;
   TSaldixDataModule modul{TSaldixDataModuleStart{}};
   TSaldixDaten daten{modul};
-  TDatevBelegQuelle quelle{daten};
+  TSaldixBelegQuelle quelle{daten};
 };
 
 TEST_F(DatevBelegQuelle, HeaderMarksGoThroughTheSuitesCodeTables) {

@@ -13,17 +13,17 @@ using namespace datevtest;
 namespace {
 
 // Document data of one invoice (computer 1, number 42) and nothing else.
-class TFakeQuelle final : public IDatevBelegQuelle {
+class TFakeQuelle final : public IExportBelegQuelle {
  public:
   const TIntTrio rechnung{1, 42, 0};
   int kopfAbfragen = 0;
   std::map<std::pair<int, int>, int> kundennummern;  // (partner Nr1, company Nr1) -> number
 
   std::string AktTextMandant() override { return "Musterhandel GmbH"; }
-  std::optional<TDatevBelegkopf> Belegkopf(const TIntTrio& ident) override {
+  std::optional<TExportBelegkopf> Belegkopf(const TIntTrio& ident) override {
     ++kopfAbfragen;
     if (ident != rechnung) return std::nullopt;
-    TDatevBelegkopf kopf;
+    TExportBelegkopf kopf;
     kopf.OrderID = "302-1234567";
     kopf.HerkunftKuerzel = " W ";
     kopf.HerkunftText = "Webshop ";
@@ -34,9 +34,9 @@ class TFakeQuelle final : public IDatevBelegQuelle {
     kopf.LieferGepNr = {8, 1};
     return kopf;
   }
-  std::optional<std::vector<TDatevPosition>> ArtikelPositionen(const TIntTrio& ident) override {
+  std::optional<std::vector<TExportPosition>> ArtikelPositionen(const TIntTrio& ident) override {
     if (ident != rechnung) return std::nullopt;
-    return std::vector<TDatevPosition>{
+    return std::vector<TExportPosition>{
         {{9, 1, 0}, 4.9L}, {{9, 2, 0}, -10}, {{5, 5, 0}, 99}, {{9, 1, 0}, 0.1L}};
   }
   bool LAR_Ist_Versand(const TIntTrio& lar) override { return lar == TIntTrio{9, 1, 0}; }
@@ -47,9 +47,9 @@ class TFakeQuelle final : public IDatevBelegQuelle {
     auto it = kundennummern.find({gep.Nr1, firma.Nr1});
     return it == kundennummern.end() ? -1 : it->second;
   }
-  std::optional<TDatevAdresse> PartnerAdresse(const TIntPair& gep) override {
+  std::optional<TAdresse> PartnerAdresse(const TIntPair& gep) override {
     if (gep != TIntPair{8, 1}) return std::nullopt;
-    return TDatevAdresse{"", "Erika Muster", "Hauptstr.", "5", "D", "12345", "Berlin"};
+    return TAdresse{"", "Erika Muster", "Hauptstr.", "5", "D", "12345", "Berlin"};
   }
 };
 

@@ -18,7 +18,7 @@
 #include "UiDemo.h"
 #include "UiTestSupport.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
-#include "ui/FibuExpDatevView.h"
+#include "ui/formats/datev/FibuExpDatevView.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/UiText.h"
 

@@ -15,34 +15,6 @@ const TDatevVersion CDatev510{510, 7, 12, 10, false, false, &DatevSpaltenzeile51
 const TDatevVersion CDatev700{700, 12, 36, 240, true, true, &DatevSpaltenzeile700,
                               &DatevSteuerschluessel700};
 
-void TDatevZeile::Roh(std::string_view wert) {
-  Trenner();
-  text_ += wert;
-}
-
-void TDatevZeile::Ziffern(std::initializer_list<std::pair<long long, int>> zahlen) {
-  Trenner();
-  for (const auto& [zahl, stellen] : zahlen) AppendDigits(text_, zahl, stellen);
-}
-
-void TDatevZeile::Text(std::string_view wert) {
-  Trenner();
-  text_ += '"';
-  text_ += wert;
-  text_ += '"';
-}
-
-void TDatevZeile::Leer(int n) {
-  for (int i = 0; i < n; ++i) Trenner();
-}
-
-void TDatevZeile::LeerText(int n) {
-  for (int i = 0; i < n; ++i) {
-    Trenner();
-    text_ += "\"\"";
-  }
-}
-
 bool BrauchtBereinigung(std::string_view text) {
   for (const char c : text) {
     const auto b = static_cast<unsigned char>(c);

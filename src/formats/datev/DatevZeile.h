@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "export/ExportRecords.h"
+#include "export/TrennZeile.h"
 
 namespace datev {
 
@@ -26,35 +27,11 @@ struct TDatevVersion {
 extern const TDatevVersion CDatev510;
 extern const TDatevVersion CDatev700;
 
-// One line of ";"-separated fields; kept and reused so that writing allocates little.
-class TDatevZeile {
+// One line of ";"-separated fields, every text in double quotes as it is: DATEV's texts
+// are cleaned of quotes before (OhneAnfuehrung).
+class TDatevZeile final : public TTrennZeile {
  public:
-  TDatevZeile() { text_.reserve(2048); }
-
-  void Neu() {
-    text_.clear();
-    felder_ = 0;
-  }
-  // A field written as it is.
-  void Roh(std::string_view wert);
-  // A field of numbers, each written as "%.<digits>d" writes it, one after the other.
-  void Ziffern(std::initializer_list<std::pair<long long, int>> zahlen);
-  // A field in double quotes.
-  void Text(std::string_view wert);
-  // n fields with nothing between the separators.
-  void Leer(int n = 1);
-  // n fields holding two double quotes.
-  void LeerText(int n = 1);
-
-  const std::string& Zeile() const { return text_; }
-  int Felder() const { return felder_; }
-
- private:
-  void Trenner() {
-    if (felder_++ > 0) text_ += ';';
-  }
-  std::string text_;
-  int felder_ = 0;
+  TDatevZeile() : TTrennZeile(';', TAnfuehrung::Immer) {}
 };
 
 // Every text written: composed to NFC (before any cut counts its characters), CR and LF

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "formats/datev/DatevTabellen.h"
+#include "formats/datev/saldixdata_datev.h"
 #include "suite/Format.h"
 #include "suite/Text.h"
 #include "suite/Utf8.h"
@@ -202,5 +203,6 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Datev::ErzeugeForm() {
 
 TFibuExpRegInfo RegInfo_Datev() {
   return {ExporterClassOf<TFibuExporter_Datev>(), TFibuExporter_Datev::CName,
-          TFibuExporter_Datev::CKennung, EditClassOf<TFibuExpEdit_Datev>()};
+          TFibuExporter_Datev::CKennung, EditClassOf<TFibuExpEdit_Datev>(),
+          DatevAnreicherung()};
 }

@@ -31,6 +31,7 @@ struct TDatevZusatzZeile {
 
 class TfrmFibuExpDatev : public TfrmFibuExport {
  public:
+  std::string_view FormatKennung() const override { return TFibuExporter_Datev::CKennung; }
   static constexpr const char* CSeiteZusatzdaten = "Zusatzdaten";
   enum TMandantSpalte { mspKurzNr, mspMandant, mspGepNr, mspBerater, mspDatevMandant, mspBenutzer,
                         mspFestschreiben };

@@ -21,7 +21,7 @@ namespace {
 // DATEV takes at most this many booking lines in one batch.
 constexpr std::size_t kMaxBuchungszeilen = 99999;
 
-std::string MandantSchluessel(const TMandInfo& mandant) {
+std::string MandantSchluessel(const datev::TMandInfo& mandant) {
   return qtx_TIntPair2String(mandant.GepNr);
 }
 
@@ -81,13 +81,24 @@ void TFibuExporter_Datev::Resources_Destroy() {
   TFibuExporter::Resources_Destroy();
 }
 
+const TEinstellungsTabelle<TFibuExporter_Datev>& TFibuExporter_Datev::Einstellungen() {
+  using T = TFibuExporter_Datev;
+  static const TEinstellungsTabelle<T> tabelle{
+      // Inside the suite's folder stored relative to it, so that a copied suite writes
+      // into its own folder.
+      {"VERZ-EXPORT", &T::FVerzExport, "", "VERZ-EXPORT", SuitePfadGeladen,
+       SuitePfadZumSpeichern},
+      {"SACHKTOLNG", &T::FSachKtoLng, "4", "SACHKTOLNG"},
+      {"ZAHLREFER", &T::FZahlungsreferenz},
+      {"EXPMONATL", &T::FExportMonatlich},
+  };
+  return tabelle;
+}
+
 void TFibuExporter_Datev::Properties2Config() {
   Guard("Properties2Config", [&] {
     TFibuExporter::Properties2Config();
-    strConfig.SetValue("VERZ-EXPORT", SuitePfadZumSpeichern(FVerzExport));
-    strConfig.SetValue("SACHKTOLNG", std::to_string(FSachKtoLng));
-    strConfig.SetValue("ZAHLREFER", BoolToJN(FZahlungsreferenz));
-    strConfig.SetValue("EXPMONATL", BoolToJN(FExportMonatlich));
+    EinstellungenSchreiben(*this, strConfig, Einstellungen());
     for (const auto& mandant : FMandanten) {
       const std::string schluessel = MandantSchluessel(mandant);
       strConfig.SetValue("BERATER" + schluessel, std::to_string(mandant.Berater));
@@ -124,10 +135,7 @@ void TFibuExporter_Datev::Config2Properties() {
     TFibuExporter::Config2Properties();
     FAutomatikkonten = true;
     FDatevZusatz = true;
-    FVerzExport = SuitePfadGeladen(strConfig.Value("VERZ-EXPORT"));
-    FSachKtoLng = StrToIntDef(strConfig.Value("SACHKTOLNG"), 4);
-    FZahlungsreferenz = JNToBool(strConfig.Value("ZAHLREFER"));
-    FExportMonatlich = JNToBool(strConfig.Value("EXPMONATL"));
+    EinstellungenLesen(*this, strConfig, Einstellungen());
     LeseMandanten(false);
     LeseZusatzFelder();
   });
@@ -138,8 +146,7 @@ void TFibuExporter_Datev::Lade_Einstellungen_Alt() {
     TFibuExporter::Lade_Einstellungen_Alt();
     FAutomatikkonten = true;
     FDatevZusatz = true;
-    FVerzExport = FSimplemask.ReadGlobalDef("VERZ-EXPORT", "");
-    FSachKtoLng = FSimplemask.ReadGlobalDef("SACHKTOLNG", 4);
+    EinstellungenAltLesen(*this, FSimplemask, Einstellungen());
     LeseMandanten(true);
     ZusatzFelderDatenClear();
     for (const auto& feld : datev::DatevFelder()) SetZusatzFelderDaten(feld.Kennung, "");

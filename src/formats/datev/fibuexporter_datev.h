@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "export/EinstellungsTabelle.h"
 #include "export/fibuexportclass.h"
 #include "formats/datev/DatevZeile.h"
 #include "suite/DateTime.h"
@@ -15,6 +16,10 @@
 
 class TAnsiTextFile;
 class TMandListeServer;
+
+// Several formats keep a client table entry of this name with their own fields: each
+// format's records live in its namespace, so that no two layouts share one name.
+namespace datev {
 
 // One client of the suite's client list with its DATEV settings.
 struct TMandInfo {
@@ -38,10 +43,14 @@ struct TSX_DatevExportInfos {
   std::string InhaltBezeichnung;
 };
 
+}  // namespace datev
+
 class TFibuExporter_Datev : public TFibuExporter {
  public:
   static constexpr const char* CName = "DATEV (Datevformat 1.4 / 510)";
   static constexpr const char* CKennung = "DATEV1.4";
+  using TMandInfo = datev::TMandInfo;
+  using TSX_DatevExportInfos = datev::TSX_DatevExportInfos;
 
   TFibuExporter_Datev();
   ~TFibuExporter_Datev() override;
@@ -103,6 +112,8 @@ class TFibuExporter_Datev : public TFibuExporter {
   virtual long double Differenz(const TFibuExportBuchInfo& ABuchInfo) const;
 
  private:
+  // The plain profile settings, each declared once.
+  static const TEinstellungsTabelle<TFibuExporter_Datev>& Einstellungen();
   void LeseMandanten(bool alteEinstellungen);
   void LeseZusatzFelder();
   // Opens the temporary file of batch FTeil and writes its header and column line. A

@@ -37,6 +37,12 @@ bool IstBelegVorfall(const std::string& AVorfall) {
   return EinerVon(AVorfall, {BGV_ARE, BGV_ELA, BGV_AGU, BGV_ASG, BGV_ERT});
 }
 
+TBuchungsAnreicherungKlasse DatevAnreicherung() {
+  return [](IExportBelegQuelle& quelle, TFibuExporter* exporter) {
+    return std::make_unique<TSaldixData_Datev>(quelle, exporter);
+  };
+}
+
 void TSaldixData_Datev::Init(int ALfdNr) {
   FLfdNr = ALfdNr;
   FFelderZugeordnet.reset();
@@ -158,7 +164,7 @@ std::string TSaldixData_Datev::Positionssumme(const TIntTrio& ident, bool versan
 std::string TSaldixData_Datev::Lieferadresse(const TIntTrio& ident) {
   const auto kopf = FQuelle.Belegkopf(ident);
   if (!kopf) return {};
-  std::optional<TDatevAdresse> adresse = kopf->Lieferadresse;
+  std::optional<TAdresse> adresse = kopf->Lieferadresse;
   if (!adresse) {
     adresse = FQuelle.PartnerAdresse(kopf->LieferGepNr.IsEmpty() ? kopf->GepNr : kopf->LieferGepNr);
   }

@@ -13,7 +13,7 @@ constexpr int kDemoMandantBasis = 10000;
 void Einrichten(TFibuExporter_Datev& exporter, const std::string& exportDir) {
   exporter.Init();
   exporter.SetVerzExport(exportDir);
-  const std::vector<TMandInfo> mandanten = exporter.Mandanten();  // the calls change the list
+  const std::vector<datev::TMandInfo> mandanten = exporter.Mandanten();  // the calls change the list
   for (const auto& mandant : mandanten) {
     exporter.SetMandantenDaten(mandant.GepNr, kDemoBerater, true, true, "",
                                kDemoMandantBasis + mandant.KurzNr);

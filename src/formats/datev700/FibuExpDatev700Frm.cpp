@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "formats/datev/saldixdata_datev.h"
+
 TFibuExporter_Datev_700& TfrmFibuExpDatev_700::Datev700Exporter() const {
   auto* exporter = dynamic_cast<TFibuExporter_Datev_700*>(FFibuExportProfil);
   if (!exporter) throw std::logic_error("Das Formular bearbeitet keinen DATEV-700-Export.");
@@ -42,5 +44,6 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Datev_700::ErzeugeForm() {
 
 TFibuExpRegInfo RegInfo_Datev_700() {
   return {ExporterClassOf<TFibuExporter_Datev_700>(), TFibuExporter_Datev_700::CName,
-          TFibuExporter_Datev_700::CKennung, EditClassOf<TFibuExpEdit_Datev_700>()};
+          TFibuExporter_Datev_700::CKennung, EditClassOf<TFibuExpEdit_Datev_700>(),
+          DatevAnreicherung()};
 }

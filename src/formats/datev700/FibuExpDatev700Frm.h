@@ -8,6 +8,7 @@
 class TfrmFibuExpDatev_700 : public TfrmFibuExpDatev {
  public:
   std::string_view ClassName() const override { return "TfrmFibuExpDatev_700"; }
+  std::string_view FormatKennung() const override { return TFibuExporter_Datev_700::CKennung; }
 
   std::string HinweisZahlungsreferenz() const override;
   // "Order-ID bei OC-Belegen im Feld Auftragsnummer exportieren"

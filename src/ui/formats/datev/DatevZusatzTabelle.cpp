@@ -1,4 +1,4 @@
-#include "ui/DatevZusatzTabelle.h"
+#include "ui/formats/datev/DatevZusatzTabelle.h"
 
 #include <QHeaderView>
 

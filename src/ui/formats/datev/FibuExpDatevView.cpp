@@ -1,4 +1,4 @@
-#include "ui/FibuExpDatevView.h"
+#include "ui/formats/datev/FibuExpDatevView.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/DatevMandantenTabelle.h"
-#include "ui/DatevZusatzTabelle.h"
+#include "ui/formats/datev/DatevMandantenTabelle.h"
+#include "ui/formats/datev/DatevZusatzTabelle.h"
 #include "ui/ViewHilfen.h"
 
 TFibuExpDatevView::TFibuExpDatevView(TfrmFibuExpDatev& form) : form_(form) {

@@ -1,4 +1,4 @@
-#include "ui/DatevMandantenTabelle.h"
+#include "ui/formats/datev/DatevMandantenTabelle.h"
 
 #include <QHeaderView>
 

@@ -8,6 +8,7 @@
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "ui/FibuExportFrmView.h"
+#include "ui/FormatAnsichten.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -53,3 +54,8 @@ class TFibuExpDatev700View final : public TFibuExpDatevView {
  public:
   explicit TFibuExpDatev700View(TfrmFibuExpDatev_700& form);
 };
+
+namespace datev {
+// Registers the views of DATEV 510 and 700.
+void AnsichtenRegistrieren(TFormatAnsichten& ansichten);
+}  // namespace datev

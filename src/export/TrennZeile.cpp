@@ -1,0 +1,67 @@
+#include "export/TrennZeile.h"
+
+#include "suite/Format.h"
+#include "suite/Text.h"
+
+void TTrennZeile::Roh(std::string_view wert) {
+  Trenner();
+  text_ += wert;
+}
+
+void TTrennZeile::Ziffern(std::initializer_list<std::pair<long long, int>> zahlen) {
+  Trenner();
+  for (const auto& [zahl, stellen] : zahlen) AppendDigits(text_, zahl, stellen);
+}
+
+void TTrennZeile::Text(std::string_view wert) {
+  Trenner();
+  switch (anfuehrung_) {
+    case TAnfuehrung::Immer:
+      text_ += quote_;
+      text_ += wert;
+      text_ += quote_;
+      return;
+    case TAnfuehrung::ImmerVerdoppelt:
+      Verdoppelt(wert);
+      return;
+    case TAnfuehrung::BeiBedarf: {
+      const char noetig[] = {trenner_, quote_, '\r', '\n'};
+      if (wert.find_first_of(std::string_view(noetig, sizeof noetig)) == std::string_view::npos) {
+        text_ += wert;
+      } else {
+        Verdoppelt(wert);
+      }
+      return;
+    }
+  }
+}
+
+void TTrennZeile::Verdoppelt(std::string_view wert) {
+  text_ += quote_;
+  for (const char c : wert) {
+    if (c == quote_) text_ += quote_;
+    text_ += c;
+  }
+  text_ += quote_;
+}
+
+void TTrennZeile::Leer(int n) {
+  for (int i = 0; i < n; ++i) Trenner();
+}
+
+void TTrennZeile::LeerText(int n) {
+  for (int i = 0; i < n; ++i) {
+    Trenner();
+    text_ += quote_;
+    text_ += quote_;
+  }
+}
+
+void TTrennZeile::Betrag(long double wert, int nachkomma) {
+  Trenner();
+  std::string zahl = Format("%.*f", nachkomma, qtx_Round(wert, nachkomma));
+  // Format writes the settings' decimal separator; the line writes its own.
+  const std::size_t punkt = zahl.find_first_of(".,");
+  if (punkt != std::string::npos) zahl[punkt] = dezimal_;
+  text_ += zahl;
+}

@@ -1,0 +1,33 @@
+// Writes an XML document for the XML-based formats through libxml2's text writer, which
+// escapes every text and attribute value. Text that XML 1.0 cannot carry (invalid UTF-8,
+// control characters) is refused with std::invalid_argument instead of being written as a
+// character reference the importing system would reject.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class TXmlSchreiber {
+ public:
+  // Starts the document with an XML declaration for UTF-8; einruecken: one element a line.
+  explicit TXmlSchreiber(bool einruecken = true);
+  ~TXmlSchreiber();
+  TXmlSchreiber(const TXmlSchreiber&) = delete;
+  TXmlSchreiber& operator=(const TXmlSchreiber&) = delete;
+
+  TXmlSchreiber& Beginne(std::string_view element);
+  TXmlSchreiber& Attribut(std::string_view name, std::string_view wert);
+  TXmlSchreiber& Text(std::string_view wert);
+  // An element holding only text.
+  TXmlSchreiber& Element(std::string_view name, std::string_view text);
+  // Ends the innermost open element; std::logic_error when none is open.
+  TXmlSchreiber& Ende();
+  // Ends every open element and the document and returns it; the writer is done then.
+  std::string Fertig();
+
+ private:
+  void Pruefen(int ergebnis, const char* schritt) const;
+  struct TZustand;
+  TZustand* z_;
+  int offen_ = 0;
+};

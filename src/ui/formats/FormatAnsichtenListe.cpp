@@ -1,0 +1,7 @@
+// The views of the program's formats; one line per format folder under src/ui/formats.
+#include "ui/FormatAnsichten.h"
+#include "ui/formats/datev/FibuExpDatevView.h"
+
+void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
+  datev::AnsichtenRegistrieren(ansichten);
+}

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "export/XmlSchreiber.h"
+
+namespace {
+
+TEST(XmlSchreiber, EscapesValuesAndClosesWhatIsStillOpen) {
+  TXmlSchreiber xml;
+  xml.Beginne("Buchungen").Attribut("mandant", "Müller & Söhne \"KG\"");
+  xml.Beginne("Buchung").Element("Text", "<Rabatt> 5 % & mehr").Element("Betrag", "12.50").Ende();
+  xml.Beginne("Leer");
+  EXPECT_EQ(xml.Fertig(),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<Buchungen mandant=\"Müller &amp; Söhne &quot;KG&quot;\">\n"
+            "  <Buchung>\n"
+            "    <Text>&lt;Rabatt&gt; 5 % &amp; mehr</Text>\n"
+            "    <Betrag>12.50</Betrag>\n"
+            "  </Buchung>\n"
+            "  <Leer/>\n"
+            "</Buchungen>\n");
+}
+
+TEST(XmlSchreiber, RefusesWhatXmlCannotCarry) {
+  TXmlSchreiber xml(false);
+  xml.Beginne("a");
+  EXPECT_THROW(xml.Text(std::string("x\x01y")), std::invalid_argument);
+  EXPECT_THROW(xml.Text("\xC3"), std::invalid_argument);  // a cut UTF-8 sequence
+  EXPECT_THROW(xml.Attribut("b", std::string("\x1F")), std::invalid_argument);
+  EXPECT_THROW(xml.Beginne("mit leerzeichen"), std::invalid_argument);
+  EXPECT_THROW(xml.Beginne(""), std::invalid_argument);
+  xml.Text("Tab\tund\r\nZeile").Ende();
+  EXPECT_THROW(xml.Ende(), std::logic_error);
+  EXPECT_EQ(xml.Fertig(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<a>Tab\tund&#13;\nZeile</a>\n");
+}
+
+}  // namespace
