@@ -18,6 +18,7 @@
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
 #include "suitetool/SuiteTool.h"
+#include "support/DemoBuchungen.h"
 #include "support/TestSuite.h"
 
 namespace {
@@ -29,14 +30,7 @@ const std::vector<std::string> kNovember{"-MAND:1", "-VDATUM:01112026", "-BDATUM
 class AbrechnungsVerlauf : public ::testing::Test {
  protected:
   void SetUp() override {
-    suitetool::DemoOptions options;
-    options.bookings = 1500;
-    options.untilYear = 2026;
-    options.untilMonth = 12;
-    suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
-    suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
-    ExportFormateRegistrieren(TFibuExportKatalog::Global());
-    ASSERT_TRUE(SetupDemoDatevProfiles((suite.Dir() / "export").string()));
+    DemoBuchungenAnlegen(suite.Dir() / "export", 1500);
     QTXProgramm().Init("Saldix", 3);
     firma = {1, 1};
   }

@@ -14,6 +14,7 @@
 #include "suite/SuiteDatabase.h"
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
+#include "support/DemoBuchungen.h"
 #include "support/TestSuite.h"
 
 namespace {
@@ -25,14 +26,7 @@ class KeineSuche final : public IKontoSuche {
 
 TEST(ManuelleBuchungExport, NetAndTaxBookingGoOutWithTheNextSettlement) {
   TestSuite suite;
-  suitetool::DemoOptions options;
-  options.bookings = 600;
-  options.untilYear = 2026;
-  options.untilMonth = 12;
-  suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
-  suitetool::DemoGenerator(SuiteDatabase::Get(), options).Run(progress);
-  ExportFormateRegistrieren(TFibuExportKatalog::Global());
-  ASSERT_TRUE(SetupDemoDatevProfiles((suite.Dir() / "export").string()));
+  DemoBuchungenAnlegen(suite.Dir() / "export", 600);
   QTXProgramm().Init("Saldix", 3);
 
   std::vector<TIntTrio> geschrieben;

@@ -24,7 +24,7 @@
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
 #include "support/TestSuite.h"
-#include "tools/DemoBuchungen.h"
+#include "support/DemoBuchungen.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
-// The demo suite the batch tests export from: 3,000 bookings up to November 2026 (the last
-// two months open) in the current suite database, and DATEV profiles writing into exportDir.
+// The demo suite the export tests work on: demo bookings up to November 2026 (the last two
+// months open) in the current suite database, and DATEV profiles writing into exportDir.
+// Header only: the test binaries that use it link the demo generator themselves.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 
 #include "export/FibuExportKatalog.h"
@@ -13,9 +15,10 @@
 #include "suitetool/DemoGenerator.h"
 #include "suitetool/ProgressDisplay.h"
 
-inline void DemoBuchungenAnlegen(const std::filesystem::path& exportDir) {
+inline void DemoBuchungenAnlegen(const std::filesystem::path& exportDir,
+                                 std::uint64_t buchungen = 3000) {
   suitetool::DemoOptions options;
-  options.bookings = 3000;
+  options.bookings = buchungen;
   options.untilYear = 2026;
   options.untilMonth = 12;
   suitetool::ProgressDisplay progress(nullptr, "", options.bookings);
