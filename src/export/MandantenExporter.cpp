@@ -137,7 +137,14 @@ TAnsiTextFile& TMandantenExporter::Datei() {
 
 bool TMandantenExporter::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo) {
   const bool geschrieben = Guard("Export_Fibu_Daten", [&] {
-    Buchung(ABuchInfo);
+    try {
+      Buchung(ABuchInfo);
+    } catch (const std::exception& fehler) {
+      // The log must lead to the booking, not only to the reason.
+      throw std::runtime_error("Buchung Beleg \"" + ABuchInfo.Beleg1 + "\" vom " +
+                               DateToStr(ABuchInfo.BelegDatum) + ", Konto " +
+                               std::to_string(ABuchInfo.Konto) + ": " + fehler.what());
+    }
     return true;
   });
   if (!geschrieben) FBuchungFehlt = true;
@@ -169,4 +176,8 @@ bool TMandantenExporter::Export_Fibu_Ende() {
     DateienFertigstellen(dateien);
     return true;
   });
+}
+
+std::string TMandantenExporter::DateiMeldung() const {
+  return "Die ausgewählten Sätze wurden in die Datei\r\"" + FDateiName + "\"\rexportiert.";
 }

@@ -77,6 +77,10 @@ class TMandantenExporter : public TFibuExporter {
   void DateiOeffnen(const std::string& dateiname);
   TAnsiTextFile& Datei();
 
+  // "Die ausgewählten Sätze wurden in die Datei", the file in quotes, "exportiert.": three
+  // lines separated by CR.
+  std::string DateiMeldung() const;
+
   // The format's part of the three steps; a throw marks the booking unwritten.
   virtual void Buchung(const TFibuExportBuchInfo& ABuchInfo) = 0;
   // Writes what closes the file before it is completed.
