@@ -84,7 +84,6 @@ TEST_F(MandantenFormulare, BmdChecksInOrderAndHandsGridAndPathToTheExporter) {
 
 TEST_F(MandantenFormulare, DvoChecksLengthsClientsAndBranchesInOrder) {
   dvo::TFibuExporter_DVO exporter;
-  exporter.SetFilialenQuelle([] { return std::vector<dvo::TFilialeInfo>{{1, "Zentrale", ""}}; });
   Einrichten(exporter, "/dvo");
   dvo::TfrmFibuExpDVO form;
   form.SetFibuExportProfil(&exporter);
@@ -107,6 +106,8 @@ TEST_F(MandantenFormulare, DvoChecksLengthsClientsAndBranchesInOrder) {
   Abgelehnt(suite, form, "Die DVO-Belegart ist nicht gefüllt.");
   EXPECT_FALSE(form.SetzeBelegart(0, "ABCD"));
   ASSERT_TRUE(form.SetzeBelegart(0, "ÄBC"));
+  Abgelehnt(suite, form, "Die DVO-Belegart ist nicht gefüllt.");  // the second branch
+  ASSERT_TRUE(form.SetzeBelegart(1, "N"));
   form.btnOKClick();
   ASSERT_EQ(form.ModalResult(), mrOk);
   EXPECT_EQ(exporter.SachKtoLng(), 6);

@@ -14,13 +14,10 @@ using dvo::TFibuExporter_DVO;
 
 namespace {
 
-std::vector<dvo::TFilialeInfo> Filialen() { return {{1, "Zentrale", ""}, {2, "Nord", ""}}; }
-
 class DvoExport : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = suite.Dir() / "dvo";
-    exporter.SetFilialenQuelle(Filialen);
     Einrichten(exporter, dir.string());
     exporter.SetMandantenDaten(kMandant1, true, {"1001"});
     exporter.SetMandantenDaten(kMandant2, true, {"2002"});
