@@ -48,12 +48,12 @@ bool Enthaelt(const std::string& text, const std::string& teil) {
   return text.find(teil) != std::string::npos;
 }
 
-struct TFormatFall {
+struct TBatchFormat {
   const char* Kennung;
   const char* Datei;  // the demo profile's client number for client 1
 };
 
-class MandantenFormateBatch : public ::testing::TestWithParam<TFormatFall> {
+class MandantenFormateBatch : public ::testing::TestWithParam<TBatchFormat> {
  protected:
   void SetUp() override {
     exportDir = suite.Dir() / "export";
@@ -114,9 +114,9 @@ TEST_P(MandantenFormateBatch, AProfileWithoutTheClientTickedRefusesAndMarksNothi
 }
 
 INSTANTIATE_TEST_SUITE_P(Formate, MandantenFormateBatch,
-                         ::testing::Values(TFormatFall{"BMD", "buerf_QTX_101_2026_10.csv"},
-                                           TFormatFall{"DVO", "BUCHUNG_KWX_1001_2026_10.txt"},
-                                           TFormatFall{"SBS", "BUCHUNG_QTX_201_2026_10.MTA"}),
+                         ::testing::Values(TBatchFormat{"BMD", "buerf_QTX_101_2026_10.csv"},
+                                           TBatchFormat{"DVO", "BUCHUNG_KWX_1001_2026_10.txt"},
+                                           TBatchFormat{"SBS", "BUCHUNG_QTX_201_2026_10.MTA"}),
                          [](const auto& info) { return std::string(info.param.Kennung); });
 
 }  // namespace
