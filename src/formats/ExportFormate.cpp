@@ -1,11 +1,12 @@
 #include "formats/ExportFormate.h"
 
+#include "formats/ascii/FibuExpAsciiFrm.h"
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
   if (katalog.Count() > 0) return;  // complete once; never registered twice
-  for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700()}) {
+  for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700(), ascii::RegInfo_Ascii()}) {
     katalog.Register(row);
   }
 }
