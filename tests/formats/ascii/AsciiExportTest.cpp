@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "formats/ascii/AsciiDemoProfil.h"
 #include "formats/ascii/AsciiSpalten.h"
 #include "formats/ascii/fibuexporter_ascii.h"
 #include "formats/ascii/AsciiFixture.h"
@@ -236,6 +237,38 @@ TEST_F(AsciiExport, SettingsFromBeforeProfilesMakeEveryClientActive) {
   EXPECT_TRUE(exporter.Profil_Geeignet(kMandant1));
   EXPECT_TRUE(exporter.Profil_Geeignet(kMandant2));
   exporter.Done();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AsciiDemo, TheDemoProfileExportsEveryClientWithoutAWindow) {
+  TestSuite suite;
+  MandantenAnlegen();
+  const std::string dir = (suite.Dir() / "export").string();
+  ASSERT_TRUE(ascii::DemoProfilAnlegen(dir));
+  TFibuExporter_Ascii exporter;
+  exporter.Init();
+  EXPECT_TRUE(exporter.Profil_Geeignet(kMandant2));
+  exporter.SetUhr([] { return EncodeDate(2024, 4, 2); });
+  ASSERT_TRUE(exporter.Export_Fibu_Kopf(Maerz2024(kMandant2)));
+  auto b = Buchungen()[0];
+  b.Beleg1 = "RE-1";
+  b.KOST1 = "100";
+  EXPECT_TRUE(exporter.Export_Fibu_Daten(b));
+  ASSERT_TRUE(exporter.Export_Fibu_Ende());
+  EXPECT_EQ(exporter.GetDateiName(), dir + "/ascii/Fibu_FIL2_20240402_2024_7.csv");
+  EXPECT_EQ(Lesen(exporter.GetDateiName()),
+            "Belegdatum;Konto;Gegenkonto;Umsatz;Soll/Haben;Steuerschl\xFC\xDF" "el Text;Beleg 1;"
+            "Beleg 2;Beschreibung;Kost 1;Filiale;W\xE4hrung\r\n"
+            "05.03.2024;1200;8400;119,00;S;3;RE-1;;Verkauf M\xE4rz;100;2;EUR\r\n");
+  exporter.Done();
+  // A layout the person made meanwhile is not replaced by a second demo run.
+  TSerBriefLayoutSpeicher speicher("SALDIX", TFibuExporter_Ascii::CListenKey);
+  speicher.Speichern("", Layout({"KONTO"}));
+  ASSERT_TRUE(ascii::DemoProfilAnlegen(dir));
+  EXPECT_EQ(speicher.Laden("")->Spalten.size(), 1u);
 }
 
 }  // namespace
