@@ -64,10 +64,47 @@ static_assert(std::size(kFeste) == spEigen1);
 
 long long Cent(long double betrag) { return std::llround(betrag * 100); }
 
-std::string Betrag(long double betrag) { return Format("%9.2f", betrag); }
+void Ziffern(std::string& text, unsigned long long wert, int mindestens) {
+  char puffer[24];
+  int n = 0;
+  do {
+    puffer[n++] = static_cast<char>('0' + wert % 10);
+    wert /= 10;
+  } while (wert > 0 || n < mindestens);
+  while (n > 0) text += puffer[--n];
+}
+
+// "%9.2f" as the suite's Format writes it (rounded half away from zero, the program's
+// decimal separator, no minus before zero), without reading the pattern for every value.
+std::string Betrag(long double betrag) {
+  if (!(std::fabs(betrag) < 1e15L)) return Format("%9.2f", betrag);
+  const long long cent = std::llround(qtx_Round(betrag, 2) * 100);
+  const unsigned long long betragCent =
+      cent < 0 ? 0ULL - static_cast<unsigned long long>(cent) : static_cast<unsigned long long>(cent);
+  std::string zahl;
+  if (cent < 0) zahl += '-';
+  Ziffern(zahl, betragCent / 100, 1);
+  zahl += FormatSettings().DecimalSeparator;
+  Ziffern(zahl, betragCent % 100, 2);
+  return zahl.size() < 9 ? std::string(9 - zahl.size(), ' ') + zahl : zahl;
+}
 
 // A date that is not set stays an empty cell instead of the day before day one.
-std::string Datum(TDateTime datum) { return datum == 0 ? std::string() : DateToStr(datum); }
+std::string Datum(TDateTime datum) {
+  if (datum == 0) return {};
+  if (FormatSettings().ShortDateFormat != "dd.mm.yyyy") return DateToStr(datum);
+  int jahr = 0, monat = 0, tag = 0;
+  DecodeDate(datum, jahr, monat, tag);
+  if (jahr < 1 || jahr > 9999) return DateToStr(datum);
+  std::string text;
+  text.reserve(10);
+  Ziffern(text, static_cast<unsigned>(tag), 2);
+  text += '.';
+  Ziffern(text, static_cast<unsigned>(monat), 2);
+  text += '.';
+  Ziffern(text, static_cast<unsigned>(jahr), 4);
+  return text;
+}
 
 }  // namespace
 
@@ -86,24 +123,27 @@ std::vector<TSerBriefSpalte> AsciiSpalten(const TEigenListe& eigen) {
   return spalten;
 }
 
-TUmsatzUndKennzeichen GetUmsatzUndKennzeichen(const TFibuExportBuchInfo& buchung) {
-  const long long soll = Cent(buchung.BetragSoll);
-  const long long haben = Cent(buchung.BetragHaben);
-  if (soll == 0 && haben != 0) return {buchung.BetragHaben, "H"};
-  if (haben == 0 && soll != 0) return {buchung.BetragSoll, "S"};
-  return {buchung.BetragSoll - buchung.BetragHaben, "S"};
+TUmsatzUndKennzeichen GetUmsatzUndKennzeichen(long double soll, long double haben) {
+  const long long sollCent = Cent(soll);
+  const long long habenCent = Cent(haben);
+  if (sollCent == 0 && habenCent != 0) return {haben, "H"};
+  if (habenCent == 0 && sollCent != 0) return {soll, "S"};
+  return {soll - haben, "S"};
 }
 
-void AsciiWerte(const TFibuExportBuchInfo& b, const TEigenListe& eigen,
-                const std::vector<int>& spalten, std::vector<std::string>& werte) {
+void AsciiWerte(const TAsciiBuchungen& buchungen, const TAsciiBuchungen::TSatz& b,
+                const TEigenListe& eigen, const std::vector<int>& spalten,
+                std::vector<std::string>& werte) {
+  using T = TAsciiBuchungen;
+  const auto text = [&](T::TText t) { return buchungen.Text(b, t); };
   for (std::size_t i = 0; i < spalten.size(); ++i) {
     std::string& w = werte[i];
     const int spalte = spalten[i];
     switch (spalte) {
       case spSoll: w = Betrag(b.BetragSoll); break;
       case spHaben: w = Betrag(b.BetragHaben); break;
-      case spUmsatz: w = Betrag(GetUmsatzUndKennzeichen(b).Umsatz); break;
-      case spSollHaben: w = GetUmsatzUndKennzeichen(b).Kennzeichen; break;
+      case spUmsatz: w = Betrag(GetUmsatzUndKennzeichen(b.BetragSoll, b.BetragHaben).Umsatz); break;
+      case spSollHaben: w = GetUmsatzUndKennzeichen(b.BetragSoll, b.BetragHaben).Kennzeichen; break;
       case spBetrag: w = Betrag(b.BetragSoll - b.BetragHaben); break;
       case spStSchl: w = std::to_string(b.StSchlGgKto); break;
       case spStSchlTxt: w = b.StSchlGgKto == 0 ? std::string() : std::to_string(b.StSchlGgKto); break;
@@ -111,25 +151,25 @@ void AsciiWerte(const TFibuExportBuchInfo& b, const TEigenListe& eigen,
       case spKonto: w = std::to_string(b.Konto); break;
       case spBelegDatum: w = Datum(b.BelegDatum); break;
       case spBuchungDatum: w = Datum(b.BuchungsDatum); break;
-      case spBeleg1: w = b.Beleg1; break;
-      case spBeleg2: w = b.Beleg2; break;
-      case spText: w = b.Text; break;
-      case spUStID: w = b.UStID; break;
+      case spBeleg1: w = text(T::txBeleg1); break;
+      case spBeleg2: w = text(T::txBeleg2); break;
+      case spText: w = text(T::txText); break;
+      case spUStID: w = text(T::txUStID); break;
       case spFiliale: w = std::to_string(b.Filiale); break;
-      case spKost1: w = b.KOST1; break;
-      case spKost2: w = b.KOST2; break;
-      case spGepName: w = b.GepName; break;
-      case spWaehrung: w = b.Waehrung; break;
-      case spBelegNr: w = b.Belegnr; break;
+      case spKost1: w = text(T::txKost1); break;
+      case spKost2: w = text(T::txKost2); break;
+      case spGepName: w = text(T::txGepName); break;
+      case spWaehrung: w = text(T::txWaehrung); break;
+      case spBelegNr: w = text(T::txBelegNr); break;
       case spBuchMonat: w = Datum(b.Buchungsmonat); break;
-      case spDokuNr: w = b.DokumentenNr; break;
-      case spExtBelegNr: w = b.ExtBelegNr; break;
+      case spDokuNr: w = text(T::txDokuNr); break;
+      case spExtBelegNr: w = text(T::txExtBelegNr); break;
       case spValuta: w = Datum(b.ValutaDatum); break;
-      case spNettoTage: w = b.NettoTage; break;
-      case spSkontoProz1: w = b.SkontoProz1; break;
-      case spSkontoTage1: w = b.SkontoTage1; break;
-      case spSkontoProz2: w = b.SkontoProz2; break;
-      case spSkontoTage2: w = b.SkontoTage2; break;
+      case spNettoTage: w = text(T::txNettoTage); break;
+      case spSkontoProz1: w = text(T::txSkontoProz1); break;
+      case spSkontoTage1: w = text(T::txSkontoTage1); break;
+      case spSkontoProz2: w = text(T::txSkontoProz2); break;
+      case spSkontoTage2: w = text(T::txSkontoTage2); break;
       default:
         if (spalte >= spEigen1 && spalte < spAnzahl) {
           w = eigen[static_cast<std::size_t>(spalte - spEigen1)].Inhalt;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "export/ExportRecords.h"
 #include "export/SerBriefLayout.h"
+#include "formats/ascii/AsciiBuchungen.h"
 
 namespace ascii {
 
@@ -29,11 +29,12 @@ struct TUmsatzUndKennzeichen {
   long double Umsatz = 0;
   const char* Kennzeichen = "S";
 };
-TUmsatzUndKennzeichen GetUmsatzUndKennzeichen(const TFibuExportBuchInfo& buchung);
+TUmsatzUndKennzeichen GetUmsatzUndKennzeichen(long double soll, long double haben);
 
 // Fills werte[i] with the value of column spalten[i] (index into AsciiSpalten) for one
-// booking.
-void AsciiWerte(const TFibuExportBuchInfo& buchung, const TEigenListe& eigen,
-                const std::vector<int>& spalten, std::vector<std::string>& werte);
+// booking of buchungen.
+void AsciiWerte(const TAsciiBuchungen& buchungen, const TAsciiBuchungen::TSatz& buchung,
+                const TEigenListe& eigen, const std::vector<int>& spalten,
+                std::vector<std::string>& werte);
 
 }  // namespace ascii

@@ -76,14 +76,14 @@ void TFibuExporter_Ascii::Resources_Create() {
       FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
     }
     FSerB.reset();
-    FDaten.clear();
+    FDaten.Leeren();
     FAktZeile = -1;
     FEigen = {};
   });
 }
 
 void TFibuExporter_Ascii::Resources_Destroy() {
-  Teardown("Resources_Destroy", [&] { FDaten.clear(); });
+  Teardown("Resources_Destroy", [&] { FDaten.Leeren(); });
   Teardown("Resources_Destroy", [&] { FSerB.reset(); });
   Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
   Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
@@ -241,7 +241,7 @@ void TFibuExporter_Ascii::FilesClear() {
 
 bool TFibuExporter_Ascii::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
-    FDaten.clear();
+    FDaten.Leeren();
     FDateiName.clear();
     FMeldungBackUp.clear();
     FFTPUpLoadErfolgreich = false;
@@ -268,14 +268,14 @@ bool TFibuExporter_Ascii::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
       if (!FDateiEndung.empty()) FExpFilename += "." + FDateiEndung;
     }
     FilesClear();
-    FDaten.clear();
+    FDaten.Leeren();
     return true;
   });
 }
 
 bool TFibuExporter_Ascii::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo) {
   return Guard("Export_Fibu_Daten", [&] {
-    FDaten.push_back(ABuchInfo);
+    FDaten.Hinzufuegen(ABuchInfo);
     return true;
   });
 }
@@ -293,14 +293,14 @@ void TFibuExporter_Ascii::SERBRowDataDefine() {
   dialog.SetZeilenAbruf(
       [this] {
         FAktZeile = 0;
-        return !FDaten.empty();
+        return !FDaten.Leer();
       },
       [this] {
         ++FAktZeile;
-        return FAktZeile < static_cast<std::ptrdiff_t>(FDaten.size());
+        return FAktZeile < static_cast<std::ptrdiff_t>(FDaten.Anzahl());
       },
       [this](const std::vector<int>& spalten, std::vector<std::string>& werte) {
-        AsciiWerte(FDaten.at(static_cast<std::size_t>(FAktZeile)), FEigen, spalten, werte);
+        AsciiWerte(FDaten, FDaten.Satz(static_cast<std::size_t>(FAktZeile)), FEigen, spalten, werte);
       });
   dialog.SpeichernTitel = "FiBu-Daten speichern ...";
   dialog.VorgeschlageneDatei = FTmpFilename;

@@ -13,6 +13,7 @@
 #include "export/EinstellungsTabelle.h"
 #include "export/SerBrief.h"
 #include "export/fibuexportclass.h"
+#include "formats/ascii/AsciiBuchungen.h"
 #include "formats/ascii/AsciiSpalten.h"
 #include "suite/SimpleMask.h"
 #include "suite/Types.h"
@@ -117,7 +118,7 @@ class TFibuExporter_Ascii : public TFibuExporter {
 
   TSimpleMask FSimplemask{"FIBUEXPO", CKennung};
   std::unique_ptr<TfrmSerBrief> FSerB;
-  std::vector<TFibuExportBuchInfo> FDaten;
+  TAsciiBuchungen FDaten;
   std::ptrdiff_t FAktZeile = -1;
   std::string FDateiName;
   std::unique_ptr<TMandListeServer> FMandListeServer;

@@ -63,16 +63,24 @@ TEST_F(AsciiExport, EveryKindOfColumnAsWorkedOutByHand) {
 }
 
 TEST_F(AsciiExport, ValuesFollowTheProgramsNumberFormatPaddedToNine) {
-  std::vector<std::string> werte(4);
-  auto b = Buchung(0.004L, 0, 1, 2, 0, 0, "");
-  b.BetragSoll = 1234.565L;
-  ascii::AsciiWerte(b, {}, {0, 2, 3, 4}, werte);
-  EXPECT_EQ(werte, (std::vector<std::string>{"  1234,57", "  1234,57", "S", "  1234,57"}));
+  ascii::TAsciiBuchungen buchungen;
+  auto b = Buchung(1234.565L, 0, 1, 2, 0, 0, "T");
+  b.SkontoTage2 = "14";
+  buchungen.Hinzufuegen(b);
+  std::vector<std::string> werte(6);
+  ascii::AsciiWerte(buchungen, buchungen.Satz(0), {}, {0, 2, 3, 4, 13, 29}, werte);
+  EXPECT_EQ(werte, (std::vector<std::string>{"  1234,57", "  1234,57", "S", "  1234,57", "T", "14"}));
+  auto klein = Buchung(-0.001L, -0.005L, 1, 2, 0, 0, "");
+  klein.BetragHaben = 1e9L;
+  buchungen.Hinzufuegen(klein);
+  ascii::AsciiWerte(buchungen, buchungen.Satz(1), {}, {0, 1, 4}, werte);
+  EXPECT_EQ(werte[0], "     0,00");  // no minus before a zero
+  EXPECT_EQ(werte[1], "1000000000,00");
+  EXPECT_EQ(werte[2], "-1000000000,00");
   // Half a cent on both sides counts as a cent each: debit minus credit, "S".
-  const auto beide = ascii::GetUmsatzUndKennzeichen(Buchung(0.005L, 0.005L, 1, 2, 0, 0, ""));
-  EXPECT_STREQ(beide.Kennzeichen, "S");
+  EXPECT_STREQ(ascii::GetUmsatzUndKennzeichen(0.005L, 0.005L).Kennzeichen, "S");
   // Less than half a cent is no amount: the credit side decides.
-  const auto haben = ascii::GetUmsatzUndKennzeichen(Buchung(0.004L, 7, 1, 2, 0, 0, ""));
+  const auto haben = ascii::GetUmsatzUndKennzeichen(0.004L, 7);
   EXPECT_STREQ(haben.Kennzeichen, "H");
   EXPECT_EQ(haben.Umsatz, 7);
 }
