@@ -58,8 +58,11 @@ void TfrmSerBrief::LayoutUebernehmen(TSerBriefLayout layout) {
       QTXInfo().RegisterException("TfrmSerBrief.Layout", text, false);
       continue;
     }
-    spalte.Key = FKatalog[static_cast<std::size_t>(index)].Key;
-    if (spalte.Breite == 0) spalte.Breite = FKatalog[static_cast<std::size_t>(index)].Breite;
+    const TSerBriefSpalte& katalog = FKatalog[static_cast<std::size_t>(index)];
+    spalte.Key = katalog.Key;
+    // Without a heading of its own the column takes the caller's, which may change.
+    if (spalte.Ueberschrift.empty()) spalte.Ueberschrift = katalog.Ueberschrift;
+    if (spalte.Breite == 0) spalte.Breite = katalog.Breite;
     bekannt.push_back(std::move(spalte));
   }
   layout.Spalten = std::move(bekannt);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "formats/ascii/AsciiDemoProfil.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
 #include "suite/Utf8.h"
@@ -166,7 +167,8 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Ascii::ErzeugeForm() {
 
 TFibuExpRegInfo RegInfo_Ascii() {
   return {ExporterClassOf<TFibuExporter_Ascii>(), TFibuExporter_Ascii::CName,
-          TFibuExporter_Ascii::CKennung, EditClassOf<TFibuExpEdit_Ascii>()};
+          TFibuExporter_Ascii::CKennung, EditClassOf<TFibuExpEdit_Ascii>(), {},
+          DemoProfilAnlegen};
 }
 
 }  // namespace ascii

@@ -12,10 +12,7 @@
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
-#include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
-#include "suite/servers/MandListeServer.h"
-#include "suite/transfer/FTP_SFTP_Simple_Use.h"
 
 namespace ascii {
 
@@ -31,21 +28,21 @@ constexpr const char* kLogDatei = "fibu_ftp_log";
 std::string MandantSchluessel(TIntPair gepNr) { return qtx_TIntPair2String(gepNr); }
 
 // Appends one line of the transfer to the upload log; the log never stops an export.
-void LogZeile(const std::string& datei, const std::string& text) {
+void LogZeile(const std::string& datei, TDateTime zeit, const std::string& text) {
   try {
     std::ofstream log(datei, std::ios::app | std::ios::binary);
-    log << FormatDateTime("dd.mm.yyyy hh:nn:ss", qtx_Now()) << ' ' << text << "\r\n";
+    log << FormatDateTime("dd.mm.yyyy hh:nn:ss", zeit) << ' ' << text << "\r\n";
   } catch (...) {
   }
 }
 
 }  // namespace
 
-TFibuExporter_Ascii::TFibuExporter_Ascii() : FUhr(qtx_Now) {}
+TFibuExporter_Ascii::TFibuExporter_Ascii() = default;
 
 TFibuExporter_Ascii::~TFibuExporter_Ascii() {
   Teardown("Destroy", [&] { FSerB.reset(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_Ascii.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_Ascii.Destroy");
 }
 
 bool TFibuExporter_Ascii::Config_Load(const std::string& ProfilName) {
@@ -72,9 +69,7 @@ void TFibuExporter_Ascii::Resources_Create() {
   TFibuExporter::Resources_Create();
   Teardown("Resources_Create", [&] {
     FLogFile = GetDirWwsByName("LISTEN", kLogDatei);
-    if (!FMandListeServer) {
-      FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
-    }
+    FMandantenLesbar = true;
     FSerB.reset();
     FDaten.Leeren();
     FAktZeile = -1;
@@ -86,7 +81,7 @@ void TFibuExporter_Ascii::Resources_Destroy() {
   Teardown("Resources_Destroy", [&] { FDaten.Leeren(); });
   Teardown("Resources_Destroy", [&] { FSerB.reset(); });
   Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
-  Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
+  Teardown("Resources_Destroy", [&] { FMandantenLesbar = false; });
   TFibuExporter::Resources_Destroy();
 }
 
@@ -171,8 +166,8 @@ void TFibuExporter_Ascii::Lade_Einstellungen_Alt() {
 
 void TFibuExporter_Ascii::LeseMandanten(bool alleAktiv) {
   FMandanten.clear();
-  if (!FMandListeServer) return;
-  for (const auto& eintrag : FMandListeServer->Liste()) {
+  if (!FMandantenLesbar) return;
+  for (const auto& eintrag : Kontext().Mandanten()) {
     TMandInfo mandant{eintrag.GepNr, eintrag.Name, eintrag.KurzName, alleAktiv};
     if (!alleAktiv) {
       mandant.Aktiv = JNToBool(strConfig.Value(kMandAktiv + MandantSchluessel(eintrag.GepNr)));
@@ -251,7 +246,7 @@ bool TFibuExporter_Ascii::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     if (!bekannt) return false;
     const std::string stamm =
         Format("%s_%s_%s_%d_%d", "Fibu", DateinamenTeil(MandantKurzName(AFileInfo.Firma)),
-               Date2JJJJMMTT(FUhr()), AFileInfo.AbrJahr, AFileInfo.AbrNr);
+               Date2JJJJMMTT(Kontext().Jetzt()), AFileInfo.AbrJahr, AFileInfo.AbrNr);
     if (FExpMedium == femFTP) {
       FExpFilename = !Trim(FFTPFileName).empty() ? Trim(FFTPFileName) : stamm + ".csv";
     } else {
@@ -308,7 +303,7 @@ void TFibuExporter_Ascii::SERBRowDataDefine() {
   dialog.Endung = FDateiEndung.empty() ? "txt" : FDateiEndung;
   dialog.Filter = Format("FiBu-Exportdatei|*.%s|Alle Dateien|*.*", dialog.Endung);
   dialog.OhneNachfrage = FExpMedium == femFTP || (!FVerzExport.empty() && !FDateiEndung.empty());
-  dialog.TempVerzeichnis = GetDirWwsByName(27, "");
+  dialog.TempVerzeichnis = Kontext().TempVerzeichnis();
   dialog.SetDateiAbschluss([this](std::unique_ptr<TAnsiTextFile> datei) {
     std::vector<std::unique_ptr<TAnsiTextFile>> dateien;
     dateien.push_back(std::move(datei));
@@ -353,24 +348,18 @@ bool TFibuExporter_Ascii::Export_Fibu_Ende() {
 
 bool TFibuExporter_Ascii::FTPUpload() {
   return Guard("FTPUpload", [&] {
-    const TDateTime beginn = qtx_Now();
+    const TDateTime beginn = Kontext().Jetzt();
     MenuLog_Append("ASCII-Export", "Beginn FTP-Upload Fibu-Daten", beginn, beginn);
-    bool erfolg = false;
-    if (FHochladen) {
-      erfolg = FHochladen(FGeschriebenPfad, FFTPFileCnct, FExpFilename);
-    } else {
-      TKWX_FTP_SFTP_Simple_Use upload;
-      const std::string log = FLogFile;
-      upload.Protokoll = [log](TKWX_FTP_SFTP_Simple_Use::TLogArt, const std::string& text) {
-        LogZeile(log, text);
-      };
-      LogZeile(log, "Upload von Datei " + FGeschriebenPfad);
-      erfolg = upload.UploadDatei(FGeschriebenPfad, FFTPFileCnct, FExpFilename);
-      if (!erfolg) {
-        QTXInfo().RegisterException("TFibuExporter_Ascii.FTPUpload", upload.FehlerText(), false);
-      }
+    LogZeile(FLogFile, beginn, "Upload von Datei " + FGeschriebenPfad);
+    // Connecting, the attempts and the waits between them are the transfer service's.
+    std::string fehler;
+    const bool erfolg = Kontext().Hochladen(FGeschriebenPfad, FFTPFileCnct, FExpFilename, fehler);
+    const TDateTime ende = Kontext().Jetzt();
+    if (!erfolg) {
+      LogZeile(FLogFile, ende, "Giving up... Konnte die Datei " + FGeschriebenPfad +
+                                   " nicht hochladen! " + fehler);
+      Kontext().Meldungen().RegisterException("TFibuExporter_Ascii.FTPUpload", fehler, false);
     }
-    const TDateTime ende = qtx_Now();
     MenuLog_Append("ASCII-Export", "Ende FTP-Upload Fibu-Daten", beginn, ende);
     FilesClear();
     return erfolg;

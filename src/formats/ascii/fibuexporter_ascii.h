@@ -18,8 +18,6 @@
 #include "suite/SimpleMask.h"
 #include "suite/Types.h"
 
-class TMandListeServer;
-
 namespace ascii {
 
 // One client of the suite's client list and whether the profile exports it.
@@ -34,11 +32,6 @@ using TFibu_Ascii_Steuer = std::array<std::string, CQTX_FibuExport_Steuer_Anzahl
 
 // The settings keys of the twelve tax keys, by tax kind.
 extern const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl> CSteuerSchluessel;
-
-// Uploads a finished file under a remote name through a connection entry; the suite's
-// transfer service by default, replaceable in tests.
-using TAsciiHochladen = std::function<bool(const std::string& datei, const std::string& verbindung,
-                                           const std::string& remoteName)>;
 
 class TFibuExporter_Ascii : public TFibuExporter {
  public:
@@ -100,10 +93,6 @@ class TFibuExporter_Ascii : public TFibuExporter {
   // The dialog of the current run (none before the first Export_Fibu_Ende).
   TfrmSerBrief* SerBrief() const { return FSerB.get(); }
 
-  // Where today's date and the upload come from (the suite's by default).
-  void SetUhr(std::function<TDateTime()> uhr) { FUhr = std::move(uhr); }
-  void SetHochladen(TAsciiHochladen hochladen) { FHochladen = std::move(hochladen); }
-
  protected:
   bool EigenerConfigSchluessel(const std::string& key) const override;
 
@@ -121,7 +110,7 @@ class TFibuExporter_Ascii : public TFibuExporter {
   TAsciiBuchungen FDaten;
   std::ptrdiff_t FAktZeile = -1;
   std::string FDateiName;
-  std::unique_ptr<TMandListeServer> FMandListeServer;
+  bool FMandantenLesbar = false;  // the client list is read between the resources' creation and release
   std::vector<TMandInfo> FMandanten;
   std::string FExpFilename;
   TFibu_Ascii_Steuer FSteuerSchl;
@@ -139,8 +128,6 @@ class TFibuExporter_Ascii : public TFibuExporter {
   std::string FMeldungBackUp;
   // The written file as the dialog left it (its temporary name while held back).
   std::string FGeschriebenPfad;
-  std::function<TDateTime()> FUhr;
-  TAsciiHochladen FHochladen;
 };
 
 }  // namespace ascii

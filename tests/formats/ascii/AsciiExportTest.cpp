@@ -259,7 +259,7 @@ TEST(AsciiDemo, TheDemoProfileExportsEveryClientWithoutAWindow) {
   TFibuExporter_Ascii exporter;
   exporter.Init();
   EXPECT_TRUE(exporter.Profil_Geeignet(kMandant2));
-  exporter.SetUhr([] { return EncodeDate(2024, 4, 2); });
+  exporter.SetKontext(std::make_shared<TFesteUhrKontext>(EncodeDate(2024, 4, 2)));
   ASSERT_TRUE(exporter.Export_Fibu_Kopf(Maerz2024(kMandant2)));
   auto b = Buchungen()[0];
   b.Beleg1 = "RE-1";

@@ -12,6 +12,7 @@
 #include "formats/ascii/fibuexporter_ascii.h"
 #include "suite/DateTime.h"
 #include "suite/SuiteDatabase.h"
+#include "support/ExportTestKontext.h"
 #include "support/TestSuite.h"
 
 namespace asciitest {
@@ -45,7 +46,7 @@ inline void Einrichten(ascii::TFibuExporter_Ascii& exporter, const std::string& 
   exporter.SetDateiEndung("csv");
   exporter.Mandanten().at(0).Aktiv = true;
   exporter.Mandanten().at(1).Aktiv = false;
-  exporter.SetUhr([] { return EncodeDateTime(2024, 4, 2, 10, 11, 12); });
+  exporter.SetKontext(std::make_shared<TFesteUhrKontext>(EncodeDateTime(2024, 4, 2, 10, 11, 12)));
 }
 
 inline TFibuExportFileInfo Maerz2024(TIntPair firma = kMandant1) {
