@@ -15,6 +15,10 @@ constexpr const char* kDemoSpalten[] = {"BELEGDATUM", "KONTO", "GGKTO", "UMSATZ"
                                         "SOLLHABEN", "STSCHLTXT", "BELEG1", "BELEG2",
                                         "TEXT", "KOST1", "FILIALE", "WAEHRUNG"};
 
+// The usual German booking keys by tax kind; "ohne Vorsteuer" has none.
+constexpr const char* kDemoSteuer[] = {"2", "4", "3", "4", "5", "8", "6", "9", "6", "7", "10", " "};
+static_assert(std::size(kDemoSteuer) == CQTX_FibuExport_Steuer_Anzahl);
+
 }  // namespace
 
 bool DemoProfilAnlegen(const std::string& exportDir) {
@@ -24,6 +28,9 @@ bool DemoProfilAnlegen(const std::string& exportDir) {
     exporter.SetVerzExport(ConcatPathNames(exportDir, "ascii"));
     exporter.SetDateiEndung("csv");
     exporter.SetExpMedium(femDisc);
+    // Tax travels as a key with the booking, so the file has no separate tax lines.
+    exporter.SetAutomatikkonten(true);
+    for (std::size_t i = 0; i < std::size(kDemoSteuer); ++i) exporter.SteuerSchl()[i] = kDemoSteuer[i];
     for (auto& mandant : exporter.Mandanten()) mandant.Aktiv = true;
     exporter.Config_Save("");
     const bool brauchbar = exporter.EinstellungenVorhanden();
