@@ -69,27 +69,33 @@ void TfrmSerBrief::LayoutUebernehmen(TSerBriefLayout layout) {
   FLayout = std::move(layout);
 }
 
+std::optional<TSerBriefLayout> TfrmSerBrief::GespeichertesLayout() {
+  FGeschrieben.clear();
+  FErsetzt = 0;
+  FWarnungen.clear();
+  FModalResult = 0;
+  FLayoutName.clear();
+  std::optional<TSerBriefLayout> gespeichert;
+  try {
+    gespeichert = Speicher().Laden("");
+  } catch (const std::invalid_argument& fehler) {
+    // With a window the person starts from the proposal; unattended nothing is written.
+    if (!Anzeige()) throw std::runtime_error(fehler.what());
+    FWarnungen.push_back(fehler.what());
+    QTXInfo().RegisterException("TfrmSerBrief.Ausfuehren", fehler.what(), false);
+  }
+  if (gespeichert) {
+    LayoutUebernehmen(*gespeichert);
+  } else {
+    FLayout = TSerBriefLayout::Vorgabe(FKatalog);
+  }
+  return gespeichert;
+}
+
 bool TfrmSerBrief::Ausfuehren() {
   return Guard("Ausfuehren", [&] {
-    FGeschrieben.clear();
-    FErsetzt = 0;
-    FWarnungen.clear();
-    FModalResult = 0;
-    FLayoutName.clear();
-    std::optional<TSerBriefLayout> gespeichert;
-    try {
-      gespeichert = Speicher().Laden("");
-    } catch (const std::invalid_argument& fehler) {
-      // With a window the person starts from the proposal; unattended nothing is written.
-      if (!Anzeige()) throw std::runtime_error(fehler.what());
-      FWarnungen.push_back(fehler.what());
-      QTXInfo().RegisterException("TfrmSerBrief.Ausfuehren", fehler.what(), false);
-    }
-    if (gespeichert) {
-      LayoutUebernehmen(std::move(*gespeichert));
-    } else {
-      FLayout = TSerBriefLayout::Vorgabe(FKatalog);
-    }
+    FNurLayout = false;
+    const bool gespeichert = GespeichertesLayout().has_value();
     if (OhneNachfrage && gespeichert) {
       Schreiben(Zieldatei());
       return true;
@@ -101,6 +107,27 @@ bool TfrmSerBrief::Ausfuehren() {
           Caption + "\"; danach gilt es auch für den Export ohne Fenster.");
     }
     return Anzeige()(*this) && !FGeschrieben.empty();
+  });
+}
+
+bool TfrmSerBrief::LayoutBearbeiten() {
+  return Guard("LayoutBearbeiten", [&] {
+    FNurLayout = true;
+    GespeichertesLayout();
+    if (!Anzeige()) return false;
+    return Anzeige()(*this) && FModalResult == 1;
+  });
+}
+
+bool TfrmSerBrief::btnUebernehmenClick() {
+  return Guard("btnUebernehmenClick", [&] {
+    if (const std::string problem = FLayout.Problem(); !problem.empty()) {
+      QTXInfo().ShowMeldung(TMeldungsArt::Fehler, {problem}, "STANDARD", 994);
+      return false;
+    }
+    Speicher().Speichern("", FLayout);
+    FModalResult = 1;
+    return true;
   });
 }
 

@@ -53,6 +53,10 @@ class TfrmSerBrief : public TGuardedObject {
   // when a file was written; its name is then GeschriebeneDatei().
   bool Ausfuehren();
   const std::string& GeschriebeneDatei() const { return FGeschrieben; }
+  // Shows the window for the layout alone (from a settings form, without rows to write):
+  // "Übernehmen" keeps it as the layout in force. True when it was kept.
+  bool LayoutBearbeiten();
+  bool NurLayout() const { return FNurLayout; }
   // Characters written as "?" because the file's encoding has no form for them.
   std::size_t ErsetzteZeichen() const { return FErsetzt; }
   // Problems met on the way that did not stop it (a stored column that is gone).
@@ -84,11 +88,16 @@ class TfrmSerBrief : public TGuardedObject {
   // keeps the layout as the one in force; the window closes on success.
   bool btnSchreibenClick(const std::string& datei);
   void btnAbbrechenClick() { FModalResult = 2; }
+  // "Übernehmen" of the layout-only window: keeps the layout in force and closes.
+  bool btnUebernehmenClick();
   // 1 written, 2 cancelled, 0 while open.
   int ModalResult() const { return FModalResult; }
 
  private:
   void LayoutUebernehmen(TSerBriefLayout layout);
+  // Starts a showing: the layout in force, or the proposal; false when a stored layout
+  // cannot be read and no window can show the problem.
+  std::optional<TSerBriefLayout> GespeichertesLayout();
   // Catalogue columns of the layout; a column that is gone is dropped with a warning.
   std::vector<const TSerBriefSpalte*> Aufloesen(std::vector<int>& indizes);
   void Schreiben(const std::string& datei);
@@ -108,6 +117,7 @@ class TfrmSerBrief : public TGuardedObject {
   std::size_t FErsetzt = 0;
   std::vector<std::string> FWarnungen;
   int FModalResult = 0;
+  bool FNurLayout = false;
 };
 
 // Shows the dialog modally and returns whether it wrote a file; the Qt layer installs

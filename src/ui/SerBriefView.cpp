@@ -120,7 +120,9 @@ TSerBriefView::TSerBriefView(TfrmSerBrief& form, QWidget* eltern) : QDialog(elte
   vorschau_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   vorschau_->setMinimumHeight(120);
 
-  auto* btnSchreiben = Knopf(this, "btnSchreiben", QStringLiteral("Speichern - F5"));
+  // Opened for the layout alone there is no file to write: the layout is kept instead.
+  auto* btnSchreiben = Knopf(this, "btnSchreiben", form_.NurLayout() ? QStringLiteral("Übernehmen - F5")
+                                                                     : QStringLiteral("Speichern - F5"));
   btnSchreiben->setShortcut(QKeySequence(Qt::Key_F5));
   auto* btnAbbrechen = Knopf(this, "btnAbbrechen", QStringLiteral("Abbrechen"));
   auto* unten = new QHBoxLayout;
@@ -194,7 +196,13 @@ TSerBriefView::TSerBriefView(TfrmSerBrief& form, QWidget* eltern) : QDialog(elte
     form_.LayoutLoeschen(Std_(cmbLayouts_->currentText()));
     Anzeigen();
   });
-  connect(btnSchreiben, &QPushButton::clicked, this, [this] { Schreiben(); });
+  connect(btnSchreiben, &QPushButton::clicked, this, [this] {
+    if (!form_.NurLayout()) {
+      Schreiben();
+    } else if (form_.btnUebernehmenClick()) {
+      accept();
+    }
+  });
   connect(btnAbbrechen, &QPushButton::clicked, this, [this] {
     form_.btnAbbrechenClick();
     reject();

@@ -254,6 +254,31 @@ TEST_F(SerBrief, LayoutChecksCatchUnreadableFiles) {
   EXPECT_EQ(zurueck.AlsText().Items, layout.AlsText().Items);
 }
 
+TEST_F(SerBrief, TheLayoutAloneIsKeptFromASettingsFormAndServesTheNextRun) {
+  TfrmSerBrief ohneFenster;
+  Einrichten(ohneFenster);
+  EXPECT_FALSE(ohneFenster.LayoutBearbeiten());  // nothing to show it on
+  {
+    TAnzeigeFuerTest fenster([](TfrmSerBrief& dialog) {
+      EXPECT_TRUE(dialog.NurLayout());
+      dialog.SpalteEntfernen(0);
+      dialog.Layout().Trenner = TSerBriefTrenner::Komma;
+      dialog.Layout().Anfuehrung = TSerBriefAnfuehrung::Keine;
+      EXPECT_FALSE(dialog.btnUebernehmenClick());  // the comma would split every amount
+      dialog.Layout().Anfuehrung = TSerBriefAnfuehrung::BeiBedarf;
+      return dialog.btnUebernehmenClick();
+    });
+    TfrmSerBrief dialog;
+    Einrichten(dialog);
+    ASSERT_TRUE(dialog.LayoutBearbeiten());
+  }
+  EXPECT_FALSE(fs::exists(ziel_));  // a layout, no file
+  TfrmSerBrief lauf;
+  Einrichten(lauf);
+  ASSERT_TRUE(lauf.Ausfuehren());
+  EXPECT_EQ(Lesen(ziel_), "Text,Datum\r\n\"Ware; \"\"gut\"\"\",05.03.2024\r\nZahlung \xC4\x80,\r\n");
+}
+
 TEST_F(SerBrief, NoRowsGivesTheHeaderLineOnly) {
   zeilen_.clear();
   EXPECT_EQ(OhneFenster(Layout({{"NR", "Nr"}, {"TEXT", "Text"}})), "Nr;Text\r\n");

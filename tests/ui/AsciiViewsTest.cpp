@@ -123,6 +123,19 @@ TEST(AsciiViews, TheSettingsFormShowsItsFourPages) {
   Element<QRadioButton>(view, "rbFTP").click();
   EXPECT_TRUE(Element<QLineEdit>(view, "edtFTPDatei").isEnabled());
   EXPECT_FALSE(Element<QLineEdit>(view, "edtEndung").isEnabled());
+  // The layout of later runs, made from the settings form.
+  QString knopf;
+  BeiDialog<TSerBriefView>([&](TSerBriefView& spalten) {
+    knopf = Element<QPushButton>(spalten, "btnSchreiben").text();
+    Element<QComboBox>(spalten, "cmbTrenner").setCurrentIndex(3);  // fixed width
+    Element<QPushButton>(spalten, "btnSchreiben").click();
+  });
+  Element<QPushButton>(view, "btnLayout").click();
+  EXPECT_EQ(knopf, QStringLiteral("Übernehmen - F5"));
+  const auto layout = TSerBriefLayoutSpeicher("SALDIX", "SERBASCI").Laden("");
+  ASSERT_TRUE(layout.has_value());
+  EXPECT_EQ(layout->Trenner, TSerBriefTrenner::FesteBreite);
+  EXPECT_EQ(layout->Spalten.size(), 12u);
   seiten.setCurrentIndex(1);
   EXPECT_FALSE(Element<QLineEdit>(view, "edtSteuer0").isEnabled());
   Element<QCheckBox>(view, "chkAutomatik").click();

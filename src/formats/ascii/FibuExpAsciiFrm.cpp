@@ -93,6 +93,11 @@ void TfrmFibuExportAscii::btnVerbindungClick() {
   });
 }
 
+void TfrmFibuExportAscii::btnLayoutClick() {
+  // The own columns under the headings as they stand in the form, saved or not.
+  Guard("btnLayoutClick", [&] { AsciiSpaltenDialog(FEigen)->LayoutBearbeiten(); });
+}
+
 void TfrmFibuExportAscii::Spezial_DatenZuMaske() {
   auto& exporter = AsciiExporter();
   FMandantZeilen.clear();

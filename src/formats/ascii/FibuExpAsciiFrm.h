@@ -72,6 +72,8 @@ class TfrmFibuExportAscii : public TfrmFibuExport {
   const std::string& Verbindung() const { return FVerbindung; }
   void btnVerbindungClick();
   void SetVerbindung(const std::string& name) { FVerbindung = name; }
+  // "Spaltenlayout …": the column dialog for the layout every later run uses.
+  void btnLayoutClick();
   const std::string& BackupPfad() const { return FBackupPfad; }
   void SetBackupPfad(const std::string& text);
   void btnBackupPfadClick();

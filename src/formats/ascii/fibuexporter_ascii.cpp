@@ -280,11 +280,18 @@ bool TFibuExporter_Ascii::Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo
   return Export_Fibu_Daten(ABuchInfo);
 }
 
+std::unique_ptr<TfrmSerBrief> AsciiSpaltenDialog(const TEigenListe& eigen) {
+  auto dialog = std::make_unique<TfrmSerBrief>();
+  dialog->Caption = "FiBu-Daten exportieren";
+  dialog->SetListe("SALDIX", TFibuExporter_Ascii::CListenKey);
+  dialog->SpaltenLeeren();
+  for (auto& spalte : AsciiSpalten(eigen)) dialog->SpalteHinzufuegen(std::move(spalte));
+  return dialog;
+}
+
 void TFibuExporter_Ascii::SERBRowDataDefine() {
-  FSerB = std::make_unique<TfrmSerBrief>();
+  FSerB = AsciiSpaltenDialog(FEigen);
   TfrmSerBrief& dialog = *FSerB;
-  dialog.Caption = "FiBu-Daten exportieren";
-  dialog.SetListe("SALDIX", CListenKey);
   dialog.SetZeilenAbruf(
       [this] {
         FAktZeile = 0;
@@ -316,8 +323,6 @@ void TFibuExporter_Ascii::SERBRowDataDefine() {
                            : dateien.front()->TempPath();
     return ziel;
   });
-  dialog.SpaltenLeeren();
-  for (auto& spalte : AsciiSpalten(FEigen)) dialog.SpalteHinzufuegen(std::move(spalte));
 }
 
 bool TFibuExporter_Ascii::Export_Fibu_Ende() {

@@ -33,6 +33,10 @@ using TFibu_Ascii_Steuer = std::array<std::string, CQTX_FibuExport_Steuer_Anzahl
 // The settings keys of the twelve tax keys, by tax kind.
 extern const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl> CSteuerSchluessel;
 
+// The column-export dialog of the ASCII list with its 36 columns, the own ones under the
+// given headings; without rows until a run hands them over.
+std::unique_ptr<TfrmSerBrief> AsciiSpaltenDialog(const TEigenListe& eigen);
+
 class TFibuExporter_Ascii : public TFibuExporter {
  public:
   static constexpr const char* CName = "ASCII";

@@ -153,6 +153,11 @@ QWidget* TFibuExpAsciiView::ExportdateiSeite() {
   btnBackup_->setObjectName(QStringLiteral("btnBackup"));
   connect(btnBackup_, &QPushButton::clicked, this, [this] { form_.btnBackupPfadClick(); Anzeigen(); });
 
+  auto* btnLayout = new QPushButton(QStringLiteral("Spaltenlayout …"), seite);
+  btnLayout->setObjectName(QStringLiteral("btnLayout"));
+  btnLayout->setToolTip(QStringLiteral("Spalten und Form der Exportdatei für jeden weiteren Export festlegen"));
+  connect(btnLayout, &QPushButton::clicked, this, [this] { form_.btnLayoutClick(); Anzeigen(); });
+
   auto* raster = new QGridLayout(seite);
   raster->addWidget(rbLokal_, 0, 0, 1, 3);
   raster->addWidget(new QLabel(QStringLiteral("Exportpfad"), seite), 1, 0);
@@ -171,7 +176,8 @@ QWidget* TFibuExpAsciiView::ExportdateiSeite() {
   raster->addWidget(new QLabel(QStringLiteral("Exportpfad für Backup:"), seite), 7, 0);
   raster->addWidget(edtBackup_, 7, 1);
   raster->addWidget(btnBackup_, 7, 2);
-  raster->setRowStretch(8, 1);
+  raster->addWidget(btnLayout, 8, 0);
+  raster->setRowStretch(9, 1);
   raster->setColumnStretch(1, 1);
   return seite;
 }
