@@ -106,7 +106,11 @@ bool TfrmSerBrief::Ausfuehren() {
           "exportieren Sie einmal im Programm und speichern Sie dabei das Layout im Dialog \"" +
           Caption + "\"; danach gilt es auch für den Export ohne Fenster.");
     }
-    return Anzeige()(*this) && !FGeschrieben.empty();
+    if (Anzeige()(*this) && !FGeschrieben.empty()) return true;
+    // The run that asked names the reason when it reports that no file was written.
+    QTXInfo().RegisterException("TfrmSerBrief.Ausfuehren",
+                                "Im Dialog \"" + Caption + "\" wurde keine Datei gespeichert.", true);
+    return false;
   });
 }
 

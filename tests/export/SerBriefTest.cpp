@@ -211,6 +211,19 @@ TEST_F(SerBrief, ALayoutMadeInTheWindowServesTheNextRunWithoutOne) {
   EXPECT_EQ(Lesen(ziel_), erwartet);
 }
 
+TEST_F(SerBrief, ACancelledWindowWritesNothingAndSaysWhy) {
+  TAnzeigeFuerTest fenster([](TfrmSerBrief& dialog) {
+    dialog.btnAbbrechenClick();
+    return false;
+  });
+  TfrmSerBrief dialog;
+  Einrichten(dialog);
+  EXPECT_FALSE(dialog.Ausfuehren());
+  EXPECT_EQ(dialog.ModalResult(), 2);
+  EXPECT_NE(QTXInfo().LastErrorText().find("wurde keine Datei gespeichert"), std::string::npos);
+  EXPECT_FALSE(fs::exists(ziel_));
+}
+
 TEST_F(SerBrief, NamedLayoutsAreListedLoadedAndDeleted) {
   TfrmSerBrief dialog;
   Einrichten(dialog);
