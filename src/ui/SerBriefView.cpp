@@ -140,6 +140,16 @@ TSerBriefView::TSerBriefView(TfrmSerBrief& form, QWidget* eltern) : QDialog(elte
   spalten->setColumnStretch(0, 2);
   spalten->setColumnStretch(2, 3);
   auto* haupt = new QVBoxLayout(this);
+  if (!form_.Warnungen().empty()) {
+    // What was dropped from the stored layout, before the person writes without it.
+    QStringList texte;
+    for (const auto& warnung : form_.Warnungen()) texte << Qt_(warnung);
+    auto* warnungen = new QLabel(texte.join(QChar('\n')), this);
+    warnungen->setObjectName(QStringLiteral("lblWarnungen"));
+    warnungen->setWordWrap(true);
+    warnungen->setStyleSheet(QStringLiteral("color: #a00000;"));
+    haupt->addWidget(warnungen);
+  }
   haupt->addLayout(layouts);
   haupt->addLayout(spalten, 1);
   haupt->addWidget(new QLabel(QStringLiteral("Vorschau der ersten Zeilen:"), this));

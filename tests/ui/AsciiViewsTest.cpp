@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -94,6 +95,30 @@ TEST(AsciiViews, TheColumnDialogArrangesColumnsShowsThePreviewAndWritesTheFile) 
   inhalt << in.rdbuf();
   EXPECT_EQ(inhalt.str(), "Betrag\tKonto\tBeschreibung\r\n"
                           "119,00\t1200\tVerkauf Ware\r\n-50,50\t1000\tZahlung Kunde\r\n");
+  exporter.Done();
+}
+
+TEST(AsciiViews, AColumnThatIsGoneIsNamedAboveTheLayout) {
+  UiDemo demo;
+  QtDialogeInstalliert dialoge;
+  TSerBriefLayout layout;
+  layout.Spalten = {{"ALTFELD", "Alt", 0}, {"KONTO", "Konto", 0}};
+  TSerBriefLayoutSpeicher("SALDIX", "SERBASCI").Speichern("", layout);
+  ascii::TFibuExporter_Ascii exporter;
+  exporter.Init();
+  exporter.Mandanten().front().Aktiv = true;
+  ASSERT_TRUE(exporter.Export_Fibu_Kopf({demo.Mandanten().front().GepNr, 3, 2024,
+                                         EncodeDate(2024, 3, 1), EncodeDate(2024, 3, 31)}));
+  QString warnung;
+  int spalten = -1;
+  BeiDialog<TSerBriefView>([&](TSerBriefView& view) {
+    warnung = Element<QLabel>(view, "lblWarnungen").text();
+    spalten = Element<QTableWidget>(view, "grdSpalten").rowCount();
+    Element<QPushButton>(view, "btnAbbrechen").click();
+  });
+  EXPECT_FALSE(exporter.Export_Fibu_Ende());  // cancelled: no file
+  EXPECT_NE(warnung.indexOf(QStringLiteral("\"ALTFELD\"")), -1) << warnung.toStdString();
+  EXPECT_EQ(spalten, 1);
   exporter.Done();
 }
 
