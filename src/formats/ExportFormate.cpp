@@ -1,16 +1,19 @@
 #include "formats/ExportFormate.h"
 
+#include "formats/ascii/FibuExpAsciiFrm.h"
 #include "formats/bmd/FibuExpBMDFrm.h"
 #include "formats/datev/FibuExpDatevFrm.h"
+#include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/dvo/FibuExpDVOFrm.h"
 #include "formats/sbs/FibuExpSBSFrm.h"
-#include "formats/datev700/FibuExpDatev700Frm.h"
 
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
   if (katalog.Count() > 0) return;  // complete once; never registered twice
+  // The catalogue's fixed order; one row per format.
   for (const TFibuExpRegInfo& row : {
            RegInfo_Datev(),
            RegInfo_Datev_700(),
+           ascii::RegInfo_Ascii(),
            RegInfo_BMD(),
            RegInfo_DVO(),
            RegInfo_SBS(),

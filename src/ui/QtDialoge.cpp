@@ -6,6 +6,7 @@
 #include "ui/FormatAnsichten.h"
 #include "ui/INETDialogView.h"
 #include "ui/QtFormStoreChooser.h"
+#include "ui/SerBriefView.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -38,4 +39,5 @@ void QtDialogeInstallieren() {
   SetVerzeichnisWahl(std::make_shared<TQtVerzeichnisWahl>());
   SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
   SetInetVerbindungChooser(QtInetVerbindungChooser());
+  SerBriefAnzeigeInstallieren();
 }

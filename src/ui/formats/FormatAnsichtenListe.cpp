@@ -1,5 +1,6 @@
 // The views of the program's formats; one line per format folder under src/ui/formats.
 #include "ui/FormatAnsichten.h"
+#include "ui/formats/ascii/FibuExpAsciiView.h"
 #include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
 #include "ui/formats/dvo/DvoAnsichten.h"
@@ -7,6 +8,7 @@
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
+  ascii::AnsichtenRegistrieren(ansichten);
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);
