@@ -3,12 +3,15 @@
 #include <libxml/xmlwriter.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "suite/Utf8.h"
 
 struct TXmlSchreiber::TZustand {
   xmlBufferPtr puffer = nullptr;
   xmlTextWriterPtr writer = nullptr;
+  TAusgabe ausgabe;
+  std::string ausgabeFehler;  // what the output refused, for the caller's message
   ~TZustand() {
     if (writer != nullptr) xmlFreeTextWriter(writer);
     if (puffer != nullptr) xmlBufferFree(puffer);
@@ -50,6 +53,45 @@ const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>
 TXmlSchreiber::TXmlSchreiber(bool einruecken) : z_(new TZustand) {
   z_->puffer = xmlBufferCreate();
   if (z_->puffer != nullptr) z_->writer = xmlNewTextWriterMemory(z_->puffer, 0);
+  Beginnen(einruecken);
+}
+
+namespace {
+
+int AusgabeSchreiben(void* kontext, const char* daten, int laenge) {
+  auto* zustand = static_cast<std::pair<TXmlSchreiber::TAusgabe*, std::string*>*>(kontext);
+  try {
+    (*zustand->first)(std::string_view(daten, static_cast<std::size_t>(laenge)));
+    return laenge;
+  } catch (const std::exception& e) {
+    *zustand->second = e.what();
+  } catch (...) {
+    *zustand->second = "unbekannter Fehler";
+  }
+  return -1;
+}
+
+int AusgabeSchliessen(void* kontext) {
+  delete static_cast<std::pair<TXmlSchreiber::TAusgabe*, std::string*>*>(kontext);
+  return 0;
+}
+
+}  // namespace
+
+TXmlSchreiber::TXmlSchreiber(TAusgabe ausgabe, bool einruecken) : z_(new TZustand) {
+  z_->ausgabe = std::move(ausgabe);
+  auto* kontext = new std::pair<TAusgabe*, std::string*>(&z_->ausgabe, &z_->ausgabeFehler);
+  xmlOutputBufferPtr puffer = xmlOutputBufferCreateIO(AusgabeSchreiben, AusgabeSchliessen, kontext, nullptr);
+  if (puffer == nullptr) {
+    delete kontext;
+  } else {
+    z_->writer = xmlNewTextWriter(puffer);  // owns the buffer from here on
+    if (z_->writer == nullptr) xmlOutputBufferClose(puffer);
+  }
+  Beginnen(einruecken);
+}
+
+void TXmlSchreiber::Beginnen(bool einruecken) {
   if (z_->writer == nullptr) {
     delete z_;
     throw std::runtime_error("Der XML-Schreiber konnte nicht angelegt werden");
@@ -69,7 +111,10 @@ TXmlSchreiber::TXmlSchreiber(bool einruecken) : z_(new TZustand) {
 TXmlSchreiber::~TXmlSchreiber() { delete z_; }
 
 void TXmlSchreiber::Pruefen(int ergebnis, const char* schritt) const {
-  if (ergebnis < 0) throw std::runtime_error(std::string("XML schreiben: ") + schritt + " gescheitert");
+  if (ergebnis >= 0) return;
+  std::string text = std::string("XML schreiben: ") + schritt + " gescheitert";
+  if (!z_->ausgabeFehler.empty()) text += " (" + z_->ausgabeFehler + ")";
+  throw std::runtime_error(text);
 }
 
 TXmlSchreiber& TXmlSchreiber::Beginne(std::string_view element) {
@@ -105,8 +150,11 @@ TXmlSchreiber& TXmlSchreiber::Ende() {
 std::string TXmlSchreiber::Fertig() {
   Pruefen(xmlTextWriterEndDocument(z_->writer), "Dokumentende");
   offen_ = 0;
-  xmlFreeTextWriter(z_->writer);  // flushes into the buffer
+  const int geleert = xmlTextWriterFlush(z_->writer);
+  xmlFreeTextWriter(z_->writer);  // flushes into the buffer or the output
   z_->writer = nullptr;
+  Pruefen(geleert, "Dokumentende");
+  if (z_->puffer == nullptr) return {};
   return std::string(reinterpret_cast<const char*>(xmlBufferContent(z_->puffer)),
                      static_cast<std::size_t>(xmlBufferLength(z_->puffer)));
 }
