@@ -1,6 +1,7 @@
 #include "formats/abacus/AbacusDatei.h"
 
 #include "formats/abacus/AbacusXml.h"
+#include "suite/Utf8.h"
 
 namespace abacus {
 
@@ -14,20 +15,9 @@ TAbacusDatei::TAbacusDatei(const std::string& ziel, const std::string& tempDir,
 
 void TAbacusDatei::Weitergeben(std::string_view teil) {
   FRest.append(teil);
-  std::size_t ende = FRest.size();
-  std::size_t i = ende;
-  int folgeBytes = 0;
-  while (i > 0 && folgeBytes < 3 && (static_cast<unsigned char>(FRest[i - 1]) & 0xC0) == 0x80) {
-    --i;
-    ++folgeBytes;
-  }
-  if (i > 0) {
-    const auto start = static_cast<unsigned char>(FRest[i - 1]);
-    const int laenge = start >= 0xF0 ? 4 : start >= 0xE0 ? 3 : start >= 0xC0 ? 2 : 1;
-    if (laenge > folgeBytes + 1) ende = i - 1;
-  }
-  FDatei->Write(std::string_view(FRest).substr(0, ende));
-  FRest.erase(0, ende);
+  const std::size_t ganz = Utf8GanzeZeichen(FRest);
+  FDatei->Write(std::string_view(FRest).substr(0, ganz));
+  FRest.erase(0, ganz);
 }
 
 std::unique_ptr<TAnsiTextFile> TAbacusDatei::Abschliessen() {

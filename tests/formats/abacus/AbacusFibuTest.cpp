@@ -261,5 +261,16 @@ TEST_F(AbacusFibu, TheTestExportWritesIntoItsSubfolder) {
   EXPECT_EQ(Dateien(dir / "Test"), std::vector<std::string>{"Data_4711_2024_7.xml"});
 }
 
+TEST_F(AbacusFibu, LongTextsOfManyByteCharactersSurviveTheWritersPieces) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += i % 2 ? "€" : "ä";
+  auto b = Buchung(1, 0, 1200, 8400);
+  b.Text = text;
+  ASSERT_TRUE(Exportieren({b}));
+  const std::string datei = Inhalt("Data_4711_2024_7.xml");
+  EXPECT_EQ(datei.find('?', 40), std::string::npos);  // nothing replaced but the declaration's
+  EXPECT_NE(Normalform(datei).find("Text1('" + text + "')"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace abacustest
