@@ -211,6 +211,7 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Abacus::ErzeugeForm() {
 TFibuExpRegInfo RegInfo_Abacus() {
   TFibuExpRegInfo row{ExporterClassOf<TFibuExporter_Abacus>(), TFibuExporter_Abacus::CName,
                       TFibuExporter_Abacus::CKennung, EditClassOf<TFibuExpEdit_Abacus>()};
+  row.DemoProfil = AbacusDemoProfil;
   return row;
 }
 

@@ -12,21 +12,18 @@
 #include "suite/Format.h"
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
+#include "suite/db/Storage.h"
 #include "suite/QTXProgramm.h"
 #include "suite/QrReferenz.h"
-#include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
 #include "suite/servers/LaenderCode.h"
-#include "suite/servers/MandListeServer.h"
 #include "suite/servers/TWHRechner.h"
-#include "suite/transfer/FTP_SFTP_Simple_Use.h"
 
 namespace abacus {
 namespace {
 
 constexpr long double kHalberCent = 0.005L;
-// The suite's directories: where files for an upload are built, and the FTP export path.
-constexpr int kDirUpload = 27;
+// The suite's directory that stands for the export path of an upload.
 constexpr int kDirFtpExport = 16;
 
 struct TSteuerKey {
@@ -76,8 +73,8 @@ std::string LandText(const std::string& suiteLand) {
   return iso.empty() ? Trim(suiteLand) : iso;
 }
 
-std::string MandantLand(const TIntPair& firma) {
-  auto& stmt = SuiteDatabase::Get().Cached("SELECT land FROM mandanten WHERE firma1 = ? AND firma2 = ?");
+std::string MandantLand(suitedb::Connection& db, const TIntPair& firma) {
+  auto& stmt = db.Cached("SELECT land FROM mandanten WHERE firma1 = ? AND firma2 = ?");
   stmt.With(firma.Nr1, firma.Nr2);
   std::string land = stmt.Step() ? stmt.Text(0) : std::string();
   stmt.Reset();
@@ -88,9 +85,9 @@ std::string MandantLand(const TIntPair& firma) {
 
 TFibuExporter_Abacus::TFibuExporter_Abacus()
     : FSammelList(true,
-                  [](const TIntTrio& ident) {
+                  [this](const TIntTrio& ident) {
                     // The cash-report number of the report's transaction.
-                    auto& stmt = SuiteDatabase::Get().Cached(
+                    auto& stmt = Kontext().Datenbank().Cached(
                         "SELECT nummer1, nummer2 FROM lfnr WHERE rnr = ? AND lnr = ? AND art = 'KB'");
                     stmt.With(ident.RNr, ident.LNr);
                     std::string nummer;
@@ -98,19 +95,11 @@ TFibuExporter_Abacus::TFibuExporter_Abacus()
                     stmt.Reset();
                     return nummer;
                   }),
-      FSammelList_Debi(false, nullptr) {
-  FHochladen = [](const std::string& datei, const std::string& verbindung, const std::string& name,
-                  std::string& fehler) {
-    TKWX_FTP_SFTP_Simple_Use transfer;
-    const bool ok = transfer.UploadDatei(datei, verbindung, name);
-    fehler = transfer.FehlerText();
-    return ok;
-  };
-}
+      FSammelList_Debi(false, nullptr) {}
 
 TFibuExporter_Abacus::~TFibuExporter_Abacus() {
   Teardown("Destroy", [&] { Zuruecksetzen(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_Abacus.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_Abacus.Destroy");
 }
 
 bool TFibuExporter_Abacus::Config_Load(const std::string& ProfilName) {
@@ -140,8 +129,8 @@ void TFibuExporter_Abacus::LoadSaveProps() {
 void TFibuExporter_Abacus::Resources_Create() {
   TFibuExporter::Resources_Create();
   Teardown("Resources_Create", [&] {
-    if (!FMandListeServer) FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
-    if (!FAbacusData) FAbacusData = std::make_unique<TSaldixData_abacus>(SuiteDatabase::Get());
+    FMandantenLesbar = true;
+    if (!FAbacusData) FAbacusData = std::make_unique<TSaldixData_abacus>(Kontext().Datenbank());
   });
 }
 
@@ -149,7 +138,7 @@ void TFibuExporter_Abacus::Resources_Destroy() {
   Teardown("Resources_Destroy", [&] { Zuruecksetzen(); });
   Teardown("Resources_Destroy", [&] { FAbacusData.reset(); });
   Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
-  Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
+  Teardown("Resources_Destroy", [&] { FMandantenLesbar = false; });
   TFibuExporter::Resources_Destroy();
 }
 
@@ -244,13 +233,13 @@ void TFibuExporter_Abacus::Einstellungen_Init() {
 
 void TFibuExporter_Abacus::LeseMandanten() {
   FMandanten.clear();
-  if (!FMandListeServer) return;
-  for (const auto& eintrag : FMandListeServer->Liste()) {
+  if (!FMandantenLesbar) return;
+  for (const auto& eintrag : Kontext().Mandanten()) {
     TMandInfo mandant;
     mandant.KurzNr = eintrag.KurzNr;
     mandant.GepNr = eintrag.GepNr;
     mandant.Name = eintrag.Name;
-    mandant.Land = MandantLand(eintrag.GepNr);
+    mandant.Land = MandantLand(Kontext().Datenbank(), eintrag.GepNr);
     FMandanten.push_back(std::move(mandant));
   }
 }
@@ -352,7 +341,7 @@ void TFibuExporter_Abacus::Zuruecksetzen() {
 }
 
 std::string TFibuExporter_Abacus::Verzeichnis(TFibuExpMedium medium, const std::string& verz) const {
-  const std::string basis = medium == femDisc ? verz : GetDirWwsByName(kDirUpload, "");
+  const std::string basis = medium == femDisc ? verz : Kontext().TempVerzeichnis();
   // A test export stays apart, and is never uploaded.
   return Testexport() && !basis.empty() ? ConcatPathNames(basis, TestUnterordner) : basis;
 }
@@ -361,14 +350,14 @@ bool TFibuExporter_Abacus::VerzeichnisPruefen(const std::string& verzeichnis, co
   std::error_code fehler, typ;
   if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, fehler);
   if (!verzeichnis.empty() && std::filesystem::is_directory(verzeichnis, typ)) return true;
-  QTXInfo().RegisterException(
+  Kontext().Meldungen().RegisterException(
       "TFibuExporter_Abacus.Export_Fibu_Kopf",
       std::string(art) + " \"" + verzeichnis + "\" konnte nicht angelegt werden: " +
           (verzeichnis.empty() ? std::string("kein Verzeichnis eingestellt")
            : fehler            ? fehler.message()
                                : std::string("dort liegt eine Datei gleichen Namens")),
       true);
-  QTXInfo().QTXWarnungBox(std::string(art) + "\r\"" + verzeichnis +
+  Kontext().Meldungen().QTXWarnungBox(std::string(art) + "\r\"" + verzeichnis +
                           "\"\rkonnte nicht gefunden/angelegt werden.\r"
                           "Bitte überprüfen Sie die Grundeinstellungen.");
   return false;
@@ -394,7 +383,7 @@ bool TFibuExporter_Abacus::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo
     const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
     if (mandant.Mandant == 0) {
       // Client 0 does not exist in Abacus: refused here as in the settings form.
-      QTXInfo().RegisterException("TFibuExporter_Abacus.Export_Fibu_Kopf",
+      Kontext().Meldungen().RegisterException("TFibuExporter_Abacus.Export_Fibu_Kopf",
                                   Format("Für den Mandanten %d \"%s\" ist keine Abacus-"
                                          "Mandantennummer eingestellt.",
                                          mandant.KurzNr, mandant.Name),
@@ -423,7 +412,7 @@ bool TFibuExporter_Abacus::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo
     FRechner = std::make_unique<TWHRechner>();
     FFormat = std::make_unique<TAbacusFormat>(QTXProgramm().GetWaehrung(), *FRechner);
     FOptionen = FibuOptionen();
-    FAbacusData = std::make_unique<TSaldixData_abacus>(SuiteDatabase::Get());  // no stale header
+    FAbacusData = std::make_unique<TSaldixData_abacus>(Kontext().Datenbank());  // no stale header
     FOffen = true;
     return true;
   });
@@ -439,7 +428,7 @@ std::unique_ptr<TAbacusDatei> TFibuExporter_Abacus::NeueDatei(const std::string&
   std::optional<int> mandant;
   if (FMandantExport) mandant = FAbacusMandant;
   return std::make_unique<TAbacusDatei>(ConcatPathNames(verzeichnis, name),
-                                        GetDirWwsByName(kDirUpload, ""), application, id, mandant);
+                                        Kontext().TempVerzeichnis(), application, id, mandant);
 }
 
 TAbacusDatei& TFibuExporter_Abacus::FibuDatei() {
@@ -608,11 +597,11 @@ void TFibuExporter_Abacus::Speichern() {
     const std::string lokal = veroeffentlicht ? namen[i] : dateien[i]->TempPath();
     const std::string name = ExtractFileName(namen[i]);
     std::string fehler;
-    if (FHochladen(lokal, verbindung, name, fehler)) {
+    if (Kontext().Hochladen(lokal, verbindung, name, fehler)) {
       if (veroeffentlicht) Ensure_DeleteFile(namen[i]);
       FErzeugteDateien.push_back(verbindung + " - " + name);
     } else {
-      QTXInfo().RegisterException("TFibuExporter_Abacus.Export_Fibu_Ende",
+      Kontext().Meldungen().RegisterException("TFibuExporter_Abacus.Export_Fibu_Ende",
                                   "Die Datei \"" + name + "\" konnte nicht nach \"" + verbindung +
                                       "\" übertragen werden: " + fehler,
                                   true);

@@ -18,7 +18,6 @@
 #include "formats/abacus/SaldixData_abacus.h"
 #include "suite/Types.h"
 
-class TMandListeServer;
 class TWHRechner;
 
 namespace abacus {
@@ -34,10 +33,6 @@ struct TMandInfo {
   int Mandant = 0;  // the Abacus client number; 0 = not set
   bool Aktiv = false;
 };
-
-// Uploads a finished file to a connection under a name; false with the reason otherwise.
-using THochladen = std::function<bool(const std::string& datei, const std::string& verbindung,
-                                      const std::string& name, std::string& fehler)>;
 
 class TFibuExporter_Abacus : public TFibuExporter {
  public:
@@ -111,9 +106,6 @@ class TFibuExporter_Abacus : public TFibuExporter {
   void SetKundenNr(int von, int bis) { FKundenNrMin = von; FKundenNrMax = bis; }
   void SetAutomatikkonten(bool v) { FAutomatikkonten = v; }
 
-  // Replaces the upload (tests; by default the suite's transfer service).
-  void SetHochladen(THochladen hochladen) { FHochladen = std::move(hochladen); }
-
  protected:
   bool EigenerConfigSchluessel(const std::string& key) const override;
 
@@ -137,7 +129,7 @@ class TFibuExporter_Abacus : public TFibuExporter {
   TFibuOptionen FibuOptionen() const;
 
   // settings
-  std::unique_ptr<TMandListeServer> FMandListeServer;
+  bool FMandantenLesbar = false;  // the client list is read while the resources exist
   std::unique_ptr<TSaldixData_abacus> FAbacusData;
   TFibuExpMedium FExportMedium = femDisc;
   std::string FVerzExport;
@@ -172,7 +164,6 @@ class TFibuExporter_Abacus : public TFibuExporter {
   std::unique_ptr<TWHRechner> FRechner;
   std::unique_ptr<TAbacusFormat> FFormat;
   TFibuOptionen FOptionen;
-  THochladen FHochladen;
 };
 
 // The catalogue row of this format.

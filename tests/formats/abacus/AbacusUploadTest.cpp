@@ -61,14 +61,18 @@ TEST_F(AbacusUpload, AFileHeldBackForTheRunGoesUpFromItsCompletedTemporaryFile) 
 
 TEST_F(AbacusUpload, AFailedUploadKeepsTheLocalFileAndListsItsPath) {
   server->Stop();
-  exporter.SetHochladen([](const std::string& datei, const std::string& verbindung,
-                           const std::string& name, std::string& fehler) {
-    TKWX_FTP_SFTP_Simple_Use transfer;
-    transfer.SetWartezeitMs(0);
-    const bool ok = transfer.UploadDatei(datei, verbindung, name);
-    fehler = transfer.FehlerText();
-    return ok;
-  });
+  // The suite's transfer without its waits between the attempts.
+  struct TOhneWarten final : TSuiteExportKontext {
+    bool Hochladen(const std::string& datei, const std::string& verbindung,
+                   const std::string& name, std::string& fehler) override {
+      TKWX_FTP_SFTP_Simple_Use transfer;
+      transfer.SetWartezeitMs(0);
+      const bool ok = transfer.UploadDatei(datei, verbindung, name);
+      fehler = transfer.FehlerText();
+      return ok;
+    }
+  };
+  exporter.SetKontext(std::make_shared<TOhneWarten>());
   ASSERT_TRUE(Exportieren({Buchung(10, 0, 1200, 8400)}));
   const std::string lokal = (Lokal() / "Data_4711_2024_7.xml").string();
   EXPECT_TRUE(fs::exists(lokal));
