@@ -28,7 +28,17 @@ bool XmlZeichen(char32_t c) {
   return c <= 0x10FFFF;
 }
 
+// Printable ASCII, tab and line ends need no decoding; most texts are nothing else.
+bool EinfachesAscii(std::string_view text) {
+  for (const char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b < 0x20 && b != 0x9 && b != 0xA && b != 0xD) || b > 0x7E) return false;
+  }
+  return true;
+}
+
 std::string Sauber(std::string_view text, std::string_view was) {
+  if (EinfachesAscii(text)) return std::string(text);
   std::size_t pos = 0;
   while (pos < text.size()) {
     const char32_t c = Utf8Next(text, pos);
@@ -138,6 +148,11 @@ TXmlSchreiber& TXmlSchreiber::Element(std::string_view name, std::string_view te
   Beginne(name);
   Text(text);
   return Ende();
+}
+
+TXmlSchreiber& TXmlSchreiber::Zeilenende() {
+  Pruefen(xmlTextWriterWriteRaw(z_->writer, BAD_CAST "\n"), "Zeilenende");
+  return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Ende() {

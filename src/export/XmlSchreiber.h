@@ -26,6 +26,9 @@ class TXmlSchreiber {
   TXmlSchreiber& Text(std::string_view wert);
   // An element holding only text.
   TXmlSchreiber& Element(std::string_view name, std::string_view text);
+  // A line break between elements, for files without indentation that stay readable line
+  // by line; not inside an element that holds text.
+  TXmlSchreiber& Zeilenende();
   // Ends the innermost open element; std::logic_error when none is open.
   TXmlSchreiber& Ende();
   // Ends every open element and the document and returns it; the writer is done then.

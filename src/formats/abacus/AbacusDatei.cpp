@@ -8,16 +8,21 @@ namespace abacus {
 TAbacusDatei::TAbacusDatei(const std::string& ziel, const std::string& tempDir,
                            const char* application, const char* id, std::optional<int> mandant)
     : FDatei(std::make_unique<TAnsiTextFile>(ziel, TTextEncoding::Utf8, tempDir)) {
+  // Without indentation (a year's file would be a third larger), one transaction a line.
   FXml = std::make_unique<TXmlSchreiber>([this](std::string_view teil) { Weitergeben(teil); },
-                                         true);
+                                         false);
   SchreibeDateiKopf(*FXml, application, id, mandant);
 }
 
 void TAbacusDatei::Weitergeben(std::string_view teil) {
-  FRest.append(teil);
-  const std::size_t ganz = Utf8GanzeZeichen(FRest);
-  FDatei->Write(std::string_view(FRest).substr(0, ganz));
-  FRest.erase(0, ganz);
+  if (!FRest.empty()) {
+    FRest.append(teil);
+    teil = FRest;
+  }
+  const std::size_t ganz = Utf8GanzeZeichen(teil);
+  FDatei->Write(teil.substr(0, ganz));
+  std::string rest(teil.substr(ganz));
+  FRest = std::move(rest);
 }
 
 std::unique_ptr<TAnsiTextFile> TAbacusDatei::Abschliessen() {

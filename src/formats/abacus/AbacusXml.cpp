@@ -7,6 +7,7 @@
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/Text.h"
+#include "suite/servers/LaenderCode.h"
 #include "suite/servers/TWHRechner.h"
 
 namespace abacus {
@@ -27,16 +28,30 @@ std::string Zahl(long long wert) { return std::to_string(wert); }
 
 }  // namespace
 
+std::string IsoLand(const std::string& suiteLand) {
+  const std::string iso = QTX_LaenderCode_Kuerzel_2_ISO(suiteLand);
+  return iso.empty() ? Trim(suiteLand) : iso;
+}
+
 std::string TAbacusFormat::Betrag(long double wert, const std::string& waehrung, bool minus) const {
   long double betrag = wert;
-  if (!waehrung.empty()) betrag = FRechner.Umrechnen(wert, FProgrammWaehrung, waehrung);
+  // Most bookings are in the program's currency: they need no rate.
+  if (!waehrung.empty() && !IstProgrammWaehrung(waehrung)) {
+    betrag = FRechner.Umrechnen(wert, FProgrammWaehrung, waehrung);
+  }
   char text[64];
   // Rounded first, so that the binary noise of a sum never decides the last digit.
   std::snprintf(text, sizeof text, "%.2Lf", std::fabs(qtx_Round(betrag, 2)));
   return (minus ? "-" : "") + std::string(text);
 }
 
-std::string TAbacusFormat::Datum(TDateTime datum) { return FormatDateTime("yyyy-mm-dd", datum); }
+const std::string& TAbacusFormat::Datum(TDateTime datum) const {
+  if (datum != FLetztesDatum) {
+    FLetztesDatumText = FormatDateTime("yyyy-mm-dd", datum);
+    FLetztesDatum = datum;
+  }
+  return FLetztesDatumText;
+}
 
 const char* TAbacusFormat::SollHaben(long double wert) {
   return wert >= 0 || std::fabs(wert) <= kHalberCent ? "C" : "D";
@@ -57,7 +72,7 @@ void SchreibeDateiKopf(TXmlSchreiber& xml, const char* application, const char* 
   xml.Element("MapId", "AbaDefault");
   xml.Element("Version", "2021.00");
   if (mandant) xml.Element("Mandant", Zahl(*mandant));
-  xml.Ende();
+  xml.Ende().Zeilenende();
 }
 
 void TFibuTransaktion::Betragsdaten(TXmlSchreiber& xml, const std::string& waehrung,
@@ -93,7 +108,7 @@ void TFibuTransaktion::Beginnen(TXmlSchreiber& xml, int id, const TSammelteil& t
   xml.Element("Client", Zahl(FOptionen.AbacusMandant));
   xml.Element("Division", "0");
   xml.Element("KeyCurrency", Sauber(erste.Waehrung));
-  xml.Element("EntryDate", TAbacusFormat::Datum(erste.BelegDatum));
+  xml.Element("EntryDate", FFormat.Datum(erste.BelegDatum));
   Betragsdaten(xml, erste.Waehrung, x, false);
   xml.Element("KeyAmount", FFormat.Betrag(x, erste.Waehrung, false));
   xml.Element("Account", Zahl(erste.Konto));
@@ -121,7 +136,7 @@ void TFibuTransaktion::Einzelteil(TXmlSchreiber& xml, const TFibuExportBuchInfo&
   Speichernd(xml, "SingleInformation");
   xml.Element("Type", "Normal");
   xml.Element("DebitCredit", TAbacusFormat::SollHaben(y));
-  xml.Element("EntryDate", TAbacusFormat::Datum(buchung.BelegDatum));
+  xml.Element("EntryDate", FFormat.Datum(buchung.BelegDatum));
   Betragsdaten(xml, buchung.Waehrung, std::fabs(y), false);
   xml.Element("KeyAmount", FFormat.Betrag(y, buchung.Waehrung, false));
   xml.Element("Account", Zahl(buchung.GegenKonto));
@@ -160,7 +175,7 @@ void TFibuTransaktion::Steuerdaten(TXmlSchreiber& xml, const TFibuExportBuchInfo
 
 void TFibuTransaktion::Beenden(TXmlSchreiber& xml) {
   xml.Ende();  // Entry
-  xml.Ende();  // Transaction
+  xml.Ende().Zeilenende();  // Transaction
 }
 
 void SchreibeKunde(TXmlSchreiber& xml, int id, const TKundenDaten& k,
@@ -197,7 +212,7 @@ void SchreibeKunde(TXmlSchreiber& xml, int id, const TKundenDaten& k,
   xml.Ende();
   xml.Element("_USERFIELD1", Zahl(k.SuiteKundenNr));
   xml.Ende();  // Customer
-  xml.Ende();  // Transaction
+  xml.Ende().Zeilenende();  // Transaction
 }
 
 void BeginneBeleg(TXmlSchreiber& xml, int id, const TBelegDaten& b, const TAbacusFormat& format) {
@@ -209,7 +224,7 @@ void BeginneBeleg(TXmlSchreiber& xml, int id, const TBelegDaten& b, const TAbacu
   xml.Element("UniqueReference", "0");
   xml.Element("Reference", Sauber(b.Referenz));
   xml.Element("Text", "");
-  xml.Element("AccountReceivableDate", TAbacusFormat::Datum(b.Datum));
+  xml.Element("AccountReceivableDate", format.Datum(b.Datum));
   xml.Element("Currency", Sauber(b.Waehrung));
   xml.Element("Amount", format.Betrag(b.Haben - b.Soll, b.Waehrung, b.Soll < b.Haben));
   xml.Element("TaxRecalculation", "true");
@@ -232,7 +247,7 @@ void SchreibePosition(TXmlSchreiber& xml, int lfd, const TFibuExportBuchInfo& b,
   xml.Element("CreditAccount", Zahl(b.GegenKonto));
   xml.Element("CreditCostCentre1", SauberGetrimmt(b.KOST1));
   xml.Element("TaxCode", Zahl(b.StSchlGgKto));
-  xml.Element("TaxDateValidFrom", TAbacusFormat::Datum(b.BelegDatum));
+  xml.Element("TaxDateValidFrom", format.Datum(b.BelegDatum));
   xml.Element("TaxAmount", "");
   xml.Element("Text", "");
   xml.Ende();
@@ -240,7 +255,7 @@ void SchreibePosition(TXmlSchreiber& xml, int lfd, const TFibuExportBuchInfo& b,
 
 void BeendeBeleg(TXmlSchreiber& xml) {
   xml.Ende();  // Document
-  xml.Ende();  // Transaction
+  xml.Ende().Zeilenende();  // Transaction
 }
 
 }  // namespace abacus

@@ -23,7 +23,7 @@ class TAbacusFormat {
   // The absolute value in waehrung (empty: unconverted), two decimals with ".", and "-" in
   // front when minus is set.
   std::string Betrag(long double wert, const std::string& waehrung, bool minus) const;
-  static std::string Datum(TDateTime datum);  // yyyy-mm-dd
+  const std::string& Datum(TDateTime datum) const;  // yyyy-mm-dd
   // "C" for credit (also for a value within half a cent of zero), "D" for debit.
   static const char* SollHaben(long double wert);
   bool IstProgrammWaehrung(const std::string& waehrung) const;
@@ -32,7 +32,13 @@ class TAbacusFormat {
  private:
   std::string FProgrammWaehrung;
   TWHRechner& FRechner;
+  // The bookings of a transaction share their date: it is formatted once.
+  mutable TDateTime FLetztesDatum = -1;
+  mutable std::string FLetztesDatumText;
 };
+
+// A country as Abacus takes it: the ISO code of a suite country code, else the code itself.
+std::string IsoLand(const std::string& suiteLand);
 
 // What the general-ledger transactions of one file depend on.
 struct TFibuOptionen {

@@ -9,6 +9,7 @@ const std::optional<TAbacusBelegkopf>& TSaldixData_abacus::Belegkopf(const TIntT
   if (FKopfIdent == AIdent) return FKopf;
   auto& stmt = FConnection.Cached(
       "SELECT firma1, firma2, gep_nr1, gep_nr2, phase, nr_teil1, nr_teil2, nr_teil3, "
+      // The header text is kept as document attribute 1.
       "COALESCE((SELECT wert FROM beleg_merkmale m WHERE m.rnr = b.rnr AND m.lnr = b.lnr "
       "AND m.snr = b.snr AND m.merkmal = 1), '') FROM belege b "
       "WHERE rnr = ? AND lnr = ? AND snr = ?");
