@@ -140,7 +140,13 @@ TXmlSchreiber& TXmlSchreiber::Attribut(std::string_view name, std::string_view w
 }
 
 TXmlSchreiber& TXmlSchreiber::Text(std::string_view wert) {
-  Pruefen(xmlTextWriterWriteString(z_->writer, X(Sauber(wert, "Ein Text"))), "Text");
+  const std::string text = Sauber(wert, "Ein Text");
+  // A text without a character to escape goes out as it is; the library's escaping would
+  // only copy it.
+  const bool nichtsZuMaskieren = text.find_first_of("&<>\"\r") == std::string::npos;
+  Pruefen(nichtsZuMaskieren ? xmlTextWriterWriteRaw(z_->writer, X(text))
+                            : xmlTextWriterWriteString(z_->writer, X(text)),
+          "Text");
   return *this;
 }
 
