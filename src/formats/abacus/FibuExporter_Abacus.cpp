@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "data/BelegVorgaenge.h"
 #include "formats/abacus/AbacusDatei.h"
 #include "formats/abacus/AbacusRegeln.h"
 #include "formats/abacus/FibuExpAbacusFrm.h"
@@ -45,14 +46,10 @@ void FuerBuchung(const TFibuExportBuchInfo& b, F&& tun) {
 TFibuExporter_Abacus::TFibuExporter_Abacus()
     : FSammelList(true,
                   [this](const TIntTrio& ident) {
-                    // The cash-report number of the report's transaction.
-                    auto& stmt = Kontext().Datenbank().Cached(
-                        "SELECT nummer1, nummer2 FROM lfnr WHERE rnr = ? AND lnr = ? AND art = 'KB'");
-                    stmt.With(ident.RNr, ident.LNr);
-                    std::string nummer;
-                    if (stmt.Step()) nummer = Format("%d-%d", stmt.Int(0), stmt.Int(1));
-                    stmt.Reset();
-                    return nummer;
+                    // The cash-report number through the data module's lookup.
+                    TBelegVorgaenge vorgaenge(Kontext().Datenbank(), nullptr);
+                    std::string sort;
+                    return vorgaenge.GetKBNummer({ident.RNr, ident.LNr}, sort);
                   }),
       FSammelList_Debi(false, nullptr) {}
 

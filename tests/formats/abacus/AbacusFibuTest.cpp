@@ -206,5 +206,25 @@ TEST_F(AbacusFibu, LongTextsOfManyByteCharactersSurviveTheWritersPieces) {
   EXPECT_NE(Normalform(datei).find("Text1('" + text + "')"), std::string::npos);
 }
 
+TEST_F(AbacusFibu, CashReportCollectivesAreNamedByTheReportsNumberAndDate) {
+  SuiteDatabase::Get()
+      .Cached("INSERT INTO lfnr (firma1, firma2, art, rnr, lnr, nummer1, nummer2) "
+              "VALUES (100, 1, 'KB', 3, 77, 12, 345)")
+      .Run();
+  exporter.SetSammelbuchung(true);
+  auto kasse = Buchung(25, 0, 1000, 8400, {3, 77, 0});
+  kasse.Herkunft = "KASBER";
+  kasse.Vorfall = "BAR";
+  kasse.Belegnr = "K-1";
+  auto kauf = Buchung(5, 0, 1000, 3400, {3, 78, 0});  // a purchase paid from the till
+  kauf.Herkunft = "KASBER";
+  kauf.Vorfall = "KAUFRECHNUNG";
+  kauf.Belegnr = "ER-5";
+  ASSERT_TRUE(Exportieren({kasse, kauf}));
+  const std::string datei = Normalform(Inhalt("Data_4711_2024_7.xml"));
+  EXPECT_NE(datei.find("Text1('Kassenbericht 12-345 vom 05.03.2024')"), std::string::npos) << datei;
+  EXPECT_NE(datei.find("Text1('Sammler ER-5')"), std::string::npos) << datei;
+}
+
 }  // namespace
 }  // namespace abacustest
