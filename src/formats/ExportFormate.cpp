@@ -1,5 +1,6 @@
 #include "formats/ExportFormate.h"
 
+#include "formats/abacus/FibuExpAbacusFrm.h"
 #include "formats/ascii/FibuExpAsciiFrm.h"
 #include "formats/bmd/FibuExpBMDFrm.h"
 #include "formats/datev/FibuExpDatevFrm.h"
@@ -17,6 +18,7 @@ void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
            RegInfo_BMD(),
            RegInfo_DVO(),
            RegInfo_SBS(),
+           abacus::RegInfo_Abacus(),
        }) {
     katalog.Register(row);
   }

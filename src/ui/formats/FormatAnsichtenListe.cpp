@@ -1,5 +1,6 @@
 // The views of the program's formats; one line per format folder under src/ui/formats.
 #include "ui/FormatAnsichten.h"
+#include "ui/formats/abacus/FibuExpAbacusView.h"
 #include "ui/formats/ascii/FibuExpAsciiView.h"
 #include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
@@ -12,4 +13,5 @@ void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);
+  abacus::AnsichtenRegistrieren(ansichten);
 }
