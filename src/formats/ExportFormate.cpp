@@ -3,10 +3,11 @@
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/his/FibuExpHISFrm.h"
+#include "formats/rza/FibuExpRZAFrm.h"
 
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
   if (katalog.Count() > 0) return;  // complete once; never registered twice
-  for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700(), RegInfo_HIS()}) {
+  for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700(), RegInfo_RZA(), RegInfo_HIS()}) {
     katalog.Register(row);
   }
 }
