@@ -2,8 +2,10 @@
 #include "ui/FormatAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
 #include "ui/formats/his/FibuExpHISView.h"
+#include "ui/formats/rza/FibuExpRZAView.h"
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
   his::AnsichtenRegistrieren(ansichten);
+  rza::AnsichtenRegistrieren(ansichten);
 }
