@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "formats/his/HisDemoProfil.h"
 #include "suite/Format.h"
 #include "suite/Utf8.h"
 #include "suite/transfer/INETDialog.h"
@@ -137,7 +138,7 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_HIS::ErzeugeForm() {
 }
 
 TFibuExpRegInfo RegInfo_HIS() {
-  TFibuExpRegInfo row{ExporterClassOf<TFibuExporter_HIS>(), TFibuExporter_HIS::CName,
-                      TFibuExporter_HIS::CKennung, EditClassOf<TFibuExpEdit_HIS>()};
-  return row;
+  return {ExporterClassOf<TFibuExporter_HIS>(), TFibuExporter_HIS::CName,
+          TFibuExporter_HIS::CKennung, EditClassOf<TFibuExpEdit_HIS>(), {},
+          his::DemoProfilAnlegen};
 }

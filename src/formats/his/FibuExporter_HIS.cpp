@@ -11,10 +11,7 @@
 #include "suite/Format.h"
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
-#include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
-#include "suite/servers/MandListeServer.h"
-#include "suite/transfer/FTP_SFTP_Simple_Use.h"
 
 namespace {
 
@@ -30,7 +27,7 @@ TFibuExporter_HIS::TFibuExporter_HIS() = default;
 
 TFibuExporter_HIS::~TFibuExporter_HIS() {
   Teardown("Destroy", [&] { FStreamWriter.reset(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_HIS.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_HIS.Destroy");
 }
 
 const TEinstellungsTabelle<TFibuExporter_HIS>& TFibuExporter_HIS::Einstellungen() {
@@ -134,7 +131,7 @@ void TFibuExporter_HIS::Config2Properties() {
 
 void TFibuExporter_HIS::LeseMandanten() {
   FMandanten.clear();
-  for (const auto& eintrag : TMandListeServer(SuiteDatabase::Get()).Liste()) {
+  for (const auto& eintrag : Kontext().Mandanten()) {
     TMandInfo mandant{eintrag.GepNr, eintrag.Name, false};
     mandant.Aktiv = JNToBool(strConfig.Value(kMandantAktiv + MandantSchluessel(mandant.GepNr)));
     FMandanten.push_back(std::move(mandant));
@@ -280,16 +277,16 @@ bool TFibuExporter_HIS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
     if (FExportMedium == femDisc && FVerzExport.empty()) return false;
     const std::string verzeichnis = Zielverzeichnis();
     if (!ForceDirectories(verzeichnis)) {
-      QTXInfo().RegisterException("TFibuExporter_HIS.Export_Fibu_Kopf",
+      Kontext().Meldungen().RegisterException("TFibuExporter_HIS.Export_Fibu_Kopf",
                                   "Das Exportverzeichnis \"" + verzeichnis +
                                       "\" konnte nicht angelegt werden.",
                                   true);
-      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
+      Kontext().Meldungen().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
                               "\"\rkonnte nicht gefunden/angelegt werden.\r"
                               "Bitte überprüfen Sie die Grundeinstellungen.");
       return false;
     }
-    const TDateTime jetzt = qtx_Now();
+    const TDateTime jetzt = Kontext().Jetzt();
     const std::string zeit = FormatDateTime("yyyymmdd_hhnnss", jetzt);
     FExportfilename =
         ExportTageweise()
@@ -303,7 +300,7 @@ bool TFibuExporter_HIS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
                                "\" besteht bereits und wird nicht überschrieben.");
     }
     FStreamWriter = std::make_unique<TAnsiTextFile>(FZielPfad, TTextEncoding::Ansi,
-                                                    GetDirWwsByName(27, ""));
+                                                    Kontext().TempVerzeichnis());
     FStreamWriter->WriteLine(his::THisZeile::CKopfzeile);
     FZeile = std::make_unique<his::THisZeile>(FSachKtoLng, jetzt);
     return true;
@@ -375,11 +372,11 @@ bool TFibuExporter_HIS::Ablegen() {
 bool TFibuExporter_HIS::Hochladen() {
   auto fertig = FStreamWriter->Abschliessen();
   FStreamWriter.reset();
-  TKWX_FTP_SFTP_Simple_Use uebertragung;
-  if (!uebertragung.UploadDatei(fertig->TempPath(), FVerzExportFTP, FExportfilename)) {
+  std::string fehler;
+  if (!Kontext().Hochladen(fertig->TempPath(), FVerzExportFTP, FExportfilename, fehler)) {
     throw std::runtime_error("Die Exportdatei \"" + FExportfilename +
                              "\" konnte nicht hochgeladen werden (" + FVerzExportFTP +
-                             "): " + uebertragung.FehlerText());
+                             "): " + fehler);
   }
   // The uploaded file is the export; the local copy goes with `fertig`.
   FErzeugteDateien.push_back(FVerzExportFTP + " - " + FExportfilename);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "formats/rza/RzaDemoProfil.h"
 #include "suite/Utf8.h"
 
 namespace {
@@ -102,7 +103,7 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_RZA::ErzeugeForm() {
 }
 
 TFibuExpRegInfo RegInfo_RZA() {
-  TFibuExpRegInfo row{ExporterClassOf<TFibuExporter_RZA>(), TFibuExporter_RZA::CName,
-                      TFibuExporter_RZA::CKennung, EditClassOf<TFibuExpEdit_RZA>()};
-  return row;
+  return {ExporterClassOf<TFibuExporter_RZA>(), TFibuExporter_RZA::CName,
+          TFibuExporter_RZA::CKennung, EditClassOf<TFibuExpEdit_RZA>(), {},
+          rza::DemoProfilAnlegen};
 }

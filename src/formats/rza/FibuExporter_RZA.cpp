@@ -14,7 +14,7 @@ TFibuExporter_RZA::TFibuExporter_RZA() = default;
 
 TFibuExporter_RZA::~TFibuExporter_RZA() {
   Teardown("Destroy", [&] { FExportDatei.reset(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_RZA.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_RZA.Destroy");
 }
 
 const TEinstellungsTabelle<TFibuExporter_RZA>& TFibuExporter_RZA::Einstellungen() {
@@ -143,7 +143,7 @@ bool TFibuExporter_RZA::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
                                "\" konnte nicht angelegt werden.");
     }
     FExportDatei = std::make_unique<TAnsiTextFile>(FDateiName, TTextEncoding::Ansi,
-                                                   GetDirWwsByName(27, ""));
+                                                   Kontext().TempVerzeichnis());
     FExportDatei->WriteLine(rza::CKopfzeile);
     return true;
   });
