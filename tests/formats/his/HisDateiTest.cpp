@@ -123,10 +123,12 @@ TEST_F(HisDatei, ARealExportHoldsTheFileBackUntilItsSettlementIsFiled) {
   exporter.SetDateienZurueckhalten(false);
 }
 
-TEST_F(HisDatei, ATestExportGoesIntoTheTestFolder) {
+TEST_F(HisDatei, ATestExportGoesIntoTheTestFolderAndMayReplaceAnEarlierTest) {
   exporter.SetTestexport(true);
   ASSERT_TRUE(Exportieren());
+  ASSERT_TRUE(Exportieren());  // in the same second
   EXPECT_EQ(Dateien(exportDir / "Test"), std::vector<std::string>{kDatei});
+  EXPECT_TRUE(Dateien(exportDir).size() == 1u);
   exporter.SetTestexport(false);
 }
 
