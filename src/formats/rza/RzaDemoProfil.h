@@ -5,8 +5,9 @@
 
 namespace rza {
 
-// Stores the default configuration: files into exportDir, no automatic accounts. False
-// when a step failed (the failure is registered).
+// Stores the default configuration: files into exportDir, automatic accounts with a key
+// for each normal, reduced and former normal rate. False when a step failed (the failure
+// is registered).
 bool DemoProfilAnlegen(const std::string& exportDir);
 
 }  // namespace rza
