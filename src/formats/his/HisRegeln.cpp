@@ -7,16 +7,6 @@
 
 namespace his {
 
-namespace {
-
-int Stellen(long long zahl) {
-  int stellen = 1;
-  for (zahl = std::llabs(zahl); zahl >= 10; zahl /= 10) ++stellen;
-  return stellen;
-}
-
-}  // namespace
-
 void THisRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                          TExportProblemListe& probleme) {
   TExportProblem ort;
@@ -34,7 +24,7 @@ void THisRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
   };
   for (const auto& [feld, konto] : {std::pair{"Konto", buchung.Konto},
                                     std::pair{"Gegenkonto", buchung.GegenKonto}}) {
-    if (Stellen(konto) > sachKtoLng_) {
+    if (static_cast<int>(std::to_string(std::llabs(konto)).size()) > sachKtoLng_) {
       melden(feld, std::to_string(konto),
              Format("Mehr als %d Stellen: das Konto wird ungekürzt geschrieben", sachKtoLng_));
     }
