@@ -6,6 +6,8 @@
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/dvo/FibuExpDVOFrm.h"
+#include "formats/his/FibuExpHISFrm.h"
+#include "formats/rza/FibuExpRZAFrm.h"
 #include "formats/sbs/FibuExpSBSFrm.h"
 
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
@@ -18,7 +20,9 @@ void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
            RegInfo_BMD(),
            RegInfo_DVO(),
            RegInfo_SBS(),
+           RegInfo_RZA(),
            abacus::RegInfo_Abacus(),
+           RegInfo_HIS(),
        }) {
     katalog.Register(row);
   }

@@ -5,6 +5,8 @@
 #include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
 #include "ui/formats/dvo/DvoAnsichten.h"
+#include "ui/formats/his/FibuExpHISView.h"
+#include "ui/formats/rza/FibuExpRZAView.h"
 #include "ui/formats/sbs/SbsAnsichten.h"
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
@@ -13,5 +15,7 @@ void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);
+  rza::AnsichtenRegistrieren(ansichten);
   abacus::AnsichtenRegistrieren(ansichten);
+  his::AnsichtenRegistrieren(ansichten);
 }
