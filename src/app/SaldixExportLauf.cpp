@@ -207,6 +207,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     }
   }
   dateiBeenden();
+  if (real && ergebnis.ok) ergebnis.ok = Abliefern(exporter, abrechnung, *buchhaltung);
 
   ergebnis.uebersicht = ExportUebersicht(liste_);
   ergebnis.meldung = exporter.GetMeldung();
@@ -245,9 +246,8 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   return ergebnis;
 }
 
-bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
-                            TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
-                            TExportErgebnis& ergebnis) {
+bool TExportLauf::Abliefern(TFibuExporter& exporter, const TExportAbrechnung& abrechnung,
+                            TExportBuchhaltung& buchhaltung) {
   // Either the settlement exists with all its bookings, or every booking stays open.
   if (!buchhaltung.Markierung->Ergebnis()) {
     const std::string vergeben =
@@ -258,6 +258,20 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
     vergeben_ = !vergeben.empty();
     return false;
   }
+  // Uploads leave only now: the bookings are this run's, and a refused upload still undoes
+  // the whole settlement.
+  std::string abgelehnt;
+  if (!exporter.Abliefern(abgelehnt)) {
+    verbuchenFehler_ = abgelehnt.empty() ? "Die Exportdatei konnte nicht übertragen werden."
+                                         : abgelehnt;
+    return false;
+  }
+  return true;
+}
+
+bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
+                            TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
+                            TExportErgebnis& ergebnis) {
   // The bookings still carry their settlement; its journal stays as it is.
   if (abrechnung.Wiederholung) return true;
   TSelektTab markiert;

@@ -108,6 +108,9 @@ class TExportLauf {
   bool Steuerkonto(const IExportZeile& zeile, std::string& steuerName);
   // Marks the bookings, writes the journal and notes the held files, all in one
   // transaction; false (nothing done) when any of it failed.
+  // The marking is checked, then the format delivers beyond this machine; false undoes all.
+  bool Abliefern(TFibuExporter& exporter, const TExportAbrechnung& abrechnung,
+                 TExportBuchhaltung& buchhaltung);
   bool Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,
                  TExportBuchhaltung& buchhaltung, const TFertigeDateien& dateien,
                  TExportErgebnis& ergebnis);

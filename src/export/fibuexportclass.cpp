@@ -181,9 +181,23 @@ void TFibuExporter::Resources_DoneF(const std::string& ProfilName) {
 
 void TFibuExporter::FilesClear() {}
 
+bool TFibuExporter::Abliefern(std::string& fehler) {
+  auto ablieferungen = std::move(FAblieferungen);
+  FAblieferungen.clear();
+  for (auto& ablieferung : ablieferungen) {
+    if (!ablieferung(fehler)) return false;
+  }
+  return true;
+}
+
+void TFibuExporter::AblieferungVormerken(TAblieferung ablieferung) {
+  FAblieferungen.push_back(std::move(ablieferung));
+}
+
 void TFibuExporter::SetDateienZurueckhalten(bool zurueckhalten) {
   FDateienZurueckhalten = zurueckhalten;
   FZurueckgehalten.clear();  // a run that did not take them drops them
+  FAblieferungen.clear();
 }
 
 std::vector<std::string> TFibuExporter::DateienFertigstellen(

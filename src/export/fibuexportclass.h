@@ -165,6 +165,15 @@ class TFibuExporter : public TGuardedObject {
   void SetDateienZurueckhalten(bool zurueckhalten);
   // The files held back since the last SetDateienZurueckhalten, handed to the caller.
   TFertigeDateien ZurueckgehalteneDateien() { return std::move(FZurueckgehalten); }
+  bool DateienZurueckgehalten() const { return FDateienZurueckhalten; }
+
+  // Hands the files of a real export to a destination beyond this machine (an upload):
+  // runs what the format noted with AblieferungVormerken, in order. The run calls it once
+  // the bookings are marked, before the settlement is committed, so that a file leaves
+  // only when no other run can take its bookings any more. False (with the reason in
+  // fehler) undoes the settlement.
+  bool Abliefern(std::string& fehler);
+  using TAblieferung = std::function<bool(std::string& fehler)>;
 
   // A test export writes into the subfolder "Test" of the export directory, so that its
   // files are never imported by mistake nor met by a later real export of the same name.
@@ -181,6 +190,8 @@ class TFibuExporter : public TGuardedObject {
   // or holds them back for the run. Returns their final names; throws as
   // TAnsiTextFile::Commit does.
   std::vector<std::string> DateienFertigstellen(std::vector<std::unique_ptr<TAnsiTextFile>>& dateien);
+  // A delivery of a real export for Abliefern; dropped unrun when the next run begins.
+  void AblieferungVormerken(TAblieferung ablieferung);
 
   // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
   void UseProfileMask(const std::string& mask);
@@ -232,6 +243,7 @@ class TFibuExporter : public TGuardedObject {
   bool FDateienZurueckhalten = false;
   bool FTestexport = false;
   TFertigeDateien FZurueckgehalten;
+  std::vector<TAblieferung> FAblieferungen;
   std::shared_ptr<IExportKontext> FKontext = SuiteExportKontext();
 };
 

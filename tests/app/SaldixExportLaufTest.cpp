@@ -185,6 +185,42 @@ TEST_F(ExportLauf, BookingsExportedMeanwhileStopTheRunWithoutFileOrNumber) {
             "keine Datei geschrieben und nichts gekennzeichnet. Bitte laden Sie die Liste neu.");
 }
 
+TEST_F(ExportLauf, AnUploadLeavesOnlyOnceTheBookingsAreTheRunsAndARefusedOneUndoesAll) {
+  const auto ziel = suite.Dir() / "EXTF_5.csv";
+  exporter.zielDatei = ziel.string();
+  liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
+  int hochgeladen = 0;
+  bool annehmen = true;
+  exporter.ablieferung = [&](std::string& fehler) {
+    ++hochgeladen;
+    if (!annehmen) fehler = "Der Server lehnt die Datei ab.";
+    return annehmen;
+  };
+
+  // Another run took the bookings meanwhile: nothing leaves the machine.
+  dienste.markierenScheitert = true;
+  dienste.inzwischenVergeben = "1 Buchungen wurden inzwischen mit Abrechnung 10/2026 exportiert";
+  EXPECT_FALSE(Export(true).ok);
+  EXPECT_EQ(hochgeladen, 0);
+
+  // The upload is refused: no settlement, no file, the reason in the log.
+  dienste.markierenScheitert = false;
+  dienste.inzwischenVergeben.clear();
+  annehmen = false;
+  EXPECT_FALSE(Export(true).ok);
+  EXPECT_EQ(hochgeladen, 1);
+  EXPECT_TRUE(dienste.journal.empty());
+  EXPECT_FALSE(std::filesystem::exists(ziel));
+  EXPECT_NE(LetzteLogZeile().find("Der Server lehnt die Datei ab."), std::string::npos)
+      << LetzteLogZeile();
+
+  annehmen = true;
+  ASSERT_TRUE(Export(true).ok);
+  EXPECT_EQ(hochgeladen, 2);
+  EXPECT_FALSE(dienste.journal.empty());
+  EXPECT_TRUE(std::filesystem::exists(ziel));
+}
+
 TEST_F(ExportLauf, AClosedSettlementIsIssuedAgainUnderItsOwnNumberAndChangesNothing) {
   const auto ziel = suite.Dir() / "EXTF_5.csv";
   exporter.zielDatei = ziel.string();

@@ -39,6 +39,7 @@ bool TRecordingExporter::Export_Fibu_Ende() {
     for (const auto& zeile : protokoll) datei.front()->WriteLine(zeile);
     DateienFertigstellen(datei);
   }
+  if (ablieferung && endeErfolg && DateienZurueckgehalten()) AblieferungVormerken(ablieferung);
   return endeErfolg;
 }
 

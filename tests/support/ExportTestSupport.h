@@ -27,6 +27,8 @@ class TRecordingExporter : public TFibuExporter {
   // writes it: held back in a real export until the run publishes it.
   std::string zielDatei;
   std::function<void()> beimKopf;  // runs inside each Export_Fibu_Kopf
+  // When set, a real export notes it as its delivery (an upload) at each file's end.
+  TAblieferung ablieferung;
 
   void Flags(bool monatlich, bool tageweise, bool nachFiliale, bool nachDatum = false) {
     SetExportMonatlich(monatlich);

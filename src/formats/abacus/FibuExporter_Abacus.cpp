@@ -374,21 +374,33 @@ void TFibuExporter_Abacus::Speichern() {
       continue;
     }
     // A file held back for the run is complete under its temporary name already; it goes
-    // up before the run files the settlement.
+    // up once the run has its bookings marked, before the settlement is filed.
     const bool veroeffentlicht = std::filesystem::exists(namen[i]);
     const std::string lokal = veroeffentlicht ? namen[i] : dateien[i]->TempPath();
-    const std::string name = ExtractFileName(namen[i]);
-    std::string fehler;
-    if (Kontext().Hochladen(lokal, verbindung, name, fehler)) {
-      if (veroeffentlicht) Ensure_DeleteFile(namen[i]);
-      FErzeugteDateien.push_back(verbindung + " - " + name);
+    if (DateienZurueckgehalten()) {
+      AblieferungVormerken([this, lokal, ziel = namen[i], verbindung](std::string&) {
+        Hochladen(lokal, ziel, verbindung, false);
+        return true;  // a failed upload keeps the local file: the message says so
+      });
     } else {
-      Kontext().Meldungen().RegisterException("TFibuExporter_Abacus.Export_Fibu_Ende",
-                                  "Die Datei \"" + name + "\" konnte nicht nach \"" + verbindung +
-                                      "\" übertragen werden: " + fehler,
-                                  true);
-      FErzeugteDateien.push_back(namen[i]);
+      Hochladen(lokal, namen[i], verbindung, veroeffentlicht);
     }
+  }
+}
+
+void TFibuExporter_Abacus::Hochladen(const std::string& lokal, const std::string& ziel,
+                                     const std::string& verbindung, bool lokalLoeschen) {
+  const std::string name = ExtractFileName(ziel);
+  std::string fehler;
+  if (Kontext().Hochladen(lokal, verbindung, name, fehler)) {
+    if (lokalLoeschen) Ensure_DeleteFile(ziel);
+    FErzeugteDateien.push_back(verbindung + " - " + name);
+  } else {
+    Kontext().Meldungen().RegisterException("TFibuExporter_Abacus.Export_Fibu_Ende",
+                                            "Die Datei \"" + name + "\" konnte nicht nach \"" +
+                                                verbindung + "\" übertragen werden: " + fehler,
+                                            true);
+    FErzeugteDateien.push_back(ziel);
   }
 }
 

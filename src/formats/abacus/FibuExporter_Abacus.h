@@ -126,6 +126,9 @@ class TFibuExporter_Abacus : public TFibuExporter {
   // The customer of a debtor collective: its Abacus and suite customer numbers.
   std::pair<int, int> Kunde(const TFibuExportBuchInfo& erste);
   void Speichern();
+  // Uploads one finished file; a failure is registered and the local file named instead.
+  void Hochladen(const std::string& lokal, const std::string& ziel, const std::string& verbindung,
+                 bool lokalLoeschen);
   TFibuOptionen FibuOptionen() const;
 
   // settings

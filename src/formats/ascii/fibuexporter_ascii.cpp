@@ -346,7 +346,16 @@ bool TFibuExporter_Ascii::Export_Fibu_Ende() {
       FFTPUpLoadErfolgreich = false;
       return true;
     }
-    FFTPUpLoadErfolgreich = Abort ? false : FTPUpload();
+    if (Abort) return true;
+    if (DateienZurueckgehalten()) {
+      // In a real export the file leaves only once the run's bookings are marked.
+      AblieferungVormerken([this](std::string&) {
+        FFTPUpLoadErfolgreich = FTPUpload();
+        return true;  // a failed upload keeps the export: the message says so
+      });
+      return true;
+    }
+    FFTPUpLoadErfolgreich = FTPUpload();
     return true;
   });
 }

@@ -339,7 +339,25 @@ bool TFibuExporter_HIS::Export_Fibu_Ende() {
     // A test export never leaves the house: it stays in the local test folder.
     FFehlerUmbennenen = true;
     if (FExportMedium == femFTP && !Testexport()) {
-      Hochladen();
+      auto fertig = FStreamWriter->Abschliessen();
+      FStreamWriter.reset();
+      // In a real export the file leaves only once the run's bookings are marked.
+      if (DateienZurueckgehalten()) {
+        std::shared_ptr<TFertigeDatei> datei = std::move(fertig);
+        AblieferungVormerken([this, datei](std::string& fehler) {
+          try {
+            Hochladen(*datei);
+            return true;
+          } catch (const std::exception& e) {
+            FFehlerUmbennenen = true;
+            fehler = e.what();
+            Kontext().Meldungen().RegisterException("TFibuExporter_HIS.Abliefern", fehler, true);
+            return false;
+          }
+        });
+      } else {
+        Hochladen(*fertig);
+      }
     } else {
       Ablegen();
     }
@@ -370,16 +388,13 @@ bool TFibuExporter_HIS::Ablegen() {
   return true;
 }
 
-bool TFibuExporter_HIS::Hochladen() {
-  auto fertig = FStreamWriter->Abschliessen();
-  FStreamWriter.reset();
+void TFibuExporter_HIS::Hochladen(TFertigeDatei& fertig) {
   std::string fehler;
-  if (!Kontext().Hochladen(fertig->TempPath(), FVerzExportFTP, FExportfilename, fehler)) {
+  if (!Kontext().Hochladen(fertig.TempPath(), FVerzExportFTP, FExportfilename, fehler)) {
     throw std::runtime_error("Die Exportdatei \"" + FExportfilename +
                              "\" konnte nicht hochgeladen werden (" + FVerzExportFTP +
                              "): " + fehler);
   }
   // The uploaded file is the export; the local copy goes with `fertig`.
   FErzeugteDateien.push_back(FVerzExportFTP + " - " + FExportfilename);
-  return true;
 }

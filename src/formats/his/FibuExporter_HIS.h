@@ -91,8 +91,8 @@ class TFibuExporter_HIS : public TFibuExporter {
   std::string Zielverzeichnis() const;
   // Completes the open file into the export directory; false when it cannot go there.
   bool Ablegen();
-  // Uploads the open file; false when the upload failed.
-  bool Hochladen();
+  // Uploads a finished file; throws when the upload failed.
+  void Hochladen(TFertigeDatei& fertig);
 
   int FLfdNummer = 0;
   bool FFehlerUmbennenen = false;

@@ -49,9 +49,13 @@ TEST_F(AbacusUpload, TheFileArrivesOnTheServerAndTheLocalCopyIsRemoved) {
   EXPECT_EQ(exporter.GetDateiListe(), std::vector<std::string>{"steuer - Data_4711_2024_7.xml"});
 }
 
-TEST_F(AbacusUpload, AFileHeldBackForTheRunGoesUpFromItsCompletedTemporaryFile) {
+TEST_F(AbacusUpload, AFileHeldBackForTheRunGoesUpFromItsCompletedTemporaryFileWhenDelivered) {
   exporter.SetDateienZurueckhalten(true);
   ASSERT_TRUE(Exportieren({Buchung(10, 0, 1200, 8400)}));
+  // Nothing leaves before the run has its bookings marked.
+  EXPECT_FALSE(fs::exists(root / "abacus" / "Data_4711_2024_7.xml"));
+  std::string fehler;
+  ASSERT_TRUE(exporter.Abliefern(fehler));
   auto gehalten = exporter.ZurueckgehalteneDateien();
   exporter.SetDateienZurueckhalten(false);
   EXPECT_TRUE(fs::exists(root / "abacus" / "Data_4711_2024_7.xml"));

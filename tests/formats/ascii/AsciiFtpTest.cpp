@@ -80,6 +80,11 @@ TEST_F(AsciiFtp, ARealExportUploadsTheCompleteFileThatWaitsForTheCommit) {
   exporter_.SetFTPFileName("fibu.csv");
   exporter_.SetDateienZurueckhalten(true);
   ASSERT_TRUE(Exportieren());
+  // Nothing leaves before the run has its bookings marked.
+  EXPECT_FALSE(fs::exists(root_ / "import" / "fibu.csv"));
+  std::string fehler;
+  ASSERT_TRUE(exporter_.Abliefern(fehler));
+  EXPECT_TRUE(exporter_.FTPUpLoadErfolgreich());
   EXPECT_EQ(Lesen(root_ / "import" / "fibu.csv"), kInhalt);
   EXPECT_FALSE(fs::exists(exporter_.TmpFilename()));
   TFertigeDateien dateien = exporter_.ZurueckgehalteneDateien();

@@ -185,4 +185,34 @@ TEST_F(HisUpload, ATestExportStaysLocal) {
   exporter.SetTestexport(false);
 }
 
+TEST_F(HisUpload, ARealExportUploadsOnlyWhenTheRunDeliversAndARefusalFailsTheDelivery) {
+  exporter.SetDateienZurueckhalten(true);
+  ASSERT_TRUE(Exportieren()) << suite.Messages().LastText();
+  // The bookings may still be taken by another run: nothing has left yet.
+  EXPECT_TRUE(Dateien(root / "import").empty());
+  std::string fehler;
+  ASSERT_TRUE(exporter.Abliefern(fehler)) << fehler;
+  EXPECT_EQ(Dateien(root / "import"), std::vector<std::string>{kDatei});
+  EXPECT_TRUE(exporter.Abliefern(fehler));  // delivered once, not again
+
+  // A run that ends before delivering leaves nothing for the next one to send.
+  fs::remove(root / "import" / kDatei);
+  exporter.SetDateienZurueckhalten(true);
+  ASSERT_TRUE(Exportieren());
+  exporter.SetDateienZurueckhalten(true);
+  EXPECT_TRUE(exporter.Abliefern(fehler));
+  EXPECT_TRUE(Dateien(root / "import").empty());
+
+  TInetVerbindung falsch = *TInetVerbindungen::Lesen("steuer");
+  falsch.Passwort = "falsch";
+  TInetVerbindungen::Speichern(falsch);
+  ASSERT_TRUE(Exportieren());
+  EXPECT_FALSE(exporter.Abliefern(fehler));
+  EXPECT_NE(fehler.find("konnte nicht hochgeladen werden"), std::string::npos) << fehler;
+  EXPECT_TRUE(exporter.FehlerUmbenennen());
+  EXPECT_TRUE(Dateien(root / "import").empty());
+  exporter.SetDateienZurueckhalten(false);
+  EXPECT_TRUE(Dateien(tempDir).empty());
+}
+
 }  // namespace
