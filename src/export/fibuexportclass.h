@@ -164,6 +164,10 @@ class TFibuExporter : public TGuardedObject {
   void SetDateienZurueckhalten(bool zurueckhalten);
   // The files held back since the last SetDateienZurueckhalten, handed to the caller.
   TFertigeDateien ZurueckgehalteneDateien() { return std::move(FZurueckgehalten); }
+  // The run calls this once the files it held back have their final names, after the
+  // settlement is committed. A format that hands its file on to another program does it
+  // here, so that nothing leaves the program before its bookings are filed.
+  virtual void DateienAbgelegt() {}
 
   // A test export writes into the subfolder "Test" of the export directory, so that its
   // files are never imported by mistake nor met by a later real export of the same name.
@@ -176,6 +180,8 @@ class TFibuExporter : public TGuardedObject {
   // or holds them back for the run. Returns their final names; throws as
   // TAnsiTextFile::Commit does.
   std::vector<std::string> DateienFertigstellen(std::vector<std::unique_ptr<TAnsiTextFile>>& dateien);
+  // True while a real export holds its files back (DateienFertigstellen publishes nothing).
+  bool DateienZurueckgehalten() const { return FDateienZurueckhalten; }
 
   // For LoadSaveProps: program "SALDIX", the format's mask, the program's language.
   void UseProfileMask(const std::string& mask);
