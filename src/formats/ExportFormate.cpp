@@ -1,12 +1,22 @@
 #include "formats/ExportFormate.h"
 
+#include "formats/bmd/FibuExpBMDFrm.h"
 #include "formats/datev/FibuExpDatevFrm.h"
+#include "formats/dvo/FibuExpDVOFrm.h"
+#include "formats/sbs/FibuExpSBSFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/datevpost/FibuExpPostversandFrm.h"
 
 void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
   if (katalog.Count() > 0) return;  // complete once; never registered twice
-  for (const TFibuExpRegInfo& row : {RegInfo_Datev(), RegInfo_Datev_700(), RegInfo_Postversand()}) {
+  for (const TFibuExpRegInfo& row : {
+           RegInfo_Datev(),
+           RegInfo_Datev_700(),
+           RegInfo_Postversand(),
+           RegInfo_BMD(),
+           RegInfo_DVO(),
+           RegInfo_SBS(),
+       }) {
     katalog.Register(row);
   }
 }

@@ -1,0 +1,50 @@
+#include "formats/dvo/DvoRegeln.h"
+
+#include <stdexcept>
+
+#include "formats/dvo/DvoFormat.h"
+#include "suite/Format.h"
+#include "suite/Text.h"
+
+namespace dvo {
+
+void TDvoRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
+                         TExportProblemListe& probleme) {
+  TExportProblem ort;
+  ort.Zeile = zeile;
+  ort.Belegnummer = buchung.Beleg1;
+  ort.Datum = buchung.BelegDatum;
+  ort.Konto = std::to_string(buchung.Konto);
+  const auto problem = [&](std::string feld, std::string wert, std::string regel, bool sperrt) {
+    TExportProblem p = ort;
+    p.Feld = std::move(feld);
+    p.Wert = std::move(wert);
+    p.Regel = std::move(regel);
+    p.Sperrt = sperrt;
+    probleme.push_back(std::move(p));
+  };
+
+  const TFilialeInfo* filiale = nullptr;
+  for (const auto& eintrag : filialen_) {
+    if (eintrag.Nummer == buchung.Filiale) filiale = &eintrag;
+  }
+  if (filiale == nullptr) {
+    problem("Filiale", std::to_string(buchung.Filiale), "Die Filiale ist nicht in der Filialtabelle", true);
+  } else if (TrimView(filiale->Belegart).empty()) {
+    problem("Filiale", std::to_string(buchung.Filiale), "Für die Filiale ist keine DVO-Belegart eingestellt", true);
+  }
+  try {
+    const long long nummer = Belegnummer(buchung.Beleg1, buchung.Beleg2);
+    if (BelegnummerGekuerzt(buchung.Beleg1, buchung.Beleg2)) {
+      problem("Beleg", buchung.Beleg1 + "/" + buchung.Beleg2,
+              Format("Die Belegnummer hat mehr als 8 Stellen; geschrieben wird %d", nummer), false);
+    }
+  } catch (const std::invalid_argument& fehler) {
+    problem("Beleg", buchung.Beleg1 + "/" + buchung.Beleg2, fehler.what(), true);
+  }
+  if (buchung.KOST1.find_first_of(",\"") != std::string::npos) {
+    problem("Kostenstelle", buchung.KOST1, "Komma und Anführungszeichen werden als Leerzeichen geschrieben", false);
+  }
+}
+
+}  // namespace dvo
