@@ -74,48 +74,6 @@ void TfrmFibuExpPostversand::SetIDNummer(const std::string& text) {
   if (Ziffern(text, 5)) FIDNummer = text;
 }
 
-void TfrmFibuExpPostversand::SetMandantAktiv(std::size_t zeile, bool aktiv) {
-  if (zeile < FMandantZeilen.size()) FMandantZeilen[zeile].Aktiv = aktiv;
-}
-
-bool TfrmFibuExpPostversand::SpalteEditierbar(TMandantSpalte spalte) {
-  return spalte == mspBerater || spalte == mspDatevMandant || spalte == mspBenutzer;
-}
-
-std::string TfrmFibuExpPostversand::MandantZelle(std::size_t zeile, TMandantSpalte spalte) const {
-  if (zeile >= FMandantZeilen.size()) return {};
-  const auto& row = FMandantZeilen[zeile];
-  switch (spalte) {
-    case mspKurzNr: return std::to_string(row.KurzNr);
-    case mspMandant: return row.Mandant;
-    case mspGepNr: return qtx_TIntPair2String(row.GepNr);
-    case mspBerater: return std::to_string(row.DatevBerater);
-    case mspDatevMandant: return std::to_string(row.DatevMandant);
-    case mspBenutzer: return row.DatevBenutzer;
-  }
-  return {};
-}
-
-bool TfrmFibuExpPostversand::SetzeMandantZelle(std::size_t zeile, TMandantSpalte spalte,
-                                               const std::string& text) {
-  if (zeile >= FMandantZeilen.size()) return false;
-  auto& row = FMandantZeilen[zeile];
-  switch (spalte) {
-    case mspBerater:
-      if (auto wert = Ziffern(text, 7)) return row.DatevBerater = *wert, true;
-      return false;
-    case mspDatevMandant:
-      if (auto wert = Ziffern(text, 5)) return row.DatevMandant = *wert, true;
-      return false;
-    case mspBenutzer:
-      if (Utf8Length(text) > 2) return false;
-      row.DatevBenutzer = text;
-      return true;
-    default:
-      return false;
-  }
-}
-
 void TfrmFibuExpPostversand::Spezial_DatenZuMaske() {
   const auto& exporter = Exporter();
   FExportPfad = exporter.VerzExport();
@@ -124,11 +82,7 @@ void TfrmFibuExpPostversand::Spezial_DatenZuMaske() {
   FFormat = exporter.ExportFormat();
   FIDNummer = exporter.IDNummer();
   FVerzLeeren = exporter.VerzLeeren();
-  FMandantZeilen.clear();
-  for (const auto& mandant : exporter.Mandanten()) {
-    FMandantZeilen.push_back({mandant.Aktiv, mandant.KurzNr, mandant.Name, mandant.GepNr,
-                              mandant.Berater, mandant.Mandant, mandant.Benutzer});
-  }
+  FRaster.Zeigen(exporter.Mandanten());
 }
 
 void TfrmFibuExpPostversand::Spezial_DatenVonMaske() {
@@ -139,9 +93,12 @@ void TfrmFibuExpPostversand::Spezial_DatenVonMaske() {
   exporter.SetExportFormat(FFormat);
   exporter.SetIDNummer(FIDNummer);
   exporter.SetVerzLeeren(FVerzLeeren);
-  for (const auto& row : FMandantZeilen) {
-    exporter.SetMandantenDaten(row.GepNr, row.DatevBerater, row.DatevMandant, row.DatevBenutzer,
-                               row.Aktiv);
+  TMandantenTabelle tabelle = exporter.Mandanten();
+  FRaster.Uebernehmen(tabelle);
+  for (const auto& eintrag : tabelle.Eintraege()) {
+    exporter.SetMandantenDaten(eintrag.GepNr, eintrag.Zahl(datevpost::mfBerater),
+                               eintrag.Zahl(datevpost::mfMandant),
+                               eintrag.Text(datevpost::mfBenutzer), eintrag.Aktiv);
   }
 }
 
@@ -158,21 +115,9 @@ bool TfrmFibuExpPostversand::Spezial_TesteMaskenDaten() {
     Eingabefehler(CSeiteParameter, "Die ID-Nummer oder das Format sind nicht korrekt.");
     return false;
   }
-  bool einerAktiv = false;
-  for (const auto& row : FMandantZeilen) {
-    if (!row.Aktiv) continue;
-    einerAktiv = true;
-    if (row.DatevBerater == 0) {
-      Eingabefehler(CSeiteParameter, "Die Beraternummer ist nicht gefüllt.");
-      return false;
-    }
-    if (row.DatevMandant == 0) {
-      Eingabefehler(CSeiteParameter, "Die Mandantennummer ist nicht gefüllt.");
-      return false;
-    }
-  }
-  if (!einerAktiv) {
-    Eingabefehler(CSeiteParameter, "Es muss mindestens ein Mandant ausgewählt sein.");
+  // Consultant and client number of each ticked client, then at least one ticked.
+  if (const std::string meldung = FRaster.Pruefen(); !meldung.empty()) {
+    Eingabefehler(CSeiteParameter, meldung);
     return false;
   }
   return true;
@@ -195,7 +140,7 @@ bool PostversandDemoProfil(const std::string& exportDir) {
     exporter.SetVerzVorgabe(vorgabe);
     exporter.SetVerzExport(ConcatPathNames(vorgabe, "versand"));
     exporter.SetImportSelf(false);
-    const auto mandanten = exporter.Mandanten();  // the calls change the list
+    const auto mandanten = exporter.Mandanten().Eintraege();  // the calls change the list
     for (const auto& mandant : mandanten) {
       exporter.SetMandantenDaten(mandant.GepNr, kDemoBerater, kDemoMandantBasis + mandant.KurzNr,
                                  "", true);

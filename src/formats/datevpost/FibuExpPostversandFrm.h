@@ -7,27 +7,11 @@
 #include <vector>
 
 #include "export/FibuExportFrm.h"
+#include "export/MandantenRaster.h"
 #include "formats/datevpost/fibuexporter_postversand.h"
-
-namespace datevpost {
-
-// One row of the client grid; the check mark is Aktiv.
-struct TMandantZeile {
-  bool Aktiv = false;
-  int KurzNr = 0;
-  std::string Mandant;  // the client's name
-  TIntPair GepNr;       // the unnamed column
-  int DatevBerater = 0;
-  int DatevMandant = 0;
-  std::string DatevBenutzer;
-};
-
-}  // namespace datevpost
 
 class TfrmFibuExpPostversand : public TfrmFibuExport {
  public:
-  enum TMandantSpalte { mspKurzNr, mspMandant, mspGepNr, mspBerater, mspDatevMandant, mspBenutzer };
-
   std::string_view ClassName() const override { return "TfrmFibuExpPostversand"; }
   std::string_view FormatKennung() const override { return TFibuExporter_Postversand::CKennung; }
   static constexpr const char* CTitel = "DATEV (Postversandformat)";
@@ -50,12 +34,11 @@ class TfrmFibuExpPostversand : public TfrmFibuExport {
 
   static const char* HinweisImportSelf();
 
-  const std::vector<datevpost::TMandantZeile>& MandantZeilen() const { return FMandantZeilen; }
-  void SetMandantAktiv(std::size_t zeile, bool aktiv);
-  std::string MandantZelle(std::size_t zeile, TMandantSpalte spalte) const;
-  // Takes an edited cell as its editor allows it; false (nothing changed) otherwise.
-  bool SetzeMandantZelle(std::size_t zeile, TMandantSpalte spalte, const std::string& text);
-  static bool SpalteEditierbar(TMandantSpalte spalte);
+  // The client grid: "KurzNr", "Mandant", the key, "Datev-Berater", "Datev-Mandant",
+  // "Datev-Benutzer".
+  TMandantenRaster& Raster() { return FRaster; }
+  const TMandantenRaster& Raster() const { return FRaster; }
+  static constexpr const char* CRasterTitel = "Mandantennummer (DATEV)";
 
  protected:
   void Spezial_DatenZuMaske() override;
@@ -73,7 +56,7 @@ class TfrmFibuExpPostversand : public TfrmFibuExport {
   std::string FFormat;
   std::string FIDNummer;
   bool FVerzLeeren = false;
-  std::vector<datevpost::TMandantZeile> FMandantZeilen;
+  TMandantenRaster FRaster;
 };
 
 class TFibuExpEdit_Postversand : public TFibuExpEditForm {

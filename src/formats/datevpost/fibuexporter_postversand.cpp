@@ -34,14 +34,8 @@ const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl> kSteuerschluessel =
 
 std::string MandantSchluessel(const TIntPair& gepNr) { return qtx_TIntPair2String(gepNr); }
 
-bool IstMandantenSchluessel(std::string_view text) {
-  const auto slash = text.find('/');
-  if (slash == std::string_view::npos) return false;
-  const auto ganzeZahl = [](std::string_view teil) {
-    if (!teil.empty() && teil.front() == '-') teil.remove_prefix(1);
-    return !teil.empty() && teil.find_first_not_of("0123456789") == std::string_view::npos;
-  };
-  return ganzeZahl(text.substr(0, slash)) && ganzeZahl(text.substr(slash + 1));
+std::vector<TMandListeEintrag> Mandantenliste() {
+  return TMandListeServer(SuiteDatabase::Get()).Liste();
 }
 
 // "EV01" and "ED" with six more characters: what the converter writes.
@@ -113,16 +107,17 @@ void TFibuExporter_Postversand::LoadSaveProps() {
   Guard("LoadSaveProps", [&] { UseProfileMask("POSTVERS"); });
 }
 
-void TFibuExporter_Postversand::Resources_Create() {
-  TFibuExporter::Resources_Create();
-  Teardown("Resources_Create", [&] {
-    if (!FMandListeServer) FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
-  });
+std::vector<TMandantenFeld> TFibuExporter_Postversand::MandantenFelder() {
+  using A = TMandantenFeld::TArt;
+  return {
+      {"BERATER", A::Zahl, true, 7, "Datev-Berater", "Die Beraternummer ist nicht gefüllt."},
+      {"MANDANT", A::Zahl, true, 5, "Datev-Mandant", "Die Mandantennummer ist nicht gefüllt."},
+      {"BENUTZER", A::Text, false, 2, "Datev-Benutzer", ""},
+  };
 }
 
 void TFibuExporter_Postversand::Resources_Destroy() {
-  Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
-  Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
+  Teardown("Resources_Destroy", [&] { FMandanten.Clear(); });
   TFibuExporter::Resources_Destroy();
 }
 
@@ -149,23 +144,12 @@ void TFibuExporter_Postversand::Properties2Config() {
   Guard("Properties2Config", [&] {
     TFibuExporter::Properties2Config();
     EinstellungenSchreiben(*this, strConfig, Einstellungen());
-    for (const auto& mandant : FMandanten) {
-      const std::string schluessel = MandantSchluessel(mandant.GepNr);
-      strConfig.SetValue("BERATER" + schluessel, std::to_string(mandant.Berater));
-      strConfig.SetValue("MANDANT" + schluessel, std::to_string(mandant.Mandant));
-      strConfig.SetValue("BENUTZER" + schluessel, mandant.Benutzer);
-      strConfig.SetValue("MANDAKTV" + schluessel, BoolToJN(mandant.Aktiv));
-    }
+    FMandanten.InsProfil(strConfig);
   });
 }
 
 bool TFibuExporter_Postversand::EigenerConfigSchluessel(const std::string& key) const {
-  for (const std::string_view prefix : {"BERATER", "MANDANT", "BENUTZER", "MANDAKTV"}) {
-    if (key.starts_with(prefix) && IstMandantenSchluessel(std::string_view(key).substr(prefix.size()))) {
-      return true;
-    }
-  }
-  return false;
+  return FMandanten.EigenerSchluessel(key);
 }
 
 void TFibuExporter_Postversand::Config2Properties() {
@@ -176,7 +160,7 @@ void TFibuExporter_Postversand::Config2Properties() {
     // Import through SELF is the rule unless a profile switched it off.
     if (!strConfig.HasKey(kSelf)) FImportSelf = true;
     StandardwerteErgaenzen();
-    LeseMandanten(false);
+    FMandanten.AusProfil(Mandantenliste(), strConfig);
   });
 }
 
@@ -186,50 +170,14 @@ void TFibuExporter_Postversand::Lade_Einstellungen_Alt() {
     FAutomatikkonten = true;
     EinstellungenAltLesen(*this, FSimplemask, Einstellungen());
     StandardwerteErgaenzen();
-    LeseMandanten(true);
+    FMandanten.AusAltenEinstellungen(Mandantenliste(), FSimplemask);
   });
-}
-
-void TFibuExporter_Postversand::LeseMandanten(bool alteEinstellungen) {
-  FMandanten.clear();
-  if (!FMandListeServer) return;
-  for (const auto& eintrag : FMandListeServer->Liste()) {
-    TMandInfo mandant;
-    mandant.KurzNr = eintrag.KurzNr;
-    mandant.GepNr = eintrag.GepNr;
-    mandant.Name = eintrag.Name;
-    const std::string schluessel = MandantSchluessel(mandant.GepNr);
-    if (alteEinstellungen) {
-      mandant.Berater = FSimplemask.ReadGlobalDef("BERATER" + schluessel, 0);
-      mandant.Mandant = FSimplemask.ReadGlobalDef("MANDANT" + schluessel, 0);
-      mandant.Benutzer = FSimplemask.ReadGlobalDef("BENUTZER" + schluessel, "");
-      mandant.Aktiv = true;
-    } else {
-      mandant.Berater = StrToIntDef(strConfig.Value("BERATER" + schluessel), 0);
-      mandant.Mandant = StrToIntDef(strConfig.Value("MANDANT" + schluessel), 0);
-      mandant.Benutzer = strConfig.Value("BENUTZER" + schluessel);
-      mandant.Aktiv = JNToBool(strConfig.Value("MANDAKTV" + schluessel));
-    }
-    FMandanten.push_back(std::move(mandant));
-  }
-}
-
-int TFibuExporter_Postversand::GetMandantIndex(TIntPair AGepNr) const {
-  for (std::size_t i = 0; i < FMandanten.size(); ++i) {
-    if (FMandanten[i].GepNr == AGepNr) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 void TFibuExporter_Postversand::SetMandantenDaten(TIntPair AGepNr, int ABerater, int AMandant,
                                                   const std::string& ABenutzer, bool AAktiv) {
-  for (auto& mandant : FMandanten) {
-    if (mandant.GepNr != AGepNr) continue;
-    mandant.Berater = ABerater;
-    mandant.Mandant = AMandant;
-    mandant.Benutzer = ABenutzer;
-    mandant.Aktiv = AAktiv;
-  }
+  FMandanten.SetMandantenDaten(AGepNr, AAktiv,
+                               {std::to_string(ABerater), std::to_string(AMandant), ABenutzer});
 }
 
 std::string TFibuExporter_Postversand::Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) {
@@ -243,20 +191,13 @@ bool TFibuExporter_Postversand::EinstellungenVorhanden() {
     if (FVerzVorgabe.empty() || FVerzExport.empty() || FIDNummer.empty() || FExportFormat.empty()) {
       return false;
     }
-    bool einerAktiv = false;
-    for (const auto& mandant : FMandanten) {
-      if (!mandant.Aktiv) continue;
-      if (mandant.Berater == 0 || mandant.Mandant == 0) return false;
-      einerAktiv = true;
-    }
-    return einerAktiv;
+    return FMandanten.EinstellungenVorhanden();
   });
 }
 
 bool TFibuExporter_Postversand::Profil_Geeignet(TIntPair AMandant) {
   return Guard("Profil_Geeignet", [&] {
-    const int index = GetMandantIndex(AMandant);
-    return index >= 0 && FMandanten[static_cast<std::size_t>(index)].Aktiv;
+    return FMandanten.Profil_Geeignet(AMandant);
   });
 }
 
@@ -296,8 +237,8 @@ std::vector<std::string> TFibuExporter_Postversand::IniZeilen(const TMandInfo& m
       "Formatname=" + FExportFormat,
       "",
       "[Datev-Vorlauf]",
-      "Berater=" + std::to_string(mandant.Berater),
-      "Mandant=" + std::to_string(mandant.Mandant),
+      "Berater=" + std::to_string(mandant.Zahl(datevpost::mfBerater)),
+      "Mandant=" + std::to_string(mandant.Zahl(datevpost::mfMandant)),
       "Wirtschaftsjahr=" + std::to_string(datei.AbrJahr),
       "Datum-von=" + FormatDateTime("ddmmyy", datei.DatumVon),
       "Datum-bis=" + FormatDateTime("ddmmyy", datei.DatumBis),
@@ -311,14 +252,15 @@ bool TFibuExporter_Postversand::Export_Fibu_Kopf(const TFibuExportFileInfo& AFil
     FZeileFehlt = false;
     FUmwandlungOffen = false;
     FDateiName2.clear();
-    const int index = GetMandantIndex(AFileInfo.Firma);
-    if (index < 0) {
+    const TMandInfo* gefunden = FMandanten.Mandant(AFileInfo.Firma);
+    if (gefunden == nullptr) {
       throw std::runtime_error("Der Mandant " + MandantSchluessel(AFileInfo.Firma) +
                                " fehlt in der Mandantentabelle des Exportprofils.");
     }
-    const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
+    const TMandInfo& mandant = *gefunden;
     // DATEV files a batch without consultant and client number nowhere.
-    if (!mandant.Aktiv || mandant.Berater <= 0 || mandant.Mandant <= 0) {
+    if (!mandant.Aktiv || mandant.Zahl(datevpost::mfBerater) <= 0 ||
+        mandant.Zahl(datevpost::mfMandant) <= 0) {
       throw std::runtime_error("Für den Mandanten " + std::to_string(mandant.KurzNr) + " " +
                                mandant.Name + " sind im Exportprofil keine DATEV-Berater- und "
                                "Mandantennummer eingestellt.");
@@ -329,7 +271,8 @@ bool TFibuExporter_Postversand::Export_Fibu_Kopf(const TFibuExportFileInfo& AFil
       throw std::runtime_error("Das Verzeichnis \"" + verzeichnis +
                                "\" konnte nicht angelegt werden.");
     }
-    FVorlauf = {mandant.Berater, mandant.Mandant, mandant.Benutzer};
+    FVorlauf = {mandant.Zahl(datevpost::mfBerater), mandant.Zahl(datevpost::mfMandant),
+                mandant.Text(datevpost::mfBenutzer)};
     datevpost::BaueKopfzeile(FZeile, FVorlauf, AFileInfo);
     FAbrNr = AFileInfo.AbrNr > 0 ? std::to_string(AFileInfo.AbrNr) +
                                        Utf8Mid(std::to_string(AFileInfo.AbrJahr), 2, 2)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "export/EinstellungsTabelle.h"
+#include "export/MandantenTabelle.h"
 #include "export/TrennZeile.h"
 #include "export/fibuexportclass.h"
 #include "formats/datevpost/PostversandZeilen.h"
@@ -16,20 +17,12 @@
 #include "suite/Types.h"
 
 class TAnsiTextFile;
-class TMandListeServer;
 
 namespace datevpost {
 
-// One client of the suite's client list with its DATEV numbers.
-struct TMandInfo {
-  int KurzNr = 0;
-  TIntPair GepNr;
-  std::string Name;
-  int Berater = 0;
-  int Mandant = 0;
-  std::string Benutzer;  // at most two characters
-  bool Aktiv = false;
-};
+// A client with its DATEV numbers: the shared client table's entry with these fields.
+using TMandInfo = TMandantenEintrag;
+enum TMandantenFeldNr : std::size_t { mfBerater, mfMandant, mfBenutzer };
 
 }  // namespace datevpost
 
@@ -50,7 +43,6 @@ class TFibuExporter_Postversand : public TFibuExporter {
   bool Config_Load_Dialog() override;
   bool Config_Save_Dialog() override;
   void LoadSaveProps() override;
-  void Resources_Create() override;
   void Resources_Destroy() override;
   void Properties2Config() override;
   void Config2Properties() override;
@@ -69,10 +61,12 @@ class TFibuExporter_Postversand : public TFibuExporter {
   // The converter runs once the input file has its final name.
   void DateienAbgelegt() override;
 
-  int GetMandantIndex(TIntPair AGepNr) const;
+  int GetMandantIndex(TIntPair AGepNr) const { return FMandanten.GetMandantIndex(AGepNr); }
   void SetMandantenDaten(TIntPair AGepNr, int ABerater, int AMandant, const std::string& ABenutzer,
                          bool AAktiv);
-  const std::vector<TMandInfo>& Mandanten() const { return FMandanten; }
+  const TMandantenTabelle& Mandanten() const { return FMandanten; }
+  // The per-client fields: consultant, client and user of DATEV.
+  static std::vector<TMandantenFeld> MandantenFelder();
 
   const std::string& VerzVorgabe() const { return FVerzVorgabe; }
   void SetVerzVorgabe(const std::string& value) { FVerzVorgabe = value; }
@@ -94,7 +88,6 @@ class TFibuExporter_Postversand : public TFibuExporter {
 
  private:
   static const TEinstellungsTabelle<TFibuExporter_Postversand>& Einstellungen();
-  void LeseMandanten(bool alteEinstellungen);
   void StandardwerteErgaenzen();
   // The directory the input files go to: the preset one, or its "Test" folder.
   std::string EingabeVerzeichnis() const;
@@ -109,8 +102,7 @@ class TFibuExporter_Postversand : public TFibuExporter {
   void ProtokollInsMenuelog() const;
 
   TSimpleMask FSimplemask{"FIBUEXPO", "POSTVERS"};
-  std::unique_ptr<TMandListeServer> FMandListeServer;
-  std::vector<TMandInfo> FMandanten;
+  TMandantenTabelle FMandanten{MandantenFelder()};
   std::string FVerzVorgabe;
   std::string FVerzExport;
   std::string FDateiName;

@@ -301,8 +301,8 @@ TEST_F(Postversand, SettingsSurviveAProfileAndTakeTheirDefaults) {
   EXPECT_TRUE(geladen.VerzLeeren());
   EXPECT_EQ(geladen.IDNummer(), "4711");
   EXPECT_EQ(geladen.ExportFormat(), "FBOP-BW-KNE");
-  ASSERT_EQ(geladen.Mandanten().size(), 2u);
-  EXPECT_EQ(geladen.Mandanten()[0].Benutzer, "AB");
+  ASSERT_EQ(geladen.Mandanten().Eintraege().size(), 2u);
+  EXPECT_EQ(geladen.Mandanten().Eintraege()[0].Text(datevpost::mfBenutzer), "AB");
   EXPECT_TRUE(geladen.Profil_Geeignet(kMandant1));
   EXPECT_FALSE(geladen.Profil_Geeignet(kMandant2));
 
