@@ -1,7 +1,13 @@
 // The views of the program's formats; one line per format folder under src/ui/formats.
 #include "ui/FormatAnsichten.h"
+#include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
+#include "ui/formats/dvo/DvoAnsichten.h"
+#include "ui/formats/sbs/SbsAnsichten.h"
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
+  bmd::AnsichtenRegistrieren(ansichten);
+  dvo::AnsichtenRegistrieren(ansichten);
+  sbs::AnsichtenRegistrieren(ansichten);
 }
