@@ -5,6 +5,7 @@
 
 #include "ui/FormatAnsichten.h"
 #include "ui/INETDialogView.h"
+#include "ui/ProgrammLaufDialog.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/UiText.h"
 
@@ -38,4 +39,7 @@ void QtDialogeInstallieren() {
   SetVerzeichnisWahl(std::make_shared<TQtVerzeichnisWahl>());
   SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
   SetInetVerbindungChooser(QtInetVerbindungChooser());
+  SetProgrammLaufAnzeige(QtProgrammLaufAnzeige);
+  // The format views may install windows of their own (a converter's protocol).
+  TFormatAnsichten::Global();
 }

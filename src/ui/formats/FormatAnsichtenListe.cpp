@@ -2,11 +2,13 @@
 #include "ui/FormatAnsichten.h"
 #include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
+#include "ui/formats/datevpost/PostversandAnsichten.h"
 #include "ui/formats/dvo/DvoAnsichten.h"
 #include "ui/formats/sbs/SbsAnsichten.h"
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
+  datevpost::AnsichtenRegistrieren(ansichten);
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);
