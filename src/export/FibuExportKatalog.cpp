@@ -10,8 +10,8 @@ TFibuExportKatalog& TFibuExportKatalog::Global() {
 void TFibuExportKatalog::Register(TFibuExporterclass typKlasse, std::string name,
                                   std::string kennung, TFibuExporterEditClass editKlasse,
                                   TBuchungsAnreicherungKlasse anreicherung) {
-  rows_.push_back({std::move(typKlasse), std::move(name), std::move(kennung),
-                   std::move(editKlasse), std::move(anreicherung)});
+  Register(TFibuExpRegInfo{std::move(typKlasse), std::move(name), std::move(kennung),
+                           std::move(editKlasse), std::move(anreicherung)});
 }
 
 int TFibuExportKatalog::Find(std::string_view kennung) const {

@@ -14,9 +14,7 @@ class TFibuExportKatalog {
 
   void Register(TFibuExporterclass typKlasse, std::string name, std::string kennung,
                 TFibuExporterEditClass editKlasse, TBuchungsAnreicherungKlasse anreicherung = {});
-  void Register(const TFibuExpRegInfo& row) {
-    Register(row.TypKlasse, row.Name, row.Kennung, row.EditKlasse, row.Anreicherung);
-  }
+  void Register(TFibuExpRegInfo row) { rows_.push_back(std::move(row)); }
   // Index of the first row whose identifier matches under the suite's text match; -1.
   int Find(std::string_view kennung) const;
   // Index of the row with exactly this identifier (command line); -1.

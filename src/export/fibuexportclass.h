@@ -12,6 +12,7 @@
 
 #include "export/BuchungsAnreicherung.h"
 #include "export/ExportFaehigkeiten.h"
+#include "export/ExportKontext.h"
 #include "export/ExportRecords.h"
 #include "export/FibuExporterEdit.h"
 #include "export/GuardedObject.h"
@@ -175,6 +176,10 @@ class TFibuExporter : public TGuardedObject {
   bool Testexport() const { return FTestexport; }
   static constexpr const char* TestUnterordner = "Test";
 
+  // What the format asks of the suite; the running suite's unless a caller gave another.
+  IExportKontext& Kontext() const { return *FKontext; }
+  void SetKontext(std::shared_ptr<IExportKontext> kontext) { FKontext = std::move(kontext); }
+
  protected:
   // Completes the written parts of one export file: publishes them at once (all or none),
   // or holds them back for the run. Returns their final names; throws as
@@ -233,6 +238,7 @@ class TFibuExporter : public TGuardedObject {
   bool FDateienZurueckhalten = false;
   bool FTestexport = false;
   TFertigeDateien FZurueckgehalten;
+  std::shared_ptr<IExportKontext> FKontext = SuiteExportKontext();
 };
 
 // Creates an exporter of one format (the catalogue's class reference).
@@ -251,4 +257,7 @@ struct TFibuExpRegInfo {
   TFibuExporterEditClass EditKlasse;
   // Fills the additional items of each booking; empty when the format has none.
   TBuchungsAnreicherungKlasse Anreicherung = {};
+  // Leaves a ready profile writing into the given directory (the demo suite); false
+  // when it could not be stored. Empty when the format has no demo profile.
+  std::function<bool(const std::string& exportDir)> DemoProfil = {};
 };

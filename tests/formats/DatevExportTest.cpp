@@ -43,11 +43,12 @@ class DatevExport : public ::testing::Test {
   TestSuite suite;
 };
 
-TEST_F(DatevExport, Version510MatchesTheHandWorkedFile) {
+// The bytes of both versions are compared in the format cases (tests/data/datev); these
+// check their shape and the messages.
+TEST_F(DatevExport, Version510WritesItsShapeAndMessages) {
   TFibuExporter_Datev exporter;
   Einrichten(exporter, Verzeichnis());
   const std::string inhalt = Exportieren(exporter, 10);
-  EXPECT_EQ(inhalt, Lesen(SALDIX_TEST_DATA "/datev/EXTF_510.csv"));
 
   const auto zeilen = Zeilen(inhalt);
   ASSERT_EQ(zeilen.size(), 6u);  // the zero booking wrote no line
@@ -67,11 +68,10 @@ TEST_F(DatevExport, Version510MatchesTheHandWorkedFile) {
   EXPECT_TRUE(std::filesystem::is_empty(GetDirWwsByName(27, "")));
 }
 
-TEST_F(DatevExport, Version700MatchesTheHandWorkedFile) {
+TEST_F(DatevExport, Version700WritesItsShape) {
   TFibuExporter_Datev_700 exporter;
   Einrichten(exporter, Verzeichnis());
   const std::string inhalt = Exportieren(exporter, 240);
-  EXPECT_EQ(inhalt, Lesen(SALDIX_TEST_DATA "/datev/EXTF_700.csv"));
 
   const auto zeilen = Zeilen(inhalt);
   ASSERT_EQ(zeilen.size(), 6u);

@@ -12,6 +12,7 @@
 #include "formats/datev/fibuexporter_datev.h"
 #include "suite/DateTime.h"
 #include "suite/SuiteDatabase.h"
+#include "support/ExportTestKontext.h"
 #include "support/TestSuite.h"
 
 namespace datevtest {
@@ -33,7 +34,8 @@ inline void Einrichten(TFibuExporter_Datev& exporter, const std::string& dir) {
   exporter.SetVerzExport(dir);
   exporter.SetMandantenDaten(kMandant1, 1234567, true, true, "AB", 12345);
   exporter.SetMandantenDaten(kMandant2, 0, true, false, "", 0);
-  exporter.SetUhr([] { return EncodeDateTime(2024, 4, 2, 10, 11, 12, 345); });
+  exporter.SetKontext(
+      std::make_shared<TFesteUhrKontext>(EncodeDateTime(2024, 4, 2, 10, 11, 12, 345)));
 }
 
 inline TFibuExportFileInfo Maerz2024(TIntPair firma = kMandant1) {

@@ -94,7 +94,7 @@ TEST_F(DatevImport, MoreThan99999BookingsBecomeSeveralCompleteBatches) {
       "\"EXTF\";510;21;\"Buchungsstapel\";7;20240402101112345;;\"\";\"\";\"\";1234567;12345;"
       "20240101;4;20240301;20240331;\"\";\"AB\";1;0;1;\"EUR\";;\"\";;;\"\";;;\"\";\"\"\r\n";
   const std::string spalten =
-      Zeilen(Lesen(SALDIX_TEST_DATA "/datev/EXTF_510.csv")).at(1) + "\r\n";
+      Zeilen(Lesen(SALDIX_TEST_DATA "/datev/510/erwartet/EXTF_FIL1_12345_202403_7.csv")).at(1) + "\r\n";
   const std::string zeile = "1,00;\"H\";\"EUR\";;;\"\";1000;8400;\"0\";0503;\"\";\"\";;\"\";;"
                             "\"\";;;;\"\";" + Wiederholt("\"\";", 16) + "\"\";\"\";;\"\";;\"\";"
                             ";;;;;" + Wiederholt("\"\";", 40) + ";;;\"\";;;;\"\";\"\";;\"\";;;"

@@ -12,9 +12,7 @@
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
-#include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
-#include "suite/servers/MandListeServer.h"
 
 namespace {
 
@@ -43,7 +41,7 @@ TFibuExporter_Datev::TFibuExporter_Datev() = default;
 
 TFibuExporter_Datev::~TFibuExporter_Datev() {
   Teardown("Destroy", [&] { FStreamWriter.reset(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_Datev.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_Datev.Destroy");
 }
 
 bool TFibuExporter_Datev::Config_Load(const std::string& ProfilName) {
@@ -69,7 +67,7 @@ void TFibuExporter_Datev::LoadSaveProps() {
 void TFibuExporter_Datev::Resources_Create() {
   TFibuExporter::Resources_Create();
   Teardown("Resources_Create", [&] {
-    if (!FMandListeServer) FMandListeServer = std::make_unique<TMandListeServer>(SuiteDatabase::Get());
+    FMandantenLesbar = true;
     FZusatzFelderListe.clear();
   });
 }
@@ -77,7 +75,7 @@ void TFibuExporter_Datev::Resources_Create() {
 void TFibuExporter_Datev::Resources_Destroy() {
   Teardown("Resources_Destroy", [&] { FZusatzFelderListe.clear(); });
   Teardown("Resources_Destroy", [&] { FMandanten.clear(); });
-  Teardown("Resources_Destroy", [&] { FMandListeServer.reset(); });
+  Teardown("Resources_Destroy", [&] { FMandantenLesbar = false; });
   TFibuExporter::Resources_Destroy();
 }
 
@@ -155,8 +153,8 @@ void TFibuExporter_Datev::Lade_Einstellungen_Alt() {
 
 void TFibuExporter_Datev::LeseMandanten(bool alteEinstellungen) {
   FMandanten.clear();
-  if (!FMandListeServer) return;
-  for (const auto& eintrag : FMandListeServer->Liste()) {
+  if (!FMandantenLesbar) return;
+  for (const auto& eintrag : Kontext().Mandanten()) {
     TMandInfo mandant;
     mandant.KurzNr = eintrag.KurzNr;
     mandant.GepNr = eintrag.GepNr;
@@ -321,7 +319,7 @@ std::string TFibuExporter_Datev::TeilDateiname(int teil) const {
 
 void TFibuExporter_Datev::StapelBeginnen() {
   FStreamWriter = std::make_unique<TAnsiTextFile>(TeilDateiname(FTeil), TTextEncoding::Ansi,
-                                                  GetDirWwsByName(27, ""));
+                                                  Kontext().TempVerzeichnis());
   datev::BaueKopfzeile(FZeile, Version(), FKopf);
   FStreamWriter->WriteLine(FZeile.Zeile());
   FStreamWriter->WriteLine(Version().Spaltenzeile());
@@ -356,14 +354,14 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, fehler);
     if (verzeichnis.empty() || !std::filesystem::is_directory(verzeichnis, art)) {
       // The box vanishes in batch mode; the log keeps the folder and the system's reason.
-      QTXInfo().RegisterException(
+      Kontext().Meldungen().RegisterException(
           "TFibuExporter_Datev.Export_Fibu_Kopf",
           "Das Exportverzeichnis \"" + verzeichnis + "\" konnte nicht angelegt werden: " +
               (FVerzExport.empty() ? std::string("kein Verzeichnis eingestellt")
                : fehler            ? fehler.message()
                                    : std::string("dort liegt eine Datei gleichen Namens")),
           true);
-      QTXInfo().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
+      Kontext().Meldungen().QTXWarnungBox("Exportverzeichnis\r\"" + verzeichnis +
                               "\"\rkonnte nicht gefunden/angelegt werden.\r"
                               "Bitte überprüfen Sie die Grundeinstellungen.");
       return false;
@@ -372,7 +370,7 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     FTeil = 1;
 
     datev::TDatevKopfDaten& kopf = FKopf;
-    kopf.Erstellt = FUhr();
+    kopf.Erstellt = Kontext().Jetzt();
     kopf.Berater = mandant.Berater;
     kopf.Mandant = mandant.Mandant;
     kopf.BeginnWJ = BeginnWirtschaftsjahr(mandant, AFileInfo.DatumVon);

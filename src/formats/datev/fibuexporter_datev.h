@@ -15,7 +15,6 @@
 #include "suite/Types.h"
 
 class TAnsiTextFile;
-class TMandListeServer;
 
 // Several formats keep a client table entry of this name with their own fields: each
 // format's records live in its namespace, so that no two layouts share one name.
@@ -103,7 +102,6 @@ class TFibuExporter_Datev : public TFibuExporter {
   int SachKtoLng() const { return FSachKtoLng; }
   void SetSachKtoLng(int value) { FSachKtoLng = value; }
   // Where the creation time of the header comes from (the suite clock; fixed in tests).
-  void SetUhr(std::function<TDateTime()> uhr) { FUhr = std::move(uhr); }
 
  protected:
   bool EigenerConfigSchluessel(const std::string& key) const override;
@@ -125,9 +123,9 @@ class TFibuExporter_Datev : public TFibuExporter {
   TDateTime BeginnWirtschaftsjahr(const TMandInfo& mandant, TDateTime datumVon) const;
 
   TSimpleMask FSimplemask{"FIBUEXPO", CKennung};
-  std::function<TDateTime()> FUhr = qtx_Now;
   int FLfdNummer = 0;
-  std::unique_ptr<TMandListeServer> FMandListeServer;
+  // The client list is read only between Resources_Create and Resources_Destroy.
+  bool FMandantenLesbar = false;
   std::vector<TMandInfo> FMandanten;
   std::string FVerzExport;
   int FSachKtoLng = 4;

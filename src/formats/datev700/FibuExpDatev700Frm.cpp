@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "formats/datev/saldixdata_datev.h"
+#include "formats/datev700/DatevDemoProfile.h"
 
 TFibuExporter_Datev_700& TfrmFibuExpDatev_700::Datev700Exporter() const {
   auto* exporter = dynamic_cast<TFibuExporter_Datev_700*>(FFibuExportProfil);
@@ -45,5 +46,5 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Datev_700::ErzeugeForm() {
 TFibuExpRegInfo RegInfo_Datev_700() {
   return {ExporterClassOf<TFibuExporter_Datev_700>(), TFibuExporter_Datev_700::CName,
           TFibuExporter_Datev_700::CKennung, EditClassOf<TFibuExpEdit_Datev_700>(),
-          DatevAnreicherung()};
+          DatevAnreicherung(), SetupDemoDatevProfiles};
 }

@@ -7,7 +7,6 @@
 
 #include "export/FibuExportKatalog.h"
 #include "formats/ExportFormate.h"
-#include "formats/datev700/DatevDemoProfile.h"
 #include "suite/DateTime.h"
 #include "suite/Files.h"
 #include "suite/Paths.h"
@@ -66,13 +65,17 @@ int DemoCommand::Run(const CommandLine& line, ToolContext& context) {
                            options.bookings);
   DemoGenerator generator(SuiteDatabase::Get(), options);
   const DemoSummary summary = generator.Run(progress);
-  // Ready to export: both DATEV formats configured through their own settings, 700 active.
+  // Ready to export: every format that has a demo profile stores it through its own
+  // settings; DATEV 700 stays the active format.
   ExportFormateRegistrieren(TFibuExportKatalog::Global());
   const std::string exportDir = ConcatPathNames(SaldixHome(), "export");
-  if (!SetupDemoDatevProfiles(exportDir)) {
-    SuiteDatabase::Close();
-    context.err << "Die DATEV-Einstellungen der Demo-Suite konnten nicht gespeichert werden.\n";
-    return 1;
+  for (const TFibuExpRegInfo& row : TFibuExportKatalog::Global().Rows()) {
+    if (row.DemoProfil && !row.DemoProfil(exportDir)) {
+      SuiteDatabase::Close();
+      context.err << "Die Einstellungen von \"" << row.Name
+                  << "\" konnten in der Demo-Suite nicht gespeichert werden.\n";
+      return 1;
+    }
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
