@@ -80,14 +80,14 @@ bool DamoUeberWine(const std::string& verzeichnis) {
   return Ensure_FileExists(programm) && ::access(programm.c_str(), X_OK) != 0;
 }
 
-TDamoErgebnis DAMO_Execute(const std::string& verzeichnis, bool protokollZeigen,
-                           int hoechstSekunden) {
+TDamoErgebnis DAMO_Execute(TQTXInfo& meldungen, const std::string& verzeichnis,
+                           bool protokollZeigen, int hoechstSekunden) {
   TDamoErgebnis ergebnis;
   try {
     const std::string programm = DamoProgramm(verzeichnis);
     if (!Ensure_FileExists(programm)) {
       ergebnis.Fehler = "Die benötigte Datei DAMO32.EXE wurde nicht gefunden.";
-      QTXInfo().ShowMeldung(TMeldungsArt::Fehler,
+      meldungen.ShowMeldung(TMeldungsArt::Fehler,
                             {"Die benötigte Datei DAMO32.EXE wurde nicht gefunden.",
                              "Bitte überprüfen Sie die in den Grundeinstellungen",
                              "angegebenen Verzeichnisse und Ihre DATEV-Installation."},
@@ -101,11 +101,11 @@ TDamoErgebnis DAMO_Execute(const std::string& verzeichnis, bool protokollZeigen,
     ergebnis.Exitcode = ProgrammAbwarten(launcher, "DATEV-Import ...", hoechstSekunden);
     ergebnis.Gestartet = launcher.Fehler().empty();
     ergebnis.Abgebrochen = launcher.Abgebrochen();
-    QTXInfo().QTXInfoProcessMessages(0);
+    meldungen.QTXInfoProcessMessages(0);
     if (!ergebnis.Gestartet) {
       ergebnis.Fehler = launcher.Fehler();
-      QTXInfo().RegisterException("DAMO_Execute", ergebnis.Fehler, true);
-      QTXInfo().QTXWarnungBox(ergebnis.Fehler);
+      meldungen.RegisterException("DAMO_Execute", ergebnis.Fehler, true);
+      meldungen.QTXWarnungBox(ergebnis.Fehler);
       return ergebnis;
     }
     if (protokollZeigen && Anzeige()) {
@@ -113,7 +113,7 @@ TDamoErgebnis DAMO_Execute(const std::string& verzeichnis, bool protokollZeigen,
       Anzeige()(protokoll);
     }
   } catch (...) {
-    QTXInfo().RegisterCurrentException("DAMO_Execute", true);
+    meldungen.RegisterCurrentException("DAMO_Execute", true);
   }
   return ergebnis;
 }

@@ -8,6 +8,8 @@
 
 #include "export/GuardedObject.h"
 
+class TQTXInfo;
+
 namespace datevpost {
 
 // The protocol window (logic only): loads the protocol file when shown.
@@ -55,8 +57,8 @@ struct TDamoErgebnis {
 // "DATEV-Import ..." and waits for its end (at most hoechstSekunden, 0: no limit). A
 // missing converter is message 993; one that cannot start is a warning. With
 // protokollZeigen the protocol window follows.
-TDamoErgebnis DAMO_Execute(const std::string& verzeichnis, bool protokollZeigen,
-                           int hoechstSekunden = 0);
+TDamoErgebnis DAMO_Execute(TQTXInfo& meldungen, const std::string& verzeichnis,
+                           bool protokollZeigen, int hoechstSekunden = 0);
 
 // A file of the DATEV installation by its name in any case: a copied Windows folder keeps
 // whichever case it was written in.

@@ -129,7 +129,8 @@ std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Postversand::ErzeugeForm() {
 
 TFibuExpRegInfo RegInfo_Postversand() {
   return {ExporterClassOf<TFibuExporter_Postversand>(), TFibuExporter_Postversand::CName,
-          TFibuExporter_Postversand::CKennung, EditClassOf<TFibuExpEdit_Postversand>()};
+          TFibuExporter_Postversand::CKennung, EditClassOf<TFibuExpEdit_Postversand>(),
+          {}, PostversandDemoProfil};
 }
 
 bool PostversandDemoProfil(const std::string& exportDir) {

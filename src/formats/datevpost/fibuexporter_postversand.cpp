@@ -15,10 +15,8 @@
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
 #include "suite/QTXProgramm.h"
-#include "suite/SuiteDatabase.h"
 #include "suite/Text.h"
 #include "suite/Utf8.h"
-#include "suite/servers/MandListeServer.h"
 
 namespace {
 
@@ -33,10 +31,6 @@ const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl> kSteuerschluessel =
     "2", "4", "3", "4", "5", "8", "6", "9", "6", "7", "10", ""};
 
 std::string MandantSchluessel(const TIntPair& gepNr) { return qtx_TIntPair2String(gepNr); }
-
-std::vector<TMandListeEintrag> Mandantenliste() {
-  return TMandListeServer(SuiteDatabase::Get()).Liste();
-}
 
 // "EV01" and "ED" with six more characters: what the converter writes.
 bool IstVersanddatei(const std::string& name) {
@@ -74,7 +68,7 @@ std::string KonverterPfad(const std::string& pfad, bool ueberWine) {
 }
 
 void Menuelog(const std::string& text) {
-  const TDateTime jetzt = qtx_Now();
+  const TDateTime jetzt = qtx_Now();  // the log's own time, not the file's
   MenuLog_Append("Saldix Export", text, jetzt, jetzt);
 }
 
@@ -84,7 +78,7 @@ TFibuExporter_Postversand::TFibuExporter_Postversand() = default;
 
 TFibuExporter_Postversand::~TFibuExporter_Postversand() {
   Teardown("Destroy", [&] { FExportFile.reset(); });
-  QTXInfo().FehlerTerminate("TFibuExporter_PostVersand.Destroy");
+  Kontext().Meldungen().FehlerTerminate("TFibuExporter_PostVersand.Destroy");
 }
 
 bool TFibuExporter_Postversand::Config_Load(const std::string& ProfilName) {
@@ -160,7 +154,7 @@ void TFibuExporter_Postversand::Config2Properties() {
     // Import through SELF is the rule unless a profile switched it off.
     if (!strConfig.HasKey(kSelf)) FImportSelf = true;
     StandardwerteErgaenzen();
-    FMandanten.AusProfil(Mandantenliste(), strConfig);
+    FMandanten.AusProfil(Kontext().Mandanten(), strConfig);
   });
 }
 
@@ -170,7 +164,7 @@ void TFibuExporter_Postversand::Lade_Einstellungen_Alt() {
     FAutomatikkonten = true;
     EinstellungenAltLesen(*this, FSimplemask, Einstellungen());
     StandardwerteErgaenzen();
-    FMandanten.AusAltenEinstellungen(Mandantenliste(), FSimplemask);
+    FMandanten.AusAltenEinstellungen(Kontext().Mandanten(), FSimplemask);
   });
 }
 
@@ -279,7 +273,7 @@ bool TFibuExporter_Postversand::Export_Fibu_Kopf(const TFibuExportFileInfo& AFil
                                  : std::string();
     const std::string datei = ConcatPathNames(verzeichnis, CEingabeDatei);
     if (!Testexport()) VorgaengerPruefen(datei, FZeile.Zeile());
-    FExportFile = std::make_unique<TAnsiTextFile>(datei, TTextEncoding::Ansi, GetDirWwsByName(27, ""));
+    FExportFile = std::make_unique<TAnsiTextFile>(datei, TTextEncoding::Ansi, Kontext().TempVerzeichnis());
     FExportFile->WriteLine(FZeile.Zeile());
     // A test export is never converted: its dispatch files could be sent.
     if (FImportSelf && !Testexport()) FDamoIni = IniZeilen(mandant, AFileInfo);
@@ -320,7 +314,7 @@ bool TFibuExporter_Postversand::Export_Fibu_Ende() {
     }
     if (!FDamoIni.empty()) {
       auto ini = std::make_unique<TAnsiTextFile>(ConcatPathNames(FVerzVorgabe, CIniDatei),
-                                                 TTextEncoding::Ansi, GetDirWwsByName(27, ""));
+                                                 TTextEncoding::Ansi, Kontext().TempVerzeichnis());
       for (const auto& zeile : FDamoIni) ini->WriteLine(zeile);
       dateien.push_back(std::move(ini));
       FDamoIni.clear();
@@ -346,7 +340,7 @@ void TFibuExporter_Postversand::ExportVerzLeeren() {
   for (const auto& datei : Versanddateien(FVerzExport)) {
     if (FUmgewandelt.count(datei.string()) > 0) continue;
     if (!Ensure_DeleteFile(datei.string())) {
-      QTXInfo().RegisterException("TFibuExporter_PostVersand.ExportVerzLeeren",
+      Kontext().Meldungen().RegisterException("TFibuExporter_PostVersand.ExportVerzLeeren",
                                   "Die alte Versanddatei \"" + datei.string() +
                                       "\" konnte nicht gelöscht werden.",
                                   true);
@@ -365,7 +359,7 @@ std::string TFibuExporter_Postversand::Find_ED() const {
 void TFibuExporter_Postversand::Umwandeln() {
   const bool batch = QTXProgramm().SilentMode();
   if (!ForceDirectories(FVerzExport)) {
-    QTXInfo().RegisterException("TFibuExporter_PostVersand.Umwandeln",
+    Kontext().Meldungen().RegisterException("TFibuExporter_PostVersand.Umwandeln",
                                 "Das Exportverzeichnis \"" + FVerzExport +
                                     "\" konnte nicht angelegt werden.",
                                 true);
@@ -378,7 +372,7 @@ void TFibuExporter_Postversand::Umwandeln() {
     vorher[datei.string()] = std::filesystem::last_write_time(datei, zeitFehler);
   }
   const datevpost::TDamoErgebnis ergebnis =
-      datevpost::DAMO_Execute(FVerzVorgabe, !batch, batch ? FHoechstdauer : 0);
+      datevpost::DAMO_Execute(Kontext().Meldungen(), FVerzVorgabe, !batch, batch ? FHoechstdauer : 0);
   FDateiName = ConcatPathNames(FVerzExport, "EV01");
   FDateiName2 = Find_ED();
   const std::string eingabe = ConcatPathNames(FVerzVorgabe, CEingabeDatei);
@@ -404,7 +398,7 @@ void TFibuExporter_Postversand::Umwandeln() {
              "; die Datei \"" + eingabe + "\" wurde nicht umgewandelt.";
   }
   if (!fehler.empty()) {
-    QTXInfo().RegisterException("TFibuExporter_PostVersand.Umwandeln", fehler, true);
+    Kontext().Meldungen().RegisterException("TFibuExporter_PostVersand.Umwandeln", fehler, true);
   }
   if (!batch) return;
   if (!fehler.empty()) Menuelog("Warnung: " + fehler);
