@@ -4,6 +4,7 @@
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/dvo/FibuExpDVOFrm.h"
 #include "formats/sbs/FibuExpSBSFrm.h"
+#include "formats/varial/FibuExpVarialFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/datevpost/FibuExpPostversandFrm.h"
 
@@ -16,6 +17,7 @@ void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
            RegInfo_BMD(),
            RegInfo_DVO(),
            RegInfo_SBS(),
+           RegInfo_Varial(),
        }) {
     katalog.Register(row);
   }
