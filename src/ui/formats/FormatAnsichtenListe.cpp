@@ -5,6 +5,7 @@
 #include "ui/formats/datevpost/PostversandAnsichten.h"
 #include "ui/formats/dvo/DvoAnsichten.h"
 #include "ui/formats/sbs/SbsAnsichten.h"
+#include "ui/formats/varial/VarialAnsichten.h"
 
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
@@ -12,4 +13,5 @@ void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);
+  varial::AnsichtenRegistrieren(ansichten);
 }
