@@ -12,6 +12,7 @@
 #include <string>
 
 #include "formats/datevpost/DAMOIntU.h"
+#include "formats/datevpost/KonverterErsatz.h"
 #include "formats/datevpost/fibuexporter_postversand.h"
 #include "suite/DateTime.h"
 #include "suite/MenuLog.h"
@@ -34,19 +35,6 @@ std::string Lesen(const fs::path& datei) {
   return text.str();
 }
 
-const char* const kKonverter = R"SH(#!/bin/sh
-wert() { sed -n "s/^$1=//p" DAMO32.INI | tr -d '\r'; }
-ein=$(wert Eingabedatei); aus=$(wert Ausgabepfad); prot=$(wert Protokolldatei)
-verhalten=$(cat verhalten 2>/dev/null)
-echo "DAMO32 startet in $(pwd)"
-if [ "$verhalten" = haengt ]; then sleep 60; fi
-if [ "$verhalten" = fehler ]; then printf 'Vorlauf ungueltig\r\nAbbruch mit Fehler\r\n' > "$prot"; exit 2; fi
-nr=$(($(cat nummer 2>/dev/null || echo 0) + 1)); echo $nr > nummer
-cp "$ein" "${aus}ED$(printf %06d $nr)"
-printf 'Berater %s Mandant %s\r\n' "$(wert Berater)" "$(wert Mandant)" > "${aus}EV01"
-n=$(($(wc -l < "$ein") - 1))
-printf 'DATEV-Umwandlung\r\n\r\n%s Buchungen umgewandelt\r\nEnde ohne Fehler\r\n' "$n" > "$prot"
-)SH";
 
 class Postversand : public ::testing::Test {
  protected:
@@ -77,10 +65,7 @@ class Postversand : public ::testing::Test {
   }
 
   void KonverterInstallieren(const std::string& verhalten = {}) {
-    const auto programm = vorgabe_ / "DAMO32.EXE";
-    std::ofstream(programm) << kKonverter;
-    ::chmod(programm.c_str(), 0755);
-    std::ofstream(vorgabe_ / "verhalten") << verhalten;
+    KonverterErsatz(vorgabe_, verhalten);
   }
 
   static TFibuExportFileInfo Maerz(int abrNr = 70, TIntPair firma = kMandant1) {
