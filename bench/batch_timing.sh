@@ -13,6 +13,9 @@
 #   BUILD_DIR  CMake build directory (default: build)
 #   WORK_DIR   where the demo suite is kept between runs (default: /tmp/saldix-batch-timing)
 #   RUNS       environment: how many times each is measured (default 3)
+#   FORMATE    environment: further formats whose writing step is measured against the
+#              same dump, by catalogue identifier (default "BMD DVO SBS"; their demo
+#              profiles come from `saldix-suite demo`)
 # The demo suite is built once (a few minutes); delete WORK_DIR to build it again.
 # Exit code: 0 measured, 1 a step failed.
 set -euo pipefail
@@ -104,16 +107,26 @@ for _ in $(seq "$RUNS"); do
   RUN=$(faster "$RUN" "$LINE" 1)
 done
 
-# Writing alone: CPU milliseconds per test export of the loaded list.
-fresh_copy
-WRITE_MS=$(SALDIX_BENCH_DB="$RUN_DB" SALDIX_BENCH_MAND=$MAND SALDIX_BENCH_JAHR=$YEAR \
-  "$BENCH" --benchmark_filter=BM_Schreiben --benchmark_format=csv 2>/dev/null |
-  awk -F, '/^"BM_Schreiben/ { print $4 }')
-if [ -z "$WRITE_MS" ]; then
-  echo "batch_timing: der Schreib-Benchmark hat kein Ergebnis geliefert" >&2
-  exit 1
-fi
-WRITE_S=$(awk -v ms="$WRITE_MS" 'BEGIN { printf "%.2f", ms / 1000 }')
+# Writing alone: CPU seconds per test export of the loaded list, in the active format or
+# the one given.
+write_seconds() {
+  fresh_copy
+  if [ -n "${1:-}" ]; then
+    sqlite3 "$RUN_DB" "UPDATE settings_store SET value = '$1' WHERE program = 'SALDIX'
+      AND mask = 'FIBUEXPO' AND scope = 'G' AND key = 'FIBUAKTEXP'"
+  fi
+  local ms
+  ms=$(SALDIX_BENCH_DB="$RUN_DB" SALDIX_BENCH_MAND=$MAND SALDIX_BENCH_JAHR=$YEAR \
+    "$BENCH" --benchmark_filter=BM_Schreiben --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_Schreiben/ { print $4 }')
+  if [ -z "$ms" ]; then
+    echo "batch_timing: der Schreib-Benchmark${1:+ für $1} hat kein Ergebnis geliefert" \
+         "(fehlt das Demoprofil? $WORK löschen, um die Suite neu anzulegen)" >&2
+    return 1
+  fi
+  awk -v ms="$ms" 'BEGIN { printf "%.2f", ms / 1000 }'
+}
+WRITE_S=$(write_seconds) || exit 1
 
 read -r RUN_WALL RUN_USER RUN_SYS RUN_KB <<<"$RUN"
 RUN_CPU=$(cpu "$RUN")
@@ -127,3 +140,8 @@ echo "Schreiben allein:  ${WRITE_S} s CPU, $(per_second "$COUNT" "$WRITE_S") Buc
 echo "sqlite3 -csv:      ${DUMP_CPU} s CPU für dieselben Zeilen"
 echo "Verhältnis Schreiben / sqlite3 -csv: $(awk -v a="$WRITE_S" -v b="$DUMP_CPU" \
      'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+for FORMAT in ${FORMATE-BMD DVO SBS}; do
+  FORMAT_S=$(write_seconds "$FORMAT") || exit 1
+  echo "Schreiben $FORMAT: ${FORMAT_S} s CPU, Verhältnis zu sqlite3 -csv: $(ratio "$FORMAT_S" "$DUMP_CPU")"
+done

@@ -5,6 +5,7 @@
 
 #include "app/SaldixBearb.h"
 #include "data/SaldixAbstimmung.h"
+#include "data/SaldixAuswahlFBEX.h"
 #include "suite/DateTime.h"
 #include "suite/Text.h"
 #include "suite/Utf8.h"
@@ -82,6 +83,26 @@ TBericht BuchungslisteBericht(const TSaldixBearbeiten& liste, const std::string&
     }
   }
   bericht.Zeilen.push_back(std::move(summe));
+  BreitenSetzen(bericht);
+  return bericht;
+}
+
+TBericht JournalBericht(const TSaldixAuswFBEX& journal) {
+  TBericht bericht;
+  bericht.Titel = "Abrechnungsjournal";
+  bericht.Kopf.push_back("Mandant: " + (journal.lblMandant.empty() ? std::string("alle Mandanten")
+                                                                   : journal.lblMandant));
+  bericht.Kopf.push_back("Jahr: " + journal.edtJahr);
+  constexpr std::size_t kSichtbar = 4;  // the key columns stay off paper, as on screen
+  for (std::size_t i = 0; i < kSichtbar; ++i) {
+    bericht.Spalten.push_back({TSaldixAuswFBEX::Kopfzeile[i], i > 0});
+  }
+  for (const auto& grid : journal.grdExports()) {
+    if (grid[1].empty()) continue;  // the blank row of an empty journal
+    TBerichtZeile zeile;
+    zeile.Zellen.assign(grid.begin(), grid.begin() + kSichtbar);
+    bericht.Zeilen.push_back(std::move(zeile));
+  }
   BreitenSetzen(bericht);
   return bericht;
 }

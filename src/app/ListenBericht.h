@@ -9,6 +9,7 @@
 #include <vector>
 
 class TSaldixBearbeiten;
+class TSaldixAuswFBEX;
 struct TAbstimmungsListe;
 
 struct TBerichtSpalte {
@@ -39,6 +40,9 @@ std::vector<std::pair<std::size_t, std::size_t>> BerichtSeiten(std::size_t zeile
 // top-level rows only, one line per booking or group.
 TBericht BuchungslisteBericht(const TSaldixBearbeiten& liste, const std::string& mandant,
                               bool anhang);
+
+// The settlements the journal dialog lists (deleted ones marked as such), as shown.
+TBericht JournalBericht(const TSaldixAuswFBEX& journal);
 
 // One list of the cash-report reconciliation with its shown columns.
 TBericht AbstimmungsBericht(const TAbstimmungsListe& liste, const std::string& mandant,

@@ -64,7 +64,9 @@ void TSaldixBearbeiten::FormShow() {
   Guarded("TSaldixBearbeiten.FormShow", [&] {
     exporter_ = dienste_.Einstellungen.Exporter();
     einstellungen_ = dienste_.Einstellungen.Einstellungen();
-    Caption = "Daten bearbeiten - " + exporter_.Name;
+    // Which profile's settings the export uses, so that no one exports with the wrong one.
+    Caption = "Daten bearbeiten - " + exporter_.Name +
+              (exporter_.Profil.empty() ? std::string() : " (Profil " + exporter_.Profil + ")");
     Ueberschrift = "Daten bearbeiten - Export in " + exporter_.Name;
     ExportMenuText = "Exportieren in " + exporter_.Name;
     BuchungsmonatSichtbar = exporter_.FrageBuchMonat;

@@ -24,17 +24,19 @@ class IAbrechnungsWahl {
   virtual ~IAbrechnungsWahl() = default;
   // Settlement-number dialog; false on cancel.
   virtual bool AbrechnungsNrEingeben(std::int32_t& abrNr, std::int32_t& abrJahr) = 0;
-  // Journal dialog of exported settlements; false on cancel.
+  // Journal dialog of exported settlements; false on cancel. With erneutAusgeben the
+  // dialog also offers to export the chosen settlement again at once and says whether
+  // that was chosen; without it, it only chooses.
   virtual bool AbgeschlosseneWaehlen(TIntPair& firma, std::int32_t& abrNr, std::int32_t& abrJahr,
-                                     TDateTime& von, TDateTime& bis) = 0;
+                                     TDateTime& von, TDateTime& bis, bool* erneutAusgeben) = 0;
 };
 
 // Without a person to ask (batch mode): every settlement dialog counts as cancelled.
 class TKeineAbrechnungsWahl final : public IAbrechnungsWahl {
  public:
   bool AbrechnungsNrEingeben(std::int32_t&, std::int32_t&) override { return false; }
-  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&,
-                             TDateTime&) override {
+  bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t&, std::int32_t&, TDateTime&, TDateTime&,
+                             bool*) override {
     return false;
   }
 };
@@ -87,7 +89,8 @@ class TSaldixBearbeiten {
 
   // Settlement state.
   void AktuelleNeueAbrechnung();
-  void AbgeschlosseneAbrechnung();
+  // True when the person asked for the chosen settlement to be exported again at once.
+  bool AbgeschlosseneAbrechnung();
   void AbrechnungsNrAendern();
   void NeuesteAbrechnungsNr();
   void SetDatumVon(TDateTime datum);
@@ -167,6 +170,7 @@ class TSaldixBearbeiten {
   std::string markierungsText_;
   void KassenzahlenBerechnen();
   void Umschalten(bool fuerExport);
+  std::string BuchungsBezeichnung(std::int32_t zeile) const;
   bool BuchungenAendern(const char* kontext, int recht, const char* wort, bool umkehren);
   void NachDialog(bool geschrieben);
   void ListeUngueltig();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/SaldixBearb.h"
+#include "suite/BetragText.h"
 #include "suite/DateTime.h"
 #include "suite/Guarded.h"
 #include "suite/QTXInfo.h"
@@ -67,6 +68,29 @@ void TSaldixBearbeiten::acExportKennzAendernExecute() {
   });
 }
 
+namespace {
+
+// "Die Buchung mit …" as "Zur Buchung mit …".
+std::string ZurBuchung(std::string text) {
+  if (text.starts_with("Die ")) text.replace(0, 4, "Zur ");
+  return text;
+}
+
+}  // namespace
+
+// How a bookkeeper knows a booking: by its document, date and amount, not by its key.
+std::string TSaldixBearbeiten::BuchungsBezeichnung(std::int32_t zeile) const {
+  const auto& werte = liste_.Zeile(zeile).Werte();
+  const std::string beleg = Trim(std::string(werte.Text(Sp::Beleg1)));
+  const TDateTime datum = werte.Datum(Sp::Belegdatum);
+  const long double soll = werte.Betrag(Sp::BuchBetragSoll);
+  const long double haben = werte.Betrag(Sp::BuchBetragHaben);
+  std::string text = beleg.empty() ? "Die Buchung ohne Beleg" : "Die Buchung mit Beleg " + beleg;
+  if (datum > 0) text += " vom " + DateToStr(datum);
+  text += " über " + BetragText(soll != 0 ? soll : haben) + (soll != 0 ? " Soll" : " Haben");
+  return text;
+}
+
 bool TSaldixBearbeiten::BuchungenAendern(const char* kontext, int recht, const char* wort,
                                          bool umkehren) {
   return Guarded(kontext, [&] {
@@ -74,6 +98,14 @@ bool TSaldixBearbeiten::BuchungenAendern(const char* kontext, int recht, const c
     if (auswahl_ < 0 || static_cast<std::size_t>(auswahl_) >= liste_.Anzahl()) return false;
     const std::vector<TIntTrio> idents = liste_.Idents(auswahl_, false);
     if (idents.empty()) return false;
+    const std::string buchung = BuchungsBezeichnung(auswahl_);
+    // What the accounting system has received stays; a reversal corrects it.
+    if (!umkehren && !OffeneAbrechnung) {
+      QTXInfo().QTXWarnungBox(buchung + " ist bereits mit der Abrechnung " + AbrechnungText +
+                              " exportiert und kann nicht gelöscht werden.\r\nBitte erzeugen "
+                              "Sie eine Umkehrbuchung (Strg+U).");
+      return false;
+    }
     if (idents.size() > 1) {
       const std::string frage = "Sie haben " + std::to_string(idents.size()) + " Sätze zum " +
                                 wort + " gewählt. Wollen Sie fortfahren?";
@@ -82,6 +114,8 @@ bool TSaldixBearbeiten::BuchungenAendern(const char* kontext, int recht, const c
     const bool ok = umkehren ? dienste_.Buchungen.FBDEMani_Buchen_Umkehrung(idents)
                              : dienste_.Buchungen.FBDEMani_Loeschen(idents);
     if (!ok) return false;
+    QTXInfo().QTXHinweisBox(umkehren ? ZurBuchung(buchung) + " wurde eine Umkehrbuchung erzeugt."
+                                     : buchung + " wurde gelöscht.");
     ListeLaden();
     liste_.AlleMarkieren();
     MarkierungGeaendert();
@@ -125,12 +159,16 @@ void TSaldixBearbeiten::AktuelleNeueAbrechnung() {
   });
 }
 
-void TSaldixBearbeiten::AbgeschlosseneAbrechnung() {
+bool TSaldixBearbeiten::AbgeschlosseneAbrechnung() {
+  bool erneutAusgeben = false;
   Guarded("TSaldixBearbeiten.rbAbgeschlAbrClick", [&] {
     TIntPair firma = FFirma;
     std::int32_t nr = AbrNr, jahr = AbrJahr;
     TDateTime von = 0, bis = 0;
-    if (!abrechnungsWahl_.AbgeschlosseneWaehlen(firma, nr, jahr, von, bis)) return;
+    if (!abrechnungsWahl_.AbgeschlosseneWaehlen(firma, nr, jahr, von, bis, &erneutAusgeben)) {
+      erneutAusgeben = false;
+      return;
+    }
     OffeneAbrechnung = false;
     Umschalten(true);
     FFirma = firma;
@@ -144,6 +182,7 @@ void TSaldixBearbeiten::AbgeschlosseneAbrechnung() {
     liste_.AlleMarkieren();
     MarkierungGeaendert();
   });
+  return erneutAusgeben;
 }
 
 bool TSaldixBearbeiten::ReloadNachAbrNr() const {

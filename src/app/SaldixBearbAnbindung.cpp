@@ -284,6 +284,7 @@ TListenExporter TBearbDatenmodulAnbindung::Exporter() {
   l.Name = konten.AktExporterName();
   const TFibuExporter* exporter = konten.AktExporter();
   if (exporter == nullptr) return l;
+  l.Profil = exporter->CfgUsername();
   l.Automatikkonten = exporter->Automatikkonten();
   l.Zahlungsreferenz = exporter->Zahlungsreferenz();
   l.LieferLand = exporter->Faehigkeiten().Hat(TExportFaehigkeit::LieferLand);

@@ -138,6 +138,7 @@ struct TListenEinstellungen {
 
 struct TListenExporter {
   std::string Name;  // empty: no active format
+  std::string Profil;  // the loaded profile's name; empty for the default settings
   bool Automatikkonten = false;
   bool Zahlungsreferenz = false;
   bool LieferLand = false;  // the format asks the delivery country and its EU tax

@@ -77,7 +77,7 @@ void TfrmFiBuSelektion::btnListeClick() {
     TIntPair firma = daten_.AktMandant();
     std::int32_t abrNr = 0, abrJahr = 0;
     TDateTime von = 0, bis = 0;
-    if (!journal_.AbgeschlosseneWaehlen(firma, abrNr, abrJahr, von, bis)) return;
+    if (!journal_.AbgeschlosseneWaehlen(firma, abrNr, abrJahr, von, bis, nullptr)) return;
     SetAbgeschlossen(true);
     edtAbrNr = std::to_string(abrNr);
     edtAbrJahr = std::to_string(abrJahr);

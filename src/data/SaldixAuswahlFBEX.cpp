@@ -54,6 +54,7 @@ void TSaldixAuswFBEX::grdExports_Fuellen() {
 void TSaldixAuswFBEX::Fuellen() {
   texte_.assign(1, TGridZeile{});
   zeilen_.assign(1, TFBEXZeile{});
+  geloescht_.assign(1, false);
   Row = 0;
   std::vector<TGridZeile> texte;
   std::vector<TFBEXZeile> zeilen;
@@ -68,9 +69,48 @@ void TSaldixAuswFBEX::Fuellen() {
                                            std::to_string(zeile.AbrJahr)});
     zeilen.insert(zeilen.begin(), zeile);
   }
-  if (zeilen.empty()) return;
-  texte_ = std::move(texte);
-  zeilen_ = std::move(zeilen);
+  if (!zeilen.empty()) {
+    texte_ = std::move(texte);
+    zeilen_ = std::move(zeilen);
+    geloescht_.assign(zeilen_.size(), false);
+  }
+  GeloeschteAnfuegen();
+}
+
+// A settlement whose last event is its deletion no longer has a journal line; it is
+// listed after the valid ones, newest first, so the bookkeeper can still read its history.
+void TSaldixAuswFBEX::GeloeschteAnfuegen() {
+  std::vector<TAbrechnungsEreignis> letzte;
+  for (const auto& ereignis : TAbrechnungsVerlauf(connection_).Ereignisse(mandant_, jahr_)) {
+    std::erase_if(letzte, [&](const TAbrechnungsEreignis& e) {
+      return e.Firma == ereignis.Firma && e.AbrNr == ereignis.AbrNr && e.AbrJahr == ereignis.AbrJahr;
+    });
+    letzte.push_back(ereignis);
+  }
+  std::erase_if(letzte, [](const TAbrechnungsEreignis& e) {
+    return e.Zustand != abrechnungszustand::Geloescht;
+  });
+  if (letzte.empty()) return;
+  if (texte_.size() == 1 && texte_.front()[1].empty()) {  // only the blank row
+    texte_.clear();
+    zeilen_.clear();
+    geloescht_.clear();
+  }
+  for (auto it = letzte.rbegin(); it != letzte.rend(); ++it) {
+    TFBEXZeile zeile;
+    zeile.Firma = it->Firma;
+    zeile.AbrNr = it->AbrNr;
+    zeile.AbrJahr = it->AbrJahr;
+    zeile.DatumVon = it->DatumVon;
+    zeile.DatumBis = it->DatumBis;
+    texte_.push_back(TGridZeile{daten_.GEPGet_Name(zeile.Firma),
+                                Format("%d/%d", zeile.AbrNr, zeile.AbrJahr) + GeloeschtVermerk,
+                                DatumText(zeile.DatumVon), DatumText(zeile.DatumBis),
+                                Format("%.4d%.7d", zeile.Firma.Nr1, zeile.Firma.Nr2),
+                                std::to_string(zeile.AbrNr), std::to_string(zeile.AbrJahr)});
+    zeilen_.push_back(zeile);
+    geloescht_.push_back(true);
+  }
 }
 
 void TSaldixAuswFBEX::edtJahrExit() {
@@ -101,9 +141,10 @@ void TSaldixAuswFBEX::btnMandantLoeschenClick() {
   });
 }
 
-const TFBEXZeile* TSaldixAuswFBEX::AusgewaehlteAbrechnung() const {
+const TFBEXZeile* TSaldixAuswFBEX::AusgewaehlteAbrechnung(bool auchGeloeschte) const {
   if (Row < 0 || Row >= static_cast<int>(texte_.size())) return nullptr;
   if (texte_[Row][1].empty()) return nullptr;
+  if (geloescht_[Row] && !auchGeloeschte) return nullptr;
   return &zeilen_[Row];
 }
 
@@ -115,6 +156,16 @@ void TSaldixAuswFBEX::btnOKClick() {
     daten_.MandantSetzen(gewaehlt_.Firma, texte_[Row][0]);
     modalResult_ = mrOk;
   });
+}
+
+void TSaldixAuswFBEX::SetErneutAusgebenAngeboten(bool angeboten) {
+  btnErneutAusgebenVisible = angeboten && btnLoeschenVisible;
+}
+
+void TSaldixAuswFBEX::btnErneutAusgebenClick() {
+  if (!btnErneutAusgebenVisible) return;
+  btnOKClick();
+  erneutAusgeben_ = modalResult_ == mrOk;
 }
 
 void TSaldixAuswFBEX::btnLoeschenClick() {
@@ -132,7 +183,7 @@ void TSaldixAuswFBEX::btnCancelClick() { modalResult_ = mrCancel; }
 std::vector<std::string> TSaldixAuswFBEX::Verlauf() const {
   return GuardedOr("TSaldixAuswFBEX.Verlauf", std::vector<std::string>{}, [&] {
     std::vector<std::string> zeilen;
-    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung();
+    const TFBEXZeile* abrechnung = AusgewaehlteAbrechnung(true);
     if (!abrechnung) return zeilen;
     for (const auto& ereignis : TAbrechnungsVerlauf(connection_).Ereignisse(
              abrechnung->Firma, abrechnung->AbrJahr, abrechnung->AbrNr)) {

@@ -44,6 +44,12 @@ class TSaldixAuswFBEX {
   void btnMandantLoeschenClick();
   void btnOKClick();
   void grdExportsDblClick() { btnOKClick(); }
+  // OK that also asks for the chosen settlement to be exported again at once (re-issue);
+  // offered only where the caller can export and the workstation may.
+  void btnErneutAusgebenClick();
+  void SetErneutAusgebenAngeboten(bool angeboten);
+  bool btnErneutAusgebenVisible = false;
+  bool ErneutAusgeben() const { return erneutAusgeben_; }
   void btnLoeschenClick();
   void btnCancelClick();
   void grdExports_Fuellen();
@@ -62,8 +68,10 @@ class TSaldixAuswFBEX {
   std::string edtJahr;
   bool btnLoeschenVisible = false;
   bool btnLoeschenEnabled = false;
-  // Data rows below the header row; the selected one, -1 for none.
+  // Data rows below the header row; the selected one, -1 for none. Deleted settlements
+  // follow the valid ones: their history can be read, nothing else done with them.
   const std::vector<TGridZeile>& grdExports() const { return texte_; }
+  static constexpr const char* GeloeschtVermerk = " (gelöscht)";
   int Row = -1;
 
   // 0 while open; mrOk or mrCancel once closed.
@@ -76,9 +84,10 @@ class TSaldixAuswFBEX {
   TDateTime DatumBis() const { return gewaehlt_.DatumBis; }
 
  private:
-  // The selected data row when it holds a settlement.
-  const TFBEXZeile* AusgewaehlteAbrechnung() const;
+  // The selected data row when it holds a settlement (deleted ones included or not).
+  const TFBEXZeile* AusgewaehlteAbrechnung(bool auchGeloeschte = false) const;
   void Fuellen();
+  void GeloeschteAnfuegen();
 
   IAuswFBEXDaten& daten_;
   TAbrechnungsJournal fbexfile;
@@ -89,8 +98,10 @@ class TSaldixAuswFBEX {
   std::vector<TGridZeile> texte_;
   // The journal line each data row was built from; empty for the blank row.
   std::vector<TFBEXZeile> zeilen_;
+  std::vector<bool> geloescht_;
   TFBEXZeile gewaehlt_;
   int modalResult_ = 0;
+  bool erneutAusgeben_ = false;
 };
 
 class TSaldixDataModule;

@@ -5,10 +5,9 @@
 
 #include "suite/AnsiTextFile.h"
 #include "suite/Files.h"
+#include "suite/DateTime.h"
 #include "suite/Paths.h"
 #include "suite/QTXInfo.h"
-#include "suite/SuiteDatabase.h"
-#include "suite/servers/MandListeServer.h"
 
 TMandantenExporter::TMandantenExporter(std::vector<TMandantenFeld> felder, std::string maske)
     : FSimplemask("FIBUEXPO", maske), FMandanten(std::move(felder)), FMaske(std::move(maske)) {}
@@ -51,11 +50,6 @@ void TMandantenExporter::Resources_Destroy() {
   TFibuExporter::Resources_Destroy();
 }
 
-std::vector<TMandListeEintrag> TMandantenExporter::Mandantenliste() const {
-  if (FMandantenQuelle) return FMandantenQuelle();
-  return TMandListeServer(SuiteDatabase::Get()).Liste();
-}
-
 void TMandantenExporter::Properties2Config() {
   Guard("Properties2Config", [&] {
     TFibuExporter::Properties2Config();
@@ -71,7 +65,7 @@ void TMandantenExporter::Config2Properties() {
     SchalterSetzen();
     EinstellungenLesen(*this, strConfig, Einstellungen());
     EigeneEinstellungenLesen(strConfig);
-    FMandanten.AusProfil(Mandantenliste(), strConfig);
+    FMandanten.AusProfil(Kontext().Mandanten(), strConfig);
   });
 }
 
@@ -81,7 +75,7 @@ void TMandantenExporter::Lade_Einstellungen_Alt() {
     SchalterSetzen();
     EinstellungenAltLesen(*this, FSimplemask, Einstellungen());
     EigeneEinstellungenAltLesen(FSimplemask);
-    FMandanten.AusAltenEinstellungen(Mandantenliste(), FSimplemask);
+    FMandanten.AusAltenEinstellungen(Kontext().Mandanten(), FSimplemask);
   });
 }
 
@@ -126,7 +120,7 @@ void TMandantenExporter::DateiOeffnen(const std::string& dateiname) {
                                      : std::string("dort liegt eine Datei gleichen Namens")));
   }
   const std::string ziel = ConcatPathNames(verzeichnis, dateiname);
-  FDatei = std::make_unique<TAnsiTextFile>(ziel, TTextEncoding::Ansi, GetDirWwsByName(27, ""));
+  FDatei = std::make_unique<TAnsiTextFile>(ziel, TTextEncoding::Ansi, Kontext().TempVerzeichnis());
   FDateiName = ziel;
 }
 

@@ -4,7 +4,6 @@
 // run. A booking that could not be written keeps the whole file from being completed.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "export/EinstellungsTabelle.h"
 #include "export/MandantenTabelle.h"
 #include "export/fibuexportclass.h"
-#include "suite/DateTime.h"
 #include "suite/SimpleMask.h"
 
 class TAnsiTextFile;
@@ -48,12 +46,6 @@ class TMandantenExporter : public TFibuExporter {
   const std::string& VerzExport() const { return FVerzExport; }
   void SetVerzExport(const std::string& value) { FVerzExport = value; }
 
-  // Where the run's clock comes from (the suite clock; fixed in tests).
-  void SetUhr(std::function<TDateTime()> uhr) { FUhr = std::move(uhr); }
-  // Where the client list comes from (the suite's client list; set in tests).
-  using TMandantenQuelle = std::function<std::vector<TMandListeEintrag>()>;
-  void SetMandantenQuelle(TMandantenQuelle quelle) { FMandantenQuelle = std::move(quelle); }
-
  protected:
   // The inherited switches the format sets on every load.
   virtual void SchalterSetzen() = 0;
@@ -65,8 +57,6 @@ class TMandantenExporter : public TFibuExporter {
 
   // Directory set and the client table usable.
   bool GrundeinstellungenVorhanden() const;
-  std::vector<TMandListeEintrag> Mandantenliste() const;
-  TDateTime Jetzt() const { return FUhr(); }
 
   // The client of the run; throws when it is not in the table, not ticked, or the
   // settings are what the form would refuse.
@@ -95,8 +85,6 @@ class TMandantenExporter : public TFibuExporter {
   static const TEinstellungsTabelle<TMandantenExporter>& Einstellungen();
 
   std::string FMaske;
-  std::function<TDateTime()> FUhr = qtx_Now;
-  TMandantenQuelle FMandantenQuelle;
   std::unique_ptr<TAnsiTextFile> FDatei;
   bool FBuchungFehlt = false;
 };

@@ -47,17 +47,10 @@ bool TMandantenRaster::Aktiv(std::size_t zeile) const {
   return zeile < Zeilen() && tabelle_->Eintraege()[zeile].Aktiv;
 }
 
-void TMandantenRaster::Setzen(std::size_t zeile, bool aktiv, std::size_t feld,
-                              const std::string& wert) {
-  const auto& eintrag = tabelle_->Eintraege()[zeile];
-  auto werte = eintrag.Werte;
-  if (feld < werte.size()) werte[feld] = wert;
-  tabelle_->SetMandantenDaten(eintrag.GepNr, aktiv, werte);
-}
-
 void TMandantenRaster::SetAktiv(std::size_t zeile, bool aktiv) {
   if (zeile >= Zeilen()) return;
-  Setzen(zeile, aktiv, static_cast<std::size_t>(-1), {});
+  const auto& eintrag = tabelle_->Eintraege()[zeile];
+  tabelle_->SetMandantenDaten(eintrag.GepNr, aktiv, eintrag.Werte);
 }
 
 std::string TMandantenRaster::Zelle(std::size_t zeile, std::size_t spalte) const {
@@ -80,7 +73,10 @@ bool TMandantenRaster::SetzeZelle(std::size_t zeile, std::size_t spalte, const s
       text.find_first_not_of("0123456789") != std::string::npos) {
     return false;
   }
-  Setzen(zeile, Aktiv(zeile), spalte - mrsErstesFeld, text);
+  const auto& eintrag = tabelle_->Eintraege()[zeile];
+  auto werte = eintrag.Werte;
+  werte[spalte - mrsErstesFeld] = text;
+  tabelle_->SetMandantenDaten(eintrag.GepNr, eintrag.Aktiv, werte);
   return true;
 }
 

@@ -47,7 +47,6 @@ class TMandantenRaster {
 
  private:
   const TMandantenFeld* Feld(std::size_t spalte) const;
-  void Setzen(std::size_t zeile, bool aktiv, std::size_t feld, const std::string& wert);
 
   std::optional<TMandantenTabelle> tabelle_;
   std::size_t auswahl_ = 0;

@@ -25,11 +25,18 @@ void TTrennZeile::Text(std::string_view wert) {
       Verdoppelt(wert);
       return;
     case TAnfuehrung::BeiBedarf: {
-      const char noetig[] = {trenner_, quote_, '\r', '\n'};
-      if (wert.find_first_of(std::string_view(noetig, sizeof noetig)) == std::string_view::npos) {
-        text_ += wert;
-      } else {
+      // One pass over the value: find_first_of searches the four characters per byte.
+      bool noetig = false;
+      for (const char c : wert) {
+        if (c == trenner_ || c == quote_ || c == '\r' || c == '\n') {
+          noetig = true;
+          break;
+        }
+      }
+      if (noetig) {
         Verdoppelt(wert);
+      } else {
+        text_ += wert;
       }
       return;
     }

@@ -1,6 +1,7 @@
 #include "export/fibuexportformat.h"
 
 #include "suite/QTXInfo.h"
+#include "suite/Text.h"
 
 void TfrmExportFormatWahl::ZeilenFuellen() {
   zeilen_.clear();
@@ -29,7 +30,14 @@ bool TfrmExportFormatWahl::Execute() {
     }
     if (zeilen_.size() == 1) return aktiv->Lade_Config(zeilen_.front().Name);
     if (!dialog_) return false;
-    const auto gewaehlt = dialog_->Zeigen(zeilen_);
+    // The profile in use (the last one chosen) is offered first.
+    std::optional<std::size_t> vorauswahl;
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+      if (!aktiv->CfgUsername().empty() && qtx_strmatch(zeilen_[i].Name, aktiv->CfgUsername())) {
+        vorauswahl = i;
+      }
+    }
+    const auto gewaehlt = dialog_->Zeigen(zeilen_, vorauswahl);
     if (!gewaehlt || *gewaehlt >= zeilen_.size()) return false;
     return aktiv->Lade_Config(zeilen_[*gewaehlt].Name);
   });

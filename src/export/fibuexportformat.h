@@ -15,11 +15,13 @@ struct TExportProfilZeile {
   std::string Bezeichnung;
 };
 
-// Shows the rows modally; the chosen row on "Weiter", nullopt on "Zurück".
+// Shows the rows modally, vorauswahl selected; the chosen row on "Weiter", nullopt on
+// "Zurück".
 class IProfilAuswahlDialog {
  public:
   virtual ~IProfilAuswahlDialog() = default;
-  virtual std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>& zeilen) = 0;
+  virtual std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>& zeilen,
+                                            std::optional<std::size_t> vorauswahl) = 0;
 };
 
 class TfrmExportFormatWahl : public TGuardedObject {

@@ -50,8 +50,12 @@ void TExportFormatWahlView::accept() {
 }
 
 std::optional<std::size_t> TExportFormatWahlView::Zeigen(
-    const std::vector<TExportProfilZeile>& zeilen) {
+    const std::vector<TExportProfilZeile>& zeilen, std::optional<std::size_t> vorauswahl) {
   Fuellen(zeilen);
+  if (vorauswahl && *vorauswahl < zeilen.size()) {
+    tabelle_->setCurrentCell(static_cast<int>(*vorauswahl), 0);
+    tabelle_->selectRow(static_cast<int>(*vorauswahl));
+  }
   if (exec() != QDialog::Accepted) return std::nullopt;
   return Auswahl();
 }

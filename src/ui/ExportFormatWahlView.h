@@ -15,7 +15,8 @@ class TExportFormatWahlView final : public QDialog, public IProfilAuswahlDialog 
   explicit TExportFormatWahlView(QWidget* eltern = nullptr);
 
   // Shows the rows modally; the chosen row, nullopt when cancelled.
-  std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>& zeilen) override;
+  std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>& zeilen,
+                                    std::optional<std::size_t> vorauswahl) override;
 
   void Fuellen(const std::vector<TExportProfilZeile>& zeilen);
   // The row chosen when the dialog was confirmed.

@@ -19,10 +19,13 @@ bool TQtAbrechnungsWahl::AbrechnungsNrEingeben(std::int32_t& abrNr, std::int32_t
 
 bool TQtAbrechnungsWahl::AbgeschlosseneWaehlen(TIntPair& firma, std::int32_t& abrNr,
                                                std::int32_t& abrJahr, TDateTime& von,
-                                               TDateTime& bis) {
+                                               TDateTime& bis, bool* erneutAusgeben) {
   if (modul_ == nullptr) return false;
   int nr = abrNr, jahr = abrJahr;
-  if (!AbgeschlosseneAbrechnungDialog(Eltern(), *modul_, firma, nr, jahr, von, bis)) return false;
+  if (!AbgeschlosseneAbrechnungDialog(Eltern(), *modul_, firma, nr, jahr, von, bis,
+                                      erneutAusgeben)) {
+    return false;
+  }
   abrNr = nr;
   abrJahr = jahr;
   return true;

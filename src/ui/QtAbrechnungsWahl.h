@@ -20,7 +20,7 @@ class TQtAbrechnungsWahl final : public IAbrechnungsWahl {
   bool AbrechnungsNrEingeben(std::int32_t& abrNr, std::int32_t& abrJahr) override;
   // False without a data module: there is no journal to choose from.
   bool AbgeschlosseneWaehlen(TIntPair& firma, std::int32_t& abrNr, std::int32_t& abrJahr,
-                             TDateTime& von, TDateTime& bis) override;
+                             TDateTime& von, TDateTime& bis, bool* erneutAusgeben) override;
 
  private:
   QWidget* Eltern() const;

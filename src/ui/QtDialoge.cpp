@@ -7,6 +7,7 @@
 #include "ui/INETDialogView.h"
 #include "ui/ProgrammLaufDialog.h"
 #include "ui/QtFormStoreChooser.h"
+#include "ui/SerBriefView.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -39,6 +40,7 @@ void QtDialogeInstallieren() {
   SetVerzeichnisWahl(std::make_shared<TQtVerzeichnisWahl>());
   SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
   SetInetVerbindungChooser(QtInetVerbindungChooser());
+  SerBriefAnzeigeInstallieren();
   SetProgrammLaufAnzeige(QtProgrammLaufAnzeige);
   // The format views may install windows of their own (a converter's protocol).
   TFormatAnsichten::Global();

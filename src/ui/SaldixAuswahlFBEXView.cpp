@@ -12,8 +12,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ListenBericht.h"
 #include "suite/MessagePresenter.h"
 #include "suite/SuiteDatabase.h"
+#include "ui/QtBerichtDruck.h"
 #include "ui/ViewHilfen.h"
 
 namespace {
@@ -72,25 +74,31 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
   grdExports_->setColumnWidth(2, 100);
   grdExports_->setMinimumSize(600, 260);
 
-  btnLoeschen_ = Knopf("Löschen", "btnLoeschen", this,
+  btnLoeschen_ = Knopf("&Löschen", "btnLoeschen", this,
                        "Der ausgewählte Export wird gelöscht, dh die Buchungssätze für den "
                        "erneuten Export freigegeben.");
-  auto* btnCancel = Knopf("Zurück", "btnCancel", this, "zurück");
+  auto* btnCancel = Knopf("&Zurück", "btnCancel", this, "zurück");
   auto* btnOK = Knopf("OK", "btnOK", this, "Zum ausgewählten Export werden die Details angezeigt");
   btnOK->setDefault(true);
   lstVerlauf_ = new QListWidget(this);
   lstVerlauf_->setObjectName(QStringLiteral("lstVerlauf"));
   lstVerlauf_->setMaximumHeight(110);
-  btnDateiAnzeigen_ = Knopf("Datei anzeigen", "btnDateiAnzeigen", this,
+  btnDateiAnzeigen_ = Knopf("&Datei anzeigen", "btnDateiAnzeigen", this,
                             "Die Exportdatei der ausgewählten Abrechnung anzeigen");
-  btnOrdnerOeffnen_ = Knopf("Ordner öffnen", "btnOrdnerOeffnen", this,
+  btnOrdnerOeffnen_ = Knopf("&Ordner öffnen", "btnOrdnerOeffnen", this,
                             "Den Ordner der Exportdatei öffnen");
+  btnErneutAusgeben_ = Knopf("&erneut ausgeben", "btnErneutAusgeben", this,
+                             "Die ausgewählte Abrechnung laden und ihre Buchungen erneut "
+                             "exportieren");
+  auto* btnDrucken = Knopf("Dr&ucken", "btnDrucken", this, "Die Liste der Abrechnungen drucken");
   logik_.SetDateiAnzeige(&dateiAnzeige_);
   auto* fuss = new QHBoxLayout;
   fuss->addWidget(btnLoeschen_);
   fuss->addWidget(btnDateiAnzeigen_);
   fuss->addWidget(btnOrdnerOeffnen_);
+  fuss->addWidget(btnDrucken);
   fuss->addStretch();
+  fuss->addWidget(btnErneutAusgeben_);
   fuss->addWidget(btnCancel);
   fuss->addWidget(btnOK);
 
@@ -114,6 +122,10 @@ TSaldixAuswahlFBEXView::TSaldixAuswahlFBEXView(TSaldixAuswFBEX& logik, QWidget* 
           [this] { Ausfuehren([&] { logik_.btnDateiAnzeigenClick(); }); });
   connect(btnOrdnerOeffnen_, &QPushButton::clicked, this,
           [this] { Ausfuehren([&] { logik_.btnOrdnerOeffnenClick(); }); });
+  connect(btnErneutAusgeben_, &QPushButton::clicked, this,
+          [this] { Ausfuehren([&] { logik_.btnErneutAusgebenClick(); }); });
+  connect(btnDrucken, &QPushButton::clicked, this,
+          [this] { BerichtVorschau(JournalBericht(logik_), this); });
   connect(grdExports_, &QTableWidget::cellDoubleClicked, this,
           [this] { Ausfuehren([&] { logik_.grdExportsDblClick(); }); });
   connect(btnLoeschen_, &QPushButton::clicked, this, [this] { Ausfuehren([&] { logik_.btnLoeschenClick(); }); });
@@ -157,6 +169,7 @@ void TSaldixAuswahlFBEXView::Anzeigen() {
   Abgleichen(*edtJahr_, logik_.edtJahr);
   btnLoeschen_->setVisible(logik_.btnLoeschenVisible);
   btnLoeschen_->setEnabled(logik_.btnLoeschenEnabled);
+  btnErneutAusgeben_->setVisible(logik_.btnErneutAusgebenVisible);
 
   const QSignalBlocker sperre(grdExports_);
   const auto& zeilen = logik_.grdExports();
@@ -197,9 +210,11 @@ void TSaldixAuswahlFBEXView::accept() { Ausfuehren([&] { logik_.btnOKClick(); })
 void TSaldixAuswahlFBEXView::reject() { Ausfuehren([&] { logik_.btnCancelClick(); }); }
 
 bool AbgeschlosseneAbrechnungDialog(QWidget* parent, TSaldixDataModule& modul, TIntPair& firma,
-                                    int& nr, int& jahr, TDateTime& von, TDateTime& bis) {
+                                    int& nr, int& jahr, TDateTime& von, TDateTime& bis,
+                                    bool* erneutAusgeben) {
   TAuswFBEXDatenmodul daten(modul);
   TSaldixAuswFBEX logik(daten, SuiteDatabase::Get());
+  logik.SetErneutAusgebenAngeboten(erneutAusgeben != nullptr);
   TSaldixAuswahlFBEXView view(logik, parent);
   if (view.exec() != QDialog::Accepted || logik.ModalResult() != mrOk) return false;
   firma = logik.Firma();
@@ -207,5 +222,6 @@ bool AbgeschlosseneAbrechnungDialog(QWidget* parent, TSaldixDataModule& modul, T
   jahr = logik.AbrJahr();
   von = logik.DatumVon();
   bis = logik.DatumBis();
+  if (erneutAusgeben) *erneutAusgeben = logik.ErneutAusgeben();
   return true;
 }

@@ -50,10 +50,12 @@ class TSaldixAuswahlFBEXView final : public QDialog {
   QListWidget* lstVerlauf_;
   QPushButton* btnDateiAnzeigen_;
   QPushButton* btnOrdnerOeffnen_;
+  QPushButton* btnErneutAusgeben_;
   TQtDateiAnzeige dateiAnzeige_;
 };
 
 // Shows the journal of the module's current client; true with the chosen settlement
 // (the module's current client then is its client), false when cancelled.
 bool AbgeschlosseneAbrechnungDialog(QWidget* parent, TSaldixDataModule& modul, TIntPair& firma,
-                                    int& nr, int& jahr, TDateTime& von, TDateTime& bis);
+                                    int& nr, int& jahr, TDateTime& von, TDateTime& bis,
+                                    bool* erneutAusgeben = nullptr);

@@ -220,8 +220,10 @@ void TSaldixBearbView::AuswahlAnzeigen() {
 }
 
 void TSaldixBearbView::SpaltenbreitenAnpassen() {
-  if (breitenGesetzt_ || modell_->rowCount() == 0) return;
+  if (modell_->rowCount() == 0) return;
+  if (breitenGesetzt_ && breitenFuerSummen_ == form_.Summenansicht()) return;
   breitenGesetzt_ = true;
+  breitenFuerSummen_ = form_.Summenansicht();
   baum_->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 

@@ -88,6 +88,8 @@ class TSaldixBearbView final : public QDialog {
   bool aktiviert_ = false;
   bool beschaeftigt_ = false;
   bool breitenGesetzt_ = false;
+  // The totals view shows other columns and larger amounts: it is sized on its own.
+  bool breitenFuerSummen_ = false;
   bool fortschrittGezeigt_ = false;
 
   std::vector<QAction*> aktionen_;

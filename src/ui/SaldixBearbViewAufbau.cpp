@@ -159,8 +159,8 @@ QWidget* TSaldixBearbView::KopfAnlegen() {
   lblAbrechnung_ = new QLabel(box);
   lblAbrechnung_->setObjectName(QStringLiteral("lblAbrechnung"));
   raster->addWidget(lblAbrechnung_, 1, 1);
-  btnAbrNrAendern_ = Knopf("AbrechnungsNr. ändern", "btnAbrNrAendern", box);
-  btnNeuesteAbrNr_ = Knopf("neueste AbrechnungsNr einstellen", "btnNeuesteAbrNr", box);
+  btnAbrNrAendern_ = Knopf("AbrechnungsNr. ä&ndern", "btnAbrNrAendern", box);
+  btnNeuesteAbrNr_ = Knopf("neueste AbrechnungsNr ein&stellen", "btnNeuesteAbrNr", box);
   raster->addWidget(btnAbrNrAendern_, 2, 0);
   raster->addWidget(btnNeuesteAbrNr_, 2, 1);
   raster->addWidget(new QLabel(Qt_("Zeitraum"), box), 3, 0);
@@ -182,8 +182,13 @@ QWidget* TSaldixBearbView::KopfAnlegen() {
     Ausfuehren([f] { f->AktuelleNeueAbrechnung(); }, liste);
     edtBis_->setFocus();
   });
-  connect(rbAbgeschlAbr_, &QRadioButton::clicked, this,
-          [this, f, liste] { Ausfuehren([f] { f->AbgeschlosseneAbrechnung(); }, liste); });
+  connect(rbAbgeschlAbr_, &QRadioButton::clicked, this, [this, f, liste] {
+    bool erneutAusgeben = false;
+    Ausfuehren([f, &erneutAusgeben] { erneutAusgeben = f->AbgeschlosseneAbrechnung(); }, liste);
+    // "erneut ausgeben" in the journal: the loaded settlement goes through F5 at once,
+    // with its confirmation.
+    if (erneutAusgeben) Export(&TSaldixBearbExport::acExportExecute);
+  });
   connect(btnAbrNrAendern_, &QPushButton::clicked, this,
           [this, f, liste] { Ausfuehren([f] { f->AbrechnungsNrAendern(); }, liste); });
   connect(btnNeuesteAbrNr_, &QPushButton::clicked, this,

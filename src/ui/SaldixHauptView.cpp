@@ -23,9 +23,9 @@ TSaldixHauptView::TSaldixHauptView(TFrmHaupt& logik, QWidget* parent)
 
   auto* bearbeitenGruppe = new QGroupBox(QStringLiteral("Bearbeiten / Drucken / Exportieren"));
   auto* bearbeitenLayout = new QGridLayout(bearbeitenGruppe);
-  bearbeiten_ = MenuKnopf("Daten bearbeiten", &TFrmHaupt::btnBearbeitenBearbeitenClick);
+  bearbeiten_ = MenuKnopf("&Daten bearbeiten", &TFrmHaupt::btnBearbeitenBearbeitenClick);
   bearbeitenRechts_ = new QLabel;
-  kasse_ = MenuKnopf("Abstimmung Kassenbericht", &TFrmHaupt::btnAbstimmungKasseClick);
+  kasse_ = MenuKnopf("Abstimmung &Kassenbericht", &TFrmHaupt::btnAbstimmungKasseClick);
   bearbeitenLayout->addWidget(bearbeiten_, 0, 0);
   bearbeitenLayout->addWidget(bearbeitenRechts_, 0, 1);
   bearbeitenLayout->addWidget(kasse_, 1, 0);
@@ -34,8 +34,8 @@ TSaldixHauptView::TSaldixHauptView(TFrmHaupt& logik, QWidget* parent)
 
   auto* einstellungenGruppe = new QGroupBox(QStringLiteral("Einstellungen"));
   auto* einstellungenLayout = new QVBoxLayout(einstellungenGruppe);
-  format_ = MenuKnopf("Wahl des Exportformates", &TFrmHaupt::btnAuswahlExportClick);
-  einstellungen_ = MenuKnopf("Weitere Einstellungen", &TFrmHaupt::btnWeitereEinstellungenClick);
+  format_ = MenuKnopf("&Wahl des Exportformates", &TFrmHaupt::btnAuswahlExportClick);
+  einstellungen_ = MenuKnopf("Weitere &Einstellungen", &TFrmHaupt::btnWeitereEinstellungenClick);
   einstellungenLayout->addWidget(format_);
   einstellungenLayout->addWidget(einstellungen_);
   layout->addWidget(einstellungenGruppe);
@@ -43,12 +43,12 @@ TSaldixHauptView::TSaldixHauptView(TFrmHaupt& logik, QWidget* parent)
   auto* mandantGruppe = new QGroupBox(QStringLiteral("Mandant"));
   auto* mandantLayout = new QHBoxLayout(mandantGruppe);
   mandant_ = new QLabel;
-  mandantWechseln_ = MenuKnopf("Mandant wechseln", &TFrmHaupt::btnMandantWechselnClick);
+  mandantWechseln_ = MenuKnopf("&Mandant wechseln", &TFrmHaupt::btnMandantWechselnClick);
   mandantLayout->addWidget(mandant_, 1);
   mandantLayout->addWidget(mandantWechseln_);
   layout->addWidget(mandantGruppe);
 
-  auto* beenden = new QPushButton(QStringLiteral("Beenden"));
+  auto* beenden = new QPushButton(QStringLiteral("&Beenden"));
   connect(beenden, &QPushButton::clicked, this, &QDialog::reject);
   auto* unten = new QHBoxLayout;
   unten->addStretch(1);

@@ -272,9 +272,11 @@ class TFakeAbrechnungsWahl : public IAbrechnungsWahl {
   bool Ergebnis = false;
   std::int32_t AbrNr = 0, AbrJahr = 0;
   TDateTime Von = 0, Bis = 0;
+  bool ErneutAusgeben = false;
   bool AbgeschlosseneWaehlen(TIntPair&, std::int32_t& nr, std::int32_t& jahr, TDateTime& von,
-                             TDateTime& bis) override {
+                             TDateTime& bis, bool* erneutAusgeben) override {
     if (!Ergebnis) return false;
+    if (erneutAusgeben) *erneutAusgeben = ErneutAusgeben;
     nr = AbrNr;
     jahr = AbrJahr;
     von = Von;

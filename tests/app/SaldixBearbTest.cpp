@@ -43,6 +43,13 @@ TEST_F(Bearbeiten, ShowingSetsCaptionsAndWithoutExportRightSaysSo) {
   EXPECT_EQ(rechte.Gefragt, 0);
 }
 
+TEST_F(Bearbeiten, TheCaptionNamesTheProfileTheExportUses) {
+  dm.Exp.Profil = "FILIALE NORD";
+  Oeffnen();
+  EXPECT_EQ(form.Caption, "Daten bearbeiten - DATEV (Profil FILIALE NORD)");
+  EXPECT_EQ(form.ExportMenuText, "Exportieren in DATEV");
+}
+
 TEST_F(Bearbeiten, OriginChoiceOffersOnlyTheSixOriginsAndPrimanotaSwitch) {
   Oeffnen();
   const std::vector<std::string> erwartet{"Alle",           "Kassenbericht",
@@ -159,6 +166,41 @@ TEST_F(Bearbeiten, DeletionNeedsTheRightAndAFailureDoesNotReload) {
   EXPECT_EQ(dm.Filter.size(), gelesen);
 }
 
+TEST_F(Bearbeiten, EditingResultsAndRefusalsNameTheBookingAsTheBookkeeperKnowsIt) {
+  dm.Buchung(1, "KASSE", "ERLWARE", 10, 0);
+  auto& exportiert = dm.Buchung(2, "KASSE", "ERLWARE", 0, 20);
+  exportiert.AbrJahr = 2024;
+  exportiert.AbrNr = 2;
+  Oeffnen();
+  form.SetAuswahl(form.Liste().Oberste()[0]);
+  form.acAusbuchenExecute();
+  const std::string umgekehrt = suite.Messages().LastText();
+  EXPECT_TRUE(umgekehrt.starts_with("Zur Buchung ")) << umgekehrt;
+  EXPECT_NE(umgekehrt.find("über 10,00 Soll wurde eine Umkehrbuchung erzeugt."), std::string::npos)
+      << umgekehrt;
+
+  form.SetAuswahl(form.Liste().Oberste()[0]);
+  form.acLoeschenExecute();
+  EXPECT_NE(suite.Messages().LastText().find(" wurde gelöscht."), std::string::npos);
+
+  // In an exported settlement a deletion is refused before anything is asked or changed.
+  wahl.Ergebnis = true;
+  wahl.AbrNr = 2;
+  wahl.AbrJahr = 2024;
+  form.AbgeschlosseneAbrechnung();
+  const std::size_t geloescht = dm.Loeschungen.size();
+  ASSERT_EQ(form.Liste().Oberste().size(), 1u);
+  form.SetAuswahl(form.Liste().Oberste()[0]);
+  form.acLoeschenExecute();
+  EXPECT_EQ(dm.Loeschungen.size(), geloescht);
+  const std::string abgelehnt = suite.Messages().LastText();
+  EXPECT_TRUE(abgelehnt.starts_with("Die Buchung ")) << abgelehnt;
+  EXPECT_NE(abgelehnt.find("über 20,00 Haben ist bereits mit der Abrechnung 2/2024 exportiert "
+                           "und kann nicht gelöscht werden."),
+            std::string::npos)
+      << abgelehnt;
+}
+
 TEST_F(Bearbeiten, FailedLoadLeavesTheListAsItWas) {
   dm.Buchung(1, "KASSE", "ERLWARE", 10, 0);
   Oeffnen();
@@ -216,6 +258,20 @@ TEST_F(Bearbeiten, UsedSettlementNumberKeepsTheOldOne) {
   EXPECT_EQ(form.AbrechnungText, "8/2024");
   form.NeuesteAbrechnungsNr();
   EXPECT_EQ(form.AbrNr, 4);
+}
+
+TEST_F(Bearbeiten, AClosedSettlementIsLoadedAndAReIssueChosenInTheJournalIsPassedOn) {
+  Oeffnen();
+  EXPECT_FALSE(form.AbgeschlosseneAbrechnung());  // cancelled: nothing changes
+  EXPECT_TRUE(form.OffeneAbrechnung);
+  wahl.Ergebnis = true;
+  wahl.AbrNr = 2;
+  wahl.AbrJahr = 2024;
+  EXPECT_FALSE(form.AbgeschlosseneAbrechnung());
+  EXPECT_FALSE(form.OffeneAbrechnung);
+  EXPECT_EQ(form.AbrechnungText, "2/2024");
+  wahl.ErneutAusgeben = true;
+  EXPECT_TRUE(form.AbgeschlosseneAbrechnung());
 }
 
 TEST_F(Bearbeiten, SettlementNumberChangeReloadsWhenAContentUsesIt) {

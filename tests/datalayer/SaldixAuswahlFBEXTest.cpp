@@ -227,3 +227,63 @@ TEST_F(SaldixAuswFBEXTest, TheSelectedSettlementShowsItsHistoryAndOpensItsLatest
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SaldixAuswFBEXTest, ADeletedSettlementStaysReadableAfterTheValidOnesButCannotBeChosen) {
+  // Settlement 3 was exported and deleted; settlement 2 deleted and exported again.
+  TAbrechnungsVerlauf verlauf(SuiteDatabase::Get());
+  const auto ereignis = [&](int nr, const char* zustand, int stunde) {
+    TAbrechnungsEreignis e;
+    e.Firma = {1, 1};
+    e.AbrJahr = jahr_;
+    e.AbrNr = nr;
+    e.Zustand = zustand;
+    e.Zeit = EncodeDateTime(jahr_, 3, 1, stunde, 0, 0, 0);
+    e.DatumVon = EncodeDate(jahr_, 3, 1);
+    e.DatumBis = EncodeDate(jahr_, 3, 31);
+    e.Dateien = {"/export/EXTF_" + std::to_string(nr) + ".csv"};
+    verlauf.Eintragen(e);
+  };
+  ereignis(3, abrechnungszustand::Exportiert, 8);
+  ereignis(2, abrechnungszustand::Geloescht, 9);
+  ereignis(2, abrechnungszustand::Exportiert, 10);
+  ereignis(3, abrechnungszustand::Geloescht, 11);
+
+  TSaldixAuswFBEX dialog(daten_, SuiteDatabase::Get());
+  dialog.FormShow();
+  const std::string j = std::to_string(jahr_);
+  ASSERT_EQ(Abrechnungen(dialog),
+            (std::vector<std::string>{"2/" + j, "1/" + j, "3/" + j + " (gelöscht)"}));
+  dialog.Row = 2;
+  const auto zeilen = dialog.Verlauf();
+  ASSERT_EQ(zeilen.size(), 4u);  // two events, each with its file
+  EXPECT_NE(zeilen[2].find("gelöscht"), std::string::npos);
+  EXPECT_TRUE(dialog.Dateien().empty());  // its file was renamed when it was deleted
+  dialog.btnLoeschenClick();
+  EXPECT_TRUE(daten_.Geloescht.empty());
+  dialog.btnOKClick();
+  EXPECT_EQ(dialog.ModalResult(), 0);
+}
+
+TEST_F(SaldixAuswFBEXTest, ReIssueIsOfferedOnlyWhereTheCallerAndTheWorkstationCanExport) {
+  {
+    TSaldixAuswFBEX dialog(daten_, SuiteDatabase::Get());
+    dialog.FormShow();
+    dialog.btnErneutAusgebenClick();  // not offered: nothing happens
+    EXPECT_EQ(dialog.ModalResult(), 0);
+    dialog.SetErneutAusgebenAngeboten(true);
+    ASSERT_TRUE(dialog.btnErneutAusgebenVisible);
+    dialog.Row = 1;
+    dialog.btnErneutAusgebenClick();
+    EXPECT_EQ(dialog.ModalResult(), mrOk);
+    EXPECT_TRUE(dialog.ErneutAusgeben());
+    EXPECT_EQ(dialog.AbrNr(), 1);
+  }
+  daten_.Erlaubt = false;
+  TSaldixAuswFBEX dialog(daten_, SuiteDatabase::Get());
+  dialog.SetErneutAusgebenAngeboten(true);
+  EXPECT_FALSE(dialog.btnErneutAusgebenVisible);
+}
+
+}  // namespace

@@ -141,8 +141,11 @@ class Profilwahl : public ::testing::Test {
   struct Dialog final : IProfilAuswahlDialog {
     int gezeigt = 0;
     std::optional<std::size_t> antwort;
-    std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>&) override {
+    std::optional<std::size_t> vorauswahl;
+    std::optional<std::size_t> Zeigen(const std::vector<TExportProfilZeile>&,
+                                      std::optional<std::size_t> v) override {
       ++gezeigt;
+      vorauswahl = v;
       return antwort;
     }
   };
@@ -177,9 +180,14 @@ TEST_F(Profilwahl, NoneSuitableSaysSoAndSeveralAreOffered) {
   TfrmExportFormatWahl mehrere(aktiv, &dialog);
   EXPECT_FALSE(mehrere.Execute());  // "Zurück"
   EXPECT_EQ(dialog.gezeigt, 1);
+  EXPECT_FALSE(dialog.vorauswahl);  // nothing chosen yet
   dialog.antwort = 1;
   EXPECT_TRUE(mehrere.Execute());
   EXPECT_EQ(aktiv.AktExporter()->CfgUsername(), mehrere.Zeilen()[1].Name);
+  // The next choice offers the profile in use first.
+  dialog.antwort.reset();
+  EXPECT_FALSE(mehrere.Execute());
+  EXPECT_EQ(dialog.vorauswahl, 1u);
 }
 
 }  // namespace

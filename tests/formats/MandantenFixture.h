@@ -11,6 +11,8 @@
 #include "export/MandantenExporter.h"
 #include "suite/DateTime.h"
 #include "suite/QTXInfo.h"
+#include "suite/SuiteDatabase.h"
+#include "support/ExportTestKontext.h"
 #include "support/TestSuite.h"
 
 namespace mandantentest {
@@ -18,16 +20,20 @@ namespace mandantentest {
 inline constexpr TIntPair kMandant1{100, 1};
 inline constexpr TIntPair kMandant2{200, 1};
 
-inline std::vector<TMandListeEintrag> Mandanten() {
-  return {{1, kMandant1, "Musterhandel GmbH", "FIL1", 1}, {2, kMandant2, "Nordhandel KG", "FIL2", 7}};
+// The two clients and two branches in the suite database (once per suite).
+inline void StammdatenAnlegen() {
+  SuiteDatabase::Get().ExecuteScript(
+      "INSERT OR IGNORE INTO mandanten (firma1, firma2, kurz_nr, name, kurz_name, wj_beginn_monat) "
+      "VALUES (100, 1, 1, 'Musterhandel GmbH', 'FIL1', 1), (200, 1, 2, 'Nordhandel KG', 'FIL2', 7);"
+      "INSERT OR IGNORE INTO filialen (nummer, name) VALUES (1, 'Zentrale'), (2, 'Nord');");
 }
 
-// Client list, clock and directory of the tests; the exporter is initialised.
+// Clients, a clock that stands still and the export directory; the exporter is initialised.
 inline void Einrichten(TMandantenExporter& exporter, const std::string& dir) {
-  exporter.SetMandantenQuelle(Mandanten);
+  StammdatenAnlegen();
+  exporter.SetKontext(std::make_shared<TFesteUhrKontext>(EncodeDateTime(2024, 4, 2, 10, 11, 12, 345)));
   exporter.Init();
   exporter.SetVerzExport(dir);
-  exporter.SetUhr([] { return EncodeDateTime(2024, 4, 2, 10, 11, 12, 345); });
 }
 
 inline TFibuExportFileInfo Maerz2024(TIntPair firma = kMandant1) {

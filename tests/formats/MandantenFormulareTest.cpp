@@ -7,6 +7,7 @@
 #include "formats/dvo/FibuExpDVOFrm.h"
 #include "formats/sbs/FibuExpSBSFrm.h"
 #include "suite/QTXInfo.h"
+#include "suite/SimpleMask.h"
 
 using namespace mandantentest;
 
@@ -84,7 +85,6 @@ TEST_F(MandantenFormulare, BmdChecksInOrderAndHandsGridAndPathToTheExporter) {
 
 TEST_F(MandantenFormulare, DvoChecksLengthsClientsAndBranchesInOrder) {
   dvo::TFibuExporter_DVO exporter;
-  exporter.SetFilialenQuelle([] { return std::vector<dvo::TFilialeInfo>{{1, "Zentrale", ""}}; });
   Einrichten(exporter, "/dvo");
   dvo::TfrmFibuExpDVO form;
   form.SetFibuExportProfil(&exporter);
@@ -107,6 +107,8 @@ TEST_F(MandantenFormulare, DvoChecksLengthsClientsAndBranchesInOrder) {
   Abgelehnt(suite, form, "Die DVO-Belegart ist nicht gefüllt.");
   EXPECT_FALSE(form.SetzeBelegart(0, "ABCD"));
   ASSERT_TRUE(form.SetzeBelegart(0, "ÄBC"));
+  Abgelehnt(suite, form, "Die DVO-Belegart ist nicht gefüllt.");  // the second branch
+  ASSERT_TRUE(form.SetzeBelegart(1, "N"));
   form.btnOKClick();
   ASSERT_EQ(form.ModalResult(), mrOk);
   EXPECT_EQ(exporter.SachKtoLng(), 6);
@@ -138,6 +140,31 @@ TEST_F(MandantenFormulare, SbsAsksForTheVersionAfterThePath) {
   EXPECT_EQ(exporter.LangVersion(), "3.00");
   EXPECT_TRUE(exporter.EinstellungenVorhanden());
   EXPECT_EQ(exporter.Get_Steuerschluessel(CQTX_FibuExport_Vst_Normal_Alt), "222");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MandantenFormulare, WithoutAProfileTheSettingsFromBeforeProfilesAreTaken) {
+  StammdatenAnlegen();
+  TSimpleMask alt("FIBUEXPO", "DVO");
+  alt.WriteGlobal("VERZ-EXPORT", "export/dvo");
+  alt.WriteGlobal("SACHKTOLNG", "x");  // not a number: the default
+  alt.WriteGlobal("PERSKTOLNG", 7);
+  alt.WriteGlobal("KLIENT200/1", 77);
+  alt.WriteGlobal("BELEGART2", "NO");
+  dvo::TFibuExporter_DVO exporter;
+  exporter.SetKontext(std::make_shared<TFesteUhrKontext>(0));
+  exporter.Init();  // no profile stored yet: the old settings, taken as they were
+  EXPECT_EQ(exporter.VerzExport(), "export/dvo");
+  EXPECT_EQ(exporter.SachKtoLng(), 4);
+  EXPECT_EQ(exporter.PersKtoLng(), 7);
+  ASSERT_EQ(exporter.Mandanten().Eintraege().size(), 2U);
+  EXPECT_TRUE(exporter.Mandanten().Eintraege()[0].Aktiv);
+  EXPECT_EQ(exporter.Mandanten().Eintraege()[1].Zahl(0), 77);
+  EXPECT_EQ(exporter.Filialen()[1].Belegart, "NO");
+  EXPECT_TRUE(exporter.NachFilialeSort());
 }
 
 }  // namespace

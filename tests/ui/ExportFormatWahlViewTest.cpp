@@ -76,6 +76,14 @@ TEST(ExportFormatWahlView, OffersTheSavedProfilesAndLoadsTheChosenOne) {
   EXPECT_EQ(wahl.Zeilen()[1].Bezeichnung, "Für die Quartalsmeldung");
   EXPECT_EQ(demo.Modul().KontenEinstellungen().AktExporter()->CfgUsername(), "QUARTAL");
 
+  // The next choice has the profile in use selected: Enter keeps it.
+  BeiDialog<TExportFormatWahlView>([](TExportFormatWahlView& gezeigt) {
+    EXPECT_EQ(gezeigt.Auswahl(), 1u);
+    QTest::keyClick(&gezeigt.Tabelle(), Qt::Key_Return);
+  });
+  ASSERT_TRUE(wahl.Execute());
+  EXPECT_EQ(demo.Modul().KontenEinstellungen().AktExporter()->CfgUsername(), "QUARTAL");
+
   BeiDialog<TExportFormatWahlView>(
       [](TExportFormatWahlView& gezeigt) { QTest::keyClick(&gezeigt, Qt::Key_Escape); });
   EXPECT_FALSE(wahl.Execute());

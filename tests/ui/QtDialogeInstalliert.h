@@ -3,6 +3,7 @@
 #pragma once
 
 #include "export/FibuExportFrm.h"
+#include "export/SerBrief.h"
 #include "suite/QTXFormStore.h"
 #include "ui/QtDialoge.h"
 
@@ -13,6 +14,7 @@ class QtDialogeInstalliert {
     SetFibuExportFormAnzeige(nullptr);
     SetVerzeichnisWahl(nullptr);
     SetFormStoreChooser(nullptr);
+    SetSerBriefAnzeige(nullptr);
   }
   QtDialogeInstalliert(const QtDialogeInstalliert&) = delete;
   QtDialogeInstalliert& operator=(const QtDialogeInstalliert&) = delete;

@@ -129,7 +129,9 @@ TEST_F(SaldixAuswahlFBEXView, DeletingAfterBothQuestionsRemovesTheRow) {
   demo.Messages().Answer(mrYes);
   demo.Messages().Answer(mrYes);
   loeschen->click();
-  EXPECT_EQ(view.GrdExports().rowCount(), vorher - 1);
+  // The deleted settlement moves to the end, marked as deleted.
+  ASSERT_EQ(view.GrdExports().rowCount(), vorher);
+  EXPECT_TRUE(view.GrdExports().item(vorher - 1, 1)->text().endsWith(QStringLiteral("(gelöscht)")));
   EXPECT_EQ(Abrechnungen(2025), vorher - 1);
   EXPECT_TRUE(view.isVisible());
 }
@@ -153,6 +155,34 @@ TEST_F(SaldixAuswahlFBEXView, ClearingTheClientShowsAllClientsAndCancelReturnsFa
       [](TSaldixAuswahlFBEXView& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
   EXPECT_FALSE(AbgeschlosseneAbrechnungDialog(nullptr, demo.Modul(), firma, nr, jahr, von, bis));
   EXPECT_EQ(nr, 0);
+}
+
+TEST_F(SaldixAuswahlFBEXView, ReIssueIsAButtonOnlyWhereTheListAsksAndReturnsTheChoice) {
+  TIntPair firma{};
+  int nr = 0, jahr = 0;
+  TDateTime von = 0, bis = 0;
+  // From the selection dialog it only chooses: no re-issue button.
+  BeiDialog<TSaldixAuswahlFBEXView>([](TSaldixAuswahlFBEXView& dialog) {
+    EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("btnErneutAusgeben"))->isVisible());
+    EXPECT_NE(dialog.findChild<QPushButton*>(QStringLiteral("btnDrucken")), nullptr);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(AbgeschlosseneAbrechnungDialog(nullptr, demo.Modul(), firma, nr, jahr, von, bis));
+
+  bool erneut = false;
+  BeiDialog<TSaldixAuswahlFBEXView>([this](TSaldixAuswahlFBEXView& dialog) {
+    JahrEingeben(dialog.EdtJahr(), 2025);
+    dialog.GrdExports().setCurrentCell(0, 0);
+    auto* knopf = dialog.findChild<QPushButton*>(QStringLiteral("btnErneutAusgeben"));
+    ASSERT_TRUE(knopf->isVisible());
+    Bildschirmfoto(dialog, "abrechnungsjournal_erneut");
+    knopf->click();
+  });
+  ASSERT_TRUE(
+      AbgeschlosseneAbrechnungDialog(nullptr, demo.Modul(), firma, nr, jahr, von, bis, &erneut));
+  EXPECT_TRUE(erneut);
+  EXPECT_EQ(jahr, 2025);
+  EXPECT_EQ(nr, Abrechnungen(2025));
 }
 
 }  // namespace

@@ -369,7 +369,7 @@ TEST_F(BearbView, SettlementDialogsChangeTheNumberAndOpenAClosedSettlement) {
     dialog.findChild<QLineEdit*>(QStringLiteral("edtAbrNrJahr"))->setText(QStringLiteral("2026"));
     dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
   });
-  Kind<QPushButton>(Qt_("AbrechnungsNr. ändern"))->click();
+  Kind<QPushButton>(Qt_("AbrechnungsNr. ä&ndern"))->click();
   EXPECT_EQ(Form().AbrNr, 77);
   EXPECT_EQ(Form().AbrJahr, 2026);
   EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("lblAbrechnung"))->text(),
@@ -379,7 +379,7 @@ TEST_F(BearbView, SettlementDialogsChangeTheNumberAndOpenAClosedSettlement) {
   NeuesteAbgeschlosseneOeffnen();
   EXPECT_FALSE(Form().OffeneAbrechnung);
   EXPECT_GT(Form().AbrNr, 0);
-  EXPECT_FALSE(Kind<QPushButton>(Qt_("AbrechnungsNr. ändern"))->isEnabled());
+  EXPECT_FALSE(Kind<QPushButton>(Qt_("AbrechnungsNr. ä&ndern"))->isEnabled());
   EXPECT_GT(view->Modell().rowCount(), 0);
   EXPECT_TRUE(Kind<QRadioButton>(Qt_("abgeschl. Abr."))->isChecked());
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -58,7 +59,15 @@ TEST_F(HauptView, MenuShowsClientAndFormatAndOpensItsWindows) {
   EXPECT_TRUE(view.windowTitle().startsWith("Saldix - "));
   EXPECT_FALSE(view.Mandant()->text().isEmpty());
   EXPECT_TRUE(view.BearbeitenRechts()->text().startsWith("Export in DATEV")) << Std_(view.BearbeitenRechts()->text());
-  EXPECT_EQ(view.Bearbeiten()->text(), QStringLiteral("Daten bearbeiten"));
+  EXPECT_EQ(view.Bearbeiten()->text(), QStringLiteral("&Daten bearbeiten"));
+  // Every button of the menu answers to Alt and its own letter.
+  QSet<QChar> buchstaben;
+  for (auto* knopf : view.findChildren<QPushButton*>()) {
+    const auto stelle = knopf->text().indexOf(QLatin1Char('&'));
+    ASSERT_GE(stelle, 0) << Std_(knopf->text());
+    EXPECT_FALSE(buchstaben.contains(knopf->text().at(stelle + 1).toLower())) << Std_(knopf->text());
+    buchstaben.insert(knopf->text().at(stelle + 1).toLower());
+  }
 
   QTest::mouseClick(view.Bearbeiten(), Qt::LeftButton);
   QTest::mouseClick(view.Kasse(), Qt::LeftButton);

@@ -24,5 +24,5 @@ bool DemoProfilEinrichten(const std::string& exportDir) {
 
 TFibuExpRegInfo RegInfo_BMD() {
   return {ExporterClassOf<bmd::TFibuExporter_BMD>(), bmd::TFibuExporter_BMD::CName,
-          bmd::TFibuExporter_BMD::CKennung, EditClassOf<bmd::TFibuExpEdit_BMD>()};
+          bmd::TFibuExporter_BMD::CKennung, EditClassOf<bmd::TFibuExpEdit_BMD>(), {}, bmd::DemoProfilEinrichten};
 }

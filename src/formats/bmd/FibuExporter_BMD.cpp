@@ -50,7 +50,7 @@ bool TFibuExporter_BMD::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
     const TMandantenEintrag& mandant = MandantDesLaufs(AFileInfo.Firma);
     DateiOeffnen(Format("buerf_%s_%d_%d_%d.csv", "QTX", mandant.Zahl(CFeldMandant),
                         AFileInfo.AbrJahr, AFileInfo.AbrNr));
-    FBuchdatum = Jetzt();
+    FBuchdatum = Kontext().Jetzt();
     Datei().WriteLine(CKopfzeile);
     return true;
   });

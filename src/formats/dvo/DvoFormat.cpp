@@ -1,6 +1,5 @@
 #include "formats/dvo/DvoFormat.h"
 
-#include <optional>
 #include <stdexcept>
 
 #include "suite/DateTime.h"
@@ -13,15 +12,24 @@ namespace {
 
 constexpr long long kAchtStellen = 100000000;
 
-// The last eight digits of a whole number of any length; nullopt when it is none.
-std::optional<long long> AchtStellen(const std::string& feld) {
-  const std::string_view text = TrimView(feld);
+// The last eight digits of the digits of a field of any length; other characters are
+// passed over, a field without digits counts as 0.
+long long AchtStellen(std::string_view feld) {
   long long wert = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    wert = (wert * 10 + (c - '0')) % kAchtStellen;
+  for (const char c : feld) {
+    if (c >= '0' && c <= '9') wert = (wert * 10 + (c - '0')) % kAchtStellen;
   }
   return wert;
+}
+
+std::string_view Ziffern(std::string_view feld, std::string& puffer) {
+  puffer.clear();
+  for (const char c : feld) {
+    if (c >= '0' && c <= '9') puffer += c;
+  }
+  std::string_view text = puffer;
+  while (!text.empty() && text.front() == '0') text.remove_prefix(1);
+  return text;
 }
 
 }  // namespace
@@ -72,20 +80,16 @@ std::string FormatiereSachkonto(int konto) {
 }
 
 long long Belegnummer(const std::string& beleg1, const std::string& beleg2) {
-  const auto teil1 = AchtStellen(beleg1);
-  if (!teil1) throw std::invalid_argument("Beleg 1 \"" + beleg1 + "\" ist keine Zahl.");
-  const auto teil2 = AchtStellen(beleg2);
-  if (!teil2) throw std::invalid_argument("Beleg 2 \"" + beleg2 + "\" ist keine Zahl.");
-  return ((*teil1 % 100) * 1000000 + *teil2) % kAchtStellen;
+  return ((AchtStellen(beleg1) % 100) * 1000000 + AchtStellen(beleg2)) % kAchtStellen;
+}
+
+bool NurZiffern(const std::string& feld) {
+  return feld.find_first_not_of("0123456789") == std::string::npos;
 }
 
 bool BelegnummerGekuerzt(const std::string& beleg1, const std::string& beleg2) {
-  const auto ohneNullen = [](const std::string& feld) {
-    std::string_view text = TrimView(feld);
-    while (!text.empty() && text.front() == '0') text.remove_prefix(1);
-    return text;
-  };
-  const std::string_view teil1 = ohneNullen(beleg1), teil2 = ohneNullen(beleg2);
+  std::string puffer1, puffer2;
+  const std::string_view teil1 = Ziffern(beleg1, puffer1), teil2 = Ziffern(beleg2, puffer2);
   if (teil1.size() > 2 || teil2.size() > 8) return true;
   return StrToInt64Def(teil1, 0) * 1000000 + StrToInt64Def(teil2, 0) >= kAchtStellen;
 }

@@ -31,11 +31,13 @@ std::string FormatiereBetrag(long double betrag);
 std::string FormatiereDatum(TDateTime datum);
 // The account in decimal, filled with "0" on the right to six characters.
 std::string FormatiereSachkonto(int konto);
-// Beleg1 × 1000000 + Beleg2, kept to its last eight digits; empty fields count as 0.
-// Throws std::invalid_argument naming the field when one is not a whole number.
+// Beleg1 × 1000000 + Beleg2, kept to its last eight digits, computed without overflow
+// for fields of any length. Each field counts with its digits only ("RE-123" as 123, an
+// empty one as 0): DVO's document number is a number, and no booking is dropped for it.
 long long Belegnummer(const std::string& beleg1, const std::string& beleg2);
-// True when that number had more than eight digits before it was kept to them (both
-// fields numbers).
+// True when the field holds something besides digits (the number takes its digits only).
+bool NurZiffern(const std::string& feld);
+// True when that number had more than eight digits before it was kept to them.
 bool BelegnummerGekuerzt(const std::string& beleg1, const std::string& beleg2);
 // A text between the record's quotes: a quote inside written twice, no line break.
 std::string Anfuehrungstext(const std::string& text);

@@ -1,7 +1,5 @@
 #include "formats/dvo/DvoRegeln.h"
 
-#include <stdexcept>
-
 #include "formats/dvo/DvoFormat.h"
 #include "suite/Format.h"
 #include "suite/Text.h"
@@ -33,18 +31,30 @@ void TDvoRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
   } else if (TrimView(filiale->Belegart).empty()) {
     problem("Filiale", std::to_string(buchung.Filiale), "Für die Filiale ist keine DVO-Belegart eingestellt", true);
   }
-  try {
-    const long long nummer = Belegnummer(buchung.Beleg1, buchung.Beleg2);
-    if (BelegnummerGekuerzt(buchung.Beleg1, buchung.Beleg2)) {
-      problem("Beleg", buchung.Beleg1 + "/" + buchung.Beleg2,
-              Format("Die Belegnummer hat mehr als 8 Stellen; geschrieben wird %d", nummer), false);
+  const long long nummer = Belegnummer(buchung.Beleg1, buchung.Beleg2);
+  if (!NurZiffern(buchung.Beleg1) || !NurZiffern(buchung.Beleg2)) {
+    // Common in a suite whose documents carry letters: one line for all of them.
+    if (nurZiffernAnzahl_++ == 0) {
+      nurZiffern_ = ort;
+      nurZiffern_.Feld = "Beleg";
+      nurZiffern_.Wert = buchung.Beleg1 + "/" + buchung.Beleg2;
+      nurZiffern_.Sperrt = false;
+      nurZiffern_.Regel = Format("Die Belegnummer nimmt nur Ziffern; geschrieben wird %d", nummer);
     }
-  } catch (const std::invalid_argument& fehler) {
-    problem("Beleg", buchung.Beleg1 + "/" + buchung.Beleg2, fehler.what(), true);
+  } else if (BelegnummerGekuerzt(buchung.Beleg1, buchung.Beleg2)) {
+    problem("Beleg", buchung.Beleg1 + "/" + buchung.Beleg2,
+            Format("Die Belegnummer hat mehr als 8 Stellen; geschrieben wird %d", nummer), false);
   }
   if (buchung.KOST1.find_first_of(",\"") != std::string::npos) {
     problem("Kostenstelle", buchung.KOST1, "Komma und Anführungszeichen werden als Leerzeichen geschrieben", false);
   }
+}
+
+void TDvoRegeln::Ende(const TExportUmfang& /*umfang*/, TExportProblemListe& probleme) {
+  if (nurZiffernAnzahl_ == 0) return;
+  TExportProblem p = nurZiffern_;
+  if (nurZiffernAnzahl_ > 1) p.Regel += Format(" (wie bei %d weiteren Buchungen)", nurZiffernAnzahl_ - 1);
+  probleme.push_back(std::move(p));
 }
 
 }  // namespace dvo

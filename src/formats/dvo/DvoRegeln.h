@@ -1,5 +1,5 @@
 // What DVO's import refuses or reads otherwise than meant, checked before an export: a
-// branch without a document series, document fields that are no numbers or longer than
+// branch without a document series, document fields with more than digits or longer than
 // the eight digits of the document number, and a cost centre the record cannot hold.
 #pragma once
 
@@ -16,10 +16,13 @@ class TDvoRegeln final : public IExportRegeln {
 
   void Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                TExportProblemListe& probleme) override;
-  void Ende(const TExportUmfang&, TExportProblemListe&) override {}
+  void Ende(const TExportUmfang& umfang, TExportProblemListe& probleme) override;
 
  private:
   std::vector<TFilialeInfo> filialen_;
+  // The first booking whose document fields hold more than digits, and how many do.
+  TExportProblem nurZiffern_;
+  std::size_t nurZiffernAnzahl_ = 0;
 };
 
 }  // namespace dvo

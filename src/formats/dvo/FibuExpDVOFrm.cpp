@@ -98,5 +98,5 @@ bool DemoProfilEinrichten(const std::string& exportDir) {
 
 TFibuExpRegInfo RegInfo_DVO() {
   return {ExporterClassOf<dvo::TFibuExporter_DVO>(), dvo::TFibuExporter_DVO::CName,
-          dvo::TFibuExporter_DVO::CKennung, EditClassOf<dvo::TFibuExpEdit_DVO>()};
+          dvo::TFibuExporter_DVO::CKennung, EditClassOf<dvo::TFibuExpEdit_DVO>(), {}, dvo::DemoProfilEinrichten};
 }

@@ -9,7 +9,7 @@
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/QTXProgramm.h"
-#include "suite/SuiteDatabase.h"
+#include "suite/db/Storage.h"
 
 namespace dvo {
 
@@ -54,9 +54,8 @@ void TFibuExporter_DVO::Resources_Destroy() {
 }
 
 std::vector<TFilialeInfo> TFibuExporter_DVO::Filialliste() const {
-  if (FFilialenQuelle) return FFilialenQuelle();
   std::vector<TFilialeInfo> liste;
-  auto& filialen = SuiteDatabase::Get().Cached("SELECT nummer, name FROM filialen ORDER BY nummer");
+  auto& filialen = Kontext().Datenbank().Cached("SELECT nummer, name FROM filialen ORDER BY nummer");
   while (filialen.Step()) {
     liste.push_back({static_cast<int>(filialen.Int(0)), filialen.Text(1), {}});
   }

@@ -2,7 +2,6 @@
 // its bookings and its total, filled from three templates.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,10 +45,6 @@ class TFibuExporter_DVO : public TMandantenExporter {
   int GetFilialenIndex(int nummer) const;
   void SetBelegart(int filiale, const std::string& belegart);
 
-  // Where the branch list comes from (the suite's branch table; set in tests).
-  using TFilialenQuelle = std::function<std::vector<TFilialeInfo>()>;
-  void SetFilialenQuelle(TFilialenQuelle quelle) { FFilialenQuelle = std::move(quelle); }
-
  protected:
   void SchalterSetzen() override;
   void EigeneEinstellungenLesen(const TQTXStrings& config) override;
@@ -68,7 +63,6 @@ class TFibuExporter_DVO : public TMandantenExporter {
   int FSachKtoLng = 4;
   int FPersKtoLng = 5;
   std::vector<TFilialeInfo> FFilialen;
-  TFilialenQuelle FFilialenQuelle;
   TRautenDokument FDokument;
   std::vector<std::string> FWerte;
   std::string FPuffer;

@@ -56,5 +56,5 @@ bool DemoProfilEinrichten(const std::string& exportDir) {
 
 TFibuExpRegInfo RegInfo_SBS() {
   return {ExporterClassOf<sbs::TFibuExporter_SBS>(), sbs::TFibuExporter_SBS::CName,
-          sbs::TFibuExporter_SBS::CKennung, EditClassOf<sbs::TFibuExpEdit_SBS>()};
+          sbs::TFibuExporter_SBS::CKennung, EditClassOf<sbs::TFibuExpEdit_SBS>(), {}, sbs::DemoProfilEinrichten};
 }

@@ -83,7 +83,7 @@ bool TFibuExporter_SBS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
         phBuchungen);
     DateiOeffnen(Format("BUCHUNG_QTX_%d_%d_%d.MTA", mandant.Zahl(CFeldMandant), AFileInfo.AbrJahr,
                         AFileInfo.AbrNr));
-    const TDateTime jetzt = Jetzt();
+    const TDateTime jetzt = Kontext().Jetzt();
     FWerte.assign(phAnzahl, std::string());
     FWerte[phHerkunft] = "QTX";
     FWerte[phVersion] = Zeilenwert(FLangVersion);

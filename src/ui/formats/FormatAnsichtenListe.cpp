@@ -1,5 +1,6 @@
 // The views of the program's formats; one line per format folder under src/ui/formats.
 #include "ui/FormatAnsichten.h"
+#include "ui/formats/ascii/FibuExpAsciiView.h"
 #include "ui/formats/bmd/BmdAnsichten.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
 #include "ui/formats/datevpost/PostversandAnsichten.h"
@@ -10,6 +11,7 @@
 void FormatAnsichtenRegistrieren(TFormatAnsichten& ansichten) {
   datev::AnsichtenRegistrieren(ansichten);
   datevpost::AnsichtenRegistrieren(ansichten);
+  ascii::AnsichtenRegistrieren(ansichten);
   bmd::AnsichtenRegistrieren(ansichten);
   dvo::AnsichtenRegistrieren(ansichten);
   sbs::AnsichtenRegistrieren(ansichten);

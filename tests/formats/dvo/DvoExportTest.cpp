@@ -14,13 +14,10 @@ using dvo::TFibuExporter_DVO;
 
 namespace {
 
-std::vector<dvo::TFilialeInfo> Filialen() { return {{1, "Zentrale", ""}, {2, "Nord", ""}}; }
-
 class DvoExport : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = suite.Dir() / "dvo";
-    exporter.SetFilialenQuelle(Filialen);
     Einrichten(exporter, dir.string());
     exporter.SetMandantenDaten(kMandant1, true, {"1001"});
     exporter.SetMandantenDaten(kMandant2, true, {"2002"});
@@ -86,12 +83,14 @@ TEST_F(DvoExport, ARunWithoutBookingsHoldsTheClientRecordAndAnEmptyLine) {
 
 TEST_F(DvoExport, ABookingItCannotWriteFailsTheWholeFile) {
   for (const auto& falsch : {Beleg(1, 0, 1000, 2000, EncodeDate(2024, 3, 1), 9, "1", ""),
-                             Beleg(1, 0, 1000, 2000, EncodeDate(2024, 3, 1), 1, "R-1", "")}) {
+                             Beleg(1, 0, 1000, 2000, EncodeDate(2024, 4, 1), 7, "R-1", "")}) {
     ASSERT_TRUE(exporter.Export_Fibu_Kopf(Maerz2024()));
     EXPECT_TRUE(exporter.Export_Fibu_Daten(Beleg(1, 0, 1000, 2000, EncodeDate(2024, 3, 1), 1, "1", "")));
     EXPECT_FALSE(exporter.Export_Fibu_Daten(falsch));
-    EXPECT_NE(LetzterFehler().find("Buchung Beleg \"" + falsch.Beleg1 + "\" vom 01.03.2024"),
+    EXPECT_NE(LetzterFehler().find("Buchung Beleg \"" + falsch.Beleg1 + "\" vom " +
+                                   DateToStr(falsch.BelegDatum)),
               std::string::npos);
+    EXPECT_NE(LetzterFehler().find(Format("Die Filiale %d ist nicht", falsch.Filiale)), std::string::npos);
     EXPECT_FALSE(exporter.Export_Fibu_Ende());
     EXPECT_NE(LetzterFehler().find("nicht erstellt"), std::string::npos);
     EXPECT_TRUE(Dateien(dir).empty());
@@ -122,7 +121,11 @@ TEST(DvoFormat, ValuesAsTheRecordsWantThem) {
   EXPECT_EQ(dvo::Belegnummer("12345678901234567890", "12"), 90000012);
   EXPECT_TRUE(dvo::BelegnummerGekuerzt("12345678901234567890", "12"));
   EXPECT_TRUE(dvo::BelegnummerGekuerzt("1", "123456789"));
-  EXPECT_THROW(dvo::Belegnummer("-5", ""), std::invalid_argument);
+  // Only the digits count: letters never cost a booking.
+  EXPECT_EQ(dvo::Belegnummer("RE-12", "OC 7"), 12000007);
+  EXPECT_EQ(dvo::Belegnummer("KB", ""), 0);
+  EXPECT_FALSE(dvo::NurZiffern("RE-12"));
+  EXPECT_TRUE(dvo::NurZiffern(""));
   EXPECT_EQ(dvo::BeginnGeschaeftsjahr(EncodeDate(2024, 3, 1), 7), EncodeDate(2023, 7, 1));
   EXPECT_EQ(dvo::BeginnGeschaeftsjahr(EncodeDate(2024, 7, 1), 7), EncodeDate(2024, 7, 1));
   EXPECT_THROW(dvo::BeginnGeschaeftsjahr(EncodeDate(2024, 3, 1), 0), std::invalid_argument);
@@ -146,17 +149,23 @@ TEST(DvoRegeln, BlocksWhatTheFileCannotHoldAndWarnsOfCuts) {
   b.Beleg2 = "";
   b.KOST1.clear();
   regeln.Buchung(2, b, probleme);
+  b.Filiale = 1;
+  b.Beleg1 = "RE-9";
+  regeln.Buchung(3, b, probleme);
+  regeln.Ende({}, probleme);
   ASSERT_EQ(probleme.size(), 5U);
   EXPECT_TRUE(probleme[0].Sperrt);
   EXPECT_EQ(probleme[0].Feld, "Filiale");
-  EXPECT_TRUE(probleme[1].Sperrt);
-  EXPECT_EQ(probleme[1].Feld, "Beleg");
-  EXPECT_FALSE(probleme[2].Sperrt);
-  EXPECT_EQ(probleme[2].Feld, "Kostenstelle");
-  EXPECT_TRUE(probleme[3].Sperrt);
-  EXPECT_EQ(probleme[3].Zeile, 2U);
+  EXPECT_FALSE(probleme[1].Sperrt);
+  EXPECT_EQ(probleme[1].Feld, "Kostenstelle");
+  EXPECT_TRUE(probleme[2].Sperrt);
+  EXPECT_EQ(probleme[2].Zeile, 2U);
+  EXPECT_FALSE(probleme[3].Sperrt);
+  EXPECT_NE(probleme[3].Regel.find("50000000"), std::string::npos);
+  // Document fields with letters: one warning for all, at the first of them.
+  EXPECT_EQ(probleme[4].Zeile, 1U);
   EXPECT_FALSE(probleme[4].Sperrt);
-  EXPECT_NE(probleme[4].Regel.find("50000000"), std::string::npos);
+  EXPECT_NE(probleme[4].Regel.find("wie bei 1 weiteren Buchungen"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+-- Seven fixed columns, 43 characters a line.
+INSERT INTO form_store (program, mask, language, idx, user_name, user_text, property)
+  VALUES ('SALDIX', 'SERBASCI', 'D', '0', '', '', 'SerBrief.Layout');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 1, 'TRENNER=FEST');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 2, 'ANFUEHRUNG=BEDARF');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 3, 'DEZIMAL=.');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 4, 'DATUM=yyyymmdd');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 5, 'KOPFZEILE=N');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 6, 'ZEILENENDE=LF');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 7, 'KODIERUNG=UTF8');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 8, 'SPALTEN=7');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 9, 'SPALTE1=BELEGDATUM');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 10, 'UEBERSCHRIFT1=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 11, 'BREITE1=8');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 12, 'SPALTE2=KONTO');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 13, 'UEBERSCHRIFT2=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 14, 'BREITE2=6');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 15, 'SPALTE3=SOLLHABEN');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 16, 'UEBERSCHRIFT3=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 17, 'BREITE3=1');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 18, 'SPALTE4=UMSATZ');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 19, 'UEBERSCHRIFT4=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 20, 'BREITE4=10');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 21, 'SPALTE5=TEXT');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 22, 'UEBERSCHRIFT5=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 23, 'BREITE5=12');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 24, 'SPALTE6=FILIALE');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 25, 'UEBERSCHRIFT6=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 26, 'BREITE6=3');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 27, 'SPALTE7=WAEHRUNG');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 28, 'UEBERSCHRIFT7=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 29, 'BREITE7=3');

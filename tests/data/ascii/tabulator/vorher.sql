@@ -1,0 +1,38 @@
+-- Nine columns, most under the headings the export offers.
+INSERT INTO form_store (program, mask, language, idx, user_name, user_text, property)
+  VALUES ('SALDIX', 'SERBASCI', 'D', '0', '', '', 'SerBrief.Layout');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 1, 'TRENNER=TAB');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 2, 'ANFUEHRUNG=TEXTE');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 3, 'DEZIMAL=,');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 4, 'DATUM=dd.mm.yyyy');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 5, 'KOPFZEILE=J');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 6, 'ZEILENENDE=CRLF');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 7, 'KODIERUNG=ANSI');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 8, 'SPALTEN=9');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 9, 'SPALTE1=KONTO');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 10, 'UEBERSCHRIFT1=Konto');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 11, 'BREITE1=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 12, 'SPALTE2=BETRAG');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 13, 'UEBERSCHRIFT2=Betrag');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 14, 'BREITE2=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 15, 'SPALTE3=TEXT');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 16, 'UEBERSCHRIFT3=Buchungstext');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 17, 'BREITE3=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 18, 'SPALTE4=GEPNAME');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 19, 'UEBERSCHRIFT4=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 20, 'BREITE4=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 21, 'SPALTE5=BELEG1');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 22, 'UEBERSCHRIFT5=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 23, 'BREITE5=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 24, 'SPALTE6=KOST1');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 25, 'UEBERSCHRIFT6=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 26, 'BREITE6=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 27, 'SPALTE7=EXTBELEGNR');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 28, 'UEBERSCHRIFT7=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 29, 'BREITE7=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 30, 'SPALTE8=SKONTOPROZ1');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 31, 'UEBERSCHRIFT8=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 32, 'BREITE8=0');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 33, 'SPALTE9=FILIALE');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 34, 'UEBERSCHRIFT9=');
+INSERT INTO form_store_items (entry_id, position, line) VALUES ((SELECT id FROM form_store WHERE mask = 'SERBASCI'), 35, 'BREITE9=0');
