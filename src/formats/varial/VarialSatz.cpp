@@ -1,7 +1,6 @@
 #include "formats/varial/VarialSatz.h"
 
 #include <cmath>
-#include <map>
 #include <stdexcept>
 
 #include "suite/Format.h"
@@ -47,62 +46,41 @@ constexpr std::size_t Summe() {
 }
 static_assert(Summe() == CSatzLaenge, "the fields make up the record");
 
-struct TStelle {
-  std::size_t Von;
-  std::size_t Laenge;
-};
-
-// Position and width by name; the first field of a name counts.
-const std::map<std::string_view, TStelle>& Stellen() {
-  static const std::map<std::string_view, TStelle> stellen = [] {
-    std::map<std::string_view, TStelle> m;
-    std::size_t von = 1;
-    for (const auto& feld : kFelder) {
-      m.emplace(feld.FeldName, TStelle{von, feld.Laenge});
-      von += feld.Laenge;
-    }
-    return m;
-  }();
-  return stellen;
-}
-
-const TStelle& Stelle(std::string_view name) {
-  const auto it = Stellen().find(name);
-  if (it == Stellen().end()) {
-    throw std::invalid_argument("Das Feld \"" + std::string(name) + "\" gibt es im Varial-Satz nicht.");
-  }
-  return it->second;
-}
-
 }  // namespace
 
 const TVarialInfo (&VarialFelder())[CFeldAnzahl] { return kFelder; }
 
-TVarialSatz& TVarialSatz::Feld(std::string_view name, std::string_view wert) {
-  const TStelle& stelle = Stelle(name);
+TVarialStelle VarialStelle(std::string_view name) {
+  std::size_t von = 1;
+  for (const auto& feld : kFelder) {
+    if (feld.FeldName == name) return {feld.FeldName, von, feld.Laenge};
+    von += feld.Laenge;
+  }
+  throw std::invalid_argument("Das Feld \"" + std::string(name) + "\" gibt es im Varial-Satz nicht.");
+}
+
+TVarialSatz& TVarialSatz::Feld(const TVarialStelle& stelle, std::string_view wert) {
   satz_.Text(stelle.Von, stelle.Laenge, wert);
   return *this;
 }
 
-TVarialSatz& TVarialSatz::Nummer(std::string_view name, long long wert) {
-  const TStelle& stelle = Stelle(name);
+TVarialSatz& TVarialSatz::Nummer(const TVarialStelle& stelle, long long wert) {
   const std::string text = wert == 0 ? std::string() : std::to_string(wert);
   if (text.size() > stelle.Laenge) {
-    throw std::length_error("Der Wert " + text + " passt nicht in das Feld \"" + std::string(name) +
+    throw std::length_error("Der Wert " + text + " passt nicht in das Feld \"" + std::string(stelle.Name) +
                             "\" mit " + std::to_string(stelle.Laenge) + " Stellen.");
   }
   satz_.Text(stelle.Von, stelle.Laenge, text);
   return *this;
 }
 
-TVarialSatz& TVarialSatz::Betrag(std::string_view name, long double wert) {
-  const TStelle& stelle = Stelle(name);
+TVarialSatz& TVarialSatz::Betrag(const TVarialStelle& stelle, long double wert) {
   if (!std::isfinite(wert)) throw std::invalid_argument("Kein darstellbarer Betrag");
   const long double gerundet = qtx_Round(wert, 2);
   std::string text = Format("%*.2f", static_cast<int>(stelle.Laenge - 1), std::fabs(gerundet));
   if (text.size() > stelle.Laenge - 1) {
     throw std::length_error("Der Betrag " + FloatToStrF(gerundet) + " passt nicht in das Feld \"" +
-                            std::string(name) + "\" mit " + std::to_string(stelle.Laenge) +
+                            std::string(stelle.Name) + "\" mit " + std::to_string(stelle.Laenge) +
                             " Stellen.");
   }
   for (char& c : text) {

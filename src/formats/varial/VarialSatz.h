@@ -21,19 +21,27 @@ inline constexpr std::size_t CFeldAnzahl = 93;
 // The layout in record order.
 const TVarialInfo (&VarialFelder())[CFeldAnzahl];
 
-// A record being filled: blank until a named field is set.
+// A field's place in the record, found by its exact name (std::invalid_argument for a
+// name the layout does not have). Writers look their fields up once.
+struct TVarialStelle {
+  std::string_view Name;
+  std::size_t Von;
+  std::size_t Laenge;
+};
+TVarialStelle VarialStelle(std::string_view name);
+
+// A record being filled: blank until a field is set; a field set again is overwritten.
 class TVarialSatz {
  public:
   TVarialSatz() : satz_(CSatzLaenge) {}
-  // Left-aligned and cut to the field by characters; std::invalid_argument for a name
-  // the layout does not have.
-  TVarialSatz& Feld(std::string_view name, std::string_view wert);
+  // Left-aligned and cut to the field by characters.
+  TVarialSatz& Feld(const TVarialStelle& feld, std::string_view wert);
   // A whole number in decimal, left-aligned; empty for 0. std::length_error when its
   // digits do not fit the field.
-  TVarialSatz& Nummer(std::string_view name, long long wert);
+  TVarialSatz& Nummer(const TVarialStelle& feld, long long wert);
   // An amount: the magnitude with two decimals and the settings' separator, zero-padded
   // to all but the last character, then "+" or "-". std::length_error when it does not fit.
-  TVarialSatz& Betrag(std::string_view name, long double wert);
+  TVarialSatz& Betrag(const TVarialStelle& feld, long double wert);
   std::string Satz() const { return satz_.Satz(); }
 
  private:

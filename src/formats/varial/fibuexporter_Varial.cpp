@@ -135,55 +135,82 @@ bool TFibuExporter_Varial::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo
   });
 }
 
+namespace {
+
+// The fields the records fill, looked up by name once.
+struct TFelder {
+  TVarialStelle Firma = VarialStelle("Firma");
+  TVarialStelle Periode = VarialStelle("Buchungsperiode");
+  TVarialStelle Buchungsdatum = VarialStelle("Buchungsdatum");
+  TVarialStelle Buchungsart = VarialStelle("Buchungsart");
+  TVarialStelle Kontenart = VarialStelle("Kontenart");
+  TVarialStelle Kontonummer = VarialStelle("Kontonummer");
+  TVarialStelle Gegenkontenart = VarialStelle("Gegenkontenart");
+  TVarialStelle Gegenkonto = VarialStelle("Gegenkonto");
+  TVarialStelle Belegnummer = VarialStelle("Belegnummer");
+  TVarialStelle Belegdatum = VarialStelle("Belegdatum");
+  TVarialStelle Symbol = VarialStelle("Buchungssymbol");
+  TVarialStelle Betrag = VarialStelle("Buchungsbetrag EW");
+  TVarialStelle Steuer = VarialStelle("Steuerbetrag EW");
+  TVarialStelle Schluessel = VarialStelle("Steuerschlüssel");
+  TVarialStelle Text = VarialStelle("Buchungstext");
+  TVarialStelle Kondition = VarialStelle("Zahlungskondition");
+};
+
+const TFelder& Felder() {
+  static const TFelder felder;
+  return felder;
+}
+
+}  // namespace
+
 void TFibuExporter_Varial::Buchung(const TFibuExportBuchInfo& b) {
+  const TFelder& f = Felder();
   // One number per booking, shared by its records; a booking that fails keeps it used.
   ++FBelegNummer;
   const long double diff = b.BetragSoll - b.BetragHaben;
   const long double d = std::fabs(diff);
-  auto satz = [&] {
-    TVarialSatz s;
-    s.Feld("Firma", FMandantVarial)
-        .Feld("Buchungsperiode", Datum("yyyymm", b.BuchungsDatum))
-        .Feld("Buchungsdatum", Datum("yymmdd", b.BuchungsDatum))
-        .Feld("Kontenart", "0")
-        .Nummer("Belegnummer", FBelegNummer)
-        .Feld("Belegdatum", Datum("yymmdd", b.BelegDatum))
-        .Feld("Zahlungskondition", "000")
-        .Feld("Buchungstext", Buchungstext(b));
-    return s;
-  };
+  // Every record of the booking sets the same fields; the rest stay blank.
+  FSatz.Feld(f.Firma, FMandantVarial)
+      .Feld(f.Periode, Datum("yyyymm", b.BuchungsDatum))
+      .Feld(f.Buchungsdatum, Datum("yymmdd", b.BuchungsDatum))
+      .Feld(f.Kontenart, "0")
+      .Nummer(f.Belegnummer, FBelegNummer)
+      .Feld(f.Belegdatum, Datum("yymmdd", b.BelegDatum))
+      .Feld(f.Kondition, "000")
+      .Feld(f.Text, Buchungstext(b));
   if (!b.StSchlGgKtoSt.empty()) {
     const long double netto = qtx_Round(d * 100 / (b.SteuerProzent + 100), 2);
     const long double steuer = d - netto;
-    TVarialSatz gegen = satz();
-    gegen.Feld("Buchungsart", "DIV")
-        .Nummer("Kontonummer", b.GegenKonto)
-        .Feld("Buchungssymbol", diff >= 0 ? "HA " : "SO ")
-        .Betrag("Buchungsbetrag EW", -netto)
-        .Betrag("Steuerbetrag EW", -steuer)
-        .Feld("Steuerschlüssel", b.StSchlGgKtoSt);
-    TVarialSatz konto = satz();
-    konto.Feld("Buchungsart", "DIV")
-        .Nummer("Kontonummer", b.Konto)
-        .Feld("Buchungssymbol", diff > 0 ? "SO " : "HA ")
-        .Betrag("Buchungsbetrag EW", d)
-        .Betrag("Steuerbetrag EW", 0)
-        .Feld("Steuerschlüssel", "0");
+    FSatz.Feld(f.Buchungsart, "DIV")
+        .Nummer(f.Kontonummer, b.GegenKonto)
+        .Feld(f.Gegenkontenart, "")
+        .Feld(f.Gegenkonto, "")
+        .Feld(f.Symbol, diff >= 0 ? "HA " : "SO ")
+        .Betrag(f.Betrag, -netto)
+        .Betrag(f.Steuer, -steuer)
+        .Feld(f.Schluessel, b.StSchlGgKtoSt);
+    const std::string gegen = FSatz.Satz();
+    FSatz.Nummer(f.Kontonummer, b.Konto)
+        .Feld(f.Symbol, diff > 0 ? "SO " : "HA ")
+        .Betrag(f.Betrag, d)
+        .Betrag(f.Steuer, 0)
+        .Feld(f.Schluessel, "0");
     // Both records or neither: they are built before either is written.
-    Datei().WriteLine(gegen.Satz());
-    Datei().WriteLine(konto.Satz());
+    const std::string konto = FSatz.Satz();
+    Datei().WriteLine(gegen);
+    Datei().WriteLine(konto);
     return;
   }
-  TVarialSatz einzel = satz();
-  einzel.Feld("Buchungsart", "BUC")
-      .Nummer("Kontonummer", b.Konto)
-      .Feld("Gegenkontenart", "0")
-      .Nummer("Gegenkonto", b.GegenKonto)
-      .Feld("Buchungssymbol", diff > 0 ? "SO " : "HA ")
-      .Betrag("Buchungsbetrag EW", -d)
-      .Betrag("Steuerbetrag EW", 0)
-      .Feld("Steuerschlüssel", "00");
-  Datei().WriteLine(einzel.Satz());
+  FSatz.Feld(f.Buchungsart, "BUC")
+      .Nummer(f.Kontonummer, b.Konto)
+      .Feld(f.Gegenkontenart, "0")
+      .Nummer(f.Gegenkonto, b.GegenKonto)
+      .Feld(f.Symbol, diff > 0 ? "SO " : "HA ")
+      .Betrag(f.Betrag, -d)
+      .Betrag(f.Steuer, 0)
+      .Feld(f.Schluessel, "00");
+  Datei().WriteLine(FSatz.Satz());
 }
 
 }  // namespace varial

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "export/MandantenExporter.h"
+#include "formats/varial/VarialSatz.h"
 
 namespace varial {
 
@@ -51,6 +52,7 @@ class TFibuExporter_Varial : public TMandantenExporter {
   TSteuerSchluessel FSteuerSchl;
   int FBelegNummer = 0;
   std::string FMandantVarial;
+  TVarialSatz FSatz;  // the record being filled, reused from booking to booking
 };
 
 }  // namespace varial
