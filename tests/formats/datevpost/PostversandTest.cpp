@@ -5,7 +5,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -172,6 +174,35 @@ TEST_F(Postversand, WithSelfTheConverterRunsInThePresetDirectoryAndItsProtocolIs
   ASSERT_EQ(protokolle_.size(), 1u);
   EXPECT_EQ(protokolle_[0], "DATEV-Umwandlung\r\n\r\n2 Buchungen umgewandelt\r\nEnde ohne Fehler\r\n");
   EXPECT_TRUE(Exportieren(Maerz(71)));
+}
+
+TEST_F(Postversand, AWindowsConverterRunsThroughWineAndReadsWindowsPaths) {
+  const std::string alterPfad = std::getenv("PATH") ? std::getenv("PATH") : "";
+  const fs::path bin = suite_.Dir() / "bin";
+  fs::create_directories(bin);
+  {
+    std::ofstream wine(bin / "wine");
+    wine << "#!/bin/sh\necho \"wine $1 in $(pwd)\" > wine.log\nexit 0\n";
+  }
+  ::chmod((bin / "wine").c_str(), 0755);
+  std::ofstream(vorgabe_ / "Damo32.exe") << "MZ";  // a Windows program, not executable here
+  ::setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
+  exporter_.SetImportSelf(true);
+  const bool ok = Exportieren(Maerz());
+  ::setenv("PATH", alterPfad.c_str(), 1);
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(Lesen(vorgabe_ / "wine.log"),
+            "wine " + (vorgabe_ / "Damo32.exe").string() + " in " + vorgabe_.string() + "\n");
+  auto windows = [](std::string pfad) {
+    std::replace(pfad.begin(), pfad.end(), '/', '\\');
+    return "Z:" + pfad;
+  };
+  const std::string ini = Lesen(vorgabe_ / "DAMO32.INI");
+  EXPECT_NE(ini.find("Protokolldatei=" + windows((vorgabe_ / "Damo32.prt").string()) + "\r\n"),
+            std::string::npos) << ini;
+  EXPECT_NE(ini.find("Eingabedatei=" + windows((vorgabe_ / "BUCHUNG.TXT").string()) + "\r\n"),
+            std::string::npos) << ini;
+  EXPECT_NE(ini.find("Ausgabepfad=" + windows(versand_.string()) + "\\\r\n"), std::string::npos) << ini;
 }
 
 TEST_F(Postversand, ARealExportConvertsOnlyAfterItsFilesGotTheirNames) {
