@@ -16,6 +16,8 @@
 #   FORMATE    environment: further formats whose writing step is measured against the
 #              same dump, by catalogue identifier (default "DATEV BMD DVO SBS Varial"; their demo
 #              profiles come from `saldix-suite demo`)
+#   FORMAT     environment: the catalogue identifier of the format to time (default: the
+#              demo's active one, DATEV 700), written with its demo profile
 # The demo suite is built once (a few minutes); delete WORK_DIR to build it again.
 # Exit code: 0 measured, 1 a step failed.
 set -euo pipefail
@@ -68,6 +70,10 @@ COUNT=$(sqlite3 "$TEMPLATE" "SELECT COUNT(*) FROM ($OPEN_ROWS)")
 fresh_copy() {
   rm -f "$RUN_DB" "$RUN_DB-wal" "$RUN_DB-shm"
   cp "$TEMPLATE" "$RUN_DB"
+  if [ -n "${FORMAT:-}" ]; then
+    sqlite3 "$RUN_DB" "UPDATE settings_store SET value = '$FORMAT' WHERE program = 'SALDIX'
+      AND mask = 'FIBUEXPO' AND scope = 'G' AND key = 'FIBUAKTEXP'"
+  fi
   rm -rf "$SALDIX_HOME/export"
 }
 

@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   # qt6-base-dev brings Widgets, Test and PrintSupport (print preview, PDF output).
   qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core fontconfig
-  libcurl4-openssl-dev libxml2-dev python3-pyftpdlib python3-aiosmtpd python3-openssl openssl
+  libcurl4-openssl-dev libxml2-dev libxml2-utils python3-pyftpdlib python3-aiosmtpd python3-openssl openssl
   openssh-server openssh-client
 )
 

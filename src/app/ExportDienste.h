@@ -74,6 +74,8 @@ class IExportDienste {
                            TDateTime datum, int art) = 0;
   // Tax rate of a tax key (as the formats with tax texts need it).
   virtual std::string SteuerSchlNachKonto(const std::string& steuerSchl, long double& prozent) = 0;
+  // Rate in percent of a tax account named by IstSteuerkonto (MWST1600: 16.00).
+  virtual long double SteuerProzentAusKonto(const std::string& steuerName) = 0;
 
   // The suite's booking bracket (kind 51 around a real export); closed when the
   // returned object ends. Throws when the lock cannot be had.

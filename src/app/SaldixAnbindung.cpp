@@ -2,6 +2,7 @@
 
 #include "export/FibuExportKatalog.h"
 #include "export/fibuexportclass.h"
+#include "suite/Format.h"
 #include "suite/Guarded.h"
 #include "suite/QTXBuchung.h"
 #include "suite/QTXProgramm.h"
@@ -91,6 +92,11 @@ std::string TExportAnbindung::SteuerSchlNachKonto(const std::string& steuerSchl,
   std::string konto = d_.Konten().Steuer().SteuerSchlNachKonto(steuerSchl, wert);
   prozent = wert;
   return konto;
+}
+long double TExportAnbindung::SteuerProzentAusKonto(const std::string& steuerName) {
+  return qtx_Round(static_cast<long double>(d_.Konten().Steuer().GetProzentSatzAusKonto(steuerName)) *
+                       100,
+                   2);
 }
 
 namespace {

@@ -67,6 +67,7 @@ class TExportAnbindung final : public IExportDienste {
   bool HatKontoArt(const std::string& kontoName, const std::string& kontoZusatz, TDateTime datum,
                    int art) override;
   std::string SteuerSchlNachKonto(const std::string& steuerSchl, long double& prozent) override;
+  long double SteuerProzentAusKonto(const std::string& steuerName) override;
   std::unique_ptr<Klammer> BuchungsklammerOeffnen(int art) override;
   std::unique_ptr<Klammer> TransaktionOeffnen() override;
   std::unique_ptr<Markierung> MarkierungBeginnen(const std::vector<TIntTrio>& idents, int abrNr,

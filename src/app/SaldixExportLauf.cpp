@@ -323,9 +323,7 @@ void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile&
   BuchInfoGrunddatenFuellen(info, zeile);
   if (faehigkeiten_.Hat(TExportFaehigkeit::SteuerUndHerkunft)) {
     info.StSchlGgKtoSt = text(spalte::BU);
-    long double prozent = 0;
-    dienste_.SteuerSchlNachKonto(info.StSchlGgKtoSt, prozent);
-    info.SteuerProzent = prozent;
+    info.SteuerProzent = SteuerProzent(zeile, info.StSchlGgKtoSt);
     info.Herkunft = HerkunftZuVorfall(text(spalte::Geschaeftsvorfall));
   }
   if (faehigkeiten_.Hat(TExportFaehigkeit::Zahlungsbedingungen)) {
@@ -344,6 +342,30 @@ void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile&
     info.Ident = {Int32(zeile.Text(spalte::BelegRNr)), Int32(zeile.Text(spalte::BelegLNr)),
                   static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
   }
+}
+
+long double TExportLauf::SteuerProzent(const IExportZeile& zeile, const std::string& schluessel) {
+  // No key, no tax: an empty key would match the first slot a format leaves empty.
+  if (schluessel.empty()) return 0;
+  // A key may stand for two rates (one key for two slots; current and former rates
+  // exchanged before the change date): the tax account booked knows the rate.
+  std::string steuerName;
+  if (Steuerkonto(zeile, steuerName)) return dienste_.SteuerProzentAusKonto(steuerName);
+  long double prozent = 0;
+  dienste_.SteuerSchlNachKonto(schluessel, prozent);
+  return prozent;
+}
+
+bool TExportLauf::Steuerkonto(const IExportZeile& zeile, std::string& steuerName) {
+  if (!zeile.IstGruppe()) {
+    return dienste_.IstSteuerkonto(Trim(zeile.Text(spalte::GegenkontoKuerzel)),
+                                   Trim(zeile.Text(spalte::ZusatzGegenkonto)),
+                                   zeile.Datum(spalte::Belegdatum), steuerName);
+  }
+  for (std::size_t i = 0; i < zeile.KinderAnzahl(); ++i) {
+    if (Steuerkonto(zeile.Kind(i), steuerName)) return true;
+  }
+  return false;
 }
 
 void TExportLauf::IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const {

@@ -104,6 +104,8 @@ class TExportLauf {
   void BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
                        TDateTime buchungsmonat);
   void IdentsSammeln(const IExportZeile& zeile, std::vector<TIntTrio>& idents) const;
+  long double SteuerProzent(const IExportZeile& zeile, const std::string& schluessel);
+  bool Steuerkonto(const IExportZeile& zeile, std::string& steuerName);
   // Marks the bookings, writes the journal and notes the held files, all in one
   // transaction; false (nothing done) when any of it failed.
   bool Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnung,

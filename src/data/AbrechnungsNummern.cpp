@@ -46,11 +46,12 @@ bool TAbrechnungsNummern::GetLastAbr(const TIntPair& firma, int& abrJahr, TDateT
 
 int TAbrechnungsNummern::GetMaxBelegNrFBEX(const TIntPair& firma, int abrJahr, int abrNr) {
   return Guarded("TSaldixDataModule.GetMaxBelegNrFBEX", [&] {
-    // Computers left over from an earlier run of the settlement may hold another value;
-    // the highest keeps the next settlement's document numbers from repeating.
+    // Computers left over from an earlier run of the settlement may hold another value,
+    // and the settlement before may be missing (a number chosen further on, a settlement
+    // withdrawn): the highest of the year up to it keeps document numbers from repeating.
     auto& stmt = connection_.Cached(
         "SELECT MAX(max_beleg_nr) FROM fbex WHERE firma1 = ? AND firma2 = ? AND abr_jahr = ? "
-        "AND abr_nr = ?");
+        "AND abr_nr <= ?");
     stmt.With(firma.Nr1, firma.Nr2, abrJahr, abrNr);
     const int nummer = stmt.Step() && !stmt.IsNull(0) ? static_cast<int>(stmt.Int(0)) : 0;
     stmt.Reset();

@@ -72,3 +72,13 @@ void TTrennZeile::Betrag(long double wert, int nachkomma) {
   if (punkt != std::string::npos) zahl[punkt] = dezimal_;
   text_ += zahl;
 }
+
+std::string FeldBereinigt(std::string_view wert, char trenner, char ersatz) {
+  std::string text;
+  text.reserve(wert.size());
+  for (const char c : wert) {
+    if (c == '\r' || c == '\n') continue;
+    text += c == trenner ? ersatz : c;
+  }
+  return text;
+}

@@ -18,6 +18,10 @@ enum class TAnfuehrung {
   BeiBedarf,
 };
 
+// A text for an unquoted field: every separator becomes ersatz and line breaks (CR, LF)
+// are dropped, so that the field can neither split its line nor shift the fields after it.
+std::string FeldBereinigt(std::string_view wert, char trenner, char ersatz);
+
 class TTrennZeile {
  public:
   explicit TTrennZeile(char trenner = ';', TAnfuehrung anfuehrung = TAnfuehrung::Immer,

@@ -3,12 +3,15 @@
 #include <libxml/xmlwriter.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "suite/Utf8.h"
 
 struct TXmlSchreiber::TZustand {
   xmlBufferPtr puffer = nullptr;
   xmlTextWriterPtr writer = nullptr;
+  TAusgabe ausgabe;
+  std::string ausgabeFehler;  // what the output refused, for the caller's message
   ~TZustand() {
     if (writer != nullptr) xmlFreeTextWriter(writer);
     if (puffer != nullptr) xmlBufferFree(puffer);
@@ -25,7 +28,17 @@ bool XmlZeichen(char32_t c) {
   return c <= 0x10FFFF;
 }
 
+// Printable ASCII, tab and line ends need no decoding; most texts are nothing else.
+bool EinfachesAscii(std::string_view text) {
+  for (const char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b < 0x20 && b != 0x9 && b != 0xA && b != 0xD) || b > 0x7E) return false;
+  }
+  return true;
+}
+
 std::string Sauber(std::string_view text, std::string_view was) {
+  if (EinfachesAscii(text)) return std::string(text);
   std::size_t pos = 0;
   while (pos < text.size()) {
     const char32_t c = Utf8Next(text, pos);
@@ -50,6 +63,45 @@ const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>
 TXmlSchreiber::TXmlSchreiber(bool einruecken) : z_(new TZustand) {
   z_->puffer = xmlBufferCreate();
   if (z_->puffer != nullptr) z_->writer = xmlNewTextWriterMemory(z_->puffer, 0);
+  Beginnen(einruecken);
+}
+
+namespace {
+
+int AusgabeSchreiben(void* kontext, const char* daten, int laenge) {
+  auto* zustand = static_cast<std::pair<TXmlSchreiber::TAusgabe*, std::string*>*>(kontext);
+  try {
+    (*zustand->first)(std::string_view(daten, static_cast<std::size_t>(laenge)));
+    return laenge;
+  } catch (const std::exception& e) {
+    *zustand->second = e.what();
+  } catch (...) {
+    *zustand->second = "unbekannter Fehler";
+  }
+  return -1;
+}
+
+int AusgabeSchliessen(void* kontext) {
+  delete static_cast<std::pair<TXmlSchreiber::TAusgabe*, std::string*>*>(kontext);
+  return 0;
+}
+
+}  // namespace
+
+TXmlSchreiber::TXmlSchreiber(TAusgabe ausgabe, bool einruecken) : z_(new TZustand) {
+  z_->ausgabe = std::move(ausgabe);
+  auto* kontext = new std::pair<TAusgabe*, std::string*>(&z_->ausgabe, &z_->ausgabeFehler);
+  xmlOutputBufferPtr puffer = xmlOutputBufferCreateIO(AusgabeSchreiben, AusgabeSchliessen, kontext, nullptr);
+  if (puffer == nullptr) {
+    delete kontext;
+  } else {
+    z_->writer = xmlNewTextWriter(puffer);  // owns the buffer from here on
+    if (z_->writer == nullptr) xmlOutputBufferClose(puffer);
+  }
+  Beginnen(einruecken);
+}
+
+void TXmlSchreiber::Beginnen(bool einruecken) {
   if (z_->writer == nullptr) {
     delete z_;
     throw std::runtime_error("Der XML-Schreiber konnte nicht angelegt werden");
@@ -69,7 +121,10 @@ TXmlSchreiber::TXmlSchreiber(bool einruecken) : z_(new TZustand) {
 TXmlSchreiber::~TXmlSchreiber() { delete z_; }
 
 void TXmlSchreiber::Pruefen(int ergebnis, const char* schritt) const {
-  if (ergebnis < 0) throw std::runtime_error(std::string("XML schreiben: ") + schritt + " gescheitert");
+  if (ergebnis >= 0) return;
+  std::string text = std::string("XML schreiben: ") + schritt + " gescheitert";
+  if (!z_->ausgabeFehler.empty()) text += " (" + z_->ausgabeFehler + ")";
+  throw std::runtime_error(text);
 }
 
 TXmlSchreiber& TXmlSchreiber::Beginne(std::string_view element) {
@@ -85,7 +140,13 @@ TXmlSchreiber& TXmlSchreiber::Attribut(std::string_view name, std::string_view w
 }
 
 TXmlSchreiber& TXmlSchreiber::Text(std::string_view wert) {
-  Pruefen(xmlTextWriterWriteString(z_->writer, X(Sauber(wert, "Ein Text"))), "Text");
+  const std::string text = Sauber(wert, "Ein Text");
+  // A text without a character to escape goes out as it is; the library's escaping would
+  // only copy it.
+  const bool nichtsZuMaskieren = text.find_first_of("&<>\"\r") == std::string::npos;
+  Pruefen(nichtsZuMaskieren ? xmlTextWriterWriteRaw(z_->writer, X(text))
+                            : xmlTextWriterWriteString(z_->writer, X(text)),
+          "Text");
   return *this;
 }
 
@@ -93,6 +154,11 @@ TXmlSchreiber& TXmlSchreiber::Element(std::string_view name, std::string_view te
   Beginne(name);
   Text(text);
   return Ende();
+}
+
+TXmlSchreiber& TXmlSchreiber::Zeilenende() {
+  Pruefen(xmlTextWriterWriteRaw(z_->writer, BAD_CAST "\n"), "Zeilenende");
+  return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Ende() {
@@ -105,8 +171,11 @@ TXmlSchreiber& TXmlSchreiber::Ende() {
 std::string TXmlSchreiber::Fertig() {
   Pruefen(xmlTextWriterEndDocument(z_->writer), "Dokumentende");
   offen_ = 0;
-  xmlFreeTextWriter(z_->writer);  // flushes into the buffer
+  const int geleert = xmlTextWriterFlush(z_->writer);
+  xmlFreeTextWriter(z_->writer);  // flushes into the buffer or the output
   z_->writer = nullptr;
+  Pruefen(geleert, "Dokumentende");
+  if (z_->puffer == nullptr) return {};
   return std::string(reinterpret_cast<const char*>(xmlBufferContent(z_->puffer)),
                      static_cast<std::size_t>(xmlBufferLength(z_->puffer)));
 }

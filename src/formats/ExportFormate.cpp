@@ -1,10 +1,13 @@
 #include "formats/ExportFormate.h"
 
+#include "formats/abacus/FibuExpAbacusFrm.h"
 #include "formats/ascii/FibuExpAsciiFrm.h"
 #include "formats/bmd/FibuExpBMDFrm.h"
 #include "formats/datev/FibuExpDatevFrm.h"
 #include "formats/datev700/FibuExpDatev700Frm.h"
 #include "formats/dvo/FibuExpDVOFrm.h"
+#include "formats/his/FibuExpHISFrm.h"
+#include "formats/rza/FibuExpRZAFrm.h"
 #include "formats/sbs/FibuExpSBSFrm.h"
 #include "formats/datevpost/FibuExpPostversandFrm.h"
 #include "formats/varial/FibuExpVarialFrm.h"
@@ -21,6 +24,9 @@ void ExportFormateRegistrieren(TFibuExportKatalog& katalog) {
            RegInfo_DVO(),
            RegInfo_SBS(),
            RegInfo_Varial(),
+           RegInfo_RZA(),
+           abacus::RegInfo_Abacus(),
+           RegInfo_HIS(),
        }) {
     katalog.Register(row);
   }

@@ -67,6 +67,14 @@ std::size_t SkipByte(std::string_view, std::size_t) { return 1; }
 std::size_t CopyReplacingInvalidUtf8(std::string_view text, std::string& out) {
   std::size_t replaced = 0;
   for (std::size_t pos = 0; pos < text.size();) {
+    // A run of ASCII is copied as it is, without decoding it byte by byte.
+    std::size_t ascii = pos;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    if (ascii > pos) {
+      out.append(text.substr(pos, ascii - pos));
+      pos = ascii;
+      continue;
+    }
     const std::size_t start = pos;
     if (Utf8Next(text, pos) == kUtf8Invalid) {
       out += '?';

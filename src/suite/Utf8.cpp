@@ -215,3 +215,16 @@ std::string Utf8ComposeLatin(std::string_view text) {
   }
   return out;
 }
+
+std::size_t Utf8GanzeZeichen(std::string_view text) {
+  std::size_t i = text.size();
+  int folgeBytes = 0;
+  while (i > 0 && folgeBytes < 3 && (static_cast<unsigned char>(text[i - 1]) & 0xC0) == 0x80) {
+    --i;
+    ++folgeBytes;
+  }
+  if (i == 0) return text.size();
+  const auto start = static_cast<unsigned char>(text[i - 1]);
+  const int laenge = start >= 0xF0 ? 4 : start >= 0xE0 ? 3 : start >= 0xC0 ? 2 : 1;
+  return laenge > folgeBytes + 1 ? i - 1 : text.size();
+}

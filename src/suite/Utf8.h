@@ -23,6 +23,10 @@ bool Utf8Valid(std::string_view text);
 // Replaces every invalid byte with the replacement text.
 std::string Utf8ReplaceInvalid(std::string_view text, std::string_view replacement = "?");
 
+// The length of text without a multi-byte sequence begun at its end but not complete
+// yet: a piece of a stream that may be converted now, the rest waiting for the next piece.
+std::size_t Utf8GanzeZeichen(std::string_view text);
+
 // Number of characters.
 std::size_t Utf8Length(std::string_view text);
 

@@ -286,6 +286,34 @@ TEST_F(ExportLauf, FieldsOfOtherFormatsStayEmpty) {
   EXPECT_EQ(exporter.buchungen.front().Herkunft, "KASBER");
 }
 
+TEST_F(ExportLauf, TheTaxRateIsTheRateOfTheTaxAccountBookedAndNoKeyMeansNoTax) {
+  exporter.ZusatzFlags(true, false, false);
+  // A revenue row paired with its tax booking on MWST0500 under a key that also names
+  // another slot: the key's own lookup answers 19.
+  auto gruppe = std::make_unique<TTestZeile>();
+  gruppe->gruppe = true;
+  gruppe->texte[spalte::Konto] = "1000";
+  gruppe->texte[spalte::Gegenkonto] = "8300";
+  gruppe->texte[spalte::BU] = "4";
+  gruppe->daten[spalte::Belegdatum] = EncodeDate(2024, 1, 5);
+  TTestListe kinder;
+  kinder.Buchung(1000, 8300, EncodeDate(2024, 1, 5), 1, 1, 1);
+  kinder.Buchung(1000, 1771, EncodeDate(2024, 1, 5), 1, 1, 2);
+  for (auto& kind : kinder.zeilen) gruppe->kinder.push_back(std::move(kind));
+  liste.zeilen.push_back(std::move(gruppe));
+  dienste.steuerkonten["K1771"] = "MWST0500";
+  dienste.steuerProzente["MWST0500"] = 5;
+  // A row with a key but no tax account keeps the key's rate; one without a key has none.
+  liste.Buchung(1000, 8400, EncodeDate(2024, 1, 6), 1, 1, 3).texte[spalte::BU] = "3";
+  liste.Buchung(1000, 4900, EncodeDate(2024, 1, 7), 1, 1, 4);
+
+  ASSERT_TRUE(Export(false).ok);
+  ASSERT_EQ(exporter.buchungen.size(), 3u);
+  EXPECT_EQ(exporter.buchungen[0].SteuerProzent, 5);
+  EXPECT_EQ(exporter.buchungen[1].SteuerProzent, 19);
+  EXPECT_EQ(exporter.buchungen[2].SteuerProzent, 0);
+}
+
 TEST_F(ExportLauf, GroupOfExpenseAndOutputTaxFailsTheCheck) {
   auto gruppe = std::make_unique<TTestZeile>();
   gruppe->gruppe = true;

@@ -68,6 +68,20 @@ TEST(AbrechnungsNummern, MaxDocumentNumberIsTheHighestOfTheSettlementsLines) {
   EXPECT_EQ(nummern.GetMaxBelegNrFBEX(kFirma, 2024, 1), 55);
 }
 
+TEST(AbrechnungsNummern, MaxDocumentNumberLooksPastAGapButNotAhead) {
+  TestSuite suite;
+  Abrechnung(2024, 1, 1, 30);
+  Abrechnung(2024, 2, 1, 45);
+  Abrechnung(2024, 6, 1, 80);
+  Abrechnung(2023, 9, 1, 500);
+  TAbrechnungsNummern nummern(SuiteDatabase::Get());
+  // Settlement 5 follows 2 (3 and 4 never filed): its numbers go on after 45.
+  EXPECT_EQ(nummern.GetMaxBelegNrFBEX(kFirma, 2024, 4), 45);
+  // Settlement 2 issued again continues from 1 as it did the first time.
+  EXPECT_EQ(nummern.GetMaxBelegNrFBEX(kFirma, 2024, 1), 30);
+  EXPECT_EQ(nummern.GetMaxBelegNrFBEX(kFirma, 2024, 0), 0);
+}
+
 TEST(AbrechnungsNummern, JournalLinesReplaceEachComputersLineAndKeepOthers) {
   TestSuite suite;
   TAbrechnungsNummern nummern(SuiteDatabase::Get());

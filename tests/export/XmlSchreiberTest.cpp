@@ -35,4 +35,28 @@ TEST(XmlSchreiber, RefusesWhatXmlCannotCarry) {
   EXPECT_EQ(xml.Fertig(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<a>Tab\tund&#13;\nZeile</a>\n");
 }
 
+TEST(XmlSchreiber, StreamsTheSameDocumentInPiecesAndReportsAFailingOutput) {
+  std::string gestueckelt;
+  std::size_t stuecke = 0;
+  TXmlSchreiber strom([&](std::string_view teil) { gestueckelt.append(teil), ++stuecke; }, true);
+  TXmlSchreiber speicher(true);
+  for (auto* xml : {&strom, &speicher}) {
+    xml->Beginne("Liste");
+    for (int i = 0; i < 2000; ++i) xml->Element("Eintrag", "Größe " + std::to_string(i));
+  }
+  EXPECT_EQ(strom.Fertig(), "");
+  EXPECT_EQ(gestueckelt, speicher.Fertig());
+  EXPECT_GT(stuecke, 1u);  // handed over while it was written
+
+  TXmlSchreiber kaputt([](std::string_view) { throw std::runtime_error("Platte voll"); }, false);
+  kaputt.Beginne("a");
+  try {
+    for (int i = 0; i < 10000; ++i) kaputt.Element("b", "x");
+    kaputt.Fertig();
+    FAIL() << "the failing output went unnoticed";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("Platte voll"), std::string::npos) << e.what();
+  }
+}
+
 }  // namespace

@@ -63,4 +63,14 @@ TEST(Utf8, DecodesAndEncodesCodePoints) {
   EXPECT_EQ(pos, 3u);
 }
 
+TEST(Utf8, AStreamPieceKeepsAnUnfinishedLastCharacterBack) {
+  EXPECT_EQ(Utf8GanzeZeichen("abc"), 3u);
+  EXPECT_EQ(Utf8GanzeZeichen(""), 0u);
+  EXPECT_EQ(Utf8GanzeZeichen("a\xE2\x82"), 1u);      // the euro sign lacks its last byte
+  EXPECT_EQ(Utf8GanzeZeichen("a\xE2\x82\xAC"), 4u);  // complete
+  EXPECT_EQ(Utf8GanzeZeichen("\xC3"), 0u);
+  EXPECT_EQ(Utf8GanzeZeichen("\xF0\x9F\x98"), 0u);
+  EXPECT_EQ(Utf8GanzeZeichen("x\x80"), 2u);  // a stray byte waits for nothing
+}
+
 }  // namespace

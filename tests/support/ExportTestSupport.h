@@ -146,6 +146,11 @@ class TTestDienste : public IExportDienste {
     prozent = 19;
     return "";
   }
+  long double SteuerProzentAusKonto(const std::string& steuerName) override {
+    const auto found = steuerProzente.find(steuerName);
+    return found == steuerProzente.end() ? 0 : found->second;
+  }
+  std::map<std::string, long double> steuerProzente;  // tax account name to its rate
   bool AbrechnungProtokollieren(const TAbrechnungsEreignis& ereignis) override {
     if (verlaufScheitert) return false;
     verlauf.push_back(ereignis);

@@ -107,6 +107,13 @@ const std::map<std::string, TSetzer>& BuchungsSetzer() {
       if (slash == std::string::npos) throw std::runtime_error("GepNr ohne \"/\": " + t);
       b.buch.GepNr = {FallZahl(t.substr(0, slash)), FallZahl(t.substr(slash + 1))};
     };
+    m["Ident"] = [](TFallBuchung& b, const std::string& t) {
+      const auto erster = t.find('/');
+      const auto zweiter = erster == std::string::npos ? erster : t.find('/', erster + 1);
+      if (zweiter == std::string::npos) throw std::runtime_error("Ident nicht r/l/s: " + t);
+      b.buch.Ident = {FallZahl(t.substr(0, erster)), FallZahl(t.substr(erster + 1, zweiter - erster - 1)),
+                      static_cast<std::int16_t>(FallZahl(t.substr(zweiter + 1)))};
+    };
     m["AuftragsNr"] = [](TFallBuchung& b, const std::string& t) { b.zusatz.AuftragsNr = t; };
     return m;
   }();

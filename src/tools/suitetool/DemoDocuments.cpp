@@ -50,6 +50,14 @@ const char* PaymentKind(const DemoDocumentRequest& request, int running) {
   return request.paymentTerms ? "RECHNUNG" : "BAR";
 }
 
+// The phase of an outgoing document: 13 invoiced, 14 credited; incoming ones stay "E".
+const char* Phase(const DemoDocumentRequest& request) {
+  const std::string_view art = request.belegart;
+  if (art == "AR") return "13";
+  if (art == "GU") return "14";
+  return "E";
+}
+
 }  // namespace
 
 DemoDocuments::DemoDocuments(suitedb::Connection& db, DemoRandom& random)
@@ -79,14 +87,14 @@ DemoDocument DemoDocuments::Write(const DemoDocumentRequest& request) {
              "belegart, datum, nr_praefix, nr_teil1, nr_teil2, nr_teil3, format_kz, nr_extern, "
              "dokumenten_nr, order_id, liefer_land, steuer_land, herkunft_kz, zahlungsart, "
              "phase, vorg_rnr, vorg_lnr, vorg_snr) "
-             "VALUES (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, 'E', ?, ?, ?)")
+             "VALUES (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
       .With(request.computer, lnr, request.firma.Nr1, request.firma.Nr2, request.partner.Nr1,
             request.partner.Nr2, OrgeOfBranch(request.branch), request.belegart, request.date,
             request.prefix, year, request.branch, running,
             request.belegart[0] == 'E' ? "EXT-" + std::to_string(running) : std::string(),
             "D" + std::to_string(request.computer * 10000000 + lnr), document.orderId,
             request.lieferLand, request.steuerLand, OriginMark(request, running),
-            PaymentKind(request, running), request.predecessor.RNr, request.predecessor.LNr,
+            PaymentKind(request, running), Phase(request), request.predecessor.RNr, request.predecessor.LNr,
             request.predecessor.SNr)
       .Run();
   db_.Cached("UPDATE belege SET subherkunft = ? WHERE rnr = ? AND lnr = ? AND snr = 0")

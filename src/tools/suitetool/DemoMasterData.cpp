@@ -94,7 +94,7 @@ void WriteDemoOrganisation(suitedb::Connection& db) {
   // A client is a business partner of the suite as well (its name is looked up so).
   auto& partner = db.Cached(
       "INSERT INTO partner (gep_nr1, gep_nr2, name, kunden_nr, land, anrede) "
-      "VALUES (?, ?, ?, 0, 'D', 'Firma')");
+      "VALUES (?, ?, ?, 0, 'D', 'F')");
   for (const auto& entry : DemoClients()) {
     client.With(entry.firma.Nr1, entry.firma.Nr2, entry.kurzNr, entry.name, entry.kurzName,
                 entry.fiscalStartMonth, entry.exportComputer)

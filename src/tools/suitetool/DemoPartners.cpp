@@ -1,6 +1,7 @@
 #include "suitetool/DemoPartners.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace suitetool {
 namespace {
@@ -88,7 +89,8 @@ class PartnerWriter {
       : partner_(db.Cached("INSERT INTO partner (gep_nr1, gep_nr2, name, kunden_nr, land, anrede) "
                            "VALUES (?, ?, ?, ?, ?, ?)")),
         address_(db.Cached("INSERT INTO partner_adressen (gep_nr1, gep_nr2, adr_nr, name, "
-                           "strasse, hausnummer, plz, ort, land) VALUES (?, ?, 1, ?, ?, ?, ?, ?, ?)")),
+                           "strasse, hausnummer, plz, ort, land, vorname) "
+                           "VALUES (?, ?, 1, ?, ?, ?, ?, ?, ?, ?)")),
         contact_(db.Cached("INSERT INTO partner_kontakte (gep_nr1, gep_nr2, kontakt_nr, name, "
                            "telefon, email) VALUES (?, ?, 1, ?, ?, ?)")),
         number_(db.Cached("INSERT INTO partner_nummern (gep_nr1, gep_nr2, art1, art2, nummer) "
@@ -96,14 +98,18 @@ class PartnerWriter {
         attribute_(db.Cached("INSERT INTO partner_merkmale (gep_nr1, gep_nr2, merkmal, wert) "
                              "VALUES (?, ?, ?, ?)")) {}
 
+  // salutation: the suite's mark, "M" or "W" for a person, "F" for a company; a person's
+  // first name is the first word of its name.
   void Write(const DemoPartner& p, int customerNumber, const char* salutation, const Town& town,
              const std::string& street, const std::string& contact) {
+    const bool person = std::string_view(salutation) != "F";
     partner_.With(p.gepNr.Nr1, p.gepNr.Nr2, p.name, customerNumber, p.land, salutation).Run();
     // The house number is the street text's last word.
     const auto blank = street.rfind(' ');
     address_.With(p.gepNr.Nr1, p.gepNr.Nr2, p.name, street.substr(0, blank),
                   blank == std::string::npos ? std::string() : street.substr(blank + 1),
-                  town.plz, town.ort, town.land)
+                  town.plz, town.ort, town.land,
+                  person ? p.name.substr(0, p.name.find(' ')) : std::string())
         .Run();
     const std::string mail = "info" + std::to_string(p.gepNr.Nr2) + "@example.com";
     contact_.With(p.gepNr.Nr1, p.gepNr.Nr2, contact, "040 " + std::to_string(100000 + p.gepNr.Nr2),
@@ -142,7 +148,7 @@ DemoPartnerList WriteDemoPartners(suitedb::Connection& db, DemoRandom& random) {
     if (foreign) p.ustId = VatId(p.land, random);
     const int customerNumber = kFirstCustomerNumber + i;
     const std::string street = Street(random);
-    writer.Write(p, customerNumber, company ? "Firma" : (i % 2 ? "Herr" : "Frau"), town, street,
+    writer.Write(p, customerNumber, company ? "F" : (i % 2 ? "M" : "W"), town, street,
                  person);
     writer.Number(p.gepNr, kDebtorKind, std::to_string(10000 + customerNumber));
     writer.Attribute(p.gepNr, kGroupAttribute, company ? "Gewerbe" : "Privat");
@@ -157,7 +163,7 @@ DemoPartnerList WriteDemoPartners(suitedb::Connection& db, DemoRandom& random) {
     p.land = town.land;
     const std::string street = Street(random);
     const std::string contact = PersonName(random);
-    writer.Write(p, 0, "Firma", town, street, contact);
+    writer.Write(p, 0, "F", town, street, contact);
     writer.Number(p.gepNr, kCreditorKind, std::to_string(70001 + i));
     list.suppliers.push_back(std::move(p));
   }

@@ -1,0 +1,1 @@
+UPDATE mandanten SET land = 'D' WHERE firma1 = 100;

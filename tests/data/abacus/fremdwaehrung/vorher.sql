@@ -1,0 +1,1 @@
+INSERT INTO waehrungen (kuerzel, kurs) VALUES ('CHF', 1.25);
