@@ -14,7 +14,7 @@
 #   WORK_DIR   where the demo suite is kept between runs (default: /tmp/saldix-batch-timing)
 #   RUNS       environment: how many times each is measured (default 3)
 #   FORMATE    environment: further formats whose writing step is measured against the
-#              same dump, by catalogue identifier (default "BMD DVO SBS"; their demo
+#              same dump, by catalogue identifier (default "DATEV BMD DVO SBS Varial"; their demo
 #              profiles come from `saldix-suite demo`)
 #   FORMAT     environment: the catalogue identifier of the format to time (default: the
 #              demo's active one, DATEV 700), written with its demo profile
@@ -147,7 +147,7 @@ echo "sqlite3 -csv:      ${DUMP_CPU} s CPU für dieselben Zeilen"
 echo "Verhältnis Schreiben / sqlite3 -csv: $(awk -v a="$WRITE_S" -v b="$DUMP_CPU" \
      'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
-for FORMAT in ${FORMATE-BMD DVO SBS}; do
+for FORMAT in ${FORMATE-DATEV BMD DVO SBS Varial}; do
   FORMAT_S=$(write_seconds "$FORMAT") || exit 1
   echo "Schreiben $FORMAT: ${FORMAT_S} s CPU, Verhältnis zu sqlite3 -csv: $(ratio "$FORMAT_S" "$DUMP_CPU")"
 done

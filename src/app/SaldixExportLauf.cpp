@@ -233,6 +233,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     if (ergebnis.ok && !abrechnung.Wiederholung) klammer->Abschliessen();
     klammer.reset();  // the lock ends before the files are moved
     if (ergebnis.ok) ergebnis.nichtAbgelegt = dienste_.DateienVeroeffentlichen(dateien);
+    if (ergebnis.ok && ergebnis.nichtAbgelegt.empty()) exporter.DateienAbgelegt();
     // The settlement stays as it was; its history notes that its file was written again.
     if (ergebnis.ok && abrechnung.Wiederholung &&
         !dienste_.AbrechnungProtokollieren(

@@ -1,10 +1,22 @@
 #include "export/FesterSatz.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "suite/Format.h"
 #include "suite/Utf8.h"
+
+namespace {
+
+bool IstAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 TFesterSatz::TFesterSatz(std::size_t laenge, char32_t fuell) : zeichen_(laenge, fuell) {}
 
@@ -19,6 +31,15 @@ void TFesterSatz::Setzen(std::size_t von, std::size_t breite, const std::u32stri
 
 TFesterSatz& TFesterSatz::Text(std::size_t von, std::size_t breite, std::string_view wert,
                                char32_t fuell) {
+  if (IstAscii(wert)) {
+    // Plain ASCII needs no decoding: a byte is a character (a year of records is written
+    // field by field).
+    if (von == 0 || von - 1 + breite > zeichen_.size()) Setzen(von, breite, {});
+    const std::size_t n = std::min(wert.size(), breite);
+    for (std::size_t i = 0; i < n; ++i) zeichen_[von - 1 + i] = static_cast<unsigned char>(wert[i]);
+    for (std::size_t i = n; i < breite; ++i) zeichen_[von - 1 + i] = fuell;
+    return *this;
+  }
   std::u32string feld = Utf8Decode(wert).substr(0, breite);
   feld.resize(breite, fuell);
   Setzen(von, breite, feld);
@@ -71,4 +92,11 @@ TFesterSatz& TFesterSatz::Betrag(std::size_t von, std::size_t breite, long doubl
   return Zahl(von, breite, std::llround(skaliert), fuell);
 }
 
-std::string TFesterSatz::Satz() const { return Utf8Encode(zeichen_); }
+std::string TFesterSatz::Satz() const {
+  std::string satz(zeichen_.size(), ' ');
+  for (std::size_t i = 0; i < zeichen_.size(); ++i) {
+    if (zeichen_[i] >= 0x80) return Utf8Encode(zeichen_);
+    satz[i] = static_cast<char>(zeichen_[i]);
+  }
+  return satz;
+}

@@ -175,6 +175,11 @@ class TFibuExporter : public TGuardedObject {
   bool Abliefern(std::string& fehler);
   using TAblieferung = std::function<bool(std::string& fehler)>;
 
+  // The run calls this once the files it held back have their final names, after the
+  // settlement is committed. A format that hands its file on to another program does it
+  // here, so that nothing leaves the program before its bookings are filed.
+  virtual void DateienAbgelegt() {}
+
   // A test export writes into the subfolder "Test" of the export directory, so that its
   // files are never imported by mistake nor met by a later real export of the same name.
   void SetTestexport(bool test) { FTestexport = test; }

@@ -5,6 +5,7 @@
 
 #include "ui/FormatAnsichten.h"
 #include "ui/INETDialogView.h"
+#include "ui/ProgrammLaufDialog.h"
 #include "ui/QtFormStoreChooser.h"
 #include "ui/SerBriefView.h"
 #include "ui/UiText.h"
@@ -40,4 +41,7 @@ void QtDialogeInstallieren() {
   SetFormStoreChooser(std::make_shared<TQtFormStoreChooser>());
   SetInetVerbindungChooser(QtInetVerbindungChooser());
   SerBriefAnzeigeInstallieren();
+  SetProgrammLaufAnzeige(QtProgrammLaufAnzeige);
+  // The format views may install windows of their own (a converter's protocol).
+  TFormatAnsichten::Global();
 }

@@ -4,6 +4,7 @@
 
 #include "export/FibuExportFrm.h"
 #include "export/SerBrief.h"
+#include "suite/ProgrammLauf.h"
 #include "suite/QTXFormStore.h"
 #include "ui/QtDialoge.h"
 

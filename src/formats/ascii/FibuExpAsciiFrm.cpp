@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "export/SteuerSchluesselTexte.h"
 #include "formats/ascii/AsciiDemoProfil.h"
 #include "suite/QTXInfo.h"
 #include "suite/Text.h"
@@ -11,20 +12,7 @@
 namespace ascii {
 
 const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl>& TfrmFibuExportAscii::SteuerCaptions() {
-  static const std::array<const char*, CQTX_FibuExport_Steuer_Anzahl> captions = {
-      "reduzierte Umsatzsteuer",
-      "spezielle Umsatzsteuer (Österreich)",
-      "normale Umsatzsteuer",
-      "ehemalige reduzierte Umsatzsteuer",
-      "ehemalige normale Umsatzsteuer",
-      "reduzierte Vorsteuer",
-      "spezielle Vorsteuer (Österreich)",
-      "normale Vorsteuer",
-      "ehemalige reduzierte Vorsteuer",
-      "ehemalige normale Vorsteuer",
-      "Umsatzsteuer in EG-Land",
-      "ohne Vorsteuer"};
-  return captions;
+  return SteuerSchluesselCaptions();  // shared with the other formats of free tax keys
 }
 
 const char* TfrmFibuExportAscii::FTPDateiHinweis() {
