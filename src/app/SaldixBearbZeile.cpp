@@ -38,6 +38,16 @@ void TZeilenWerte::SetText(int tag, std::string_view value) {
   for (std::size_t i = slot; i < kTexte; ++i) ende_[i] = ende_[i] - alt + neu;
 }
 
+void TZeilenWerte::NurSchluesselBehalten(const std::vector<int>& schluessel) {
+  std::array<std::string_view, kTexte> neu{};
+  for (const int tag : schluessel) {
+    const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
+    neu[slot] = TextImSlot(slot);
+  }
+  Packen(neu);
+  daten_.fill(0);
+}
+
 void TZeilenWerte::SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte) {
   std::array<std::string_view, kTexte> neu;
   for (std::size_t slot = 0; slot < kTexte; ++slot) neu[slot] = TextImSlot(slot);

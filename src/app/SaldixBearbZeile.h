@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/SaldixBearbSpalten.h"
 #include "suite/Types.h"
@@ -31,6 +32,10 @@ class TZeilenWerte {
     ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)] = value;
   }
   void SetDatum(int tag, TDateTime value) { daten_[Slot(tag, TSpaltenTyp::Datum)] = value; }
+
+  // Empties every text but those of the given columns, and every date; amounts and whole
+  // numbers stay.
+  void NurSchluesselBehalten(const std::vector<int>& schluessel);
 
   // The value as the list shows it (amounts "1.234,56", dates dd.mm.yyyy, 0 dates empty).
   std::string Anzeige(int tag) const;

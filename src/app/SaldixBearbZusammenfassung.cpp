@@ -248,6 +248,13 @@ TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
   if (kriterium.Regel == TBeschreibungsRegel::ZusammengefassteKonten) {
     g.SetText(Sp::BU, EindeutigeSchluessel(mitglieder));
   }
+  if (summen_) {
+    // A totals row shows its account and its sums: a member's document, text or date
+    // would read as if it were the whole group's.
+    std::vector<int> schluessel{Sp::Konto, Sp::KontoBez, Sp::KontoName};
+    schluessel.insert(schluessel.end(), kriterium.Spalten.begin(), kriterium.Spalten.end());
+    g.NurSchluesselBehalten(schluessel);
+  }
   return g;
 }
 
@@ -310,7 +317,9 @@ void TBuchungsZusammenfassung::Aufbauen(std::vector<TGeladeneBuchung>& geladen,
     if (!einheiten.empty()) {
       std::vector<const TZeilenWerte*> alle;
       for (const TEinheit& e : einheiten) alle.push_back(&Werte(e));
-      const std::int32_t alles = liste.NeueGruppe("ALLES", GruppenWerte(kontensummen, alle));
+      TZeilenWerte gesamt = GruppenWerte(kontensummen, alle);
+      gesamt.NurSchluesselBehalten({});  // the total of all accounts belongs to none
+      const std::int32_t alles = liste.NeueGruppe("ALLES", std::move(gesamt));
       GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {Sp::Konto}, false), liste,
                        alles, false);
     }

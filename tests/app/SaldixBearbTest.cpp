@@ -304,6 +304,15 @@ TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {
   form.acChangeViewExecute();
   EXPECT_EQ(form.ChangeViewCaption, "Export anzeigen");
   EXPECT_TRUE(form.Summenansicht());
+  // Totals rows show their account and sums, no member's document, text or date.
+  const auto& gesamt = form.Liste().Zeile(form.Liste().Oberste()[0]);
+  EXPECT_EQ(gesamt.Werte().Text(Sp::Konto), "");
+  ASSERT_FALSE(gesamt.Kinder.empty());
+  const auto& konto = form.Liste().Zeile(gesamt.Kinder[0]).Werte();
+  EXPECT_NE(konto.Text(Sp::Konto), "");
+  EXPECT_EQ(konto.Text(Sp::Beleg1), "");
+  EXPECT_EQ(konto.Text(Sp::Beschreibung), "");
+  EXPECT_EQ(konto.Datum(Sp::Belegdatum), 0);
   form.acChangeViewExecute();
   EXPECT_EQ(form.ChangeViewCaption, "Summen anzeigen");
   ASSERT_EQ(Zeilen(), 2u);
