@@ -9,6 +9,25 @@ bool SperrtExport(const TExportProblemListe& probleme) {
                      [](const TExportProblem& p) { return p.Sperrt; });
 }
 
+TExportProblem ProblemOrt(std::size_t zeile, const TFibuExportBuchInfo& buchung) {
+  TExportProblem ort;
+  ort.Zeile = zeile;
+  ort.Belegnummer = buchung.Beleg1;
+  ort.Datum = buchung.BelegDatum;
+  ort.Konto = std::to_string(buchung.Konto);
+  return ort;
+}
+
+TExportProblem Problem(const TExportProblem& ort, std::string feld, std::string wert,
+                       std::string regel, bool sperrt) {
+  TExportProblem p = ort;
+  p.Feld = std::move(feld);
+  p.Wert = std::move(wert);
+  p.Regel = std::move(regel);
+  p.Sperrt = sperrt;
+  return p;
+}
+
 std::string ProblemText(const TExportProblem& problem) {
   std::string text = problem.Sperrt ? "Fehler: " : "Warnung: ";
   if (problem.Zeile != TExportProblem::kGanzerExport) {

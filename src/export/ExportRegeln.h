@@ -29,6 +29,12 @@ struct TExportProblem {
 
 using TExportProblemListe = std::vector<TExportProblem>;
 
+// Where a booking's problems lie: its row, document, date and account.
+TExportProblem ProblemOrt(std::size_t zeile, const TFibuExportBuchInfo& buchung);
+// The problem of one field at that place.
+TExportProblem Problem(const TExportProblem& ort, std::string feld, std::string wert,
+                       std::string regel, bool sperrt);
+
 // True when a problem of the list blocks the export.
 bool SperrtExport(const TExportProblemListe& probleme);
 

@@ -6,20 +6,6 @@
 #include "suite/servers/TWHRechner.h"
 
 namespace abacus {
-namespace {
-
-TExportProblem Problem(const TExportProblem& ort, std::string feld, std::string wert,
-                       std::string regel, bool sperrt) {
-  TExportProblem p = ort;
-  p.Feld = std::move(feld);
-  p.Wert = std::move(wert);
-  p.Regel = std::move(regel);
-  p.Sperrt = sperrt;
-  return p;
-}
-
-}  // namespace
-
 TAbacusRegeln::TAbacusRegeln(int abacusMandant, bool mitDebitoren, int kundenNrMin, int kundenNrMax)
     : FMandant(abacusMandant),
       FMitDebitoren(mitDebitoren),
@@ -31,11 +17,7 @@ TAbacusRegeln::~TAbacusRegeln() = default;
 
 void TAbacusRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                             TExportProblemListe& probleme) {
-  TExportProblem ort;
-  ort.Zeile = zeile;
-  ort.Belegnummer = buchung.Beleg1;
-  ort.Datum = buchung.BelegDatum;
-  ort.Konto = std::to_string(buchung.Konto);
+  TExportProblem ort = ProblemOrt(zeile, buchung);
   if (HatSteuerzeichen(buchung.Text)) {
     probleme.push_back(Problem(ort, "Text", OhneSteuerzeichen(buchung.Text),
                                "Steuerzeichen werden als Leerzeichen geschrieben", false));

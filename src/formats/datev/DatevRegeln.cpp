@@ -25,16 +25,6 @@ int Stellen(long long zahl) {
   return stellen;
 }
 
-TExportProblem Problem(const TExportProblem& ort, std::string feld, std::string wert,
-                       std::string regel, bool sperrt) {
-  TExportProblem p = ort;
-  p.Feld = std::move(feld);
-  p.Wert = std::move(wert);
-  p.Regel = std::move(regel);
-  p.Sperrt = sperrt;
-  return p;
-}
-
 }  // namespace
 
 std::string Belegfeld1WieImport(std::string_view geschrieben) {
@@ -77,11 +67,7 @@ void TDatevRegeln::Belegfeld1(const TExportProblem& ort, const std::string& bele
 
 void TDatevRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                            TExportProblemListe& probleme) {
-  TExportProblem ort;
-  ort.Zeile = zeile;
-  ort.Belegnummer = buchung.Beleg1;
-  ort.Datum = buchung.BelegDatum;
-  ort.Konto = std::to_string(buchung.Konto);
+  TExportProblem ort = ProblemOrt(zeile, buchung);
 
   Konto(ort, "Konto", buchung.Konto, probleme);
   Konto(ort, "Gegenkonto", buchung.GegenKonto, probleme);

@@ -8,18 +8,9 @@ namespace dvo {
 
 void TDvoRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                          TExportProblemListe& probleme) {
-  TExportProblem ort;
-  ort.Zeile = zeile;
-  ort.Belegnummer = buchung.Beleg1;
-  ort.Datum = buchung.BelegDatum;
-  ort.Konto = std::to_string(buchung.Konto);
+  const TExportProblem ort = ProblemOrt(zeile, buchung);
   const auto problem = [&](std::string feld, std::string wert, std::string regel, bool sperrt) {
-    TExportProblem p = ort;
-    p.Feld = std::move(feld);
-    p.Wert = std::move(wert);
-    p.Regel = std::move(regel);
-    p.Sperrt = sperrt;
-    probleme.push_back(std::move(p));
+    probleme.push_back(Problem(ort, std::move(feld), std::move(wert), std::move(regel), sperrt));
   };
 
   const TFilialeInfo* filiale = nullptr;

@@ -9,18 +9,10 @@ namespace his {
 
 void THisRegeln::Buchung(std::size_t zeile, const TFibuExportBuchInfo& buchung,
                          TExportProblemListe& probleme) {
-  TExportProblem ort;
-  ort.Zeile = zeile;
-  ort.Belegnummer = buchung.Beleg1;
-  ort.Datum = buchung.BelegDatum;
-  ort.Konto = std::to_string(buchung.Konto);
+  const TExportProblem ort = ProblemOrt(zeile, buchung);
   auto melden = [&](const char* feld, std::string wert, std::string regel) {
-    TExportProblem p = ort;
-    p.Feld = feld;
-    p.Wert = std::move(wert);
-    p.Regel = std::move(regel);
-    p.Sperrt = false;  // written all the same
-    probleme.push_back(std::move(p));
+    // written all the same
+    probleme.push_back(Problem(ort, feld, std::move(wert), std::move(regel), false));
   };
   for (const auto& [feld, konto] : {std::pair{"Konto", buchung.Konto},
                                     std::pair{"Gegenkonto", buchung.GegenKonto}}) {
