@@ -156,3 +156,13 @@ std::string DateinamenTeil(std::string_view text) {
   }
   return out;
 }
+
+std::optional<int> Ziffern(const std::string& text, std::size_t maxStellen) {
+  if (text.size() > maxStellen) return std::nullopt;
+  int wert = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    wert = wert * 10 + (c - '0');
+  }
+  return wert;
+}

@@ -1,6 +1,8 @@
 // Text helpers of the suite: the text match, case mapping, J/N flags, key texts.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,3 +40,7 @@ bool HatSteuerzeichen(std::string_view text);
 // store in a name (\ / : * ? " < > | and control characters) becomes "_"; letters
 // such as umlauts stay.
 std::string DateinamenTeil(std::string_view text);
+
+// A whole number of at most maxStellen digits, as a settings form takes it; empty counts
+// as 0. Nothing for another character or a longer text.
+std::optional<int> Ziffern(const std::string& text, std::size_t maxStellen);

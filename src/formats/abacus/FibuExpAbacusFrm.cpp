@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "formats/abacus/AbacusDemoProfil.h"
+#include "suite/Text.h"
 #include "suite/Format.h"
 #include "suite/Utf8.h"
 #include "suite/transfer/INETDialog.h"
@@ -11,16 +12,6 @@
 namespace abacus {
 namespace {
 
-// A whole number of at most maxStellen digits; empty counts as 0.
-std::optional<int> Ziffern(const std::string& text, std::size_t maxStellen) {
-  if (text.size() > maxStellen) return std::nullopt;
-  int wert = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    wert = wert * 10 + (c - '0');
-  }
-  return wert;
-}
 
 bool Setzen(std::string& ziel, const std::string& text, std::size_t maxStellen) {
   if (!Ziffern(text, maxStellen)) return false;

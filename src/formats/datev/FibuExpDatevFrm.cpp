@@ -12,16 +12,6 @@ namespace {
 
 constexpr std::size_t kPfadLaenge = 256;
 
-// A whole number of at most maxStellen digits; empty counts as 0.
-std::optional<int> Ziffern(const std::string& text, std::size_t maxStellen) {
-  if (text.size() > maxStellen) return std::nullopt;
-  int wert = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    wert = wert * 10 + (c - '0');
-  }
-  return wert;
-}
 
 }  // namespace
 

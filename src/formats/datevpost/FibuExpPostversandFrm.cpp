@@ -16,16 +16,6 @@ constexpr std::size_t kFormatLaenge = 20;
 constexpr int kDemoBerater = 29098;
 constexpr int kDemoMandantBasis = 10000;
 
-// A whole number of at most maxStellen digits; empty counts as 0.
-std::optional<int> Ziffern(const std::string& text, std::size_t maxStellen) {
-  if (text.size() > maxStellen) return std::nullopt;
-  int wert = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    wert = wert * 10 + (c - '0');
-  }
-  return wert;
-}
 
 }  // namespace
 
