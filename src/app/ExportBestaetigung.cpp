@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "export/fibuexportclass.h"
 #include "suite/DateTime.h"
 #include "suite/QTXInfo.h"
 
@@ -39,12 +38,12 @@ TfrmExportBestaetigung::TfrmExportBestaetigung(TArt art, const TExportAbrechnung
   };
 }
 
-void TfrmExportBestaetigung::SetZiel(const std::string& verzeichnis, bool test) {
-  std::string ziel = verzeichnis;
-  if (test && !ziel.empty()) {
-    ziel = (std::filesystem::path(ziel) / TFibuExporter::TestUnterordner).string();
-  }
-  Angaben.emplace_back("Ziel", ziel.empty() ? std::string("(vom Format bestimmt)") : ziel);
+void TfrmExportBestaetigung::SetZiel(const std::string& verzeichnis,
+                                     std::vector<std::string> dateien) {
+  Angaben.emplace_back("Ziel",
+                       verzeichnis.empty() ? std::string("(vom Format bestimmt)") : verzeichnis);
+  // Not there yet: nothing to show or open.
+  Dateien = std::move(dateien);
 }
 
 void TfrmExportBestaetigung::SetErgebnis(const std::string& meldung,

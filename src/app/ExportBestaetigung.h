@@ -18,8 +18,9 @@ class TfrmExportBestaetigung {
   TfrmExportBestaetigung(TArt art, const TExportAbrechnung& abrechnung,
                          const TExportUebersicht& uebersicht, IDateiAnzeige* anzeige = nullptr);
 
-  // Before: where the files will go, and the problems the person accepted.
-  void SetZiel(const std::string& verzeichnis, bool test);
+  // Before: where the files will go (the files themselves where the format names them
+  // beforehand), and the problems the person accepted.
+  void SetZiel(const std::string& verzeichnis, std::vector<std::string> dateien);
   void SetProbleme(std::vector<std::string> probleme) { Probleme = std::move(probleme); }
   // After: the exporter's own message and the files written.
   void SetErgebnis(const std::string& meldung, std::vector<std::string> dateien);

@@ -69,7 +69,13 @@ bool TSaldixBearbExport::Bestaetigt() {
   TfrmExportBestaetigung form(TfrmExportBestaetigung::TArt::Vorher, Abrechnung(),
                               ExportUebersicht(*liste), bestaetigung_->DateiAnzeige());
   TFibuExporter* exporter = aktiv_.Exporter();
-  form.SetZiel(exporter ? exporter->ExportPfad() : std::string(), false);
+  if (exporter) {
+    TExportMeldung meldung(form_.FBatchmode);
+    form.SetZiel(exporter->ExportPfad(), TExportLauf(*liste, dienste_, meldung, anreicherung_)
+                                             .Zieldateien(*exporter, Abrechnung()));
+  } else {
+    form.SetZiel({}, {});
+  }
   form.SetProbleme(probleme_);
   return bestaetigung_->Zeigen(form);
 }

@@ -7,6 +7,7 @@
 
 #include "export/Herkunft.h"
 #include "export/fibuexportclass.h"
+#include "suite/Benutzer.h"
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/QTXInfo.h"
@@ -17,6 +18,43 @@
 namespace {
 
 constexpr char kKontext[] = "TSaldixBearbeiten.vrtDetailsExport";
+
+// Where a run starts a file: at its first booking, and with a format that writes per month
+// or per day at each new month or day, in the order of the bookings.
+class TDateiFolge {
+ public:
+  TDateiFolge(bool monatlich, bool tageweise) : monatlich_(monatlich), tageweise_(tageweise) {}
+
+  // True when the booking of this date begins a file; Jahr, Monat and Tag then name it
+  // (Tag 0: a whole month or period).
+  bool NeueDatei(TDateTime belegdatum) {
+    const int jahr = YearOf(belegdatum);
+    const int monat = MonthOf(belegdatum);
+    const int tag = DayOf(belegdatum);
+    if (!Begonnen()) return Beginnen(jahr, monat, tageweise_ ? tag : 0);
+    if (monatlich_ && (monat != monat_ || jahr != jahr_)) return Beginnen(jahr, monat, 0);
+    if (tageweise_ && (tag != tag_ || jahr != jahr_)) return Beginnen(jahr, monat, tag);
+    return false;
+  }
+  bool Begonnen() const { return monat_ != 0; }
+  int Jahr() const { return jahr_; }
+  int Monat() const { return monat_; }
+  int Tag() const { return tag_; }
+
+ private:
+  bool Beginnen(int jahr, int monat, int tag) {
+    jahr_ = jahr;
+    monat_ = monat;
+    tag_ = tag;
+    return true;
+  }
+
+  bool monatlich_;
+  bool tageweise_;
+  int jahr_ = 0;
+  int monat_ = 0;
+  int tag_ = 0;
+};
 
 std::int32_t Int32(const std::string& text) { return StrToIntDef(text, 0); }
 
@@ -159,36 +197,23 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
   TFibuExportBuchInfo buchInfo;
   TFibuExportBuchInfoZusatz zusatz;
   bool kopf = true;
-  int merkJahr = 0;
-  int merkMonat = 0;
-  int merkTag = 0;
+  TDateiFolge folge(monatlich, tageweise);
 
   auto dateiBeenden = [&] {
     if (kopf && ergebnis.ok) ergebnis.ok = exporter.Export_Fibu_Ende();
-  };
-  auto dateiBeginnen = [&](int jahr, int monat, int tag) {
-    merkJahr = jahr;
-    merkMonat = monat;
-    merkTag = tag;
-    DateiInfoFuellen(dateiInfo, abrechnung, jahr, monat, tag, monatlich, tageweise);
-    kopf = exporter.Export_Fibu_Kopf(dateiInfo);
-    if (!kopf) ergebnis.ok = false;
   };
 
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     const IExportZeile& zeile = liste_.Zeile(i);
     ++ergebnis.zeilen;
     if (!zeile.Markiert()) continue;
-    const TDateTime belegdatum = zeile.Datum(spalte::Belegdatum);
-    const int jahr = YearOf(belegdatum);
-    if (merkMonat == 0) {
-      dateiBeginnen(jahr, MonthOf(belegdatum), tageweise ? DayOf(belegdatum) : 0);
-    } else if (monatlich && (MonthOf(belegdatum) != merkMonat || jahr != merkJahr)) {
-      dateiBeenden();
-      dateiBeginnen(jahr, MonthOf(belegdatum), 0);
-    } else if (tageweise && (DayOf(belegdatum) != merkTag || jahr != merkJahr)) {
-      dateiBeenden();
-      dateiBeginnen(jahr, MonthOf(belegdatum), DayOf(belegdatum));
+    const bool ersteDatei = !folge.Begonnen();
+    if (folge.NeueDatei(zeile.Datum(spalte::Belegdatum))) {
+      if (!ersteDatei) dateiBeenden();
+      DateiInfoFuellen(dateiInfo, abrechnung, folge.Jahr(), folge.Monat(), folge.Tag(), monatlich,
+                       tageweise);
+      kopf = exporter.Export_Fibu_Kopf(dateiInfo);
+      if (!kopf) ergebnis.ok = false;
     }
     if (kopf) {
       BuchInfoFuellen(buchInfo, zeile, buchungsmonat);
@@ -309,6 +334,28 @@ void TExportLauf::Sortieren(const TFibuExporter& exporter) {
       return Int32(a.Text(spalte::Filiale)) < Int32(b.Text(spalte::Filiale));
     });
   }
+}
+
+std::vector<std::string> TExportLauf::Zieldateien(TFibuExporter& exporter,
+                                                  const TExportAbrechnung& abrechnung) const {
+  const bool monatlich = exporter.ExportMonatlich();
+  const bool tageweise = exporter.ExportTageweise();
+  TDateiFolge folge(monatlich, tageweise);
+  TFibuExportFileInfo info;
+  std::vector<std::string> dateien;
+  for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
+    const IExportZeile& zeile = liste_.Zeile(i);
+    if (!zeile.Markiert() || !folge.NeueDatei(zeile.Datum(spalte::Belegdatum))) continue;
+    DateiInfoFuellen(info, abrechnung, folge.Jahr(), folge.Monat(), folge.Tag(), monatlich,
+                     tageweise);
+    for (std::string& datei : exporter.Zieldateien(info)) {
+      // The list is not sorted yet: a month may come back after another.
+      if (std::find(dateien.begin(), dateien.end(), datei) == dateien.end()) {
+        dateien.push_back(std::move(datei));
+      }
+    }
+  }
+  return dateien;
 }
 
 void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung,
@@ -483,7 +530,7 @@ TAbrechnungsEreignis TExportLauf::Ereignis(const TExportErgebnis& ergebnis,
   e.Zustand = zustand;
   e.Zeit = qtx_Now();
   e.Rechner = QTXProgramm().GetRId();
-  e.Benutzer = ArbeitsplatzBenutzer();
+  e.Benutzer = AngemeldeterBenutzer();
   e.DatumVon = abrechnung.DatumVon;
   e.DatumBis = abrechnung.DatumBis;
   e.Dateien = ErgebnisDateien(ergebnis);

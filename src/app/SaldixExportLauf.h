@@ -87,6 +87,10 @@ class TExportLauf {
   // report.
   std::unique_ptr<TExportBuchhaltung> BuchhaltungBeginnen(TExportAbrechnung& abrechnung,
                                                           std::vector<TIntTrio> idents);
+  // The files a real export of the marked rows would leave, as far as the format names
+  // them beforehand, in the order of their passes; for the confirmation before it.
+  std::vector<std::string> Zieldateien(TFibuExporter& exporter,
+                                       const TExportAbrechnung& abrechnung) const;
 
  private:
   TExportErgebnis Lauf(TFibuExporter& exporter, bool real, TExportAbrechnung& abrechnung,

@@ -1,6 +1,5 @@
 #include "data/AbrechnungsVerlauf.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "suite/BetragText.h"
@@ -108,9 +107,3 @@ std::string StornoDateiname(const std::string& datei) {
   return name;
 }
 
-std::string ArbeitsplatzBenutzer() {
-  for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
-    if (const char* wert = std::getenv(variable); wert && *wert) return wert;
-  }
-  return {};
-}

@@ -57,5 +57,3 @@ std::string EreignisText(const TAbrechnungsEreignis& ereignis);
 // is still free.
 std::string StornoDateiname(const std::string& datei);
 
-// The operating-system user running this program ("" when unknown).
-std::string ArbeitsplatzBenutzer();

@@ -6,6 +6,7 @@
 #include "data/AbrechnungsVerlauf.h"
 #include "data/BookingTexts.h"
 #include "data/ExpenseEntries.h"
+#include "suite/Benutzer.h"
 #include "suite/DateTime.h"
 #include "suite/Format.h"
 #include "suite/Guarded.h"
@@ -285,7 +286,7 @@ bool TSaldixDataModule::FBEX_Loeschen(const TIntPair& AFirma, int AAbrNr, int AA
     geloescht.Zustand = abrechnungszustand::Geloescht;
     geloescht.Zeit = qtx_Now();
     geloescht.Rechner = QTXProgramm().GetRId();
-    geloescht.Benutzer = ArbeitsplatzBenutzer();
+    geloescht.Benutzer = AngemeldeterBenutzer();
     std::vector<std::pair<std::string, std::string>> umbenennen;
     for (const auto& datei : verlauf.AktuelleDateien(AFirma, AAbrJahr, AAbrNr)) {
       std::error_code fehler;

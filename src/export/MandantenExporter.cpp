@@ -104,13 +104,23 @@ const TMandantenEintrag& TMandantenExporter::MandantDesLaufs(TIntPair AFirma) {
   return *mandant;
 }
 
+std::vector<std::string> TMandantenExporter::Zieldateien(const TFibuExportFileInfo& AFileInfo) {
+  try {
+    if (FVerzExport.empty()) return {};
+    return {ConcatPathNames(Ausgabeordner(FVerzExport),
+                            Dateiname(MandantDesLaufs(AFileInfo.Firma), AFileInfo))};
+  } catch (const std::exception&) {
+    return {};  // the run itself says why it cannot write for this client
+  }
+}
+
 void TMandantenExporter::DateiOeffnen(const std::string& dateiname) {
   FDatei.reset();  // a file started earlier and never finished is dropped
   FBuchungFehlt = false;
   FDateiName.clear();
   if (FVerzExport.empty()) throw std::runtime_error("Es ist kein Exportverzeichnis eingestellt.");
   const std::string verzeichnis =
-      Testexport() ? ConcatPathNames(FVerzExport, TestUnterordner) : FVerzExport;
+      Ausgabeordner(FVerzExport);
   std::error_code fehler, art;
   std::filesystem::create_directories(verzeichnis, fehler);
   if (!std::filesystem::is_directory(verzeichnis, art)) {

@@ -38,6 +38,7 @@ class TMandantenExporter : public TFibuExporter {
   bool Export_Fibu_Daten(const TFibuExportBuchInfo& ABuchInfo,
                          const TFibuExportBuchInfoZusatz& ABuchInfoZusatz) final;
   bool Export_Fibu_Ende() final;
+  std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo) override;
 
   const TMandantenTabelle& Mandanten() const { return FMandanten; }
   void SetMandantenDaten(TIntPair AGepNr, bool AAktiv, const std::vector<std::string>& AWerte) {
@@ -61,6 +62,9 @@ class TMandantenExporter : public TFibuExporter {
   // The client of the run; throws when it is not in the table, not ticked, or the
   // settings are what the form would refuse.
   const TMandantenEintrag& MandantDesLaufs(TIntPair AFirma);
+  // The file of a pass for the client, relative to the export directory.
+  virtual std::string Dateiname(const TMandantenEintrag& mandant,
+                                const TFibuExportFileInfo& AFileInfo) const = 0;
   // Opens the file of the run: the directory created (the "Test" subfolder for a test
   // export) and a temporary file for the name the format gives. Throws naming folder
   // and reason.

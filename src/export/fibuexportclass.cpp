@@ -262,6 +262,14 @@ std::string TFibuExporter::GetDateiName() { return {}; }
 std::string TFibuExporter::GetDateiName2() { return {}; }
 TStringList TFibuExporter::GetDateiListe() { return {}; }
 std::string TFibuExporter::GetExportPfad() { return {}; }
+std::string TFibuExporter::Ausgabeordner(const std::string& verzeichnis) const {
+  return FTestexport && !verzeichnis.empty() ? ConcatPathNames(verzeichnis, TestUnterordner)
+                                             : verzeichnis;
+}
+
+std::vector<std::string> TFibuExporter::Zieldateien(const TFibuExportFileInfo& /*AFileInfo*/) {
+  return {};
+}
 int TFibuExporter::GetMaxLfdNr() { return 0; }
 void TFibuExporter::SetMaxLfdNr(int /*Value*/) {}
 std::string TFibuExporter::Get_Steuerschluessel(TQTX_FibuExport_Steuer /*ASteuer*/) {

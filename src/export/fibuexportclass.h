@@ -159,6 +159,10 @@ class TFibuExporter : public TGuardedObject {
   // The target system's import rules for the check before an export (export/ExportRegeln.h);
   // null when the format knows none. Made for one check of one client's export.
   virtual std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const;
+  // The files a real export of this pass will leave, with their folders, so that the
+  // person confirming it sees them; empty when the names are only known while writing
+  // (a time in the name, a file chosen in a dialog, an upload). Never throws.
+  virtual std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo);
 
   // A real export holds its finished files back under their temporary names: they get
   // their final names only once the bookings are marked and the journal is written.
@@ -185,6 +189,9 @@ class TFibuExporter : public TGuardedObject {
   void SetTestexport(bool test) { FTestexport = test; }
   bool Testexport() const { return FTestexport; }
   static constexpr const char* TestUnterordner = "Test";
+  // The folder this export writes into below verzeichnis: itself, or its "Test"
+  // subfolder for a test export; empty stays empty.
+  std::string Ausgabeordner(const std::string& verzeichnis) const;
 
   // What the format asks of the suite; the running suite's unless a caller gave another.
   IExportKontext& Kontext() const { return *FKontext; }

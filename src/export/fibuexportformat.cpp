@@ -1,7 +1,22 @@
 #include "export/fibuexportformat.h"
 
 #include "suite/QTXInfo.h"
+#include "suite/SimpleMask.h"
 #include "suite/Text.h"
+
+namespace {
+
+// The profile chosen last for a client and format, kept in the suite so that the next
+// start offers it first.
+constexpr const char* kLetztesProfil = "LETZTESPROFIL";
+
+TSimpleMask ProfilGedaechtnis() { return TSimpleMask("SALDIX", "FIBUEXPO"); }
+
+std::string ProfilIndex(const IAktiverExporter& aktiv) {
+  return qtx_TIntPair2String(aktiv.AktMandant()) + "/" + aktiv.AktExporterKennung();
+}
+
+}  // namespace
 
 void TfrmExportFormatWahl::ZeilenFuellen() {
   zeilen_.clear();
@@ -30,15 +45,19 @@ bool TfrmExportFormatWahl::Execute() {
     }
     if (zeilen_.size() == 1) return aktiv->Lade_Config(zeilen_.front().Name);
     if (!dialog_) return false;
-    // The profile in use (the last one chosen) is offered first.
+    // The profile in use is offered first, else the one chosen last for this client.
+    const std::string letztes = !aktiv->CfgUsername().empty()
+                                    ? aktiv->CfgUsername()
+                                    : ProfilGedaechtnis().ReadByIndexDef(ProfilIndex(aktiv_),
+                                                                         kLetztesProfil, "");
     std::optional<std::size_t> vorauswahl;
     for (std::size_t i = 0; i < zeilen_.size(); ++i) {
-      if (!aktiv->CfgUsername().empty() && qtx_strmatch(zeilen_[i].Name, aktiv->CfgUsername())) {
-        vorauswahl = i;
-      }
+      if (!letztes.empty() && qtx_strmatch(zeilen_[i].Name, letztes)) vorauswahl = i;
     }
     const auto gewaehlt = dialog_->Zeigen(zeilen_, vorauswahl);
     if (!gewaehlt || *gewaehlt >= zeilen_.size()) return false;
-    return aktiv->Lade_Config(zeilen_[*gewaehlt].Name);
+    if (!aktiv->Lade_Config(zeilen_[*gewaehlt].Name)) return false;
+    ProfilGedaechtnis().WriteByIndex(ProfilIndex(aktiv_), kLetztesProfil, zeilen_[*gewaehlt].Name);
+    return true;
   });
 }

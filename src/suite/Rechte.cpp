@@ -1,21 +1,10 @@
 #include "suite/Rechte.h"
 
-#include <cstdlib>
-
+#include "suite/Benutzer.h"
 #include "suite/QTXInfo.h"
 #include "suite/SuiteDatabase.h"
 
-namespace {
-std::string AktuellerBenutzer() {
-  for (const char* name : {"SALDIX_BENUTZER", "USER"}) {
-    const char* wert = std::getenv(name);
-    if (wert != nullptr && *wert != '\0') return wert;
-  }
-  return {};
-}
-}  // namespace
-
-TUserRechte::TUserRechte() : benutzer_(AktuellerBenutzer()) {}
+TUserRechte::TUserRechte() : benutzer_(AngemeldeterBenutzer()) {}
 
 bool TUserRechte::UserRechtePruefen(int recht, bool dialog) {
   bool erlaubt = false;

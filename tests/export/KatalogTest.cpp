@@ -190,4 +190,24 @@ TEST_F(Profilwahl, NoneSuitableSaysSoAndSeveralAreOffered) {
   EXPECT_EQ(dialog.vorauswahl, 1u);
 }
 
+TEST_F(Profilwahl, TheNextStartOffersTheProfileChosenLastForTheClient) {
+  ProfilAnlegen("MONAT", "2");
+  ProfilAnlegen("TAG", "2");
+  {
+    TAktiv erster{katalog};
+    erster.SetAktExporterKennung("DATEV");
+    TfrmExportFormatWahl wahl(erster, &dialog);
+    dialog.antwort = 1;
+    ASSERT_TRUE(wahl.Execute());
+  }
+  // A new program start: no profile in use, the suite remembers the choice.
+  TAktiv zweiter{katalog};
+  zweiter.SetAktExporterKennung("DATEV");
+  ASSERT_TRUE(zweiter.AktExporter()->CfgUsername().empty());
+  TfrmExportFormatWahl wahl(zweiter, &dialog);
+  dialog.antwort.reset();
+  EXPECT_FALSE(wahl.Execute());
+  EXPECT_EQ(dialog.vorauswahl, 1u);
+}
+
 }  // namespace

@@ -125,6 +125,8 @@ TEST_P(FormatFaelle, WritesTheExpectedFiles) {
                                   std::stoi(fall.Wert("AbrNr", "1")),
                                   std::stoi(fall.Wert("AbrJahr", "2024")),
                                   FallDatum(fall.Wert("Von")), FallDatum(fall.Wert("Bis"))};
+  // What the confirmation before a real export announces.
+  const std::vector<std::string> angekuendigt = exporter->Zieldateien(datei);
   const bool zusatz = exporter->Faehigkeiten().Hat(TExportFaehigkeit::BuchungsZusatz);
   bool ok = exporter->Export_Fibu_Kopf(datei);
   for (const TFallBuchung& b : fall.buchungen) {
@@ -140,6 +142,16 @@ TEST_P(FormatFaelle, WritesTheExpectedFiles) {
 
   const fs::path erwartet = fall.ordner / "erwartet";
   EXPECT_EQ(Dateien(exportDir), Dateien(erwartet));
+  // A format names its files beforehand unless the case says it cannot (a time in the
+  // name, a layout chosen in a dialog, files that depend on the bookings).
+  if (ok && fall.Wert("Zieldateien") != "unbekannt") {
+    EXPECT_FALSE(angekuendigt.empty()) << "keine Zieldateien angekündigt";
+  }
+  for (const std::string& datei : angekuendigt) {
+    const fs::path relativ = fs::path(datei).lexically_relative(exportDir);
+    EXPECT_TRUE(ok ? fs::exists(erwartet / relativ) : !fs::exists(datei))
+        << "angekündigt: " << datei;
+  }
   for (const fs::path& name : Dateien(erwartet)) {
     const std::string ist = Inhalt(exportDir / name);
     const std::string soll = Inhalt(erwartet / name);

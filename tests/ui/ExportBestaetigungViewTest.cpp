@@ -51,7 +51,7 @@ TEST(ExportBestaetigungView, BeforeTheExportShowsTheFiguresTheTargetAndTheProble
   TestSuite suite;
   TExportUebersicht uebersicht{152, 87, 50274.594L, 123570.985L};
   TfrmExportBestaetigung form(TfrmExportBestaetigung::TArt::Vorher, Abrechnung(), uebersicht);
-  form.SetZiel("/srv/export", false);
+  form.SetZiel("/srv/export", {"/srv/export/EXTF_Nordlicht_1_202611_12.csv"});
   form.SetProbleme({"Warnung: Vor dem 01.11.2026 sind noch 141 Buchungen offen"});
   TExportBestaetigungView view(form);
   Bildschirmfoto(view, "exportbestaetigung");
@@ -65,6 +65,10 @@ TEST(ExportBestaetigungView, BeforeTheExportShowsTheFiguresTheTargetAndTheProble
   EXPECT_EQ(Wert(view, "Summe Soll"), QStringLiteral("50.274,59"));
   EXPECT_EQ(Wert(view, "Summe Haben"), QStringLiteral("123.570,99"));
   EXPECT_EQ(Wert(view, "Ziel"), QStringLiteral("/srv/export"));
+  ASSERT_NE(view.Dateien(), nullptr);
+  ASSERT_EQ(view.Dateien()->count(), 1);
+  EXPECT_EQ(view.Dateien()->item(0)->text(),
+            QStringLiteral("/srv/export/EXTF_Nordlicht_1_202611_12.csv"));
   auto* probleme = view.findChild<QListWidget*>(QStringLiteral("lstProbleme"));
   ASSERT_NE(probleme, nullptr);
   EXPECT_EQ(probleme->count(), 1);

@@ -393,15 +393,23 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   // One confirmation before, one summary after: the first names the settlement, the second
   // the file.
   QString vorher, nachher;
-  int dateien = 0;
+  QStringList angekuendigt, geschrieben;
+  const auto dateien = [](TExportBestaetigungView& dialog) {
+    QStringList namen;
+    for (int i = 0; dialog.Dateien() && i < dialog.Dateien()->count(); ++i) {
+      namen << dialog.Dateien()->item(i)->text();
+    }
+    return namen;
+  };
   BeiDialog<TExportBestaetigungView>([&](TExportBestaetigungView& bestaetigung) {
     Bildschirmfoto(bestaetigung, "exportbestaetigung_f5");
     vorher = bestaetigung.windowTitle();
+    angekuendigt = dateien(bestaetigung);
     BeiDialog<TExportBestaetigungView>(
         [&](TExportBestaetigungView& zusammenfassung) {
           Bildschirmfoto(zusammenfassung, "exportzusammenfassung_f5");
           nachher = zusammenfassung.windowTitle();
-          dateien = zusammenfassung.Dateien() ? zusammenfassung.Dateien()->count() : 0;
+          geschrieben = dateien(zusammenfassung);
           zusammenfassung.Ok().click();
         },
         1000);
@@ -410,7 +418,9 @@ TEST_F(BearbView, F5ExportsTheNextSettlementAndClosesTheWindow) {
   Taste(Qt::Key_F5);
   EXPECT_EQ(vorher, QStringLiteral("Export bestätigen"));
   EXPECT_EQ(nachher, QStringLiteral("Export abgeschlossen"));
-  EXPECT_GE(dateien, 1);
+  // The confirmation named the very files the export then wrote.
+  EXPECT_FALSE(geschrieben.isEmpty());
+  EXPECT_EQ(angekuendigt, geschrieben);
   EXPECT_EQ(sitzung->ExportAktionen().Status(), 1) << suite.Messages().LastText();
   EXPECT_FALSE(view->isVisible());
   EXPECT_EQ(view->result(), mrCancel);

@@ -125,7 +125,7 @@ void TFibuExporter_Abacus::Zuruecksetzen() {
 std::string TFibuExporter_Abacus::Verzeichnis(TFibuExpMedium medium, const std::string& verz) const {
   const std::string basis = medium == femDisc ? verz : Kontext().TempVerzeichnis();
   // A test export stays apart, and is never uploaded.
-  return Testexport() && !basis.empty() ? ConcatPathNames(basis, TestUnterordner) : basis;
+  return Ausgabeordner(basis);
 }
 
 bool TFibuExporter_Abacus::VerzeichnisPruefen(const std::string& verzeichnis, const char* art) {
@@ -157,6 +157,20 @@ TFibuOptionen TFibuExporter_Abacus::FibuOptionen() const {
   return o;
 }
 
+std::string TFibuExporter_Abacus::DateinameFibu(int abacusMandant,
+                                               const TFibuExportFileInfo& AFileInfo) {
+  return Format("Data_%d_%d_%d.xml", abacusMandant, AFileInfo.AbrJahr, AFileInfo.AbrNr);
+}
+
+std::vector<std::string> TFibuExporter_Abacus::Zieldateien(const TFibuExportFileInfo& AFileInfo) {
+  const int index = GetMandantIndex(AFileInfo.Firma);
+  // With the debtor interface the files depend on which bookings are online orders.
+  if (index < 0 || FExportMedium != femDisc || FMitDebitoren || FVerzExport.empty()) return {};
+  const int abacusMandant = FMandanten[static_cast<std::size_t>(index)].Mandant;
+  if (abacusMandant == 0) return {};
+  return {ConcatPathNames(Verzeichnis(femDisc, FVerzExport), DateinameFibu(abacusMandant, AFileInfo))};
+}
+
 bool TFibuExporter_Abacus::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
     Zuruecksetzen();
@@ -175,8 +189,7 @@ bool TFibuExporter_Abacus::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo
     FAbacusMandant = mandant.Mandant;
     FMandantLand = mandant.Land;
     FMandantGepNr = mandant.GepNr;
-    FDateiNameFibu =
-        Format("Data_%d_%d_%d.xml", FAbacusMandant, AFileInfo.AbrJahr, AFileInfo.AbrNr);
+    FDateiNameFibu = DateinameFibu(FAbacusMandant, AFileInfo);
     if (FExportMedium == femDisc &&
         !VerzeichnisPruefen(Verzeichnis(femDisc, FVerzExport), "Exportverzeichnis")) {
       return false;

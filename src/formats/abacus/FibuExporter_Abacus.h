@@ -67,6 +67,7 @@ class TFibuExporter_Abacus : public TFibuExporter {
   bool EinstellungenVorhanden() override;
   bool Profil_Geeignet(TIntPair AMandant) override;
   std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const override;
+  std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo) override;
 
   // The defaults of a profile never saved.
   void Einstellungen_Init();
@@ -110,6 +111,7 @@ class TFibuExporter_Abacus : public TFibuExporter {
   bool EigenerConfigSchluessel(const std::string& key) const override;
 
  private:
+  static std::string DateinameFibu(int abacusMandant, const TFibuExportFileInfo& AFileInfo);
   static const TEinstellungsTabelle<TFibuExporter_Abacus>& Einstellungen();
   void LeseMandanten();
   void Zuruecksetzen();

@@ -252,8 +252,7 @@ bool TFibuExporter_Ascii::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     } else {
       FExpFilename = stamm;
       if (!FVerzExport.empty()) {
-        const std::string verzeichnis = Testexport() ? ConcatPathNames(FVerzExport, TestUnterordner)
-                                                     : FVerzExport;
+        const std::string verzeichnis = Ausgabeordner(FVerzExport);
         if (!ForceDirectories(verzeichnis)) {
           throw std::runtime_error("Das Exportverzeichnis \"" + verzeichnis +
                                    "\" konnte nicht angelegt werden.");

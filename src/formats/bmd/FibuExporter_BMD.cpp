@@ -45,11 +45,16 @@ std::unique_ptr<IExportRegeln> TFibuExporter_BMD::Importregeln(TIntPair /*AManda
   return std::make_unique<TBmdRegeln>();
 }
 
+std::string TFibuExporter_BMD::Dateiname(const TMandantenEintrag& mandant,
+                                         const TFibuExportFileInfo& AFileInfo) const {
+  return Format("buerf_%s_%d_%d_%d.csv", "QTX", mandant.Zahl(CFeldMandant), AFileInfo.AbrJahr,
+                AFileInfo.AbrNr);
+}
+
 bool TFibuExporter_BMD::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
     const TMandantenEintrag& mandant = MandantDesLaufs(AFileInfo.Firma);
-    DateiOeffnen(Format("buerf_%s_%d_%d_%d.csv", "QTX", mandant.Zahl(CFeldMandant),
-                        AFileInfo.AbrJahr, AFileInfo.AbrNr));
+    DateiOeffnen(Dateiname(mandant, AFileInfo));
     FBuchdatum = Kontext().Jetzt();
     Datei().WriteLine(CKopfzeile);
     return true;

@@ -28,6 +28,8 @@ class TFibuExporter_BMD : public TMandantenExporter {
 
  protected:
   void SchalterSetzen() override;
+  std::string Dateiname(const TMandantenEintrag& mandant,
+                        const TFibuExportFileInfo& AFileInfo) const override;
   void Buchung(const TFibuExportBuchInfo& ABuchInfo) override;
 
  private:

@@ -334,6 +334,20 @@ TDateTime TFibuExporter_Datev::BeginnWirtschaftsjahr(const TMandInfo& mandant,
   return beginn > datumVon ? EncodeDate(jahr - 1, monat, 1) : beginn;
 }
 
+std::string TFibuExporter_Datev::Dateiname(const TMandInfo& mandant,
+                                           const TFibuExportFileInfo& AFileInfo) {
+  return Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName), mandant.Mandant,
+                AFileInfo.AbrJahr, MonthOf(AFileInfo.DatumBis), AFileInfo.AbrNr);
+}
+
+std::vector<std::string> TFibuExporter_Datev::Zieldateien(const TFibuExportFileInfo& AFileInfo) {
+  const int index = GetMandantIndex(AFileInfo.Firma);
+  if (index < 0 || FVerzExport.empty()) return {};
+  // The first batch's file; a pass of more lines than a batch holds adds "_2", "_3", ...
+  return {ConcatPathNames(Ausgabeordner(FVerzExport),
+                          Dateiname(FMandanten[static_cast<std::size_t>(index)], AFileInfo))};
+}
+
 bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   const bool offen = Guard("Export_Fibu_Kopf", [&] {
     FStreamWriter.reset();  // a file started earlier and never finished is dropped
@@ -343,13 +357,8 @@ bool TFibuExporter_Datev::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo)
     if (index < 0) return false;
     const TMandInfo& mandant = FMandanten[static_cast<std::size_t>(index)];
     FFestschreiben = mandant.Festschreiben ? "1" : "0";
-    const std::string verzeichnis =
-        Testexport() && !FVerzExport.empty() ? ConcatPathNames(FVerzExport, TestUnterordner)
-                                             : FVerzExport;
-    FExportfilename = ConcatPathNames(
-        verzeichnis, Format("EXTF_%s_%d_%d%.2d_%d.csv", DateinamenTeil(mandant.KurzName),
-                            mandant.Mandant, AFileInfo.AbrJahr, MonthOf(AFileInfo.DatumBis),
-                            AFileInfo.AbrNr));
+    const std::string verzeichnis = Ausgabeordner(FVerzExport);
+    FExportfilename = ConcatPathNames(verzeichnis, Dateiname(mandant, AFileInfo));
     std::error_code fehler, art;
     if (!verzeichnis.empty()) std::filesystem::create_directories(verzeichnis, fehler);
     if (verzeichnis.empty() || !std::filesystem::is_directory(verzeichnis, art)) {

@@ -82,6 +82,7 @@ class TFibuExporter_Datev : public TFibuExporter {
   bool EinstellungenVorhanden() override;
   bool Profil_Geeignet(TIntPair AMandant) override;
   std::unique_ptr<IExportRegeln> Importregeln(TIntPair AMandant) const override;
+  std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo) override;
 
   int GetMandantIndex(TIntPair AGepNr) const;
   void SetMandantenDaten(TIntPair AGepNr, int ABerater, bool AFestschreiben, bool AAktiv,
@@ -120,6 +121,7 @@ class TFibuExporter_Datev : public TFibuExporter {
   void StapelBeginnen();
   // The file of the n-th batch: the file name, with "_n" before ".csv" from the second on.
   std::string TeilDateiname(int teil) const;
+  static std::string Dateiname(const TMandInfo& mandant, const TFibuExportFileInfo& AFileInfo);
   TDateTime BeginnWirtschaftsjahr(const TMandInfo& mandant, TDateTime datumVon) const;
 
   TSimpleMask FSimplemask{"FIBUEXPO", CKennung};

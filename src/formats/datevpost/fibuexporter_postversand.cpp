@@ -196,8 +196,7 @@ bool TFibuExporter_Postversand::Profil_Geeignet(TIntPair AMandant) {
 }
 
 std::string TFibuExporter_Postversand::EingabeVerzeichnis() const {
-  return Testexport() && !FVerzVorgabe.empty() ? ConcatPathNames(FVerzVorgabe, TestUnterordner)
-                                               : FVerzVorgabe;
+  return Ausgabeordner(FVerzVorgabe);
 }
 
 void TFibuExporter_Postversand::VorgaengerPruefen(const std::string& datei,
@@ -237,6 +236,15 @@ std::vector<std::string> TFibuExporter_Postversand::IniZeilen(const TMandInfo& m
       "Datum-von=" + FormatDateTime("ddmmyy", datei.DatumVon),
       "Datum-bis=" + FormatDateTime("ddmmyy", datei.DatumBis),
   };
+}
+
+std::vector<std::string> TFibuExporter_Postversand::Zieldateien(
+    const TFibuExportFileInfo& /*AFileInfo*/) {
+  const std::string verzeichnis = EingabeVerzeichnis();
+  if (verzeichnis.empty()) return {};
+  std::vector<std::string> dateien{ConcatPathNames(verzeichnis, CEingabeDatei)};
+  if (FImportSelf && !Testexport()) dateien.push_back(ConcatPathNames(FVerzVorgabe, CIniDatei));
+  return dateien;
 }
 
 bool TFibuExporter_Postversand::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {

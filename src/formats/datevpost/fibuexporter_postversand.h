@@ -58,6 +58,7 @@ class TFibuExporter_Postversand : public TFibuExporter {
   std::string Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) override;
   bool EinstellungenVorhanden() override;
   bool Profil_Geeignet(TIntPair AMandant) override;
+  std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo) override;
   // The converter runs once the input file has its final name.
   void DateienAbgelegt() override;
 

@@ -139,6 +139,12 @@ void TFibuExporter_DVO::Schreiben(const TRautenVorlage& vorlage) {
   Datei().Write(FPuffer);
 }
 
+std::string TFibuExporter_DVO::Dateiname(const TMandantenEintrag& mandant,
+                                         const TFibuExportFileInfo& AFileInfo) const {
+  return Format("BUCHUNG_KWX_%d_%d_%d.txt", mandant.Zahl(CFeldKlient), AFileInfo.AbrJahr,
+                AFileInfo.AbrNr);
+}
+
 bool TFibuExporter_DVO::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
     const TMandantenEintrag& mandant = MandantDesLaufs(AFileInfo.Firma);
@@ -148,8 +154,7 @@ bool TFibuExporter_DVO::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
         VorlagenText(CFibBuchung, MitgelieferteVorlage(CFibBuchung)),
         VorlagenText(CBuchung, MitgelieferteVorlage(CBuchung)), Platzhalter(), phFibBuchung,
         phBuchungen);
-    DateiOeffnen(Format("BUCHUNG_KWX_%d_%d_%d.txt", mandant.Zahl(CFeldKlient), AFileInfo.AbrJahr,
-                        AFileInfo.AbrNr));
+    DateiOeffnen(Dateiname(mandant, AFileInfo));
     FWerte.assign(phAnzahl, std::string());
     FWerte[phKlient] = std::to_string(mandant.Zahl(CFeldKlient));
     FWerte[phGeschaeftsjahr] = std::to_string(YearOf(AFileInfo.DatumVon));

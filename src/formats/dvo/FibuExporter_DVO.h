@@ -51,6 +51,8 @@ class TFibuExporter_DVO : public TMandantenExporter {
   void EigeneEinstellungenSchreiben(TQTXStrings& config) const override;
   void EigeneEinstellungenAltLesen(const TSimpleMask& maske) override;
   bool EigenerConfigSchluessel(const std::string& key) const override;
+  std::string Dateiname(const TMandantenEintrag& mandant,
+                        const TFibuExportFileInfo& AFileInfo) const override;
   void Buchung(const TFibuExportBuchInfo& ABuchInfo) override;
   void DateiAbschluss() override;
 

@@ -265,7 +265,7 @@ void TFibuExporter_HIS::FilesClear() {
 
 std::string TFibuExporter_HIS::Zielverzeichnis() const {
   const std::string basis = FExportMedium == femFTP ? GetDirWwsByName(16, "") : FVerzExport;
-  return Testexport() ? ConcatPathNames(basis, TestUnterordner) : basis;
+  return Ausgabeordner(basis);
 }
 
 bool TFibuExporter_HIS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {

@@ -126,6 +126,17 @@ std::string TFibuExporter_RZA::GetMeldung() {
   });
 }
 
+std::string TFibuExporter_RZA::Dateiname(const TFibuExportFileInfo& AFileInfo) {
+  // The client in the name: two clients' settlements of one number keep their own files.
+  return Format("FIBU_EXPORT_%d_%d_%d-%d.txt", AFileInfo.AbrJahr, AFileInfo.AbrNr,
+                AFileInfo.Firma.Nr1, AFileInfo.Firma.Nr2);
+}
+
+std::vector<std::string> TFibuExporter_RZA::Zieldateien(const TFibuExportFileInfo& AFileInfo) {
+  if (FVerzExport.empty()) return {};
+  return {ConcatPathNames(Ausgabeordner(FVerzExport), Dateiname(AFileInfo))};
+}
+
 bool TFibuExporter_RZA::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   const bool offen = Guard("Export_Fibu_Kopf", [&] {
     FExportDatei.reset();  // a file started earlier and never finished is dropped
@@ -133,11 +144,8 @@ bool TFibuExporter_RZA::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
     FBuchungFehlt = false;
     if (FVerzExport.empty()) return false;
     const std::string verzeichnis =
-        Testexport() ? ConcatPathNames(FVerzExport, TestUnterordner) : FVerzExport;
-    // The client in the name: two clients' settlements of one number keep their own files.
-    FDateiName = ConcatPathNames(
-        verzeichnis, Format("FIBU_EXPORT_%d_%d_%d-%d.txt", AFileInfo.AbrJahr, AFileInfo.AbrNr,
-                            AFileInfo.Firma.Nr1, AFileInfo.Firma.Nr2));
+        Ausgabeordner(FVerzExport);
+    FDateiName = ConcatPathNames(verzeichnis, Dateiname(AFileInfo));
     if (!ForceDirectories(verzeichnis)) {
       throw std::runtime_error("Das Exportverzeichnis \"" + verzeichnis +
                                "\" konnte nicht angelegt werden.");

@@ -44,6 +44,7 @@ class TFibuExporter_RZA : public TFibuExporter {
   std::string Get_Steuerschluessel(TQTX_FibuExport_Steuer ASteuer) override;
   bool EinstellungenVorhanden() override;
   bool Profil_Geeignet(TIntPair AMandant) override;
+  std::vector<std::string> Zieldateien(const TFibuExportFileInfo& AFileInfo) override;
 
   const std::string& VerzExport() const { return FVerzExport; }
   void SetVerzExport(const std::string& value) { FVerzExport = value; }
@@ -58,6 +59,7 @@ class TFibuExporter_RZA : public TFibuExporter {
   static const std::array<TSteuerEinstellung, 10>& SteuerEinstellungen();
 
  private:
+  static std::string Dateiname(const TFibuExportFileInfo& AFileInfo);
   static const TEinstellungsTabelle<TFibuExporter_RZA>& Einstellungen();
   void SchreibeBeleg();
 

@@ -73,6 +73,12 @@ void TFibuExporter_SBS::Schreiben(const TRautenVorlage& vorlage) {
   Datei().Write(FPuffer);
 }
 
+std::string TFibuExporter_SBS::Dateiname(const TMandantenEintrag& mandant,
+                                         const TFibuExportFileInfo& AFileInfo) const {
+  return Format("BUCHUNG_QTX_%d_%d_%d.MTA", mandant.Zahl(CFeldMandant), AFileInfo.AbrJahr,
+                AFileInfo.AbrNr);
+}
+
 bool TFibuExporter_SBS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
     const TMandantenEintrag& mandant = MandantDesLaufs(AFileInfo.Firma);
@@ -81,8 +87,7 @@ bool TFibuExporter_SBS::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
         VorlagenText(CFibBuchung, MitgelieferteVorlage(CFibBuchung)),
         VorlagenText(CBuchung, MitgelieferteVorlage(CBuchung)), Platzhalter(), phFibBuchung,
         phBuchungen);
-    DateiOeffnen(Format("BUCHUNG_QTX_%d_%d_%d.MTA", mandant.Zahl(CFeldMandant), AFileInfo.AbrJahr,
-                        AFileInfo.AbrNr));
+    DateiOeffnen(Dateiname(mandant, AFileInfo));
     const TDateTime jetzt = Kontext().Jetzt();
     FWerte.assign(phAnzahl, std::string());
     FWerte[phHerkunft] = "QTX";

@@ -34,6 +34,8 @@ class TFibuExporter_SBS : public TMandantenExporter {
   void EigeneEinstellungenLesen(const TQTXStrings& config) override;
   void EigeneEinstellungenSchreiben(TQTXStrings& config) const override;
   void EigeneEinstellungenAltLesen(const TSimpleMask& maske) override;
+  std::string Dateiname(const TMandantenEintrag& mandant,
+                        const TFibuExportFileInfo& AFileInfo) const override;
   void Buchung(const TFibuExportBuchInfo& ABuchInfo) override;
   void DateiAbschluss() override;
 

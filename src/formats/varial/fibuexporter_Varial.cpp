@@ -118,6 +118,13 @@ std::string TFibuExporter_Varial::AbrechnungsOrdner(const std::string& mandant, 
   return DateinamenTeil(Trim(mandant)) + "_" + std::to_string(abrJahr) + "_" + std::to_string(abrNr);
 }
 
+std::string TFibuExporter_Varial::Dateiname(const TMandantenEintrag& mandant,
+                                            const TFibuExportFileInfo& AFileInfo) const {
+  return ConcatPathNames(AbrechnungsOrdner(mandant.Text(CFeldMandant), AFileInfo.AbrJahr,
+                                           AFileInfo.AbrNr),
+                         CDateiName);
+}
+
 bool TFibuExporter_Varial::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo) {
   return Guard("Export_Fibu_Kopf", [&] {
     const TMandantenEintrag& mandant = MandantDesLaufs(AFileInfo.Firma);
@@ -125,12 +132,12 @@ bool TFibuExporter_Varial::Export_Fibu_Kopf(const TFibuExportFileInfo& AFileInfo
     // The directory below which the file lies is created by DateiOeffnen; its settlement
     // folder here.
     const std::string ordner = AbrechnungsOrdner(FMandantVarial, AFileInfo.AbrJahr, AFileInfo.AbrNr);
-    const std::string basis = Testexport() ? ConcatPathNames(FVerzExport, TestUnterordner) : FVerzExport;
+    const std::string basis = Ausgabeordner(FVerzExport);
     if (!FVerzExport.empty() && !ForceDirectories(ConcatPathNames(basis, ordner))) {
       throw std::runtime_error("Das Verzeichnis \"" + ConcatPathNames(basis, ordner) +
                                "\" konnte nicht angelegt werden.");
     }
-    DateiOeffnen(ConcatPathNames(ordner, CDateiName));
+    DateiOeffnen(Dateiname(mandant, AFileInfo));
     return true;
   });
 }

@@ -46,6 +46,8 @@ class TFibuExporter_Varial : public TMandantenExporter {
   void EigeneEinstellungenLesen(const TQTXStrings& config) override;
   void EigeneEinstellungenSchreiben(TQTXStrings& config) const override;
   void EigeneEinstellungenAltLesen(const TSimpleMask& maske) override;
+  std::string Dateiname(const TMandantenEintrag& mandant,
+                        const TFibuExportFileInfo& AFileInfo) const override;
   void Buchung(const TFibuExportBuchInfo& ABuchInfo) override;
 
  private:
