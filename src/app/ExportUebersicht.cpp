@@ -20,8 +20,8 @@ TExportUebersicht ExportUebersicht(const IExportListe& liste) {
     if (!zeile.Markiert()) continue;
     ++uebersicht.Zeilen;
     uebersicht.Buchungen += MarkierteBuchungen(zeile);
-    uebersicht.Soll += zeile.Betrag(spalte::BetragSoll);
-    uebersicht.Haben += zeile.Betrag(spalte::BetragHaben);
+    uebersicht.Soll += zeile.Betrag(TSpalte::BetragSoll);
+    uebersicht.Haben += zeile.Betrag(TSpalte::BetragHaben);
   }
   return uebersicht;
 }

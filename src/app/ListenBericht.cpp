@@ -44,8 +44,8 @@ TBericht BuchungslisteBericht(const TSaldixBearbeiten& liste, const std::string&
                          DateToStr(liste.DatumBis));
   bericht.Kopf.push_back("Abrechnung: " + liste.AbrechnungText +
                          (liste.OffeneAbrechnung ? "" : " (abgeschlossen)"));
-  const std::vector<int> tags = liste.Ansicht().SichtbareSpalten();
-  for (int tag : tags) {
+  const std::vector<TSpalte> tags = liste.Ansicht().SichtbareSpalten();
+  for (TSpalte tag : tags) {
     const auto* spalte = SpalteZuTag(tag);
     TBerichtSpalte s;
     s.Titel = spalte ? std::string(spalte->ColName) : std::string();
@@ -59,7 +59,7 @@ TBericht BuchungslisteBericht(const TSaldixBearbeiten& liste, const std::string&
     TBerichtZeile z;
     z.Ebene = ebene;
     z.Gruppe = zeile.IstGruppe;
-    for (int tag : tags) z.Zellen.push_back(zeile.Werte().Anzeige(tag));
+    for (TSpalte tag : tags) z.Zellen.push_back(zeile.Werte().Anzeige(tag));
     bericht.Zeilen.push_back(std::move(z));
     if (anhang) return;
     for (std::int32_t kind : zeile.Kinder) hinzufuegen(kind, ebene + 1);
@@ -67,16 +67,16 @@ TBericht BuchungslisteBericht(const TSaldixBearbeiten& liste, const std::string&
   long double soll = 0, haben = 0;
   for (std::int32_t index : zeilen.Oberste()) {
     hinzufuegen(index, 0);
-    soll += zeilen.Zeile(index).Werte().Betrag(Sp::BetragSoll);
-    haben += zeilen.Zeile(index).Werte().Betrag(Sp::BetragHaben);
+    soll += zeilen.Zeile(index).Werte().Betrag(TSpalte::BetragSoll);
+    haben += zeilen.Zeile(index).Werte().Betrag(TSpalte::BetragHaben);
   }
   // The totals of what is marked, under the amount columns.
   TBerichtZeile summe;
   summe.Gruppe = true;
   for (std::size_t i = 0; i < tags.size(); ++i) {
-    if (tags[i] == Sp::BetragSoll) {
+    if (tags[i] == TSpalte::BetragSoll) {
       summe.Zellen.push_back(BetragAlsAnzeige(soll, 2));
-    } else if (tags[i] == Sp::BetragHaben) {
+    } else if (tags[i] == TSpalte::BetragHaben) {
       summe.Zellen.push_back(BetragAlsAnzeige(haben, 2));
     } else {
       summe.Zellen.push_back(i == 0 ? "Summe" : "");

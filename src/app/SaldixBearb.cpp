@@ -253,14 +253,14 @@ void TSaldixBearbeiten::KassenzahlenBerechnen() {
   for (std::int32_t index : liste_.Oberste()) {
     if (!liste_.IstMarkiert(index)) continue;
     const TZeilenWerte& w = liste_.Zeile(index).Werte();
-    const long double soll = w.Betrag(Sp::BetragSoll), haben = w.Betrag(Sp::BetragHaben);
+    const long double soll = w.Betrag(TSpalte::BetragSoll), haben = w.Betrag(TSpalte::BetragHaben);
     ++markiert;
     summeSoll += soll;
     summeHaben += haben;
-    if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::KontoName)), 134)) {
+    if (dienste_.Konten.KontoHatArt(std::string(w.Text(TSpalte::KontoName)), 134)) {
       summe += soll - haben;
     }
-    if (dienste_.Konten.KontoHatArt(std::string(w.Text(Sp::GegenkontoName)), 134)) {
+    if (dienste_.Konten.KontoHatArt(std::string(w.Text(TSpalte::GegenkontoName)), 134)) {
       summe += haben - soll;
     }
   }
@@ -323,7 +323,7 @@ bool TSaldixBearbeiten::Suchen(const std::string& suchtext, bool weiter) {
     const TListenAnsicht ansicht = Ansicht();
     for (; zeile >= 0; zeile = liste_.Naechste(zeile)) {
       const TZeilenWerte& w = liste_.Zeile(zeile).Werte();
-      for (const int tag : ansicht.SichtbareSpalten()) {
+      for (const TSpalte tag : ansicht.SichtbareSpalten()) {
         if (Utf8Upper(w.Anzeige(tag)).find(gesucht) != std::string::npos) {
           auswahl_ = zeile;
           return true;

@@ -81,10 +81,10 @@ std::string ZurBuchung(std::string text) {
 // How a bookkeeper knows a booking: by its document, date and amount, not by its key.
 std::string TSaldixBearbeiten::BuchungsBezeichnung(std::int32_t zeile) const {
   const auto& werte = liste_.Zeile(zeile).Werte();
-  const std::string beleg = Trim(std::string(werte.Text(Sp::Beleg1)));
-  const TDateTime datum = werte.Datum(Sp::Belegdatum);
-  const long double soll = werte.Betrag(Sp::BuchBetragSoll);
-  const long double haben = werte.Betrag(Sp::BuchBetragHaben);
+  const std::string beleg = Trim(std::string(werte.Text(TSpalte::Beleg1)));
+  const TDateTime datum = werte.Datum(TSpalte::Belegdatum);
+  const long double soll = werte.Betrag(TSpalte::BuchBetragSoll);
+  const long double haben = werte.Betrag(TSpalte::BuchBetragHaben);
   std::string text = beleg.empty() ? "Die Buchung ohne Beleg" : "Die Buchung mit Beleg " + beleg;
   if (datum > 0) text += " vom " + DateToStr(datum);
   text += " über " + BetragText(soll != 0 ? soll : haben) + (soll != 0 ? " Soll" : " Haben");

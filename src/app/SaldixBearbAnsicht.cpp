@@ -42,9 +42,9 @@ struct TSortWert {
   }
 };
 
-TSortWert SortWert(const TZeilenWerte& w, int tag) {
-  if (tag == Sp::BetragSoll) tag = Sp::BuchBetragSoll;
-  if (tag == Sp::BetragHaben) tag = Sp::BuchBetragHaben;
+TSortWert SortWert(const TZeilenWerte& w, TSpalte tag) {
+  if (tag == TSpalte::BetragSoll) tag = TSpalte::BuchBetragSoll;
+  if (tag == TSpalte::BetragHaben) tag = TSpalte::BuchBetragHaben;
   TSortWert wert;
   switch (SpaltenPlatz(tag).Typ) {
     case TSpaltenTyp::Dezimal:
@@ -83,7 +83,7 @@ TListenAnsicht::TListenAnsicht(std::string_view spaltenConfig, std::string_view 
   for (std::string_view teil : Teile(spaltenConfig)) {
     const int position = Position(teil);
     if (!SpalteWaehlbar(position)) continue;
-    const int tag = CQTX_Saldix_Spalten[static_cast<std::size_t>(position)].Tag;
+    const TSpalte tag = CQTX_Saldix_Spalten[static_cast<std::size_t>(position)].Tag;
     if (std::find(sichtbar_.begin(), sichtbar_.end(), tag) == sichtbar_.end()) {
       sichtbar_.push_back(tag);
     }
@@ -99,7 +99,7 @@ TListenAnsicht::TListenAnsicht(std::string_view spaltenConfig, std::string_view 
     const int position = Position(teil.substr(0, gleich));
     const std::string richtung = Utf8Upper(Trim(teil.substr(gleich + 1)));
     if (position < 0 || (richtung != "U" && richtung != "B")) continue;
-    const int tag = CQTX_Saldix_Spalten[static_cast<std::size_t>(position)].Tag;
+    const TSpalte tag = CQTX_Saldix_Spalten[static_cast<std::size_t>(position)].Tag;
     const bool doppelt = std::any_of(sortierung_.begin(), sortierung_.end(),
                                      [tag](const TSortierSpalte& s) { return s.Tag == tag; });
     if (!doppelt) sortierung_.push_back({tag, richtung == "U"});

@@ -10,7 +10,7 @@
 #include "app/SaldixBearbListe.h"
 
 struct TSortierSpalte {
-  int Tag = 0;
+  TSpalte Tag{};
   bool Aufsteigend = true;
   bool operator==(const TSortierSpalte&) const = default;
 };
@@ -23,7 +23,7 @@ class TListenAnsicht {
                           std::string_view sortierungConfig = {});
 
   // Tags of the shown columns in display order.
-  const std::vector<int>& SichtbareSpalten() const { return sichtbar_; }
+  const std::vector<TSpalte>& SichtbareSpalten() const { return sichtbar_; }
   const std::vector<TSortierSpalte>& Sortierung() const { return sortierung_; }
 
   // Orders the top-level rows by the sort columns; rows that compare equal keep their
@@ -32,7 +32,7 @@ class TListenAnsicht {
   void Sortieren(TBuchungsListe& liste) const;
 
  private:
-  std::vector<int> sichtbar_;
+  std::vector<TSpalte> sichtbar_;
   std::vector<TSortierSpalte> sortierung_;
 };
 

@@ -79,11 +79,11 @@ std::vector<std::size_t> ProtokollnummernFolge(const std::vector<TGeladeneBuchun
   std::vector<std::uint64_t> zahlen;
   zahlen.reserve(buchungen.size());
   for (const auto& b : buchungen) {
-    const auto zahl = Ziffernfolge17(b.Werte.Text(Sp::Protokollnummer));
+    const auto zahl = Ziffernfolge17(b.Werte.Text(TSpalte::Protokollnummer));
     if (!zahl) {
       std::vector<std::string_view> texte;
       texte.reserve(buchungen.size());
-      for (const auto& t : buchungen) texte.push_back(t.Werte.Text(Sp::Protokollnummer));
+      for (const auto& t : buchungen) texte.push_back(t.Werte.Text(TSpalte::Protokollnummer));
       return StabilGeordnet(texte);
     }
     zahlen.push_back(*zahl);
@@ -117,9 +117,9 @@ void NachProtokollnummerSortieren(std::vector<TGeladeneBuchung>& buchungen) {
 class TLaufSchluessel {
  public:
   explicit TLaufSchluessel(const TZeilenWerte& w)
-      : protokoll_(w.Text(Sp::Protokollnummer).substr(0, 13)),
-        verweis1_(Anfang9(w.Ganzzahl(Sp::Verweis1))),
-        verweis2_(Anfang9(w.Ganzzahl(Sp::Verweis2))) {}
+      : protokoll_(w.Text(TSpalte::Protokollnummer).substr(0, 13)),
+        verweis1_(Anfang9(w.Ganzzahl(TSpalte::Verweis1))),
+        verweis2_(Anfang9(w.Ganzzahl(TSpalte::Verweis2))) {}
   bool operator==(const TLaufSchluessel&) const = default;
 
  private:
@@ -141,7 +141,7 @@ void TAutomatikPaarung::Paaren(std::vector<TGeladeneBuchung>& buchungen) {
   NachProtokollnummerSortieren(buchungen);
   // Rows built for pairing carry an ident of their own already.
   for (auto& b : buchungen) {
-    if (b.Werte.Text(Sp::AKIdent).empty()) b.Werte.SetText(Sp::AKIdent, konten_.CreateIdent());
+    if (b.Werte.Text(TSpalte::AKIdent).empty()) b.Werte.SetText(TSpalte::AKIdent, konten_.CreateIdent());
   }
 
   std::size_t von = 0;
@@ -183,8 +183,8 @@ void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
   std::vector<TEintrag> eintraege;
   for (std::size_t i = von; i < bis; ++i) {
     const TZeilenWerte& w = buchungen[i].Werte;
-    TEintrag e{i, std::string(w.Text(Sp::GegenkontoName)), std::string(w.Text(Sp::KontoName)),
-               w.Betrag(Sp::BuchBetragSoll) - w.Betrag(Sp::BuchBetragHaben), false};
+    TEintrag e{i, std::string(w.Text(TSpalte::GegenkontoName)), std::string(w.Text(TSpalte::KontoName)),
+               w.Betrag(TSpalte::BuchBetragSoll) - w.Betrag(TSpalte::BuchBetragHaben), false};
     if (Hat(e.Konto, TMerkmal::Ausgenommen) || Hat(e.GegenKonto, TMerkmal::Ausgenommen)) {
       continue;
     }
@@ -192,11 +192,11 @@ void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
     eintraege.push_back(std::move(e));
   }
   const TZeilenWerte& erste = buchungen[von].Werte;
-  const std::string_view verweisart = erste.Text(Sp::Verweisart);
+  const std::string_view verweisart = erste.Text(TSpalte::Verweisart);
   if (eintraege.size() == 1) {
     const std::string vstOhne = konten_.SteuerschluesselVstOhne();
     if (verweisart != "Aufwandsbuchung" && !vstOhne.empty()) {
-      buchungen[eintraege.front().Zeile].Werte.SetText(Sp::BU, vstOhne);
+      buchungen[eintraege.front().Zeile].Werte.SetText(TSpalte::BU, vstOhne);
     }
     return;
   }
@@ -208,7 +208,7 @@ void TAutomatikPaarung::LaufBearbeiten(std::vector<TGeladeneBuchung>& buchungen,
   }
   const bool ohneBetragVorher =
       (verweisart == "Kassenbericht" || verweisart == "Undefiniert") &&
-      erste.Ganzzahl(Sp::Verweis1) == 9;
+      erste.Ganzzahl(TSpalte::Verweis1) == 9;
   for (std::size_t t = 0; t < eintraege.size(); ++t) {
     const TEintrag& steuer = eintraege[t];
     if (!steuer.IstSteuer) continue;
@@ -235,40 +235,40 @@ bool TAutomatikPaarung::BetraegePassen(const TEintrag& steuer, const TEintrag& e
 void TAutomatikPaarung::Verbinden(TGeladeneBuchung& steuer, TGeladeneBuchung& erloes) {
   TZeilenWerte& s = steuer.Werte;
   const TZeilenWerte& e = erloes.Werte;
-  const TDateTime datum = e.Datum(Sp::Belegdatum);
+  const TDateTime datum = e.Datum(TSpalte::Belegdatum);
   const std::string ident = konten_.CreateIdent();
   const std::string prefixSteuer =
-      konten_.AKPrefixZuKonto(std::string(s.Text(Sp::GegenkontoName)), datum);
+      konten_.AKPrefixZuKonto(std::string(s.Text(TSpalte::GegenkontoName)), datum);
   const std::string prefixKonto =
-      konten_.AKPrefixZuKonto(std::string(s.Text(Sp::KontoName)), datum);
+      konten_.AKPrefixZuKonto(std::string(s.Text(TSpalte::KontoName)), datum);
   // The revenue row's values, which both rows take over; SetTexte may read them from the
   // row it changes.
   const TZeilenWerte& gemeinsam = e;
   const bool belegKontenabhaengig = IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg1) ||
                                     IstKontenabhaengigerInhalt(einstellungen_.InhaltBeleg2);
-  const std::string gegenBez = "AK " + std::string(gemeinsam.Text(Sp::GegenkontoBez));
-  const std::string kontoBez = "AK " + std::string(gemeinsam.Text(Sp::KontoBez));
-  const std::string kontoNr = prefixKonto + std::string(gemeinsam.Text(Sp::Konto));
+  const std::string gegenBez = "AK " + std::string(gemeinsam.Text(TSpalte::GegenkontoBez));
+  const std::string kontoBez = "AK " + std::string(gemeinsam.Text(TSpalte::KontoBez));
+  const std::string kontoNr = prefixKonto + std::string(gemeinsam.Text(TSpalte::Konto));
   const std::string gkIdent = "AK" + prefixSteuer + "|" + prefixKonto + "|" +
-                              std::string(gemeinsam.Text(Sp::Konto)) + "=" +
-                              std::string(gemeinsam.Text(Sp::Gegenkonto));
+                              std::string(gemeinsam.Text(TSpalte::Konto)) + "=" +
+                              std::string(gemeinsam.Text(TSpalte::Gegenkonto));
   for (TZeilenWerte* w : {&s, &erloes.Werte}) {
-    w->SetTexte({{Sp::AKIdent, ident},
-                 {Sp::AKSteuerGGKto, prefixSteuer},
-                 {Sp::AKGKtoBez, gegenBez},
-                 {Sp::AKKntoBez, kontoBez},
-                 {Sp::AKGKtoNr, gemeinsam.Text(Sp::Gegenkonto)},
-                 {Sp::AKKntoNr, kontoNr},
-                 {Sp::AKGKtoName, gemeinsam.Text(Sp::GegenkontoName)},
-                 {Sp::AKKntoName, gemeinsam.Text(Sp::KontoName)},
-                 {Sp::GKIdent, gkIdent},
-                 {Sp::Beschreibung, gemeinsam.Text(Sp::Beschreibung)},
-                 {Sp::ExportBeschreibung, gemeinsam.Text(Sp::ExportBeschreibung)}});
+    w->SetTexte({{TSpalte::AKIdent, ident},
+                 {TSpalte::AKSteuerGGKto, prefixSteuer},
+                 {TSpalte::AKGKtoBez, gegenBez},
+                 {TSpalte::AKKntoBez, kontoBez},
+                 {TSpalte::AKGKtoNr, gemeinsam.Text(TSpalte::Gegenkonto)},
+                 {TSpalte::AKKntoNr, kontoNr},
+                 {TSpalte::AKGKtoName, gemeinsam.Text(TSpalte::GegenkontoName)},
+                 {TSpalte::AKKntoName, gemeinsam.Text(TSpalte::KontoName)},
+                 {TSpalte::GKIdent, gkIdent},
+                 {TSpalte::Beschreibung, gemeinsam.Text(TSpalte::Beschreibung)},
+                 {TSpalte::ExportBeschreibung, gemeinsam.Text(TSpalte::ExportBeschreibung)}});
     if (belegKontenabhaengig) {
-      w->SetTexte({{Sp::Beleg1, gemeinsam.Text(Sp::Beleg1)},
-                   {Sp::Beleg2, gemeinsam.Text(Sp::Beleg2)},
-                   {Sp::ExportBeleg1, gemeinsam.Text(Sp::ExportBeleg1)},
-                   {Sp::ExportBeleg2, gemeinsam.Text(Sp::ExportBeleg2)}});
+      w->SetTexte({{TSpalte::Beleg1, gemeinsam.Text(TSpalte::Beleg1)},
+                   {TSpalte::Beleg2, gemeinsam.Text(TSpalte::Beleg2)},
+                   {TSpalte::ExportBeleg1, gemeinsam.Text(TSpalte::ExportBeleg1)},
+                   {TSpalte::ExportBeleg2, gemeinsam.Text(TSpalte::ExportBeleg2)}});
     }
   }
 }
@@ -277,7 +277,7 @@ TZeilenWerte AutomatikGruppenWerte(const std::vector<const TZeilenWerte*>& mitgl
   // The revenue member carries the accounts and texts the target system books on.
   const TZeilenWerte* basis = mitglieder.front();
   for (const TZeilenWerte* m : mitglieder) {
-    if (m->Text(Sp::GegenkontoName) == m->Text(Sp::AKGKtoName)) {
+    if (m->Text(TSpalte::GegenkontoName) == m->Text(TSpalte::AKGKtoName)) {
       basis = m;
       break;
     }
@@ -285,13 +285,13 @@ TZeilenWerte AutomatikGruppenWerte(const std::vector<const TZeilenWerte*>& mitgl
   TZeilenWerte g = *basis;
   std::vector<std::string> steuern, gegenKonten, konten;
   for (const TZeilenWerte* m : mitglieder) {
-    const std::string_view ak = m->Text(Sp::AKSteuerGGKto);
-    steuern.emplace_back(ak.empty() ? m->Text(Sp::BU) : ak);
-    gegenKonten.emplace_back(m->Text(Sp::AKGKtoName));
-    konten.emplace_back(m->Text(Sp::AKKntoName));
+    const std::string_view ak = m->Text(TSpalte::AKSteuerGGKto);
+    steuern.emplace_back(ak.empty() ? m->Text(TSpalte::BU) : ak);
+    gegenKonten.emplace_back(m->Text(TSpalte::AKGKtoName));
+    konten.emplace_back(m->Text(TSpalte::AKKntoName));
   }
-  g.SetTexte({{Sp::BU, EindeutigVerbinden(steuern)},
-              {Sp::GegenkontoName, EindeutigVerbinden(gegenKonten)},
-              {Sp::KontoName, EindeutigVerbinden(konten)}});
+  g.SetTexte({{TSpalte::BU, EindeutigVerbinden(steuern)},
+              {TSpalte::GegenkontoName, EindeutigVerbinden(gegenKonten)},
+              {TSpalte::KontoName, EindeutigVerbinden(konten)}});
   return g;
 }

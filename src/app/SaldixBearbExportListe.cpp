@@ -36,7 +36,7 @@ const IExportZeile& TBuchungsListeExport::TZeile::Kind(std::size_t index) const 
   return aussen_->zeilen_.at(static_cast<std::size_t>(Eigene().Kinder.at(index)));
 }
 
-std::string TBuchungsListeExport::TZeile::Text(int tag) const {
+std::string TBuchungsListeExport::TZeile::Text(TSpalte tag) const {
   const TZeilenWerte& w = Eigene().Werte();
   switch (SpaltenPlatz(tag).Typ) {
     case TSpaltenTyp::Text:
@@ -50,8 +50,8 @@ std::string TBuchungsListeExport::TZeile::Text(int tag) const {
   return {};
 }
 
-long double TBuchungsListeExport::TZeile::Betrag(int tag) const {
+long double TBuchungsListeExport::TZeile::Betrag(TSpalte tag) const {
   return Eigene().Werte().Betrag(tag);
 }
 
-TDateTime TBuchungsListeExport::TZeile::Datum(int tag) const { return Eigene().Werte().Datum(tag); }
+TDateTime TBuchungsListeExport::TZeile::Datum(TSpalte tag) const { return Eigene().Werte().Datum(tag); }

@@ -31,9 +31,9 @@ class TBuchungsListeExport final : public IExportListe {
     std::size_t KinderAnzahl() const override;
     const IExportZeile& Kind(std::size_t index) const override;
     TIntTrio Ident() const override { return Eigene().IstGruppe ? CLeeresIntTrio : Eigene().Ident; }
-    std::string Text(int tag) const override;
-    long double Betrag(int tag) const override;
-    TDateTime Datum(int tag) const override;
+    std::string Text(TSpalte tag) const override;
+    long double Betrag(TSpalte tag) const override;
+    TDateTime Datum(TSpalte tag) const override;
     std::int32_t Index() const { return index_; }
 
    private:

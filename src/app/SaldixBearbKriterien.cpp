@@ -13,24 +13,24 @@ using R = TBeschreibungsRegel;
 
 const std::array<TKriterium, 11>& Tabelle() {
   static const std::array<TKriterium, 11> tabelle{{
-      {"FILIALE", "Filiale", {Sp::BU, Sp::Filiale}, D::Monatsende, R::Filiale},
-      {"FILIALEDATUM", "Belegdatum-Filiale", {Sp::BU, Sp::Belegdatum, Sp::Filiale},
+      {"FILIALE", "Filiale", {TSpalte::BU, TSpalte::Filiale}, D::Monatsende, R::Filiale},
+      {"FILIALEDATUM", "Belegdatum-Filiale", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Filiale},
        D::Gemeinsam, R::FilialeDatum},
-      {"RECHNER", "Rechner", {Sp::BU, Sp::BelegRNr}, D::Monatsende, R::Rechner},
-      {"RECHNERDATUM", "Belegdatum-Rechner", {Sp::BU, Sp::Belegdatum, Sp::BelegRNr},
+      {"RECHNER", "Rechner", {TSpalte::BU, TSpalte::BelegRNr}, D::Monatsende, R::Rechner},
+      {"RECHNERDATUM", "Belegdatum-Rechner", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::BelegRNr},
        D::Gemeinsam, R::RechnerDatum},
       // Meant as accounts, tax key, date, computer and debit/credit side.
       {"RECHNERDATUMSH", "Belegdatum-Rechner-SollHaben",
-       {Sp::BU, Sp::Belegdatum, Sp::BelegRNr, Sp::SollHaben}, D::Gemeinsam, R::RechnerDatum},
-      {"DATUM", "Belegdatum", {Sp::BU, Sp::Belegdatum}, D::Gemeinsam, R::Datum},
-      {"BELEGDATUM", "Belegdatum-Beleg1-Beleg2", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+       {TSpalte::BU, TSpalte::Belegdatum, TSpalte::BelegRNr, TSpalte::SollHaben}, D::Gemeinsam, R::RechnerDatum},
+      {"DATUM", "Belegdatum", {TSpalte::BU, TSpalte::Belegdatum}, D::Gemeinsam, R::Datum},
+      {"BELEGDATUM", "Belegdatum-Beleg1-Beleg2", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Beleg1, TSpalte::Beleg2},
        D::Gemeinsam, R::BelegDatum},
-      {"BELEGUSTID", "Belegdatum-Beleg1-Beleg2", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+      {"BELEGUSTID", "Belegdatum-Beleg1-Beleg2", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Beleg1, TSpalte::Beleg2},
        D::Gemeinsam, R::BelegDatum},
-      {"RECHNEREU", "Rechner-EU-Land-Steuersatz", {Sp::BU, Sp::BelegRNr, Sp::EULand, Sp::EUSteuer},
+      {"RECHNEREU", "Rechner-EU-Land-Steuersatz", {TSpalte::BU, TSpalte::BelegRNr, TSpalte::EULand, TSpalte::EUSteuer},
        D::Monatsende, R::Keine},
-      {"EU", "EU-Land-Steuersatz", {Sp::BU, Sp::EULand, Sp::EUSteuer}, D::Monatsende, R::Keine},
-      {"", "Konto-Kombination", {Sp::BU}, D::Monatsende, R::Keine},
+      {"EU", "EU-Land-Steuersatz", {TSpalte::BU, TSpalte::EULand, TSpalte::EUSteuer}, D::Monatsende, R::Keine},
+      {"", "Konto-Kombination", {TSpalte::BU}, D::Monatsende, R::Keine},
   }};
   return tabelle;
 }
@@ -48,15 +48,15 @@ const TKriterium& KriteriumZu(std::string_view kriterien) {
 }
 
 const TKriterium& ZusammengefassteKonten() {
-  static const TKriterium zk{"", "Zusammengefasste Konten", {Sp::GKIdent}, D::Spaetestes,
+  static const TKriterium zk{"", "Zusammengefasste Konten", {TSpalte::GKIdent}, D::Spaetestes,
                              R::ZusammengefassteKonten};
   return zk;
 }
 
-std::vector<int> SchluesselSpalten(const TKriterium& kriterium, bool nachNummer) {
+std::vector<TSpalte> SchluesselSpalten(const TKriterium& kriterium, bool nachNummer) {
   if (kriterium.Regel == R::ZusammengefassteKonten) return kriterium.Spalten;
-  std::vector<int> spalten = nachNummer ? std::vector<int>{Sp::Konto, Sp::Gegenkonto}
-                                        : std::vector<int>{Sp::KontoName, Sp::GegenkontoName};
+  std::vector<TSpalte> spalten = nachNummer ? std::vector<TSpalte>{TSpalte::Konto, TSpalte::Gegenkonto}
+                                        : std::vector<TSpalte>{TSpalte::KontoName, TSpalte::GegenkontoName};
   spalten.insert(spalten.end(), kriterium.Spalten.begin(), kriterium.Spalten.end());
   return spalten;
 }
@@ -75,10 +75,10 @@ std::string Utf8Schneiden(std::string_view text, std::size_t n) {
 
 std::string RegelText(const TKriterium& kriterium, const TZeilenWerte& erstes,
                       const std::string& kurzBeschreibung, const std::string& kassenKontoName) {
-  const TDateTime datum = erstes.Datum(Sp::Belegdatum);
+  const TDateTime datum = erstes.Datum(TSpalte::Belegdatum);
   const std::string datumText = DatumAlsAnzeige(datum);
-  const std::string filiale = Zahl(erstes.Ganzzahl(Sp::Filiale));
-  const std::string rechner = Zahl(erstes.Ganzzahl(Sp::BelegRNr));
+  const std::string filiale = Zahl(erstes.Ganzzahl(TSpalte::Filiale));
+  const std::string rechner = Zahl(erstes.Ganzzahl(TSpalte::BelegRNr));
   switch (kriterium.Regel) {
     case R::Keine:
       return {};
@@ -99,13 +99,13 @@ std::string RegelText(const TKriterium& kriterium, const TZeilenWerte& erstes,
     case R::Datum:
       return "Sammler " + datumText;
     case R::BelegDatum: {
-      const std::string b1(erstes.Text(Sp::Beleg1)), b2(erstes.Text(Sp::Beleg2));
+      const std::string b1(erstes.Text(TSpalte::Beleg1)), b2(erstes.Text(TSpalte::Beleg2));
       const std::string belege = !b1.empty() && !b2.empty() ? b1 + "-" + b2 : b1 + b2;
       return belege + " vom " + datumText;
     }
     case R::ZusammengefassteKonten:
-      return "Sammler " + Utf8Schneiden(std::string(erstes.Text(Sp::Gegenkonto)) + " - " +
-                                            std::string(erstes.Text(Sp::Konto)),
+      return "Sammler " + Utf8Schneiden(std::string(erstes.Text(TSpalte::Gegenkonto)) + " - " +
+                                            std::string(erstes.Text(TSpalte::Konto)),
                                         22);
   }
   return {};

@@ -28,7 +28,7 @@ enum class TBeschreibungsRegel {
 struct TKriterium {
   std::string_view Key;          // empty: any other criterion text
   std::string_view GruppenName;
-  std::vector<int> Spalten;      // key columns after the two accounts
+  std::vector<TSpalte> Spalten;      // key columns after the two accounts
   TGruppenDatum Datum;
   TBeschreibungsRegel Regel;
 };
@@ -38,7 +38,7 @@ const TKriterium& KriteriumZu(std::string_view kriterien);
 const TKriterium& ZusammengefassteKonten();
 
 // All key columns of a criterion: accounts (numbers or keys) first.
-std::vector<int> SchluesselSpalten(const TKriterium& kriterium, bool nachNummer);
+std::vector<TSpalte> SchluesselSpalten(const TKriterium& kriterium, bool nachNummer);
 
 // The description rule's text for a group, from its first member; empty for no rule.
 // kassenKontoName: name of the cash-reconciliation account among the accounts, if any.

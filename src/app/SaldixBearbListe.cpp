@@ -105,26 +105,26 @@ void TBuchungsListe::Synchronisiere(std::int32_t index, int tiefe) {
   TListenZeile& zeile = zeilen_[Index(index)];
   TZeilenWerte& w = zeile.Veraenderbar();
   if (!zeile.IstGruppe) {
-    w.SetGanzzahl(Sp::Level, CLevelBuchung);
-    w.SetBetrag(Sp::BetragSoll, zeile.Markiert ? w.Betrag(Sp::BuchBetragSoll) : 0);
-    w.SetBetrag(Sp::BetragHaben, zeile.Markiert ? w.Betrag(Sp::BuchBetragHaben) : 0);
+    w.SetGanzzahl(TSpalte::Level, CLevelBuchung);
+    w.SetBetrag(TSpalte::BetragSoll, zeile.Markiert ? w.Betrag(TSpalte::BuchBetragSoll) : 0);
+    w.SetBetrag(TSpalte::BetragHaben, zeile.Markiert ? w.Betrag(TSpalte::BuchBetragHaben) : 0);
     return;
   }
   long double soll = 0, haben = 0, buchSoll = 0, buchHaben = 0;
   for (std::int32_t kind : zeile.Kinder) {
     Synchronisiere(kind, tiefe + 1);
     const TZeilenWerte& k = zeilen_[Index(kind)].Werte();
-    soll += k.Betrag(Sp::BetragSoll);
-    haben += k.Betrag(Sp::BetragHaben);
-    buchSoll += k.Betrag(Sp::BuchBetragSoll);
-    buchHaben += k.Betrag(Sp::BuchBetragHaben);
+    soll += k.Betrag(TSpalte::BetragSoll);
+    haben += k.Betrag(TSpalte::BetragHaben);
+    buchSoll += k.Betrag(TSpalte::BuchBetragSoll);
+    buchHaben += k.Betrag(TSpalte::BuchBetragHaben);
   }
   TZeilenWerte& g = zeilen_[Index(index)].Veraenderbar();
-  g.SetGanzzahl(Sp::Level, std::min(tiefe, CLevelBuchung - 1));
-  g.SetBetrag(Sp::BetragSoll, soll);
-  g.SetBetrag(Sp::BetragHaben, haben);
-  g.SetBetrag(Sp::BuchBetragSoll, buchSoll);
-  g.SetBetrag(Sp::BuchBetragHaben, buchHaben);
+  g.SetGanzzahl(TSpalte::Level, std::min(tiefe, CLevelBuchung - 1));
+  g.SetBetrag(TSpalte::BetragSoll, soll);
+  g.SetBetrag(TSpalte::BetragHaben, haben);
+  g.SetBetrag(TSpalte::BuchBetragSoll, buchSoll);
+  g.SetBetrag(TSpalte::BuchBetragHaben, buchHaben);
 }
 
 std::vector<TIntTrio> TBuchungsListe::Idents(std::int32_t index, bool nurMarkierte) const {

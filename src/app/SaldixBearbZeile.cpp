@@ -6,20 +6,21 @@
 
 #include "suite/DateTime.h"
 
-const TQTX_Saldix_Spalten_Data* SpalteZuTag(int tag) {
+const TQTX_Saldix_Spalten_Data* SpalteZuTag(TSpalte tag) {
   const int position = SpaltenPosition(tag);
   return position < 0 ? nullptr : &CQTX_Saldix_Spalten[static_cast<std::size_t>(position)];
 }
 
-int SpaltenPosition(int tag) {
-  if (tag < 0 || tag > Sp::HoechsterTag) return -1;
-  return spalten_detail::CPlaetze.Position[static_cast<std::size_t>(tag)];
+int SpaltenPosition(TSpalte tag) {
+  const int nummer = SpaltenNummer(tag);
+  if (nummer < 0 || nummer > CHoechsterSpaltenTag) return -1;
+  return spalten_detail::CPlaetze.Position[static_cast<std::size_t>(nummer)];
 }
 
 TZeilenWerte::TZeilenWerte() = default;
 
-void TZeilenWerte::FalscherTyp(int tag) {
-  throw std::out_of_range("Spalte " + std::to_string(tag) + " hat nicht den verlangten Typ");
+void TZeilenWerte::FalscherTyp(TSpalte tag) {
+  throw std::out_of_range("Spalte " + std::to_string(SpaltenNummer(tag)) + " hat nicht den verlangten Typ");
 }
 
 namespace {
@@ -28,7 +29,7 @@ void LaengePruefen(std::size_t laenge) {
 }
 }  // namespace
 
-void TZeilenWerte::SetText(int tag, std::string_view value) {
+void TZeilenWerte::SetText(TSpalte tag, std::string_view value) {
   const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
   const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
   const std::uint32_t alt = ende_[slot] - begin;
@@ -38,9 +39,9 @@ void TZeilenWerte::SetText(int tag, std::string_view value) {
   for (std::size_t i = slot; i < kTexte; ++i) ende_[i] = ende_[i] - alt + neu;
 }
 
-void TZeilenWerte::NurSchluesselBehalten(const std::vector<int>& schluessel) {
+void TZeilenWerte::NurSchluesselBehalten(const std::vector<TSpalte>& schluessel) {
   std::array<std::string_view, kTexte> neu{};
-  for (const int tag : schluessel) {
+  for (const TSpalte tag : schluessel) {
     const std::size_t slot = Slot(tag, TSpaltenTyp::Text);
     neu[slot] = TextImSlot(slot);
   }
@@ -48,7 +49,7 @@ void TZeilenWerte::NurSchluesselBehalten(const std::vector<int>& schluessel) {
   daten_.fill(0);
 }
 
-void TZeilenWerte::SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte) {
+void TZeilenWerte::SetTexte(std::initializer_list<std::pair<TSpalte, std::string_view>> texte) {
   std::array<std::string_view, kTexte> neu;
   for (std::size_t slot = 0; slot < kTexte; ++slot) neu[slot] = TextImSlot(slot);
   for (const auto& [tag, value] : texte) neu[Slot(tag, TSpaltenTyp::Text)] = value;
@@ -76,11 +77,11 @@ void TZeilenEntwurf::Leeren() {
   for (std::string& text : texte_) text.clear();
 }
 
-std::string_view TZeilenEntwurf::Text(int tag) const {
+std::string_view TZeilenEntwurf::Text(TSpalte tag) const {
   return texte_[TZeilenWerte::Slot(tag, TSpaltenTyp::Text)];
 }
 
-void TZeilenEntwurf::SetText(int tag, std::string_view value) {
+void TZeilenEntwurf::SetText(TSpalte tag, std::string_view value) {
   texte_[TZeilenWerte::Slot(tag, TSpaltenTyp::Text)].assign(value);
 }
 
@@ -92,7 +93,7 @@ TZeilenWerte TZeilenEntwurf::Fertig() const {
   return fertig;
 }
 
-std::string TZeilenWerte::Anzeige(int tag) const {
+std::string TZeilenWerte::Anzeige(TSpalte tag) const {
   const TQTX_Saldix_Spalten_Data* spalte = SpalteZuTag(tag);
   if (spalte == nullptr) return {};
   switch (spalte->ColType) {

@@ -18,27 +18,27 @@ class TZeilenWerte {
   TZeilenWerte();
 
   // A tag of another kind, or one no column carries, throws std::out_of_range.
-  std::string_view Text(int tag) const { return TextImSlot(Slot(tag, TSpaltenTyp::Text)); }
-  long double Betrag(int tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }
-  std::int32_t Ganzzahl(int tag) const { return ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)]; }
-  TDateTime Datum(int tag) const { return daten_[Slot(tag, TSpaltenTyp::Datum)]; }
+  std::string_view Text(TSpalte tag) const { return TextImSlot(Slot(tag, TSpaltenTyp::Text)); }
+  long double Betrag(TSpalte tag) const { return betraege_[Slot(tag, TSpaltenTyp::Dezimal)]; }
+  std::int32_t Ganzzahl(TSpalte tag) const { return ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)]; }
+  TDateTime Datum(TSpalte tag) const { return daten_[Slot(tag, TSpaltenTyp::Datum)]; }
 
-  void SetText(int tag, std::string_view value);
+  void SetText(TSpalte tag, std::string_view value);
   // Several texts at once, for one rebuild of the text buffer instead of one per text. The
   // values may be texts of this row.
-  void SetTexte(std::initializer_list<std::pair<int, std::string_view>> texte);
-  void SetBetrag(int tag, long double value) { betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value; }
-  void SetGanzzahl(int tag, std::int32_t value) {
+  void SetTexte(std::initializer_list<std::pair<TSpalte, std::string_view>> texte);
+  void SetBetrag(TSpalte tag, long double value) { betraege_[Slot(tag, TSpaltenTyp::Dezimal)] = value; }
+  void SetGanzzahl(TSpalte tag, std::int32_t value) {
     ganzzahlen_[Slot(tag, TSpaltenTyp::Ganzzahl)] = value;
   }
-  void SetDatum(int tag, TDateTime value) { daten_[Slot(tag, TSpaltenTyp::Datum)] = value; }
+  void SetDatum(TSpalte tag, TDateTime value) { daten_[Slot(tag, TSpaltenTyp::Datum)] = value; }
 
   // Empties every text but those of the given columns, and every date; amounts and whole
   // numbers stay.
-  void NurSchluesselBehalten(const std::vector<int>& schluessel);
+  void NurSchluesselBehalten(const std::vector<TSpalte>& schluessel);
 
   // The value as the list shows it (amounts "1.234,56", dates dd.mm.yyyy, 0 dates empty).
-  std::string Anzeige(int tag) const;
+  std::string Anzeige(TSpalte tag) const;
 
   bool operator==(const TZeilenWerte&) const = default;
 
@@ -47,12 +47,12 @@ class TZeilenWerte {
   static constexpr std::size_t kTexte = SpaltenAnzahlVomTyp(TSpaltenTyp::Text);
 
   // Inline: the tags are mostly constants, so the slot is found while compiling.
-  static std::size_t Slot(int tag, TSpaltenTyp typ) {
+  static std::size_t Slot(TSpalte tag, TSpaltenTyp typ) {
     const TSpaltenPlatz platz = SpaltenPlatz(tag);
     if (platz.Platz < 0 || platz.Typ != typ) FalscherTyp(tag);
     return static_cast<std::size_t>(platz.Platz);
   }
-  [[noreturn]] static void FalscherTyp(int tag);
+  [[noreturn]] static void FalscherTyp(TSpalte tag);
   std::string_view TextImSlot(std::size_t slot) const {
     const std::uint32_t begin = slot == 0 ? 0 : ende_[slot - 1];
     return std::string_view(texte_).substr(begin, ende_[slot] - begin);
@@ -74,11 +74,11 @@ class TZeilenEntwurf {
   // Back to a row without values, keeping the room of its texts for the next one.
   void Leeren();
 
-  std::string_view Text(int tag) const;
-  void SetText(int tag, std::string_view value);
-  void SetBetrag(int tag, long double value) { werte_.SetBetrag(tag, value); }
-  void SetGanzzahl(int tag, std::int32_t value) { werte_.SetGanzzahl(tag, value); }
-  void SetDatum(int tag, TDateTime value) { werte_.SetDatum(tag, value); }
+  std::string_view Text(TSpalte tag) const;
+  void SetText(TSpalte tag, std::string_view value);
+  void SetBetrag(TSpalte tag, long double value) { werte_.SetBetrag(tag, value); }
+  void SetGanzzahl(TSpalte tag, std::int32_t value) { werte_.SetGanzzahl(tag, value); }
+  void SetDatum(TSpalte tag, TDateTime value) { werte_.SetDatum(tag, value); }
 
   TZeilenWerte Fertig() const;
 

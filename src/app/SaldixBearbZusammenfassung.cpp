@@ -21,9 +21,9 @@ namespace {
 
 const std::string kTrenner = "\x1f";
 
-std::string SchluesselAus(const TZeilenWerte& w, const std::vector<int>& spalten) {
+std::string SchluesselAus(const TZeilenWerte& w, const std::vector<TSpalte>& spalten) {
   std::string schluessel;
-  for (int tag : spalten) {
+  for (TSpalte tag : spalten) {
     // Texts go in as they are; other values as the list shows them.
     if (SpaltenPlatz(tag).Typ == TSpaltenTyp::Text) {
       schluessel += w.Text(tag);
@@ -39,7 +39,7 @@ std::string EindeutigeSchluessel(const std::vector<const TZeilenWerte*>& mitglie
   std::vector<std::string> gesehen;
   std::string ergebnis;
   for (const TZeilenWerte* m : mitglieder) {
-    std::string bu(m->Text(Sp::BU));
+    std::string bu(m->Text(TSpalte::BU));
     if (bu.empty() || std::find(gesehen.begin(), gesehen.end(), bu) != gesehen.end()) continue;
     ergebnis += (ergebnis.empty() ? "" : " / ") + bu;
     gesehen.push_back(std::move(bu));
@@ -58,7 +58,7 @@ std::vector<TBuchungsZusammenfassung::TEinheit> TBuchungsZusammenfassung::Einhei
   for (std::size_t i = 0; i < geladen.size(); ++i) {
     takt_.Schritt();
     const auto quelle = static_cast<std::int32_t>(i);
-    const std::string_view ident = geladen[i].Werte.Text(Sp::AKIdent);
+    const std::string_view ident = geladen[i].Werte.Text(TSpalte::AKIdent);
     if (automatik_ && !ident.empty()) {
       auto [it, neu] = nachIdent.try_emplace(ident, einheiten.size());
       if (!neu) {
@@ -99,40 +99,40 @@ bool TBuchungsZusammenfassung::ListenEintragJ(const std::vector<std::string>& li
 std::string TBuchungsZusammenfassung::ZusammenfassungsSchluessel(const TZeilenWerte& w) const {
   const std::string& kriterien = Utf8Upper(einstellungen_.Kriterien);
   auto enthaelt = [&](const char* wort) { return kriterien.find(wort) != std::string::npos; };
-  std::string schluessel = std::string(w.Text(Sp::Konto)) + "=" +
-                           std::string(w.Text(Sp::Gegenkonto)) +
-                           DatumJJJJMMTT(w.Datum(Sp::Belegdatum));
-  if (enthaelt("FILIALE")) schluessel += std::to_string(w.Ganzzahl(Sp::Filiale));
-  if (enthaelt("RECHNER")) schluessel += std::to_string(w.Ganzzahl(Sp::BelegRNr));
+  std::string schluessel = std::string(w.Text(TSpalte::Konto)) + "=" +
+                           std::string(w.Text(TSpalte::Gegenkonto)) +
+                           DatumJJJJMMTT(w.Datum(TSpalte::Belegdatum));
+  if (enthaelt("FILIALE")) schluessel += std::to_string(w.Ganzzahl(TSpalte::Filiale));
+  if (enthaelt("RECHNER")) schluessel += std::to_string(w.Ganzzahl(TSpalte::BelegRNr));
   if (enthaelt("BELEG")) {
-    schluessel += "B1" + std::string(w.Text(Sp::Beleg1)) + "B2" + std::string(w.Text(Sp::Beleg2));
+    schluessel += "B1" + std::string(w.Text(TSpalte::Beleg1)) + "B2" + std::string(w.Text(TSpalte::Beleg2));
   }
-  if (enthaelt("USTID")) schluessel += "UST" + std::string(w.Text(Sp::UStID));
+  if (enthaelt("USTID")) schluessel += "UST" + std::string(w.Text(TSpalte::UStID));
   if (enthaelt("EU")) {
     char steuer[32];
-    std::snprintf(steuer, sizeof steuer, "%2.2f", static_cast<double>(w.Betrag(Sp::EUSteuer)));
-    schluessel += std::string(w.Text(Sp::EULand)) + "_" + steuer;
+    std::snprintf(steuer, sizeof steuer, "%2.2f", static_cast<double>(w.Betrag(TSpalte::EUSteuer)));
+    schluessel += std::string(w.Text(TSpalte::EULand)) + "_" + steuer;
   }
   return schluessel;
 }
 
 bool TBuchungsZusammenfassung::SonderkontoZeile(TZeilenWerte& w) {
-  const bool soll = w.Betrag(Sp::BuchBetragSoll) - w.Betrag(Sp::BuchBetragHaben) > 0.005L;
-  const std::int32_t filiale = w.Ganzzahl(Sp::Filiale);
-  const std::int32_t rechner = w.Ganzzahl(Sp::BelegRNr);
-  const TDateTime datum = w.Datum(Sp::Belegdatum);
+  const bool soll = w.Betrag(TSpalte::BuchBetragSoll) - w.Betrag(TSpalte::BuchBetragHaben) > 0.005L;
+  const std::int32_t filiale = w.Ganzzahl(TSpalte::Filiale);
+  const std::int32_t rechner = w.Ganzzahl(TSpalte::BelegRNr);
+  const TDateTime datum = w.Datum(TSpalte::Belegdatum);
   std::string neuesKonto, neuerSchluessel;
   const bool gegenTreffer = konten_.Konto_Gefunden(
-      std::string(w.Text(Sp::GegenkontoName)) + std::string(w.Text(Sp::GegenkontoZusatz)),
-      std::string(w.Text(Sp::BU)), filiale, rechner, datum, soll, neuesKonto, neuerSchluessel);
+      std::string(w.Text(TSpalte::GegenkontoName)) + std::string(w.Text(TSpalte::GegenkontoZusatz)),
+      std::string(w.Text(TSpalte::BU)), filiale, rechner, datum, soll, neuesKonto, neuerSchluessel);
   if (gegenTreffer) {
-    w.SetText(Sp::BU, neuerSchluessel);
-    w.SetText(Sp::Gegenkonto, neuesKonto);
+    w.SetText(TSpalte::BU, neuerSchluessel);
+    w.SetText(TSpalte::Gegenkonto, neuesKonto);
   }
   const bool kontoTreffer = konten_.Konto_Gefunden(
-      std::string(w.Text(Sp::KontoName)) + std::string(w.Text(Sp::KontoZusatz)), "", filiale,
+      std::string(w.Text(TSpalte::KontoName)) + std::string(w.Text(TSpalte::KontoZusatz)), "", filiale,
       rechner, datum, soll, neuesKonto, neuerSchluessel);
-  if (kontoTreffer) w.SetText(Sp::Konto, neuesKonto);
+  if (kontoTreffer) w.SetText(TSpalte::Konto, neuesKonto);
   return gegenTreffer || kontoTreffer;
 }
 
@@ -144,11 +144,11 @@ void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einhe
   // True when the row changed.
   auto anwenden = [&](TZeilenWerte& w) {
     if (!SonderkontoZeile(w)) return false;
-    if (mitListen && (ListenEintragJ(einstellungen_.ZusaGGKtoListe, w.Text(Sp::GegenkontoName),
-                                     w.Text(Sp::GegenkontoZusatz)) ||
-                      ListenEintragJ(einstellungen_.ZusaKontoListe, w.Text(Sp::KontoName),
-                                     w.Text(Sp::KontoZusatz)))) {
-      w.SetText(Sp::GKIdent, ZusammenfassungsSchluessel(w));
+    if (mitListen && (ListenEintragJ(einstellungen_.ZusaGGKtoListe, w.Text(TSpalte::GegenkontoName),
+                                     w.Text(TSpalte::GegenkontoZusatz)) ||
+                      ListenEintragJ(einstellungen_.ZusaKontoListe, w.Text(TSpalte::KontoName),
+                                     w.Text(TSpalte::KontoZusatz)))) {
+      w.SetText(TSpalte::GKIdent, ZusammenfassungsSchluessel(w));
     }
     return true;
   };
@@ -179,7 +179,7 @@ void TBuchungsZusammenfassung::SonderkontenAnwenden(std::vector<TEinheit>& einhe
 }
 
 std::vector<TBuchungsZusammenfassung::TGruppe> TBuchungsZusammenfassung::Gruppieren(
-    const std::vector<TEinheit>& einheiten, const std::vector<int>& spalten,
+    const std::vector<TEinheit>& einheiten, const std::vector<TSpalte>& spalten,
     bool leerAllein) const {
   std::vector<TGruppe> gruppen;
   std::unordered_map<std::string, std::size_t> nachSchluessel;
@@ -203,55 +203,55 @@ TZeilenWerte TBuchungsZusammenfassung::GruppenWerte(
   TZeilenWerte g = erstes;
   std::vector<std::string> anzeige, export_;
   for (const TZeilenWerte* m : mitglieder) {
-    anzeige.emplace_back(m->Text(Sp::Beschreibung));
-    export_.emplace_back(m->Text(Sp::ExportBeschreibung));
+    anzeige.emplace_back(m->Text(TSpalte::Beschreibung));
+    export_.emplace_back(m->Text(TSpalte::ExportBeschreibung));
   }
   switch (kriterium.Datum) {
     case TGruppenDatum::Monatsende: {
       // A line dated after the period lies outside the header's range of its file: an
       // export ending on the 15th dates the group on the 15th, not on the 31st.
-      TDateTime datum = Monatsende(erstes.Datum(Sp::Belegdatum));
+      TDateTime datum = Monatsende(erstes.Datum(TSpalte::Belegdatum));
       if (periodeEnde_ > 0 && datum > periodeEnde_) {
-        datum = std::max(std::floor(periodeEnde_), erstes.Datum(Sp::Belegdatum));
+        datum = std::max(std::floor(periodeEnde_), erstes.Datum(TSpalte::Belegdatum));
       }
-      g.SetDatum(Sp::Belegdatum, datum);
+      g.SetDatum(TSpalte::Belegdatum, datum);
       break;
     }
     case TGruppenDatum::Spaetestes:
       for (const TZeilenWerte* m : mitglieder) {
-        g.SetDatum(Sp::Belegdatum, std::max(g.Datum(Sp::Belegdatum), m->Datum(Sp::Belegdatum)));
-        g.SetDatum(Sp::Buchungsdatum,
-                   std::max(g.Datum(Sp::Buchungsdatum), m->Datum(Sp::Buchungsdatum)));
+        g.SetDatum(TSpalte::Belegdatum, std::max(g.Datum(TSpalte::Belegdatum), m->Datum(TSpalte::Belegdatum)));
+        g.SetDatum(TSpalte::Buchungsdatum,
+                   std::max(g.Datum(TSpalte::Buchungsdatum), m->Datum(TSpalte::Buchungsdatum)));
       }
       break;
     case TGruppenDatum::Gemeinsam:
       break;
   }
-  g.SetText(Sp::Beschreibung, OhneWiederholungVerbinden(anzeige));
+  g.SetText(TSpalte::Beschreibung, OhneWiederholungVerbinden(anzeige));
   if (kriterium.Regel == TBeschreibungsRegel::Keine) {
-    g.SetText(Sp::ExportBeschreibung, OhneWiederholungVerbinden(export_));
+    g.SetText(TSpalte::ExportBeschreibung, OhneWiederholungVerbinden(export_));
   } else if (einstellungen_.Beschreibung) {
     std::string kassenKonto;
     if (kriterium.Regel == TBeschreibungsRegel::FilialeDatum) {
-      if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(Sp::KontoName)))) {
-        kassenKonto = erstes.Text(Sp::KontoBez);
-      } else if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(Sp::GegenkontoName)))) {
-        kassenKonto = erstes.Text(Sp::GegenkontoBez);
+      if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(TSpalte::KontoName)))) {
+        kassenKonto = erstes.Text(TSpalte::KontoBez);
+      } else if (konten_.IstKassenabstimmungsKonto(std::string(erstes.Text(TSpalte::GegenkontoName)))) {
+        kassenKonto = erstes.Text(TSpalte::GegenkontoBez);
       }
     }
     const std::string kurz =
         kriterium.Regel == TBeschreibungsRegel::FilialeDatum
-            ? konten_.GetKurzBeschreibung(std::string(erstes.Text(Sp::ExportBeschreibung)))
+            ? konten_.GetKurzBeschreibung(std::string(erstes.Text(TSpalte::ExportBeschreibung)))
             : std::string();
-    g.SetText(Sp::ExportBeschreibung, RegelText(kriterium, erstes, kurz, kassenKonto));
+    g.SetText(TSpalte::ExportBeschreibung, RegelText(kriterium, erstes, kurz, kassenKonto));
   }
   if (kriterium.Regel == TBeschreibungsRegel::ZusammengefassteKonten) {
-    g.SetText(Sp::BU, EindeutigeSchluessel(mitglieder));
+    g.SetText(TSpalte::BU, EindeutigeSchluessel(mitglieder));
   }
   if (summen_) {
     // A totals row shows its account and its sums: a member's document, text or date
     // would read as if it were the whole group's.
-    std::vector<int> schluessel{Sp::Konto, Sp::KontoBez, Sp::KontoName};
+    std::vector<TSpalte> schluessel{TSpalte::Konto, TSpalte::KontoBez, TSpalte::KontoName};
     schluessel.insert(schluessel.end(), kriterium.Spalten.begin(), kriterium.Spalten.end());
     g.NurSchluesselBehalten(schluessel);
   }
@@ -312,7 +312,7 @@ void TBuchungsZusammenfassung::Aufbauen(std::vector<TGeladeneBuchung>& geladen,
   SonderkontenAnwenden(einheiten);
 
   if (summen_) {
-    static const TKriterium kontensummen{"", "Kontensummen", {Sp::Konto}, TGruppenDatum::Gemeinsam,
+    static const TKriterium kontensummen{"", "Kontensummen", {TSpalte::Konto}, TGruppenDatum::Gemeinsam,
                                         TBeschreibungsRegel::Keine};
     if (!einheiten.empty()) {
       std::vector<const TZeilenWerte*> alle;
@@ -320,7 +320,7 @@ void TBuchungsZusammenfassung::Aufbauen(std::vector<TGeladeneBuchung>& geladen,
       TZeilenWerte gesamt = GruppenWerte(kontensummen, alle);
       gesamt.NurSchluesselBehalten({});  // the total of all accounts belongs to none
       const std::int32_t alles = liste.NeueGruppe("ALLES", std::move(gesamt));
-      GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {Sp::Konto}, false), liste,
+      GruppenEinfuegen(kontensummen, einheiten, Gruppieren(einheiten, {TSpalte::Konto}, false), liste,
                        alles, false);
     }
   } else if (einstellungen_.KontoKombination &&

@@ -67,7 +67,7 @@ class TBuchungsZusammenfassung {
                       std::string_view zusatz) const;
 
   std::vector<TGruppe> Gruppieren(const std::vector<TEinheit>& einheiten,
-                                  const std::vector<int>& spalten, bool leerAllein) const;
+                                  const std::vector<TSpalte>& spalten, bool leerAllein) const;
   TZeilenWerte GruppenWerte(const TKriterium& kriterium,
                             const std::vector<const TZeilenWerte*>& mitglieder);
   void EinheitEinfuegen(TEinheit& einheit, TBuchungsListe& liste, std::int32_t eltern) const;

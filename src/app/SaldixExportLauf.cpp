@@ -208,7 +208,7 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
     ++ergebnis.zeilen;
     if (!zeile.Markiert()) continue;
     const bool ersteDatei = !folge.Begonnen();
-    if (folge.NeueDatei(zeile.Datum(spalte::Belegdatum))) {
+    if (folge.NeueDatei(zeile.Datum(TSpalte::Belegdatum))) {
       if (!ersteDatei) dateiBeenden();
       DateiInfoFuellen(dateiInfo, abrechnung, folge.Jahr(), folge.Monat(), folge.Tag(), monatlich,
                        tageweise);
@@ -220,10 +220,10 @@ TExportErgebnis TExportLauf::Lauf(TFibuExporter& exporter, bool real,
       if (buchungsZusatz) {
         zusatz.Clear();
         if (anreichern) {
-          const TIntTrio beleg{Int32(zeile.Text(spalte::BelegRNr)),
-                               Int32(zeile.Text(spalte::BelegLNr)),
-                               static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
-          anreicherung_->Fuellen(buchInfo, beleg, Trim(zeile.Text(spalte::Geschaeftsvorfall)), zusatz);
+          const TIntTrio beleg{Int32(zeile.Text(TSpalte::BelegRNr)),
+                               Int32(zeile.Text(TSpalte::BelegLNr)),
+                               static_cast<std::int16_t>(Int32(zeile.Text(TSpalte::BelegSNr)))};
+          anreicherung_->Fuellen(buchInfo, beleg, Trim(zeile.Text(TSpalte::Vorfall)), zusatz);
         }
         exporter.Export_Fibu_Daten(buchInfo, zusatz);
       } else {
@@ -326,12 +326,12 @@ bool TExportLauf::Verbuchen(TFibuExporter& exporter, TExportAbrechnung& abrechnu
 void TExportLauf::Sortieren(const TFibuExporter& exporter) {
   if (exporter.NachDatumSort() || exporter.ExportMonatlich() || exporter.ExportTageweise()) {
     liste_.StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
-      return a.Datum(spalte::Belegdatum) < b.Datum(spalte::Belegdatum);
+      return a.Datum(TSpalte::Belegdatum) < b.Datum(TSpalte::Belegdatum);
     });
   }
   if (exporter.NachFilialeSort()) {
     liste_.StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
-      return Int32(a.Text(spalte::Filiale)) < Int32(b.Text(spalte::Filiale));
+      return Int32(a.Text(TSpalte::Filiale)) < Int32(b.Text(TSpalte::Filiale));
     });
   }
 }
@@ -345,7 +345,7 @@ std::vector<std::string> TExportLauf::Zieldateien(TFibuExporter& exporter,
   std::vector<std::string> dateien;
   for (std::size_t i = 0; i < liste_.Anzahl(); ++i) {
     const IExportZeile& zeile = liste_.Zeile(i);
-    if (!zeile.Markiert() || !folge.NeueDatei(zeile.Datum(spalte::Belegdatum))) continue;
+    if (!zeile.Markiert() || !folge.NeueDatei(zeile.Datum(TSpalte::Belegdatum))) continue;
     DateiInfoFuellen(info, abrechnung, folge.Jahr(), folge.Monat(), folge.Tag(), monatlich,
                      tageweise);
     for (std::string& datei : exporter.Zieldateien(info)) {
@@ -380,28 +380,28 @@ void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrec
 
 void TExportLauf::BuchInfoFuellen(TFibuExportBuchInfo& info, const IExportZeile& zeile,
                                   TDateTime buchungsmonat) {
-  auto text = [&zeile](int tag) { return Trim(zeile.Text(tag)); };
+  auto text = [&zeile](TSpalte tag) { return Trim(zeile.Text(tag)); };
   BuchInfoGrunddatenFuellen(info, zeile);
   if (faehigkeiten_.Hat(TExportFaehigkeit::SteuerUndHerkunft)) {
-    info.StSchlGgKtoSt = text(spalte::BU);
+    info.StSchlGgKtoSt = text(TSpalte::BU);
     info.SteuerProzent = SteuerProzent(zeile, info.StSchlGgKtoSt);
-    info.Herkunft = HerkunftZuVorfall(text(spalte::Geschaeftsvorfall));
+    info.Herkunft = HerkunftZuVorfall(text(TSpalte::Vorfall));
   }
   if (faehigkeiten_.Hat(TExportFaehigkeit::Zahlungsbedingungen)) {
     info.Buchungsmonat = buchungsmonat;
-    info.DokumentenNr = text(spalte::DokumentenNr);
-    info.ValutaDatum = zeile.Datum(spalte::ValutaDatum);
-    info.NettoTage = text(spalte::Nettotage);
-    info.SkontoProz1 = text(spalte::SkontoProzent1);
-    info.SkontoTage1 = text(spalte::SkontoTage1);
-    info.SkontoProz2 = text(spalte::SkontoProzent2);
-    info.SkontoTage2 = text(spalte::SkontoTage2);
+    info.DokumentenNr = text(TSpalte::DokumentenNr);
+    info.ValutaDatum = zeile.Datum(TSpalte::Valutadatum);
+    info.NettoTage = text(TSpalte::Nettotage);
+    info.SkontoProz1 = text(TSpalte::SkontoProz1);
+    info.SkontoTage1 = text(TSpalte::SkontoTage1);
+    info.SkontoProz2 = text(TSpalte::SkontoProz2);
+    info.SkontoTage2 = text(TSpalte::SkontoTage2);
   }
   if (faehigkeiten_.Hat(TExportFaehigkeit::BelegIdent)) {
-    info.Vorfall = text(spalte::Geschaeftsvorfall);
-    info.Belegart = text(spalte::Belegart);
-    info.Ident = {Int32(zeile.Text(spalte::BelegRNr)), Int32(zeile.Text(spalte::BelegLNr)),
-                  static_cast<std::int16_t>(Int32(zeile.Text(spalte::BelegSNr)))};
+    info.Vorfall = text(TSpalte::Vorfall);
+    info.Belegart = text(TSpalte::Belegart);
+    info.Ident = {Int32(zeile.Text(TSpalte::BelegRNr)), Int32(zeile.Text(TSpalte::BelegLNr)),
+                  static_cast<std::int16_t>(Int32(zeile.Text(TSpalte::BelegSNr)))};
   }
 }
 
@@ -419,9 +419,9 @@ long double TExportLauf::SteuerProzent(const IExportZeile& zeile, const std::str
 
 bool TExportLauf::Steuerkonto(const IExportZeile& zeile, std::string& steuerName) {
   if (!zeile.IstGruppe()) {
-    return dienste_.IstSteuerkonto(Trim(zeile.Text(spalte::GegenkontoKuerzel)),
-                                   Trim(zeile.Text(spalte::ZusatzGegenkonto)),
-                                   zeile.Datum(spalte::Belegdatum), steuerName);
+    return dienste_.IstSteuerkonto(Trim(zeile.Text(TSpalte::GegenkontoName)),
+                                   Trim(zeile.Text(TSpalte::GegenkontoZusatz)),
+                                   zeile.Datum(TSpalte::Belegdatum), steuerName);
   }
   for (std::size_t i = 0; i < zeile.KinderAnzahl(); ++i) {
     if (Steuerkonto(zeile.Kind(i), steuerName)) return true;

@@ -56,9 +56,9 @@ void TExportPruefung::Befund(std::size_t index, const IExportZeile& zeile, std::
                              std::string dialog, bool sperrt, bool frage) {
   TBefund befund;
   befund.Problem.Zeile = index;
-  befund.Problem.Belegnummer = Trim(zeile.Text(spalte::Beleg1Export));
-  befund.Problem.Datum = zeile.Datum(spalte::Belegdatum);
-  befund.Problem.Konto = zeile.Text(spalte::Konto);
+  befund.Problem.Belegnummer = Trim(zeile.Text(TSpalte::ExportBeleg1));
+  befund.Problem.Datum = zeile.Datum(TSpalte::Belegdatum);
+  befund.Problem.Konto = zeile.Text(TSpalte::Konto);
   befund.Problem.Feld = std::move(feld);
   befund.Problem.Wert = std::move(wert);
   befund.Problem.Regel = std::move(regel);
@@ -192,8 +192,8 @@ void TExportPruefung::Regeln(IExportRegeln& regeln, std::size_t index, const IEx
   regeln.Buchung(index, BuchInfo(zeile), probleme);
   for (auto& problem : probleme) {
     // The list names the row as the booking list shows it.
-    problem.Belegnummer = Trim(zeile.Text(spalte::Beleg1Export));
-    problem.Konto = zeile.Text(spalte::Konto);
+    problem.Belegnummer = Trim(zeile.Text(TSpalte::ExportBeleg1));
+    problem.Konto = zeile.Text(TSpalte::Konto);
     TBefund befund;
     befund.Batch = "Abbruch: " + ProblemText(problem) + " Bitte erst korrigieren";
     befund.Dialog = ProblemText(problem) + CR + "Bitte erst korrigieren.";
@@ -203,10 +203,10 @@ void TExportPruefung::Regeln(IExportRegeln& regeln, std::size_t index, const IEx
 }
 
 void TExportPruefung::KontenNummern(std::size_t index, const IExportZeile& zeile) {
-  for (const int tag : {spalte::Konto, spalte::Gegenkonto}) {
+  for (const TSpalte tag : {TSpalte::Konto, TSpalte::Gegenkonto}) {
     const std::string text = zeile.Text(tag);
     if (HatNummer(text)) continue;
-    Befund(index, zeile, tag == spalte::Konto ? "Konto" : "Gegenkonto", text,
+    Befund(index, zeile, tag == TSpalte::Konto ? "Konto" : "Gegenkonto", text,
            "Keine Nummer zugeordnet",
            "Abbruch: Keine Nummer zugeordnet bei Konto " + text + " Bitte erst korrigieren",
            std::string("Keine Nummer zugeordnet bei Konto") + CR + text + CR +
@@ -221,9 +221,9 @@ void TExportPruefung::Gruppe(std::size_t index, const IExportZeile& gruppe) {
     const IExportZeile& kind = gruppe.Kind(i);
     if (!kind.Markiert()) continue;
     Avis(index, kind, gruppe);
-    const std::string name = kind.Text(spalte::GegenkontoKuerzel);
-    const std::string zusatz = kind.Text(spalte::ZusatzGegenkonto);
-    const TDateTime datum = kind.Datum(spalte::Belegdatum);
+    const std::string name = kind.Text(TSpalte::GegenkontoName);
+    const std::string zusatz = kind.Text(TSpalte::GegenkontoZusatz);
+    const TDateTime datum = kind.Datum(TSpalte::Belegdatum);
     std::string steuerName;
     if (dienste_.IstSteuerkonto(name, zusatz, datum, steuerName)) {
       (steuerName.find("MWST") != std::string::npos ? mwst : vorsteuer) = true;
@@ -245,21 +245,21 @@ void TExportPruefung::Gruppe(std::size_t index, const IExportZeile& gruppe) {
   if (bestand && mwst) grund = "Mwst bei Bestandskonto ";
   if (grund.empty()) return;
 
-  const std::string r = grund + gruppe.Text(spalte::Gegenkonto);
-  const std::string n = gruppe.Text(spalte::GegenkontoBezeichnung);
-  const std::string k = "Konto " + gruppe.Text(spalte::Konto) + " - " +
-                        gruppe.Text(spalte::BeschreibungExport) + " vom " +
-                        DatumText(gruppe.Datum(spalte::Belegdatum));
-  const std::string b = "Beleg 1: " + gruppe.Text(spalte::Beleg1Export) +
-                        " / Beleg 2: " + gruppe.Text(spalte::Beleg2Export);
+  const std::string r = grund + gruppe.Text(TSpalte::Gegenkonto);
+  const std::string n = gruppe.Text(TSpalte::GegenkontoBez);
+  const std::string k = "Konto " + gruppe.Text(TSpalte::Konto) + " - " +
+                        gruppe.Text(TSpalte::ExportBeschreibung) + " vom " +
+                        DatumText(gruppe.Datum(TSpalte::Belegdatum));
+  const std::string b = "Beleg 1: " + gruppe.Text(TSpalte::ExportBeleg1) +
+                        " / Beleg 2: " + gruppe.Text(TSpalte::ExportBeleg2);
   std::string f;
-  if (StrToIntDef(gruppe.Text(spalte::Filiale), 0) > 0) {
-    f = "Filiale: " + gruppe.Text(spalte::Filiale) + " ";
+  if (StrToIntDef(gruppe.Text(TSpalte::Filiale), 0) > 0) {
+    f = "Filiale: " + gruppe.Text(TSpalte::Filiale) + " ";
   }
-  if (StrToIntDef(gruppe.Text(spalte::BelegRNr), 0) > 0) {
-    f += "Rechner: " + gruppe.Text(spalte::BelegRNr);
+  if (StrToIntDef(gruppe.Text(TSpalte::BelegRNr), 0) > 0) {
+    f += "Rechner: " + gruppe.Text(TSpalte::BelegRNr);
   }
-  Befund(index, gruppe, "Gegenkonto", gruppe.Text(spalte::Gegenkonto), Trim(grund),
+  Befund(index, gruppe, "Gegenkonto", gruppe.Text(TSpalte::Gegenkonto), Trim(grund),
          r + " " + n + " " + k + " " + b + " " + f + " Abbruch: Bitte erst korrigieren",
          r + CR + n + CR + k + CR + b + CR + f + CR + "Bitte erst korrigieren.");
 }
@@ -279,14 +279,14 @@ bool TExportPruefung::HatKontoArt(const std::string& name, const std::string& zu
 }
 
 void TExportPruefung::Avis(std::size_t index, const IExportZeile& zeile, const IExportZeile& ort) {
-  const TDateTime datum = zeile.Datum(spalte::Belegdatum);
+  const TDateTime datum = zeile.Datum(TSpalte::Belegdatum);
   const bool konto =
-      HatKontoArt(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum, 2);
-  const bool avis = konto || HatKontoArt(zeile.Text(spalte::GegenkontoKuerzel),
-                                         zeile.Text(spalte::ZusatzGegenkonto), datum, 2);
+      HatKontoArt(zeile.Text(TSpalte::KontoName), zeile.Text(TSpalte::KontoZusatz), datum, 2);
+  const bool avis = konto || HatKontoArt(zeile.Text(TSpalte::GegenkontoName),
+                                         zeile.Text(TSpalte::GegenkontoZusatz), datum, 2);
   if (!avis) return;
   Befund(index, ort, konto ? "Konto" : "Gegenkonto",
-         zeile.Text(konto ? spalte::Konto : spalte::Gegenkonto),
+         zeile.Text(konto ? TSpalte::Konto : TSpalte::Gegenkonto),
          "Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen",
          "Abbruch: Avis-Sätze können nicht exportiert werden. Bitte erst Bankauszug buchen",
          std::string("Avis-Sätze können nicht exportiert werden.") + CR +
@@ -301,17 +301,17 @@ bool TExportPruefung::IstMwstKonto(const std::string& name, const std::string& z
 }
 
 void TExportPruefung::Steuer(std::size_t index, const IExportZeile& zeile) {
-  const TDateTime datum = zeile.Datum(spalte::Belegdatum);
-  if (!IstMwstKonto(zeile.Text(spalte::KontoKuerzel), zeile.Text(spalte::ZusatzKonto), datum) &&
-      !IstMwstKonto(zeile.Text(spalte::GegenkontoKuerzel), zeile.Text(spalte::ZusatzGegenkonto),
+  const TDateTime datum = zeile.Datum(TSpalte::Belegdatum);
+  if (!IstMwstKonto(zeile.Text(TSpalte::KontoName), zeile.Text(TSpalte::KontoZusatz), datum) &&
+      !IstMwstKonto(zeile.Text(TSpalte::GegenkontoName), zeile.Text(TSpalte::GegenkontoZusatz),
                     datum)) {
     return;
   }
-  const std::string info = zeile.Text(spalte::BeschreibungExport) +
-                           " Beleg 1: " + zeile.Text(spalte::Beleg1Export) +
-                           " Beleg 2: " + zeile.Text(spalte::Beleg2Export);
+  const std::string info = zeile.Text(TSpalte::ExportBeschreibung) +
+                           " Beleg 1: " + zeile.Text(TSpalte::ExportBeleg1) +
+                           " Beleg 2: " + zeile.Text(TSpalte::ExportBeleg2);
   // Unattended the export goes on (as it always did); the line says so.
-  Befund(index, zeile, "Konto", zeile.Text(spalte::Konto),
+  Befund(index, zeile, "Konto", zeile.Text(TSpalte::Konto),
          "Umsatzsteuer darf nur in Verbindung mit Erlösen exportiert werden.",
          "Umsatzsteuer darf nur in Verbindung mit Erlösen exportiert werden. " + info +
              " Es wurde trotzdem exportiert",
@@ -321,19 +321,19 @@ void TExportPruefung::Steuer(std::size_t index, const IExportZeile& zeile) {
 }
 
 void TExportPruefung::Inlandserloese(std::size_t index, const IExportZeile& zeile) {
-  const TDateTime datum = zeile.Datum(spalte::Belegdatum);
+  const TDateTime datum = zeile.Datum(TSpalte::Belegdatum);
   const bool inland =
-      dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(spalte::KontoKuerzel),
-                                          zeile.Text(spalte::ZusatzKonto), datum) == 'I' ||
-      dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(spalte::GegenkontoKuerzel),
-                                          zeile.Text(spalte::ZusatzGegenkonto), datum) == 'I';
+      dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(TSpalte::KontoName),
+                                          zeile.Text(TSpalte::KontoZusatz), datum) == 'I' ||
+      dienste_.Get_Aufwand_Erloes_Bestand(zeile.Text(TSpalte::GegenkontoName),
+                                          zeile.Text(TSpalte::GegenkontoZusatz), datum) == 'I';
   if (!inland) return;
   const std::string k =
-      "Konto " + zeile.Text(spalte::Konto) + " - " + zeile.Text(spalte::BeschreibungExport);
-  const std::string b = "Beleg 1: " + zeile.Text(spalte::Beleg1Export) +
-                        " Beleg 2: " + zeile.Text(spalte::Beleg2Export);
+      "Konto " + zeile.Text(TSpalte::Konto) + " - " + zeile.Text(TSpalte::ExportBeschreibung);
+  const std::string b = "Beleg 1: " + zeile.Text(TSpalte::ExportBeleg1) +
+                        " Beleg 2: " + zeile.Text(TSpalte::ExportBeleg2);
   const std::string d = "Datum: " + DatumText(datum);
-  Befund(index, zeile, "Konto", zeile.Text(spalte::Konto), "Inlandserlöse ohne Mwst.",
+  Befund(index, zeile, "Konto", zeile.Text(TSpalte::Konto), "Inlandserlöse ohne Mwst.",
          "Abbruch: Inlandserlöse ohne Mwst. " + k + " " + b + " " + d + " Bitte erst korrigieren",
          std::string("Inlandserlöse ohne Mwst.") + CR + k + CR + b + CR + d + CR +
              "Bitte erst korrigieren.");

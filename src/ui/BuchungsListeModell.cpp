@@ -9,7 +9,7 @@ namespace {
 
 quintptr Kennung(std::int32_t zeile) { return static_cast<quintptr>(zeile) + 1; }
 
-bool RechtsBuendig(int tag) {
+bool RechtsBuendig(TSpalte tag) {
   const TSpaltenTyp typ = SpaltenPlatz(tag).Typ;
   return typ == TSpaltenTyp::Dezimal || typ == TSpaltenTyp::Ganzzahl;
 }
@@ -83,17 +83,16 @@ QModelIndex TBuchungsListeModell::IndexZuZeile(std::int32_t zeile, int spalte) c
   return createIndex(position_[static_cast<std::size_t>(zeile)], spalte, Kennung(zeile));
 }
 
-int TBuchungsListeModell::SpalteMitTag(int tag) const {
+int TBuchungsListeModell::SpalteMitTag(TSpalte tag) const {
   for (std::size_t i = 0; i < spalten_.size(); ++i) {
     if (spalten_[i] == tag) return static_cast<int>(i);
   }
   return -1;
 }
 
-int TBuchungsListeModell::TagDerSpalte(int spalte) const {
-  return spalte >= 0 && static_cast<std::size_t>(spalte) < spalten_.size()
-             ? spalten_[static_cast<std::size_t>(spalte)]
-             : -1;
+std::optional<TSpalte> TBuchungsListeModell::TagDerSpalte(int spalte) const {
+  if (spalte < 0 || static_cast<std::size_t>(spalte) >= spalten_.size()) return std::nullopt;
+  return spalten_[static_cast<std::size_t>(spalte)];
 }
 
 QModelIndex TBuchungsListeModell::index(int row, int column, const QModelIndex& parent) const {
@@ -128,8 +127,9 @@ int TBuchungsListeModell::columnCount(const QModelIndex&) const {
 
 QVariant TBuchungsListeModell::data(const QModelIndex& index, int role) const {
   const std::int32_t zeile = Zeile(index);
-  const int tag = TagDerSpalte(index.column());
-  if (zeile < 0 || tag < 0) return {};
+  const std::optional<TSpalte> spalte = TagDerSpalte(index.column());
+  if (zeile < 0 || !spalte) return {};
+  const TSpalte tag = *spalte;
   const TListenZeile& z = form_.Liste().Zeile(zeile);
   switch (role) {
     case Qt::DisplayRole:
@@ -172,15 +172,15 @@ Qt::ItemFlags TBuchungsListeModell::flags(const QModelIndex& index) const {
 
 QVariant TBuchungsListeModell::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
-  const int tag = TagDerSpalte(section);
-  if (orientation != Qt::Horizontal || tag < 0) return {};
+  const std::optional<TSpalte> tag = TagDerSpalte(section);
+  if (orientation != Qt::Horizontal || !tag) return {};
   if (role == Qt::DisplayRole) {
-    const auto* spalte = SpalteZuTag(tag);
+    const auto* spalte = SpalteZuTag(*tag);
     return spalte == nullptr ? QVariant() : Qt_(std::string(spalte->ColName));
   }
   if (role == Qt::TextAlignmentRole) {
     return QVariant::fromValue(Qt::AlignVCenter |
-                               (RechtsBuendig(tag) ? Qt::AlignRight : Qt::AlignLeft));
+                               (RechtsBuendig(*tag) ? Qt::AlignRight : Qt::AlignLeft));
   }
   return {};
 }

@@ -6,7 +6,10 @@
 
 #include <QAbstractItemModel>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "app/SpaltenTag.h"
 
 class TSaldixBearbeiten;
 
@@ -25,8 +28,8 @@ class TBuchungsListeModell final : public QAbstractItemModel {
   std::int32_t Zeile(const QModelIndex& index) const;
   QModelIndex IndexZuZeile(std::int32_t zeile, int spalte = 0) const;
   // The column showing a tag; -1 when it is hidden.
-  int SpalteMitTag(int tag) const;
-  int TagDerSpalte(int spalte) const;
+  int SpalteMitTag(TSpalte tag) const;
+  std::optional<TSpalte> TagDerSpalte(int spalte) const;
   // Whether any row combines others (only then is there a tree to expand).
   bool HatGruppen() const { return hatGruppen_; }
 
@@ -49,7 +52,7 @@ class TBuchungsListeModell final : public QAbstractItemModel {
   const std::vector<std::int32_t>* Mitglieder(std::int32_t eltern) const;
 
   TSaldixBearbeiten& form_;
-  std::vector<int> spalten_;           // tags of the shown columns
+  std::vector<TSpalte> spalten_;           // tags of the shown columns
   std::vector<std::int32_t> position_;  // each row's place among its siblings
   bool hatGruppen_ = false;
 };

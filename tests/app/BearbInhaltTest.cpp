@@ -85,24 +85,24 @@ TEST(ZeilenAufbau, AccountTextsKeyAndDebitCreditSide) {
   s.Beschreibung = "Zeile 1\r\nZeile 2";
   TZeilenAufbau aufbau(dm.Dienste(), dm.Einst, dm.Exp, 1, 2024);
   const TZeilenWerte w = aufbau.Aufbauen(s);
-  EXPECT_EQ(w.Betrag(Sp::BuchBetragSoll), 20);
-  EXPECT_EQ(w.Text(Sp::Waehrung), "EUR");
-  EXPECT_EQ(w.Text(Sp::SollHaben), "H");
-  EXPECT_EQ(w.Betrag(Sp::BetragSoll), 0);
-  EXPECT_EQ(w.Text(Sp::Konto), "1000");
-  EXPECT_EQ(w.Text(Sp::Gegenkonto), "ERLWARE");
-  EXPECT_EQ(w.Text(Sp::BU), "");
-  EXPECT_EQ(w.Text(Sp::Zahlungsreferenz), "REF");
-  EXPECT_EQ(w.Text(Sp::Beschreibung), "Zeile 1Zeile 2");
-  EXPECT_EQ(w.Text(Sp::ExportBeschreibung), "Zeile 1Zeile 2");
-  EXPECT_EQ(w.Ganzzahl(Sp::Level), 4);
+  EXPECT_EQ(w.Betrag(TSpalte::BuchBetragSoll), 20);
+  EXPECT_EQ(w.Text(TSpalte::Waehrung), "EUR");
+  EXPECT_EQ(w.Text(TSpalte::SollHaben), "H");
+  EXPECT_EQ(w.Betrag(TSpalte::BetragSoll), 0);
+  EXPECT_EQ(w.Text(TSpalte::Konto), "1000");
+  EXPECT_EQ(w.Text(TSpalte::Gegenkonto), "ERLWARE");
+  EXPECT_EQ(w.Text(TSpalte::BU), "");
+  EXPECT_EQ(w.Text(TSpalte::Zahlungsreferenz), "REF");
+  EXPECT_EQ(w.Text(TSpalte::Beschreibung), "Zeile 1Zeile 2");
+  EXPECT_EQ(w.Text(TSpalte::ExportBeschreibung), "Zeile 1Zeile 2");
+  EXPECT_EQ(w.Ganzzahl(TSpalte::Level), 4);
 
   s.BetragSoll = 10.01L;
   s.Waehrung = "";
   s.FiBuGVorfall = "KASSENBERICHT";
   const TZeilenWerte v = aufbau.Aufbauen(s);
-  EXPECT_EQ(v.Text(Sp::SollHaben), "S");
-  EXPECT_EQ(v.Text(Sp::Zahlungsreferenz), "");
+  EXPECT_EQ(v.Text(TSpalte::SollHaben), "S");
+  EXPECT_EQ(v.Text(TSpalte::Zahlungsreferenz), "");
 }
 
 TEST(ZeilenAufbau, BookingsReadWithTheirNamesKeepThemAndSkipTheLookups) {
@@ -118,13 +118,13 @@ TEST(ZeilenAufbau, BookingsReadWithTheirNamesKeepThemAndSkipTheLookups) {
   s.GepBez = "Meier KG";
   TZeilenAufbau aufbau(dm.Dienste(), dm.Einst, dm.Exp, 1, 2024);
   const TZeilenWerte w = aufbau.Aufbauen(s);
-  EXPECT_EQ(w.Text(Sp::Konto), "1600");
-  EXPECT_EQ(w.Text(Sp::Gegenkonto), "8400");
-  EXPECT_EQ(w.Text(Sp::KontoBez), "Kasse Filiale");
-  EXPECT_EQ(w.Text(Sp::GegenkontoBez), "Erlöse 19 %");
-  EXPECT_EQ(w.Text(Sp::GepName), "Meier KG");
-  EXPECT_EQ(w.Text(Sp::KontoName), "KASSE");
-  EXPECT_EQ(w.Text(Sp::Protokollnummer), "00010000000070001");
+  EXPECT_EQ(w.Text(TSpalte::Konto), "1600");
+  EXPECT_EQ(w.Text(TSpalte::Gegenkonto), "8400");
+  EXPECT_EQ(w.Text(TSpalte::KontoBez), "Kasse Filiale");
+  EXPECT_EQ(w.Text(TSpalte::GegenkontoBez), "Erlöse 19 %");
+  EXPECT_EQ(w.Text(TSpalte::GepName), "Meier KG");
+  EXPECT_EQ(w.Text(TSpalte::KontoName), "KASSE");
+  EXPECT_EQ(w.Text(TSpalte::Protokollnummer), "00010000000070001");
 }
 
 }  // namespace

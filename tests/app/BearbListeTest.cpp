@@ -9,77 +9,77 @@ namespace {
 
 TZeilenWerte Betrag(long double soll, long double haben) {
   TZeilenWerte w;
-  w.SetBetrag(Sp::BuchBetragSoll, soll);
-  w.SetBetrag(Sp::BuchBetragHaben, haben);
+  w.SetBetrag(TSpalte::BuchBetragSoll, soll);
+  w.SetBetrag(TSpalte::BuchBetragHaben, haben);
   return w;
 }
 
 TEST(BuchungsListeSpalten, TableHas69ColumnsWithDistinctTagsAndKnownSlots) {
-  std::set<int> tags;
+  std::set<TSpalte> tags;
   for (const auto& spalte : CQTX_Saldix_Spalten) {
-    EXPECT_TRUE(tags.insert(spalte.Tag).second) << spalte.Tag;
+    EXPECT_TRUE(tags.insert(spalte.Tag).second) << SpaltenNummer(spalte.Tag);
     EXPECT_EQ(SpaltenPlatz(spalte.Tag).Typ, spalte.ColType);
     EXPECT_EQ(SpalteZuTag(spalte.Tag), &spalte);
   }
   EXPECT_EQ(tags.size(), 69u);
-  EXPECT_EQ(SpaltenPlatz(1).Platz, -1);
-  EXPECT_EQ(SpalteZuTag(Sp::BetragSoll)->ColName, "Betrag Soll");
-  EXPECT_FALSE(SpalteZuTag(Sp::BuchBetragSoll)->Visible);
-  EXPECT_EQ(SpalteZuTag(Sp::SollHaben)->ColName, "SOLL_HABEN");
-  EXPECT_EQ(SpaltenPosition(Sp::BU), 2);
+  EXPECT_EQ(SpaltenPlatz(static_cast<TSpalte>(1)).Platz, -1);  // no column carries tag 1
+  EXPECT_EQ(SpalteZuTag(TSpalte::BetragSoll)->ColName, "Betrag Soll");
+  EXPECT_FALSE(SpalteZuTag(TSpalte::BuchBetragSoll)->Visible);
+  EXPECT_EQ(SpalteZuTag(TSpalte::SollHaben)->ColName, "SOLL_HABEN");
+  EXPECT_EQ(SpaltenPosition(TSpalte::BU), 2);
 }
 
 TEST(BuchungsListeZeile, TextsKeepTheirNeighboursWhenOneChanges) {
   TZeilenWerte w;
-  w.SetText(Sp::Konto, "8400");
-  w.SetText(Sp::Gegenkonto, "1000");
-  w.SetText(Sp::Beschreibung, "Verkauf Ü");
-  w.SetText(Sp::Konto, "84000000");
-  w.SetText(Sp::Gegenkonto, "");
-  EXPECT_EQ(w.Text(Sp::Konto), "84000000");
-  EXPECT_EQ(w.Text(Sp::Gegenkonto), "");
-  EXPECT_EQ(w.Text(Sp::Beschreibung), "Verkauf Ü");
-  EXPECT_THROW(w.Text(Sp::BetragSoll), std::out_of_range);
-  EXPECT_THROW(w.SetGanzzahl(Sp::Konto, 1), std::out_of_range);
+  w.SetText(TSpalte::Konto, "8400");
+  w.SetText(TSpalte::Gegenkonto, "1000");
+  w.SetText(TSpalte::Beschreibung, "Verkauf Ü");
+  w.SetText(TSpalte::Konto, "84000000");
+  w.SetText(TSpalte::Gegenkonto, "");
+  EXPECT_EQ(w.Text(TSpalte::Konto), "84000000");
+  EXPECT_EQ(w.Text(TSpalte::Gegenkonto), "");
+  EXPECT_EQ(w.Text(TSpalte::Beschreibung), "Verkauf Ü");
+  EXPECT_THROW(w.Text(TSpalte::BetragSoll), std::out_of_range);
+  EXPECT_THROW(w.SetGanzzahl(TSpalte::Konto, 1), std::out_of_range);
 }
 
 TEST(BuchungsListeZeile, SeveralTextsAtOnceMayComeFromTheRowItself) {
   TZeilenWerte w;
-  w.SetText(Sp::Konto, "8400");
-  w.SetText(Sp::Beschreibung, "Verkauf");
-  w.SetText(Sp::ZMZusatz, "ZM");
-  w.SetTexte({{Sp::Gegenkonto, w.Text(Sp::Konto)},
-              {Sp::Konto, "1000"},
-              {Sp::ExportBeschreibung, w.Text(Sp::Beschreibung)},
-              {Sp::Beschreibung, ""}});
-  EXPECT_EQ(w.Text(Sp::Gegenkonto), "8400");
-  EXPECT_EQ(w.Text(Sp::Konto), "1000");
-  EXPECT_EQ(w.Text(Sp::ExportBeschreibung), "Verkauf");
-  EXPECT_EQ(w.Text(Sp::Beschreibung), "");
-  EXPECT_EQ(w.Text(Sp::ZMZusatz), "ZM");
+  w.SetText(TSpalte::Konto, "8400");
+  w.SetText(TSpalte::Beschreibung, "Verkauf");
+  w.SetText(TSpalte::ZMZusatz, "ZM");
+  w.SetTexte({{TSpalte::Gegenkonto, w.Text(TSpalte::Konto)},
+              {TSpalte::Konto, "1000"},
+              {TSpalte::ExportBeschreibung, w.Text(TSpalte::Beschreibung)},
+              {TSpalte::Beschreibung, ""}});
+  EXPECT_EQ(w.Text(TSpalte::Gegenkonto), "8400");
+  EXPECT_EQ(w.Text(TSpalte::Konto), "1000");
+  EXPECT_EQ(w.Text(TSpalte::ExportBeschreibung), "Verkauf");
+  EXPECT_EQ(w.Text(TSpalte::Beschreibung), "");
+  EXPECT_EQ(w.Text(TSpalte::ZMZusatz), "ZM");
   // A tag that is no text changes nothing.
   const TZeilenWerte vorher = w;
-  EXPECT_THROW(w.SetTexte({{Sp::Konto, "9"}, {Sp::Belegdatum, "x"}}), std::out_of_range);
+  EXPECT_THROW(w.SetTexte({{TSpalte::Konto, "9"}, {TSpalte::Belegdatum, "x"}}), std::out_of_range);
   EXPECT_EQ(w, vorher);
 }
 
 TEST(BuchungsListeZeile, ADraftPacksTheRowItWasGivenAndStartsTheNextEmpty) {
   TZeilenEntwurf entwurf;
-  entwurf.SetText(Sp::Beschreibung, "Verkauf Ü");
-  entwurf.SetText(Sp::Konto, "8400");
-  entwurf.SetBetrag(Sp::BuchBetragSoll, 12.5L);
+  entwurf.SetText(TSpalte::Beschreibung, "Verkauf Ü");
+  entwurf.SetText(TSpalte::Konto, "8400");
+  entwurf.SetBetrag(TSpalte::BuchBetragSoll, 12.5L);
   TZeilenWerte erwartet;
-  erwartet.SetText(Sp::Konto, "8400");
-  erwartet.SetText(Sp::Beschreibung, "Verkauf Ü");
-  erwartet.SetBetrag(Sp::BuchBetragSoll, 12.5L);
+  erwartet.SetText(TSpalte::Konto, "8400");
+  erwartet.SetText(TSpalte::Beschreibung, "Verkauf Ü");
+  erwartet.SetBetrag(TSpalte::BuchBetragSoll, 12.5L);
   EXPECT_EQ(entwurf.Fertig(), erwartet);
-  EXPECT_EQ(entwurf.Text(Sp::Konto), "8400");
-  EXPECT_THROW(entwurf.SetText(Sp::Belegdatum, "x"), std::out_of_range);
+  EXPECT_EQ(entwurf.Text(TSpalte::Konto), "8400");
+  EXPECT_THROW(entwurf.SetText(TSpalte::Belegdatum, "x"), std::out_of_range);
 
   entwurf.Leeren();
-  entwurf.SetText(Sp::Gegenkonto, "1000");
+  entwurf.SetText(TSpalte::Gegenkonto, "1000");
   TZeilenWerte naechste;
-  naechste.SetText(Sp::Gegenkonto, "1000");
+  naechste.SetText(TSpalte::Gegenkonto, "1000");
   EXPECT_EQ(entwurf.Fertig(), naechste);
 }
 
@@ -89,8 +89,8 @@ TEST(BuchungsListeZeile, DisplayFormatsAmountsAndDates) {
   EXPECT_EQ(BetragAlsAnzeige(0, 2), "0,00");
   EXPECT_EQ(DatumAlsAnzeige(0), "");
   TZeilenWerte w;
-  w.SetDatum(Sp::Belegdatum, 45356);  // 05.03.2024
-  EXPECT_EQ(w.Anzeige(Sp::Belegdatum), "05.03.2024");
+  w.SetDatum(TSpalte::Belegdatum, 45356);  // 05.03.2024
+  EXPECT_EQ(w.Anzeige(TSpalte::Belegdatum), "05.03.2024");
   EXPECT_EQ(DatumJJMMTT(45356), "240305");
 }
 
@@ -104,8 +104,8 @@ class BuchungsListeMarken : public ::testing::Test {
     einzeln = liste.NeueBuchung(Betrag(7, 0), {1, 4, 1}, 3, false);
     liste.Resynchronisieren();
   }
-  long double Soll(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(Sp::BetragSoll); }
-  long double Haben(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(Sp::BetragHaben); }
+  long double Soll(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(TSpalte::BetragSoll); }
+  long double Haben(std::int32_t z) { return liste.Zeile(z).Werte().Betrag(TSpalte::BetragHaben); }
 
   TBuchungsListe liste;
   std::int32_t gruppe = 0, a = 0, b = 0, c = 0, einzeln = 0;
@@ -117,8 +117,8 @@ TEST_F(BuchungsListeMarken, UnmarkedShowsZeroAndPartlyMarkedGroupSumsItsMarkedMe
   EXPECT_EQ(Haben(gruppe), 0);
   EXPECT_EQ(liste.Markierung(gruppe), TMarkierung::Teilweise);
   EXPECT_TRUE(liste.IstMarkiert(gruppe));
-  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(Sp::BuchBetragSoll), 30);
-  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(Sp::BuchBetragHaben), 5);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(TSpalte::BuchBetragSoll), 30);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Betrag(TSpalte::BuchBetragHaben), 5);
 
   liste.SetMarkiert(einzeln, true);
   liste.Resynchronisieren();
@@ -163,8 +163,8 @@ TEST_F(BuchungsListeMarken, IdentsLevelsAndOrder) {
   ASSERT_EQ(markierte.size(), 2u);
   EXPECT_EQ(markierte[1], (TIntTrio{1, 2, 1}));
   EXPECT_EQ(liste.Idents(einzeln, false).size(), 1u);
-  EXPECT_EQ(liste.Zeile(gruppe).Werte().Ganzzahl(Sp::Level), 1);
-  EXPECT_EQ(liste.Zeile(a).Werte().Ganzzahl(Sp::Level), 4);
+  EXPECT_EQ(liste.Zeile(gruppe).Werte().Ganzzahl(TSpalte::Level), 1);
+  EXPECT_EQ(liste.Zeile(a).Werte().Ganzzahl(TSpalte::Level), 4);
   EXPECT_EQ(liste.Naechste(gruppe), a);
   EXPECT_EQ(liste.Naechste(c), einzeln);
   EXPECT_EQ(liste.Naechste(einzeln), -1);

@@ -41,19 +41,19 @@ TEST_F(Zusammenfassung, FilialeCombinesPerBranchWithSumMonthEndAndCollectorText)
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 2u);
   EXPECT_EQ(liste.Zeile(liste.Oberste()[0]).Gruppe, "Filiale");
-  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 150);
-  EXPECT_EQ(Oben(1).Betrag(Sp::BetragHaben), 30);
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
-  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8400");
-  EXPECT_EQ(Oben(0).Text(Sp::Konto), "1000");
-  EXPECT_EQ(Oben(0).Datum(Sp::Belegdatum), EncodeDate(2024, 3, 31));
-  EXPECT_EQ(Oben(0).Text(Sp::ExportBeschreibung), "Sammler 3/2024 FI 1");
-  EXPECT_EQ(Oben(0).Text(Sp::Beschreibung), "Allgemeiner Verkauf");
+  EXPECT_EQ(Oben(0).Betrag(TSpalte::BetragHaben), 150);
+  EXPECT_EQ(Oben(1).Betrag(TSpalte::BetragHaben), 30);
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "3");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Gegenkonto), "8400");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Konto), "1000");
+  EXPECT_EQ(Oben(0).Datum(TSpalte::Belegdatum), EncodeDate(2024, 3, 31));
+  EXPECT_EQ(Oben(0).Text(TSpalte::ExportBeschreibung), "Sammler 3/2024 FI 1");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Beschreibung), "Allgemeiner Verkauf");
 
   // Unmarking a member lowers what the group exports.
   liste.SetMarkiert(liste.Zeile(liste.Oberste()[0]).Kinder[1], false);
   liste.Resynchronisieren();
-  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 100);
+  EXPECT_EQ(Oben(0).Betrag(TSpalte::BetragHaben), 100);
 }
 
 TEST_F(Zusammenfassung, WithoutCombinationEveryBookingIsItsOwnLine) {
@@ -63,14 +63,14 @@ TEST_F(Zusammenfassung, WithoutCombinationEveryBookingIsItsOwnLine) {
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 3u);
   EXPECT_FALSE(liste.Zeile(liste.Oberste()[0]).IstGruppe);
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");  // from the special-account line
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "3");  // from the special-account line
 }
 
 TEST_F(Zusammenfassung, UnresolvedAccountKeepsKeyAndSuffix) {
   dm.Buchung(1, "UNBEKANNT", "KASSE", 10, 0).KtoZusatz = "X";
   Aufbauen();
-  EXPECT_EQ(Oben(0).Text(Sp::Konto), "UNBEKANNT X");
-  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "1000");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Konto), "UNBEKANNT X");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Gegenkonto), "1000");
 }
 
 TEST_F(Zusammenfassung, BrokenSpecialAccountTableLeavesTheListUsableWithoutIt) {
@@ -79,8 +79,8 @@ TEST_F(Zusammenfassung, BrokenSpecialAccountTableLeavesTheListUsableWithoutIt) {
   QTXInfo().ClearRegistrations();
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 1u);
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "");
-  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8400");
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Gegenkonto), "8400");
   EXPECT_FALSE(QTXInfo().Registrations().empty());
 }
 
@@ -99,18 +99,18 @@ TEST_F(Zusammenfassung, RowsShowTheLoadedValuesWhichSpecialAccountsNeverChange) 
   const std::int32_t erloes = zeileVon(liste, 2);
   liste.SetMarkiert(erloes, false);
   liste.Resynchronisieren();
-  EXPECT_EQ(liste.Zeile(erloes).Werte().Betrag(Sp::BetragHaben), 0);
-  EXPECT_EQ(liste.Zeile(erloes).Werte().Betrag(Sp::BuchBetragHaben), 50);
+  EXPECT_EQ(liste.Zeile(erloes).Werte().Betrag(TSpalte::BetragHaben), 0);
+  EXPECT_EQ(liste.Zeile(erloes).Werte().Betrag(TSpalte::BuchBetragHaben), 50);
 
   // The special account changed the row, not the loaded booking, so a rebuild from the
   // loaded bookings applies it once again to the original accounts.
-  EXPECT_EQ(liste.Zeile(zeileVon(liste, 1)).Werte().Text(Sp::BU), "3");
+  EXPECT_EQ(liste.Zeile(zeileVon(liste, 1)).Werte().Text(TSpalte::BU), "3");
   TBuchungsListe neu;
   TBuchungsZusammenfassung(dm, dm.Einst, false, false).Aufbauen(geladen, neu);
   const TZeilenWerte& wieder = neu.Zeile(zeileVon(neu, 1)).Werte();
-  EXPECT_EQ(wieder.Text(Sp::BU), "3");
-  EXPECT_EQ(wieder.Text(Sp::Gegenkonto), "8400");
-  EXPECT_EQ(wieder.Text(Sp::GegenkontoName), "ERLWARE");
+  EXPECT_EQ(wieder.Text(TSpalte::BU), "3");
+  EXPECT_EQ(wieder.Text(TSpalte::Gegenkonto), "8400");
+  EXPECT_EQ(wieder.Text(TSpalte::GegenkontoName), "ERLWARE");
 }
 
 TEST_F(Zusammenfassung, AutomaticAccountsPairRevenueAndTaxIntoOneGrossLine) {
@@ -126,12 +126,12 @@ TEST_F(Zusammenfassung, AutomaticAccountsPairRevenueAndTaxIntoOneGrossLine) {
   const TListenZeile& gruppe = liste.Zeile(liste.Oberste()[0]);
   EXPECT_EQ(gruppe.Gruppe, "Automatikkonten");
   EXPECT_EQ(gruppe.Kinder.size(), 2u);
-  EXPECT_EQ(Oben(0).Betrag(Sp::BetragSoll), 119);
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
-  EXPECT_EQ(Oben(0).Text(Sp::Gegenkonto), "8410");
-  EXPECT_EQ(Oben(0).Text(Sp::GegenkontoName), "ERLOES");
+  EXPECT_EQ(Oben(0).Betrag(TSpalte::BetragSoll), 119);
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "3");
+  EXPECT_EQ(Oben(0).Text(TSpalte::Gegenkonto), "8410");
+  EXPECT_EQ(Oben(0).Text(TSpalte::GegenkontoName), "ERLOES");
   // A lone booking of its transaction gets the key for input tax without rate.
-  EXPECT_EQ(Oben(1).Text(Sp::BU), "9");
+  EXPECT_EQ(Oben(1).Text(TSpalte::BU), "9");
 }
 
 TEST_F(Zusammenfassung, AutomaticAccountsOrderTheBookingsByTheirKeyKeepingEqualKeysInOrder) {
@@ -146,7 +146,7 @@ TEST_F(Zusammenfassung, AutomaticAccountsOrderTheBookingsByTheirKeyKeepingEqualK
   Aufbauen();
   std::vector<std::pair<int, int>> reihenfolge;
   for (const auto& b : geladen) {
-    reihenfolge.emplace_back(b.Ident.LNr, static_cast<int>(b.Werte.Betrag(Sp::BuchBetragSoll)));
+    reihenfolge.emplace_back(b.Ident.LNr, static_cast<int>(b.Werte.Betrag(TSpalte::BuchBetragSoll)));
   }
   EXPECT_EQ(reihenfolge, (std::vector<std::pair<int, int>>{
                              {1, 3}, {2, 5}, {3, 2}, {3, 6}, {4, 4}, {5, 1}, {6, 7}}));
@@ -176,7 +176,7 @@ TEST_F(Zusammenfassung, TaxThatDoesNotMatchTheRevenueStaysUnpaired) {
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 2u);
   EXPECT_FALSE(liste.Zeile(liste.Oberste()[0]).IstGruppe);
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "");
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "");
 }
 
 TEST_F(Zusammenfassung, CombinedAccountsGroupByTheirKeyWithLatestDate) {
@@ -192,11 +192,11 @@ TEST_F(Zusammenfassung, CombinedAccountsGroupByTheirKeyWithLatestDate) {
   Aufbauen();
   ASSERT_EQ(liste.Oberste().size(), 3u);
   EXPECT_EQ(liste.Zeile(liste.Oberste()[0]).Gruppe, "Zusammengefasste Konten");
-  EXPECT_EQ(Oben(0).Betrag(Sp::BetragHaben), 30);
-  EXPECT_EQ(Oben(0).Datum(Sp::Buchungsdatum), EncodeDate(2024, 3, 9));
-  EXPECT_EQ(Oben(0).Text(Sp::ExportBeschreibung), "Sammler 8400 - 1000");
-  EXPECT_EQ(Oben(0).Text(Sp::BU), "3");
-  EXPECT_EQ(Oben(1).Betrag(Sp::BetragHaben), 40);
+  EXPECT_EQ(Oben(0).Betrag(TSpalte::BetragHaben), 30);
+  EXPECT_EQ(Oben(0).Datum(TSpalte::Buchungsdatum), EncodeDate(2024, 3, 9));
+  EXPECT_EQ(Oben(0).Text(TSpalte::ExportBeschreibung), "Sammler 8400 - 1000");
+  EXPECT_EQ(Oben(0).Text(TSpalte::BU), "3");
+  EXPECT_EQ(Oben(1).Betrag(TSpalte::BetragHaben), 40);
   EXPECT_FALSE(liste.Zeile(liste.Oberste()[2]).IstGruppe);  // no key: on its own
 }
 
@@ -208,15 +208,15 @@ TEST_F(Zusammenfassung, TotalsViewGroupsEverythingByAccount) {
   ASSERT_EQ(liste.Oberste().size(), 1u);
   const TListenZeile& alles = liste.Zeile(liste.Oberste()[0]);
   EXPECT_EQ(alles.Gruppe, "ALLES");
-  EXPECT_EQ(alles.Werte().Betrag(Sp::BetragHaben), 70);
+  EXPECT_EQ(alles.Werte().Betrag(TSpalte::BetragHaben), 70);
   ASSERT_EQ(alles.Kinder.size(), 2u);
   EXPECT_EQ(liste.Zeile(alles.Kinder[0]).Gruppe, "Kontensummen");
-  EXPECT_EQ(liste.Zeile(alles.Kinder[0]).Werte().Betrag(Sp::BetragHaben), 50);
+  EXPECT_EQ(liste.Zeile(alles.Kinder[0]).Werte().Betrag(TSpalte::BetragHaben), 50);
 }
 
 struct KriteriumFall {
   const char* kriterium;
-  std::vector<int> spalten;
+  std::vector<TSpalte> spalten;
   const char* regelText;
 };
 
@@ -225,40 +225,40 @@ class Kriterien : public ::testing::TestWithParam<KriteriumFall> {};
 TEST_P(Kriterien, KeyColumnsAndDescriptionRule) {
   const auto& fall = GetParam();
   const TKriterium& k = KriteriumZu(fall.kriterium);
-  std::vector<int> erwartet{Sp::Konto, Sp::Gegenkonto};
+  std::vector<TSpalte> erwartet{TSpalte::Konto, TSpalte::Gegenkonto};
   erwartet.insert(erwartet.end(), fall.spalten.begin(), fall.spalten.end());
   EXPECT_EQ(SchluesselSpalten(k, true), erwartet);
-  erwartet[0] = Sp::KontoName;
-  erwartet[1] = Sp::GegenkontoName;
+  erwartet[0] = TSpalte::KontoName;
+  erwartet[1] = TSpalte::GegenkontoName;
   EXPECT_EQ(SchluesselSpalten(k, false), erwartet);
 
   TZeilenWerte w;
-  w.SetDatum(Sp::Belegdatum, EncodeDate(2024, 3, 5));
-  w.SetGanzzahl(Sp::Filiale, 7);
-  w.SetGanzzahl(Sp::BelegRNr, 12);
-  w.SetText(Sp::Beleg1, "B1");
+  w.SetDatum(TSpalte::Belegdatum, EncodeDate(2024, 3, 5));
+  w.SetGanzzahl(TSpalte::Filiale, 7);
+  w.SetGanzzahl(TSpalte::BelegRNr, 12);
+  w.SetText(TSpalte::Beleg1, "B1");
   EXPECT_EQ(RegelText(k, w, "Verkauf", ""), fall.regelText);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AlleKriterien, Kriterien,
     ::testing::Values(
-        KriteriumFall{"FILIALE", {Sp::BU, Sp::Filiale}, "Sammler 3/2024 FI 7"},
-        KriteriumFall{"FILIALEDATUM", {Sp::BU, Sp::Belegdatum, Sp::Filiale},
+        KriteriumFall{"FILIALE", {TSpalte::BU, TSpalte::Filiale}, "Sammler 3/2024 FI 7"},
+        KriteriumFall{"FILIALEDATUM", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Filiale},
                       "Verkauf FI 7 vom 05.03.2024"},
-        KriteriumFall{"RECHNER", {Sp::BU, Sp::BelegRNr}, "Sammler Rechner 12"},
-        KriteriumFall{"RECHNERDATUM", {Sp::BU, Sp::Belegdatum, Sp::BelegRNr},
+        KriteriumFall{"RECHNER", {TSpalte::BU, TSpalte::BelegRNr}, "Sammler Rechner 12"},
+        KriteriumFall{"RECHNERDATUM", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::BelegRNr},
                       "Sammler Rechner 12 vom 05.03.2024"},
-        KriteriumFall{"RECHNERDATUMSH", {Sp::BU, Sp::Belegdatum, Sp::BelegRNr, Sp::SollHaben},
+        KriteriumFall{"RECHNERDATUMSH", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::BelegRNr, TSpalte::SollHaben},
                       "Sammler Rechner 12 vom 05.03.2024"},
-        KriteriumFall{"DATUM", {Sp::BU, Sp::Belegdatum}, "Sammler 05.03.2024"},
-        KriteriumFall{"BELEGDATUM", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+        KriteriumFall{"DATUM", {TSpalte::BU, TSpalte::Belegdatum}, "Sammler 05.03.2024"},
+        KriteriumFall{"BELEGDATUM", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Beleg1, TSpalte::Beleg2},
                       "B1 vom 05.03.2024"},
-        KriteriumFall{"BELEGUSTID", {Sp::BU, Sp::Belegdatum, Sp::Beleg1, Sp::Beleg2},
+        KriteriumFall{"BELEGUSTID", {TSpalte::BU, TSpalte::Belegdatum, TSpalte::Beleg1, TSpalte::Beleg2},
                       "B1 vom 05.03.2024"},
-        KriteriumFall{"RECHNEREU", {Sp::BU, Sp::BelegRNr, Sp::EULand, Sp::EUSteuer}, ""},
-        KriteriumFall{"EU", {Sp::BU, Sp::EULand, Sp::EUSteuer}, ""},
-        KriteriumFall{"KEINE", {Sp::BU}, ""}),
+        KriteriumFall{"RECHNEREU", {TSpalte::BU, TSpalte::BelegRNr, TSpalte::EULand, TSpalte::EUSteuer}, ""},
+        KriteriumFall{"EU", {TSpalte::BU, TSpalte::EULand, TSpalte::EUSteuer}, ""},
+        KriteriumFall{"KEINE", {TSpalte::BU}, ""}),
     [](const ::testing::TestParamInfo<KriteriumFall>& info) {
       return std::string(info.param.kriterium);
     });
@@ -267,14 +267,14 @@ TEST(KriterienTexte, GroupNamesCashAccountAndCutCollector) {
   EXPECT_EQ(KriteriumZu("keine").GruppenName, "Konto-Kombination");
   EXPECT_EQ(KriteriumZu("RechnerDatumSH").GruppenName, "Belegdatum-Rechner-SollHaben");
   TZeilenWerte w;
-  w.SetDatum(Sp::Belegdatum, EncodeDate(2024, 3, 5));
-  w.SetGanzzahl(Sp::Filiale, 7);
+  w.SetDatum(TSpalte::Belegdatum, EncodeDate(2024, 3, 5));
+  w.SetGanzzahl(TSpalte::Filiale, 7);
   EXPECT_EQ(RegelText(KriteriumZu("FILIALEDATUM"), w, "Verkauf", "Kasse"),
             "Verkauf Kasse FI 7 vom 05.03.2024");
-  w.SetText(Sp::Gegenkonto, "Ärger-Konto-Überlang");
-  w.SetText(Sp::Konto, "1000");
+  w.SetText(TSpalte::Gegenkonto, "Ärger-Konto-Überlang");
+  w.SetText(TSpalte::Konto, "1000");
   EXPECT_EQ(RegelText(ZusammengefassteKonten(), w, "", ""), "Sammler Ärger-Konto-Überlang -");
-  w.SetText(Sp::Beleg2, "B2");
+  w.SetText(TSpalte::Beleg2, "B2");
   EXPECT_EQ(RegelText(KriteriumZu("BELEGDATUM"), w, "", ""), "B2 vom 05.03.2024");
   EXPECT_EQ(Monatsende(EncodeDate(2024, 2, 10)), EncodeDate(2024, 2, 29));
   EXPECT_EQ(Monatsende(EncodeDate(2024, 12, 10)), EncodeDate(2024, 12, 31));
@@ -296,13 +296,13 @@ TEST_F(Zusammenfassung, AGroupRowIsNeverDatedAfterThePeriodEnd) {
   TBuchungsZusammenfassung(dm, dm.Einst, false, false, EncodeDate(2024, 3, 15))
       .Aufbauen(geladen, liste);
   ASSERT_EQ(liste.Oberste().size(), 1u);
-  EXPECT_EQ(Oben(0).Datum(Sp::Belegdatum), EncodeDate(2024, 3, 15));
+  EXPECT_EQ(Oben(0).Datum(TSpalte::Belegdatum), EncodeDate(2024, 3, 15));
 
   // A period to the month's end or beyond keeps the month's end.
   TBuchungsListe bisApril;
   TBuchungsZusammenfassung(dm, dm.Einst, false, false, EncodeDate(2024, 4, 30))
       .Aufbauen(geladen, bisApril);
-  EXPECT_EQ(bisApril.Zeile(bisApril.Oberste().at(0)).Werte().Datum(Sp::Belegdatum),
+  EXPECT_EQ(bisApril.Zeile(bisApril.Oberste().at(0)).Werte().Datum(TSpalte::Belegdatum),
             EncodeDate(2024, 3, 31));
 }
 

@@ -30,8 +30,8 @@ TEST(DatevMonatsdateien, JulyFiscalYearAcrossJanuaryAndFebruaryOfALeapYear) {
   auto& februar = liste.Buchung(1200, 8400, EncodeDate(2024, 2, 29), 1, 1, 11, 0, 50);
   auto& januar = liste.Buchung(1200, 8400, EncodeDate(2024, 1, 15), 1, 1, 10, 100, 0);
   for (TTestZeile* z : {&februar, &januar}) {
-    z->texte[spalte::BU] = "3";
-    z->texte[spalte::Waehrung] = "EUR";
+    z->texte[TSpalte::BU] = "3";
+    z->texte[TSpalte::Waehrung] = "EUR";
   }
   TTestDienste dienste;
   TExportMeldung meldung(true);

@@ -28,7 +28,7 @@ class ExportPruefungListe : public ::testing::Test {
 
   TTestZeile& Zeile(int konto, const std::string& beleg1, long double soll = 10) {
     auto& z = liste.Buchung(konto, 8400, tag, 1, 1, ++lnr, soll, 0);
-    z.texte[spalte::Beleg1Export] = beleg1;
+    z.texte[TSpalte::ExportBeleg1] = beleg1;
     return z;
   }
 
@@ -48,7 +48,7 @@ class ExportPruefungListe : public ::testing::Test {
 };
 
 TEST_F(ExportPruefungListe, OneBookingPerRuleGivesOneProblemEach) {
-  Zeile(0, "B0").texte[spalte::Konto] = "KASSE";
+  Zeile(0, "B0").texte[TSpalte::Konto] = "KASSE";
   Zeile(1300, "B1");
   dienste.kontoArten["K1300"] = 2;
   Zeile(1776, "B2");
@@ -59,7 +59,7 @@ TEST_F(ExportPruefungListe, OneBookingPerRuleGivesOneProblemEach) {
   Zeile(1200, "RE#1");
   Zeile(1200, "ABCDEFGHIJKLMN");
   Zeile(1200, "B7", 12345678901.0L);
-  Zeile(1200, "B8").texte[spalte::UStID] = "DE1234567890123456";
+  Zeile(1200, "B8").texte[TSpalte::UStID] = "DE1234567890123456";
   Zeile(1200, "OK");
 
   TExportMeldung meldung(true);

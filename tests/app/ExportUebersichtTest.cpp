@@ -24,8 +24,8 @@ TEST(ExportUebersicht, CountsBookingsOfMarkedRowsAndMarkedGroupMembersOnly) {
     auto kind = std::make_unique<TTestZeile>();
     kind->ident = {1, 20 + i, 1};
     kind->markiert = i != 1;
-    kind->betraege[spalte::BetragSoll] = soll[i];
-    kind->betraege[spalte::BetragHaben] = haben[i];
+    kind->betraege[TSpalte::BetragSoll] = soll[i];
+    kind->betraege[TSpalte::BetragHaben] = haben[i];
     gruppe.kinder.push_back(std::move(kind));
   }
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 8), 1, 1, 12, 0, 1.2L);

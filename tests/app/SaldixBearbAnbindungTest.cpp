@@ -32,14 +32,14 @@ TEST(BearbAnbindung, TheListReadsOpenBookingsOfTheDataModuleAndChangesTheirExpor
   form.FormActivate();
   ASSERT_EQ(form.Liste().Oberste().size(), 2u);
   const TZeilenWerte& erste = form.Liste().Zeile(form.Liste().Oberste()[0]).Werte();
-  EXPECT_EQ(erste.Text(Sp::Konto), "KASSE");  // no account number known: the key
-  EXPECT_EQ(erste.Text(Sp::Protokollnummer), "00010000000010001");
-  EXPECT_EQ(erste.Betrag(Sp::BetragSoll), 10);
+  EXPECT_EQ(erste.Text(TSpalte::Konto), "KASSE");  // no account number known: the key
+  EXPECT_EQ(erste.Text(TSpalte::Protokollnummer), "00010000000010001");
+  EXPECT_EQ(erste.Betrag(TSpalte::BetragSoll), 10);
 
   form.acUmschaltenKeinExportExecute();
   form.acAktualisierenExecute();
   ASSERT_EQ(form.Liste().Oberste().size(), 1u);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Betrag(Sp::BetragSoll), 30);
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Betrag(TSpalte::BetragSoll), 30);
 }
 
 }  // namespace

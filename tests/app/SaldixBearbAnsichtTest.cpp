@@ -11,8 +11,8 @@
 
 namespace {
 
-std::vector<int> Standardspalten() {
-  std::vector<int> tags;
+std::vector<TSpalte> Standardspalten() {
+  std::vector<TSpalte> tags;
   for (const auto& spalte : CQTX_Saldix_Spalten) {
     if (spalte.Visible) tags.push_back(spalte.Tag);
   }
@@ -22,9 +22,9 @@ std::vector<int> Standardspalten() {
 TEST(ListenAnsicht, ColumnsComeInTheStoredOrderAndBadEntriesAreSkipped) {
   EXPECT_EQ(TListenAnsicht().SichtbareSpalten(), Standardspalten());
   // Position 7 is "Belegdatum" (13), 0 "Betrag Soll" (6), 8 "Konto" (4).
-  EXPECT_EQ(TListenAnsicht("7;0;8").SichtbareSpalten(), (std::vector<int>{13, 6, 4}));
+  EXPECT_EQ(TListenAnsicht("7;0;8").SichtbareSpalten(), (std::vector<TSpalte>{TSpalte::Belegdatum, TSpalte::BetragSoll, TSpalte::Konto}));
   // Hidden table columns (16: booking amount), unknown positions, duplicates and junk.
-  EXPECT_EQ(TListenAnsicht(" 7 ;16;69;-1;x;7;;0").SichtbareSpalten(), (std::vector<int>{13, 6}));
+  EXPECT_EQ(TListenAnsicht(" 7 ;16;69;-1;x;7;;0").SichtbareSpalten(), (std::vector<TSpalte>{TSpalte::Belegdatum, TSpalte::BetragSoll}));
   // Nothing usable: the table's own choice rather than an empty list.
   EXPECT_EQ(TListenAnsicht("16;abc").SichtbareSpalten(), Standardspalten());
 }
@@ -32,7 +32,9 @@ TEST(ListenAnsicht, ColumnsComeInTheStoredOrderAndBadEntriesAreSkipped) {
 TEST(ListenAnsicht, SortEntriesNeedAColumnAndADirection) {
   const TListenAnsicht ansicht({}, "7=U;0=B;8;3=X;99=U;7=B;16=u");
   EXPECT_EQ(ansicht.Sortierung(),
-            (std::vector<TSortierSpalte>{{13, true}, {6, false}, {8, true}}));
+            (std::vector<TSortierSpalte>{{TSpalte::Belegdatum, true},
+                                          {TSpalte::BetragSoll, false},
+                                          {TSpalte::BuchBetragSoll, true}}));
 }
 
 class AnsichtListe : public ::testing::Test {
@@ -43,7 +45,7 @@ class AnsichtListe : public ::testing::Test {
     form.FormShow();
     form.FormActivate();
   }
-  std::vector<std::string> Spalte(int tag) {
+  std::vector<std::string> Spalte(TSpalte tag) {
     std::vector<std::string> texte;
     for (std::int32_t zeile : form.Liste().Oberste()) {
       texte.emplace_back(form.Liste().Zeile(zeile).Werte().Anzeige(tag));
@@ -66,8 +68,8 @@ TEST_F(AnsichtListe, RowsFollowTheSortOrderAndMarkingNeverMovesThem) {
   dm.Buchung(4, "D", "X", 3, 0, 1, EncodeDate(2024, 3, 4));
   // Konto (position 8) ascending as numbers, then Betrag Soll (0) descending.
   Laden("", "8=U;0=B");
-  EXPECT_EQ(Spalte(Sp::Konto), (std::vector<std::string>{"0900", "1200", "1200", "10000"}));
-  EXPECT_EQ(Spalte(Sp::BuchBetragSoll),
+  EXPECT_EQ(Spalte(TSpalte::Konto), (std::vector<std::string>{"0900", "1200", "1200", "10000"}));
+  EXPECT_EQ(Spalte(TSpalte::BuchBetragSoll),
             (std::vector<std::string>{"9,00", "7,00", "3,00", "5,00"}));
 
   form.acUmkehrenExecute();
@@ -75,7 +77,7 @@ TEST_F(AnsichtListe, RowsFollowTheSortOrderAndMarkingNeverMovesThem) {
   form.SetMarkierung(form.Liste().Oberste()[1], false);
   form.acChangeViewExecute();
   form.acChangeViewExecute();
-  EXPECT_EQ(Spalte(Sp::BuchBetragSoll),
+  EXPECT_EQ(Spalte(TSpalte::BuchBetragSoll),
             (std::vector<std::string>{"9,00", "7,00", "3,00", "5,00"}));
 }
 
@@ -85,9 +87,9 @@ TEST_F(AnsichtListe, CheckBoxMarksRowsAndSearchLooksOnlyAtShownColumns) {
   Laden("0;1", "");  // only the two amounts
   const std::int32_t zweite = form.Liste().Oberste()[1];
   form.SetMarkierung(zweite, false);
-  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(Sp::BetragSoll), 0);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(TSpalte::BetragSoll), 0);
   form.SetMarkierung(zweite, true);
-  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(Sp::BetragSoll), 20);
+  EXPECT_EQ(form.Liste().Zeile(zweite).Werte().Betrag(TSpalte::BetragSoll), 20);
   form.SetMarkierung(99, true);  // no such row: nothing happens
 
   EXPECT_FALSE(form.Suchen("BETA"));

@@ -77,7 +77,7 @@ TEST_F(Bearbeiten, MitPrimanotaAddsManualBookingsToTheCashReportOrigin) {
   form.SetMitPrimanota(true);
   form.acAktualisierenExecute();
   ASSERT_EQ(Zeilen(), 2u);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[1]).Werte().Text(Sp::Vorfall), "PRIMANOTA");
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[1]).Werte().Text(TSpalte::Vorfall), "PRIMANOTA");
 }
 
 TEST_F(Bearbeiten, MaximumLineCountStopsReadingAndSaysHowMany) {
@@ -279,7 +279,7 @@ TEST_F(Bearbeiten, SettlementNumberChangeReloadsWhenAContentUsesIt) {
   dm.Buchung(1, "KASSE", "ERLWARE", 10, 0);
   Oeffnen();
   form.SetAbrechnung(5, 2024);
-  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Text(Sp::ExportBeleg1), "524");
+  EXPECT_EQ(form.Liste().Zeile(form.Liste().Oberste()[0]).Werte().Text(TSpalte::ExportBeleg1), "524");
 }
 
 TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {
@@ -306,13 +306,13 @@ TEST_F(Bearbeiten, MarksViewSwitchCashFiguresAndSearch) {
   EXPECT_TRUE(form.Summenansicht());
   // Totals rows show their account and sums, no member's document, text or date.
   const auto& gesamt = form.Liste().Zeile(form.Liste().Oberste()[0]);
-  EXPECT_EQ(gesamt.Werte().Text(Sp::Konto), "");
+  EXPECT_EQ(gesamt.Werte().Text(TSpalte::Konto), "");
   ASSERT_FALSE(gesamt.Kinder.empty());
   const auto& konto = form.Liste().Zeile(gesamt.Kinder[0]).Werte();
-  EXPECT_NE(konto.Text(Sp::Konto), "");
-  EXPECT_EQ(konto.Text(Sp::Beleg1), "");
-  EXPECT_EQ(konto.Text(Sp::Beschreibung), "");
-  EXPECT_EQ(konto.Datum(Sp::Belegdatum), 0);
+  EXPECT_NE(konto.Text(TSpalte::Konto), "");
+  EXPECT_EQ(konto.Text(TSpalte::Beleg1), "");
+  EXPECT_EQ(konto.Text(TSpalte::Beschreibung), "");
+  EXPECT_EQ(konto.Datum(TSpalte::Belegdatum), 0);
   form.acChangeViewExecute();
   EXPECT_EQ(form.ChangeViewCaption, "Summen anzeigen");
   ASSERT_EQ(Zeilen(), 2u);
@@ -341,17 +341,17 @@ TEST_F(Bearbeiten, ExportListShowsTopLevelRowsMarksMembersAndSortsStably) {
   const IExportZeile& erste = liste->Zeile(0);
   EXPECT_TRUE(erste.IstGruppe());
   ASSERT_EQ(erste.KinderAnzahl(), 1u);
-  EXPECT_EQ(erste.Kind(0).Text(Sp::Protokollnummer), "00010000000010001");
-  EXPECT_EQ(erste.Text(Sp::Filiale), "2");
-  EXPECT_EQ(erste.Text(Sp::Konto), "1000");
-  EXPECT_EQ(erste.Betrag(Sp::BetragSoll), 10);
+  EXPECT_EQ(erste.Kind(0).Text(TSpalte::Protokollnummer), "00010000000010001");
+  EXPECT_EQ(erste.Text(TSpalte::Filiale), "2");
+  EXPECT_EQ(erste.Text(TSpalte::Konto), "1000");
+  EXPECT_EQ(erste.Betrag(TSpalte::BetragSoll), 10);
 
   liste->StabilSortieren([](const IExportZeile& a, const IExportZeile& b) {
-    return a.Datum(Sp::Belegdatum) < b.Datum(Sp::Belegdatum);
+    return a.Datum(TSpalte::Belegdatum) < b.Datum(TSpalte::Belegdatum);
   });
-  EXPECT_EQ(liste->Zeile(0).Betrag(Sp::BetragSoll), 30);
-  EXPECT_EQ(liste->Zeile(1).Betrag(Sp::BetragSoll), 10);
-  EXPECT_EQ(liste->Zeile(2).Betrag(Sp::BetragSoll), 20);
+  EXPECT_EQ(liste->Zeile(0).Betrag(TSpalte::BetragSoll), 30);
+  EXPECT_EQ(liste->Zeile(1).Betrag(TSpalte::BetragSoll), 10);
+  EXPECT_EQ(liste->Zeile(2).Betrag(TSpalte::BetragSoll), 20);
 
   form.SetAuswahl(form.Liste().Oberste()[0]);
   form.acMarkierungExecute();

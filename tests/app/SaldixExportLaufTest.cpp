@@ -302,10 +302,10 @@ TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {
 
 TEST_F(ExportLauf, FieldsOfOtherFormatsStayEmpty) {
   auto& zeile = liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
-  zeile.texte[spalte::BU] = "9";
-  zeile.texte[spalte::Geschaeftsvorfall] = "KASSENBERICHT";
-  zeile.texte[spalte::BeschreibungExport] = "  Verkauf  ";
-  zeile.texte[spalte::Konto] = "K1200";
+  zeile.texte[TSpalte::BU] = "9";
+  zeile.texte[TSpalte::Vorfall] = "KASSENBERICHT";
+  zeile.texte[TSpalte::ExportBeschreibung] = "  Verkauf  ";
+  zeile.texte[TSpalte::Konto] = "K1200";
   ASSERT_TRUE(Export(false).ok);
   const auto& buchung = exporter.buchungen.front();
   EXPECT_EQ(buchung.StSchlGgKto, 9);
@@ -328,10 +328,10 @@ TEST_F(ExportLauf, TheTaxRateIsTheRateOfTheTaxAccountBookedAndNoKeyMeansNoTax) {
   // another slot: the key's own lookup answers 19.
   auto gruppe = std::make_unique<TTestZeile>();
   gruppe->gruppe = true;
-  gruppe->texte[spalte::Konto] = "1000";
-  gruppe->texte[spalte::Gegenkonto] = "8300";
-  gruppe->texte[spalte::BU] = "4";
-  gruppe->daten[spalte::Belegdatum] = EncodeDate(2024, 1, 5);
+  gruppe->texte[TSpalte::Konto] = "1000";
+  gruppe->texte[TSpalte::Gegenkonto] = "8300";
+  gruppe->texte[TSpalte::BU] = "4";
+  gruppe->daten[TSpalte::Belegdatum] = EncodeDate(2024, 1, 5);
   TTestListe kinder;
   kinder.Buchung(1000, 8300, EncodeDate(2024, 1, 5), 1, 1, 1);
   kinder.Buchung(1000, 1771, EncodeDate(2024, 1, 5), 1, 1, 2);
@@ -340,7 +340,7 @@ TEST_F(ExportLauf, TheTaxRateIsTheRateOfTheTaxAccountBookedAndNoKeyMeansNoTax) {
   dienste.steuerkonten["K1771"] = "MWST0500";
   dienste.steuerProzente["MWST0500"] = 5;
   // A row with a key but no tax account keeps the key's rate; one without a key has none.
-  liste.Buchung(1000, 8400, EncodeDate(2024, 1, 6), 1, 1, 3).texte[spalte::BU] = "3";
+  liste.Buchung(1000, 8400, EncodeDate(2024, 1, 6), 1, 1, 3).texte[TSpalte::BU] = "3";
   liste.Buchung(1000, 4900, EncodeDate(2024, 1, 7), 1, 1, 4);
 
   ASSERT_TRUE(Export(false).ok);
@@ -353,9 +353,9 @@ TEST_F(ExportLauf, TheTaxRateIsTheRateOfTheTaxAccountBookedAndNoKeyMeansNoTax) {
 TEST_F(ExportLauf, GroupOfExpenseAndOutputTaxFailsTheCheck) {
   auto gruppe = std::make_unique<TTestZeile>();
   gruppe->gruppe = true;
-  gruppe->texte[spalte::Konto] = "1000";
-  gruppe->texte[spalte::Gegenkonto] = "4900";
-  gruppe->texte[spalte::GegenkontoBezeichnung] = "Sonstige Kosten";
+  gruppe->texte[TSpalte::Konto] = "1000";
+  gruppe->texte[TSpalte::Gegenkonto] = "4900";
+  gruppe->texte[TSpalte::GegenkontoBez] = "Sonstige Kosten";
   TTestListe kinder;
   kinder.Buchung(1000, 4900, EncodeDate(2024, 1, 5), 1, 1, 1);
   kinder.Buchung(1000, 1776, EncodeDate(2024, 1, 5), 1, 1, 2);

@@ -127,7 +127,7 @@ TEST_F(WeitereEinstellungen, ColumnsAndSortOrderReachTheBookingListAndTheNextRun
   EXPECT_EQ(Gespeichert("1/1", "SICHTSPAL"), "7;0;8");
   EXPECT_EQ(Gespeichert("1/1", "SORTIERUNG"), "7=U;0=B");
   EXPECT_EQ(TListenAnsicht(daten_->Einstellungen().SpaltenConfig).SichtbareSpalten(),
-            (std::vector<int>{13, 6, 4}));
+            (std::vector<TSpalte>{TSpalte::Belegdatum, TSpalte::BetragSoll, TSpalte::Konto}));
 
   // A new program run reads them back and the dialog shows them ticked in their order.
   Neu();

@@ -43,13 +43,13 @@ bool TRecordingExporter::Export_Fibu_Ende() {
   return endeErfolg;
 }
 
-std::string TTestZeile::Text(int tag) const {
+std::string TTestZeile::Text(TSpalte tag) const {
   const auto found = texte.find(tag);
   return found == texte.end() ? std::string() : found->second;
 }
 
-long double TTestZeile::Betrag(int tag) const {
-  if (gruppe && (tag == spalte::BetragSoll || tag == spalte::BetragHaben)) {
+long double TTestZeile::Betrag(TSpalte tag) const {
+  if (gruppe && (tag == TSpalte::BetragSoll || tag == TSpalte::BetragHaben)) {
     long double summe = 0;
     for (const auto& kind : kinder) {
       if (kind->Markiert()) summe += kind->Betrag(tag);
@@ -60,7 +60,7 @@ long double TTestZeile::Betrag(int tag) const {
   return found == betraege.end() ? 0 : found->second;
 }
 
-TDateTime TTestZeile::Datum(int tag) const {
+TDateTime TTestZeile::Datum(TSpalte tag) const {
   const auto found = daten.find(tag);
   return found == daten.end() ? 0 : found->second;
 }
@@ -68,18 +68,18 @@ TDateTime TTestZeile::Datum(int tag) const {
 TTestZeile& TTestListe::Buchung(int konto, int gegenkonto, TDateTime datum, int filiale, int rnr,
                                 int lnr, long double soll, long double haben) {
   auto zeile = std::make_unique<TTestZeile>();
-  zeile->texte[spalte::Konto] = std::to_string(konto);
-  zeile->texte[spalte::Gegenkonto] = std::to_string(gegenkonto);
-  zeile->texte[spalte::KontoKuerzel] = "K" + std::to_string(konto);
-  zeile->texte[spalte::GegenkontoKuerzel] = "K" + std::to_string(gegenkonto);
-  zeile->texte[spalte::Filiale] = std::to_string(filiale);
+  zeile->texte[TSpalte::Konto] = std::to_string(konto);
+  zeile->texte[TSpalte::Gegenkonto] = std::to_string(gegenkonto);
+  zeile->texte[TSpalte::KontoName] = "K" + std::to_string(konto);
+  zeile->texte[TSpalte::GegenkontoName] = "K" + std::to_string(gegenkonto);
+  zeile->texte[TSpalte::Filiale] = std::to_string(filiale);
   char ident[32];
   std::snprintf(ident, sizeof ident, "%.4d%.9d%.4d", rnr, lnr, 1);
-  zeile->texte[spalte::Protokollnummer] = ident;
+  zeile->texte[TSpalte::Protokollnummer] = ident;
   zeile->ident = {rnr, lnr, 1};
-  zeile->daten[spalte::Belegdatum] = datum;
-  zeile->betraege[spalte::BetragSoll] = soll;
-  zeile->betraege[spalte::BetragHaben] = haben;
+  zeile->daten[TSpalte::Belegdatum] = datum;
+  zeile->betraege[TSpalte::BetragSoll] = soll;
+  zeile->betraege[TSpalte::BetragHaben] = haben;
   zeilen.push_back(std::move(zeile));
   return *zeilen.back();
 }

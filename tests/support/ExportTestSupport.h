@@ -61,9 +61,9 @@ class TRecordingExporter : public TFibuExporter {
 class TTestZeile : public IExportZeile {
  public:
   bool markiert = true;
-  std::map<int, std::string> texte;
-  std::map<int, long double> betraege;
-  std::map<int, TDateTime> daten;
+  std::map<TSpalte, std::string> texte;
+  std::map<TSpalte, long double> betraege;
+  std::map<TSpalte, TDateTime> daten;
   std::vector<std::unique_ptr<TTestZeile>> kinder;
   bool gruppe = false;
   TIntTrio ident;
@@ -73,9 +73,9 @@ class TTestZeile : public IExportZeile {
   bool IstGruppe() const override { return gruppe; }
   std::size_t KinderAnzahl() const override { return kinder.size(); }
   const IExportZeile& Kind(std::size_t i) const override { return *kinder[i]; }
-  std::string Text(int tag) const override;
-  long double Betrag(int tag) const override;
-  TDateTime Datum(int tag) const override;
+  std::string Text(TSpalte tag) const override;
+  long double Betrag(TSpalte tag) const override;
+  TDateTime Datum(TSpalte tag) const override;
 };
 
 class TTestListe : public IExportListe {

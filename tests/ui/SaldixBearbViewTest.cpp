@@ -161,12 +161,12 @@ TEST_F(BearbView, OpensWithAllRowsMarkedAndGroupsAsTristateTree) {
   view->Modell().setData(mitglied, Qt::Unchecked, Qt::CheckStateRole);
   EXPECT_EQ(modell.data(gruppenIndex, Qt::CheckStateRole).toInt(), Qt::PartiallyChecked);
   const auto& g = Liste().Zeile(gruppe).Werte();
-  EXPECT_NEAR(static_cast<double>(g.Betrag(Sp::BetragSoll) + g.Betrag(Sp::BetragHaben)),
-              static_cast<double>(g.Betrag(Sp::BuchBetragSoll) + g.Betrag(Sp::BuchBetragHaben) -
+  EXPECT_NEAR(static_cast<double>(g.Betrag(TSpalte::BetragSoll) + g.Betrag(TSpalte::BetragHaben)),
+              static_cast<double>(g.Betrag(TSpalte::BuchBetragSoll) + g.Betrag(TSpalte::BuchBetragHaben) -
                                   Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte().Betrag(
-                                      Sp::BuchBetragSoll) -
+                                      TSpalte::BuchBetragSoll) -
                                   Liste().Zeile(Liste().Zeile(gruppe).Kinder[0]).Werte().Betrag(
-                                      Sp::BuchBetragHaben)),
+                                      TSpalte::BuchBetragHaben)),
               0.001);
   EXPECT_EQ(modell.data(modell.index(0, 0, gruppenIndex), Qt::DisplayRole).toString(),
             QStringLiteral("0,00"));
@@ -282,8 +282,8 @@ TEST_F(BearbView, EditAndAddKeysOpenTheirDialogsAndDeleteReloads) {
   EXPECT_EQ(Form().Geladen().size(), vorNeu + 2) << suite.Messages().LastText();
   std::vector<long double> betraege;
   for (const auto& b : Form().Geladen()) {
-    if (b.Werte.Text(Sp::Beschreibung).find("Nachbuchung") != std::string_view::npos) {
-      betraege.push_back(b.Werte.Betrag(Sp::BuchBetragSoll));
+    if (b.Werte.Text(TSpalte::Beschreibung).find("Nachbuchung") != std::string_view::npos) {
+      betraege.push_back(b.Werte.Betrag(TSpalte::BuchBetragSoll));
     }
   }
   EXPECT_EQ(betraege, (std::vector<long double>{100.00L, 19.00L}));
@@ -304,17 +304,17 @@ TEST_F(BearbView, SearchFilterAndZoomControls) {
   // Search: the hit becomes the current row.
   const std::int32_t letzte = Liste().Oberste().back();
   const std::string protokoll(Liste().Zeile(Liste().Buchungszeilen(letzte).back()).Werte().Text(
-      Sp::Protokollnummer));
+      TSpalte::Protokollnummer));
   auto* suchtext = view->findChild<QLineEdit*>(QStringLiteral("edtSuchtext"));
   ASSERT_NE(suchtext, nullptr);
   suchtext->setText(Qt_(protokoll));
   QTest::keyClick(suchtext, Qt::Key_Return);
-  EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte().Text(Sp::Protokollnummer), protokoll);
+  EXPECT_EQ(Liste().Zeile(Form().Auswahl()).Werte().Text(TSpalte::Protokollnummer), protokoll);
   EXPECT_EQ(view->Modell().Zeile(view->Baum().currentIndex()), Form().Auswahl());
   // Ctrl+F from the list goes to the search text; Enter stays on a match, F3 moves on to
   // the next one further down.
   const auto& oberste = Liste().Oberste();
-  const std::string konto(Liste().Zeile(oberste.front()).Werte().Anzeige(Sp::Konto));
+  const std::string konto(Liste().Zeile(oberste.front()).Werte().Anzeige(TSpalte::Konto));
   view->Baum().setFocus();
   view->Baum().setCurrentIndex(view->Modell().IndexZuZeile(oberste.front()));
   QTest::keyClick(view->Baum().viewport(), Qt::Key_F, Qt::ControlModifier);
