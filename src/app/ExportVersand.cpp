@@ -4,7 +4,7 @@
 #include "suite/DateTime.h"
 #include "suite/Guarded.h"
 
-TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,
+TBroadcastDokument VersandDokument(const TAbrechnung& abrechnung,
                                    const std::string& dateiName, const std::string& dateiName2,
                                    const std::vector<std::string>& dateiListe, TDateTime heute) {
   const std::string nummer =
@@ -35,7 +35,7 @@ TBroadcastDokument VersandDokument(const TVersandAbrechnung& abrechnung,
   return dokument;
 }
 
-bool AlsMailVersenden(const TVersandAbrechnung& abrechnung, const std::string& dateiName,
+bool AlsMailVersenden(const TAbrechnung& abrechnung, const std::string& dateiName,
                       const std::string& dateiName2, const std::vector<std::string>& dateiListe,
                       IDocBroadcast& broadcast, bool batchmode) {
   return Guarded("TSaldixBearbeiten.AlsMailVersenden", [&] {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "data/TfbdetempSatz.h"
 #include "suite/Types.h"
 
@@ -15,11 +16,9 @@ using TBuchungsRohsatz = TfbdetempSatz;
 
 // Which bookings to read: an open settlement (year and number 0) by document date, or the
 // bookings of one closed settlement.
-struct TBuchungsFilter {
-  TIntPair Firma;
+// Period: open only; 0 = no bound.
+struct TBuchungsFilter : TAbrechnung {
   bool Offen = true;
-  std::int32_t AbrJahr = 0, AbrNr = 0;
-  TDateTime DatumVon = 0, DatumBis = 0;  // open only; 0 = no bound
   std::int32_t Rechner = 0;              // open only; 0 = all computers
   std::int32_t Filiale = 0;              // open only; 0 = all branches
   std::vector<std::int32_t> OhneFilialen;  // open only; branches left out

@@ -42,10 +42,12 @@ bool TSaldixBearbExport::Pruefen() {
   return ok;
 }
 
+TAbrechnung TSaldixBearbExport::ListenAbrechnung() const {
+  return {form_.FFirma, form_.AbrNr, form_.AbrJahr, form_.DatumVon, form_.DatumBis};
+}
+
 TExportAbrechnung TSaldixBearbExport::Abrechnung() const {
-  TExportAbrechnung abrechnung{form_.FFirma,   form_.AbrNr,         form_.AbrJahr,
-                               form_.DatumVon, form_.DatumBis,      form_.Buchungsmonat,
-                               wiederholung_};
+  TExportAbrechnung abrechnung{ListenAbrechnung(), form_.Buchungsmonat, wiederholung_};
   abrechnung.MandantText = aktiv_.Mandant
                                ? aktiv_.Mandant()
                                : std::to_string(form_.FFirma.Nr1) + "/" +
@@ -157,9 +159,8 @@ bool TSaldixBearbExport::acExportVersandExecute() {
               "automatisch erfolgen.");
       return true;
     }
-    versandFehlgeschlagen_ = !AlsMailVersenden(
-        {form_.FFirma, form_.AbrNr, form_.AbrJahr, form_.DatumVon, form_.DatumBis}, e.dateiName,
-        e.dateiName2, e.dateiListe, broadcast_, form_.FBatchmode);
+    versandFehlgeschlagen_ = !AlsMailVersenden(ListenAbrechnung(), e.dateiName, e.dateiName2,
+                                               e.dateiListe, broadcast_, form_.FBatchmode);
     return true;
   });
 }

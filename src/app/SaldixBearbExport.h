@@ -59,6 +59,8 @@ class TSaldixBearbExport {
   bool Pruefen();
   // Loads the list for an unattended pass; a failure is named in the menu log.
   bool BatchLaden();
+  // The settlement and period the list shows.
+  TAbrechnung ListenAbrechnung() const;
   TExportAbrechnung Abrechnung() const;
   // Unattended, the bookkeeping of the export begins as soon as its bookings are read.
   void BuchhaltungVorab(std::vector<TIntTrio> idents);

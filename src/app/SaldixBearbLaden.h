@@ -6,14 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "app/SaldixBearbDienste.h"
 #include "app/SaldixBearbListe.h"
 
-struct TLadeAuftrag {
-  TIntPair Firma;
+struct TLadeAuftrag : TAbrechnung {
   bool OffeneAbrechnung = true;
-  std::int32_t AbrNr = 0, AbrJahr = 0;
-  TDateTime DatumVon = 0, DatumBis = 0;
   std::int32_t Rechner = 0;   // 0: all
   std::int32_t Filiale = 0;   // 0: all
   std::int32_t Gruppe = 0;    // 0: all

@@ -361,9 +361,7 @@ std::vector<std::string> TExportLauf::Zieldateien(TFibuExporter& exporter,
 void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrechnung& abrechnung,
                                    int jahr, int monat, int tag, bool monatlich,
                                    bool tageweise) const {
-  info.Firma = abrechnung.Firma;
-  info.AbrNr = abrechnung.AbrNr;
-  info.AbrJahr = abrechnung.AbrJahr;
+  info = abrechnung;  // the settlement; a monthly or daily file narrows the period
   if (monatlich) {
     // The booking's own calendar year: the settlement year names a fiscal year, and in one
     // that starts in July a January booking belongs to the following calendar year
@@ -372,9 +370,6 @@ void TExportLauf::DateiInfoFuellen(TFibuExportFileInfo& info, const TExportAbrec
     info.DatumBis = EndOfMonth(info.DatumVon);
   } else if (tageweise) {
     info.DatumVon = info.DatumBis = EncodeDate(jahr, monat, tag);
-  } else {
-    info.DatumVon = abrechnung.DatumVon;
-    info.DatumBis = abrechnung.DatumBis;
   }
 }
 
@@ -524,15 +519,11 @@ TAbrechnungsEreignis TExportLauf::Ereignis(const TExportErgebnis& ergebnis,
                                            const TExportAbrechnung& abrechnung,
                                            const char* zustand) const {
   TAbrechnungsEreignis e;
-  e.Firma = abrechnung.Firma;
-  e.AbrJahr = abrechnung.AbrJahr;
-  e.AbrNr = abrechnung.AbrNr;
+  static_cast<TAbrechnung&>(e) = abrechnung;
   e.Zustand = zustand;
   e.Zeit = qtx_Now();
   e.Rechner = QTXProgramm().GetRId();
   e.Benutzer = AngemeldeterBenutzer();
-  e.DatumVon = abrechnung.DatumVon;
-  e.DatumBis = abrechnung.DatumBis;
   e.Dateien = ErgebnisDateien(ergebnis);
   e.Buchungen = ergebnis.uebersicht.Buchungen;
   e.Zeilen = ergebnis.uebersicht.Zeilen;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "app/ExportDienste.h"
 #include "app/ExportMeldung.h"
 #include "app/ExportUebersicht.h"
@@ -19,12 +20,7 @@
 class TFibuExporter;
 
 // The settlement an export is filed under, as the booking list holds it.
-struct TExportAbrechnung {
-  TIntPair Firma;
-  int AbrNr = 0;
-  int AbrJahr = 0;
-  TDateTime DatumVon = 0;
-  TDateTime DatumBis = 0;
+struct TExportAbrechnung : TAbrechnung {
   TDateTime Buchungsmonat = 0;  // as entered; only read when the format asks for it
   // The list shows this closed settlement: a real export writes its file again under its
   // own number and leaves bookings and journal as they are.

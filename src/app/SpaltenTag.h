@@ -2,10 +2,8 @@
 // reads rows without showing them.
 #pragma once
 
-#include <cstdint>
-
-// Column tags: each column's fixed identity, one name each. The numbers are the ones
-// stored settings and the column table use.
+// Column tags: each column's fixed identity, one name each; the numbers are the tags of
+// the column table.
 enum class TSpalte : int {
   Gegenkonto = 2,  // contra account number (or key + suffix)
   GegenkontoBez = 3,

@@ -12,9 +12,19 @@ std::vector<TFBEXZeile> TAbrechnungsJournal::Zeilen(const TIntPair& firma, int j
   std::vector<TFBEXZeile> zeilen;
   while (stmt->Step()) {
     const auto& s = *stmt;
-    zeilen.push_back({PaarSpalte(s, 0), Int32Spalte(s, 2), Int32Spalte(s, 3), Int32Spalte(s, 4),
-                      Int32Spalte(s, 5), Int32Spalte(s, 6), s.Real(7), s.Real(8),
-                      Int32Spalte(s, 9), Int32Spalte(s, 10), Int32Spalte(s, 11)});
+    TFBEXZeile zeile;
+    zeile.Firma = PaarSpalte(s, 0);
+    zeile.AbrJahr = Int32Spalte(s, 2);
+    zeile.AbrNr = Int32Spalte(s, 3);
+    zeile.RNr = Int32Spalte(s, 4);
+    zeile.LNrVon = Int32Spalte(s, 5);
+    zeile.SNrVon = Int32Spalte(s, 6);
+    zeile.DatumVon = s.Real(7);
+    zeile.DatumBis = s.Real(8);
+    zeile.LNrBis = Int32Spalte(s, 9);
+    zeile.SNrBis = Int32Spalte(s, 10);
+    zeile.MaxBelegNr = Int32Spalte(s, 11);
+    zeilen.push_back(zeile);
   }
   return zeilen;
 }

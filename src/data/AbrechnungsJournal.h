@@ -4,18 +4,15 @@
 
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "suite/Types.h"
 #include "suite/db/Storage.h"
 
-struct TFBEXZeile {
-  TIntPair Firma;
-  int AbrJahr = 0;
-  int AbrNr = 0;
+// One computer's line of a settlement in the export journal.
+struct TFBEXZeile : TAbrechnung {
   int RNr = 0;
   int LNrVon = 0;
   int SNrVon = 0;
-  TDateTime DatumVon = 0;
-  TDateTime DatumBis = 0;
   int LNrBis = 0;
   int SNrBis = 0;
   int MaxBelegNr = 0;

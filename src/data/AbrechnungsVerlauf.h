@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "suite/Types.h"
 #include "suite/db/Storage.h"
 
@@ -14,16 +15,11 @@ inline constexpr const char* ErneutAusgegeben = "erneut ausgegeben";
 inline constexpr const char* Geloescht = "gelöscht";
 }  // namespace abrechnungszustand
 
-struct TAbrechnungsEreignis {
-  TIntPair Firma;
-  int AbrJahr = 0;
-  int AbrNr = 0;
+struct TAbrechnungsEreignis : TAbrechnung {
   std::string Zustand;  // one of abrechnungszustand
   TDateTime Zeit = 0;
   int Rechner = 0;
   std::string Benutzer;
-  TDateTime DatumVon = 0;
-  TDateTime DatumBis = 0;
   std::vector<std::string> Dateien;
   int Buchungen = 0;
   int Zeilen = 0;

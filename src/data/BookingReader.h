@@ -7,22 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "suite/Abrechnung.h"
 #include "data/TfbdetempSatz.h"
 #include "suite/db/Storage.h"
 
-struct TBuchungsAuswahl {
+struct TBuchungsAuswahl : TAbrechnung {
   enum class TArt {
     Offen,       // settlement 0/0, document date in the period
     Abrechnung,  // the bookings of settlement AbrNr / AbrJahr
     Zeitraum,    // every booking whose document date lies in the period
   };
   TArt Art = TArt::Offen;
-  TIntPair Firma;
-  int AbrJahr = 0;
-  int AbrNr = 0;
   // Whole days: DatumBis includes every time of its day; 0 leaves that side open.
-  TDateTime DatumVon = 0;
-  TDateTime DatumBis = 0;
   std::optional<bool> Export;        // only bookings with this export flag
   int BelegRechner = 0;              // > 0: only bookings of this document computer
   int Filiale = 0;                   // > 0: only this branch

@@ -7,16 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "suite/Abrechnung.h"
 #include "suite/Types.h"
 
-// Opens one export file (or one file of a monthly or daily series).
-struct TFibuExportFileInfo {
-  TIntPair Firma;
-  std::int32_t AbrNr = 0;
-  std::int32_t AbrJahr = 0;
-  TDateTime DatumVon = 0;
-  TDateTime DatumBis = 0;
-};
+// Opens one export file (or one file of a monthly or daily series): the settlement, with
+// the month or day of the file as its period.
+using TFibuExportFileInfo = TAbrechnung;
 
 // One booking. Fields the run does not fill for the active exporter stay empty.
 struct TFibuExportBuchInfo {

@@ -36,8 +36,7 @@ TEST(DatevMonatsdateien, JulyFiscalYearAcrossJanuaryAndFebruaryOfALeapYear) {
   TTestDienste dienste;
   TExportMeldung meldung(true);
   // Settlement year 2023 names the fiscal year from July 2023 to June 2024.
-  TExportAbrechnung abrechnung{kMandant2, 3, 2023, EncodeDate(2024, 1, 1),
-                               EncodeDate(2024, 2, 29), 0};
+  TExportAbrechnung abrechnung{{kMandant2, 3, 2023, EncodeDate(2024, 1, 1), EncodeDate(2024, 2, 29)}};
   ASSERT_TRUE(TExportLauf(liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
 
   // The file names keep the settlement year; the periods are those of the bookings. A test
@@ -58,7 +57,7 @@ TEST(DatevMonatsdateien, TheSameMonthOfTwoYearsIsTwoFiles) {
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 2), 1, 1, 11);
   TTestDienste dienste;
   TExportMeldung meldung(true);
-  TExportAbrechnung abrechnung{{1, 1}, 5, 2023, EncodeDate(2023, 1, 1), EncodeDate(2024, 1, 31), 0};
+  TExportAbrechnung abrechnung{{{1, 1}, 5, 2023, EncodeDate(2023, 1, 1), EncodeDate(2024, 1, 31)}};
   ASSERT_TRUE(TExportLauf(liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
   EXPECT_EQ(exporter.protokoll,
             (std::vector<std::string>{"Kopf 01.01.2023-31.01.2023", "Daten 1200", "Ende",
@@ -89,8 +88,7 @@ TEST(DatevMonatsdateien, AGroupRowOfAnExportEndingMidMonthIsDatedOnItsLastDay) {
   Einrichten(exporter, dir);
   TTestDienste dienste;
   TExportMeldung meldung(true);
-  TExportAbrechnung abrechnung{kMandant1, 7, 2024, EncodeDate(2024, 3, 1),
-                               EncodeDate(2024, 3, 15), 0};
+  TExportAbrechnung abrechnung{{kMandant1, 7, 2024, EncodeDate(2024, 3, 1), EncodeDate(2024, 3, 15)}};
   ASSERT_TRUE(TExportLauf(*liste, dienste, meldung).Ausfuehren(&exporter, false, abrechnung).ok);
   EXPECT_EQ(Lesen(dir + "/Test/EXTF_FIL1_12345_202403_7.csv"),
             Lesen(SALDIX_TEST_DATA "/datev/EXTF_Sammler_Mitte_510.csv"));

@@ -19,7 +19,7 @@ class TAufzeichnung final : public IDocBroadcast {
   }
 };
 
-TVersandAbrechnung Abrechnung() {
+TAbrechnung Abrechnung() {
   return {{1, 1}, 12, 2024, EncodeDate(2024, 11, 1), EncodeDate(2024, 11, 30)};
 }
 

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "suite/AppExec.h"
 #include "suite/ProgrammLauf.h"
@@ -95,13 +96,25 @@ TEST_F(AppExec, CancelEndsAHangingProgramAndWhatItStarted) {
   int kind = 0;
   std::ifstream(merker) >> kind;
   ASSERT_GT(kind, 0);
-  // The grandchild was in the program's process group and is gone (at most a zombie of init).
-  std::ifstream status("/proc/" + std::to_string(kind) + "/status");
-  std::string zeile, zustand;
-  while (std::getline(status, zeile)) {
-    if (zeile.rfind("State:", 0) == 0) zustand = zeile;
+  // The grandchild was in the program's process group and is gone (at most a zombie of
+  // init). The kill reaches it asynchronously: give it a moment to die.
+  const auto zustand = [kind] {
+    std::ifstream status("/proc/" + std::to_string(kind) + "/status");
+    std::string zeile, gefunden;
+    while (std::getline(status, zeile)) {
+      if (zeile.rfind("State:", 0) == 0) gefunden = zeile;
+    }
+    return gefunden;
+  };
+  const auto beendet = [&] {
+    const std::string z = zustand();
+    return z.empty() || z.find('Z') != std::string::npos;
+  };
+  const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!beendet() && std::chrono::steady_clock::now() < frist) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  EXPECT_TRUE(zustand.empty() || zustand.find("Z") != std::string::npos) << zustand;
+  EXPECT_TRUE(beendet()) << zustand();
 }
 
 TEST_F(AppExec, AProgramThatIsNotExecutableStartsThroughWineOrNotAtAll) {

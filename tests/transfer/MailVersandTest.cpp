@@ -26,7 +26,7 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TVersandAbrechnung Abrechnung() {
+TAbrechnung Abrechnung() {
   return {kMandant, 12, 2026, EncodeDate(2026, 11, 1), EncodeDate(2026, 11, 30)};
 }
 
