@@ -1,7 +1,9 @@
 #include "export/XmlSchreiber.h"
 
+#include <libxml/entities.h>
 #include <libxml/xmlwriter.h>
 
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -12,6 +14,11 @@ struct TXmlSchreiber::TZustand {
   xmlTextWriterPtr writer = nullptr;
   TAusgabe ausgabe;
   std::string ausgabeFehler;  // what the output refused, for the caller's message
+  // Zero-terminated copies for the library, kept so that their memory is reused.
+  std::string name;
+  std::string wert;
+  std::string blatt;  // an element holding only text, written in one piece
+  bool einruecken = false;
   ~TZustand() {
     if (writer != nullptr) xmlFreeTextWriter(writer);
     if (puffer != nullptr) xmlBufferFree(puffer);
@@ -28,17 +35,35 @@ bool XmlZeichen(char32_t c) {
   return c <= 0x10FFFF;
 }
 
-// Printable ASCII, tab and line ends need no decoding; most texts are nothing else.
-bool EinfachesAscii(std::string_view text) {
-  for (const char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b < 0x20 && b != 0x9 && b != 0xA && b != 0xD) || b > 0x7E) return false;
-  }
-  return true;
+// What a byte asks of a text or name, as bits: one table lookup a byte instead of a
+// search per character class (a year's file has millions of values).
+enum : unsigned char {
+  kMaskieren = 1,  // the library must escape it
+  kPruefen = 2,    // control character or part of a multibyte sequence: decode and check
+  kKeinName = 4,   // cannot stand in an element or attribute name
+};
+
+constexpr std::array<unsigned char, 256> ByteKlassen() {
+  std::array<unsigned char, 256> klassen{};
+  for (int b = 0; b < 0x20; ++b) klassen[b] = kPruefen | kKeinName;
+  for (int b = 0x80; b < 0x100; ++b) klassen[b] = kPruefen;
+  klassen['\t'] = kKeinName;
+  klassen['\n'] = kKeinName;
+  klassen['\r'] = kMaskieren | kKeinName;
+  for (const unsigned char c : {'&', '<', '>', '"'}) klassen[c] = kMaskieren | kKeinName;
+  for (const unsigned char c : {' ', '\'', '=', '/'}) klassen[c] = kKeinName;
+  return klassen;
+}
+constexpr std::array<unsigned char, 256> kByteKlassen = ByteKlassen();
+
+// The union of the classes of every byte of text.
+unsigned char Klassen(std::string_view text) {
+  unsigned char klassen = 0;
+  for (const char c : text) klassen |= kByteKlassen[static_cast<unsigned char>(c)];
+  return klassen;
 }
 
-std::string Sauber(std::string_view text, std::string_view was) {
-  if (EinfachesAscii(text)) return std::string(text);
+void XmlTauglich(std::string_view text, std::string_view was) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const char32_t c = Utf8Next(text, pos);
@@ -46,17 +71,31 @@ std::string Sauber(std::string_view text, std::string_view was) {
       throw std::invalid_argument(std::string(was) + " enthält ein Zeichen, das XML nicht darstellen kann");
     }
   }
-  return std::string(text);
 }
 
-std::string Name(std::string_view name) {
-  if (name.empty() || name.find_first_of(" \t\r\n<>&\"'=/") != std::string_view::npos) {
-    throw std::invalid_argument("Ungültiger XML-Name \"" + std::string(name) + "\"");
-  }
-  return Sauber(name, "Ein XML-Name");
+// Checks a text and says whether the library has to escape it.
+bool Maskieren(std::string_view text, std::string_view was) {
+  const unsigned char klassen = Klassen(text);
+  if ((klassen & kPruefen) != 0) XmlTauglich(text, was);
+  return (klassen & kMaskieren) != 0;
 }
 
 const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+
+const xmlChar* Name(std::string_view name, std::string& puffer) {
+  const unsigned char klassen = Klassen(name);
+  if (name.empty() || (klassen & kKeinName) != 0) {
+    throw std::invalid_argument("Ungültiger XML-Name \"" + std::string(name) + "\"");
+  }
+  if ((klassen & kPruefen) != 0) XmlTauglich(name, "Ein XML-Name");
+  puffer.assign(name);
+  return X(puffer);
+}
+
+const xmlChar* Wert(std::string_view wert, std::string& puffer) {
+  puffer.assign(wert);
+  return X(puffer);
+}
 
 }  // namespace
 
@@ -102,6 +141,7 @@ TXmlSchreiber::TXmlSchreiber(TAusgabe ausgabe, bool einruecken) : z_(new TZustan
 }
 
 void TXmlSchreiber::Beginnen(bool einruecken) {
+  z_->einruecken = einruecken;
   if (z_->writer == nullptr) {
     delete z_;
     throw std::runtime_error("Der XML-Schreiber konnte nicht angelegt werden");
@@ -128,32 +168,54 @@ void TXmlSchreiber::Pruefen(int ergebnis, const char* schritt) const {
 }
 
 TXmlSchreiber& TXmlSchreiber::Beginne(std::string_view element) {
-  Pruefen(xmlTextWriterStartElement(z_->writer, X(Name(element))), "Elementbeginn");
+  Pruefen(xmlTextWriterStartElement(z_->writer, Name(element, z_->name)), "Elementbeginn");
   ++offen_;
   return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Attribut(std::string_view name, std::string_view wert) {
-  Pruefen(xmlTextWriterWriteAttribute(z_->writer, X(Name(name)), X(Sauber(wert, "Ein Attribut"))),
+  Maskieren(wert, "Ein Attribut");
+  Pruefen(xmlTextWriterWriteAttribute(z_->writer, Name(name, z_->name), Wert(wert, z_->wert)),
           "Attribut");
   return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Text(std::string_view wert) {
-  const std::string text = Sauber(wert, "Ein Text");
   // A text without a character to escape goes out as it is; the library's escaping would
   // only copy it.
-  const bool nichtsZuMaskieren = text.find_first_of("&<>\"\r") == std::string::npos;
-  Pruefen(nichtsZuMaskieren ? xmlTextWriterWriteRaw(z_->writer, X(text))
-                            : xmlTextWriterWriteString(z_->writer, X(text)),
-          "Text");
+  if (Maskieren(wert, "Ein Text")) {
+    Pruefen(xmlTextWriterWriteString(z_->writer, Wert(wert, z_->wert)), "Text");
+  } else {
+    // An empty text still closes the start tag, so that the element is written <a></a>.
+    const auto* roh = reinterpret_cast<const xmlChar*>(wert.empty() ? "" : wert.data());
+    Pruefen(xmlTextWriterWriteRawLen(z_->writer, roh, static_cast<int>(wert.size())), "Text");
+  }
   return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Element(std::string_view name, std::string_view text) {
-  Beginne(name);
-  Text(text);
-  return Ende();
+  if (z_->einruecken) {
+    Beginne(name);
+    Text(text);
+    return Ende();
+  }
+  // Without indentation a leaf needs nothing of the writer's element stack, whose entry,
+  // name copy and list link cost more than the leaf itself. Its tags go out around the
+  // text as the library escapes it, the bytes that start, text and end would write.
+  Name(name, z_->name);
+  std::string& blatt = z_->blatt;
+  blatt.assign(1, '<').append(name).append(1, '>');
+  if (Maskieren(text, "Ein Text")) {
+    xmlChar* maskiert = xmlEncodeSpecialChars(nullptr, Wert(text, z_->wert));
+    if (maskiert == nullptr) throw std::runtime_error("XML schreiben: Text gescheitert");
+    blatt.append(reinterpret_cast<const char*>(maskiert));
+    xmlFree(maskiert);
+  } else {
+    blatt.append(text);
+  }
+  blatt.append("</").append(name).append(1, '>');
+  Pruefen(xmlTextWriterWriteRawLen(z_->writer, X(blatt), static_cast<int>(blatt.size())), "Element");
+  return *this;
 }
 
 TXmlSchreiber& TXmlSchreiber::Zeilenende() {

@@ -77,7 +77,8 @@ struct TFixedText {
   std::string Body;
 };
 
-TFixedText FixedText(long double value, int decimals, bool grouped) {
+TFixedText FixedText(long double value, int decimals, bool grouped,
+                     char decimalSeparator = FormatSettings().DecimalSeparator) {
   CheckFinite(value);
   CheckDecimals(decimals);
   const long double magnitude = RoundedMagnitude(value, decimals);
@@ -91,7 +92,7 @@ TFixedText FixedText(long double value, int decimals, bool grouped) {
   TFixedText text;
   text.Negative = value < 0 && magnitude > 0;  // no "-0,00"
   text.Body = whole;
-  if (decimals > 0) text.Body += settings.DecimalSeparator + digits.substr(digits.size() - decimals);
+  if (decimals > 0) text.Body += decimalSeparator + digits.substr(digits.size() - decimals);
   return text;
 }
 
@@ -334,6 +335,11 @@ long double qtx_Round(long double value, int decimals) {
 std::string FloatToStrF(long double value, int decimals) { return Format("%.*f", decimals, value); }
 
 std::string FloatToStr(long double value) { return Format("%g", value); }
+
+std::string FixedPoint(long double value, int decimals, char decimalSeparator) {
+  TFixedText text = FixedText(value, decimals, false, decimalSeparator);
+  return text.Negative ? "-" + text.Body : std::move(text.Body);
+}
 
 long long StrToInt64Def(std::string_view text, long long def) {
   text = TrimBlanks(text);

@@ -80,6 +80,9 @@ long double qtx_Round(long double value, int decimals = 2);
 // value with the given decimals and the decimal separator of the settings, no
 // thousand separator ("%.*f").
 std::string FloatToStrF(long double value, int decimals = 2);
+// value with the given decimals (rounded as qtx_Round does) and the separator given, for
+// files whose decimal point does not follow the settings; no "-0.00".
+std::string FixedPoint(long double value, int decimals, char decimalSeparator);
 // Shortest text with up to 15 significant digits ("%g"): 7 -> "7", 7.5 -> "7,5".
 std::string FloatToStr(long double value);
 

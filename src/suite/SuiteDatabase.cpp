@@ -97,6 +97,10 @@ bool SuiteDatabase::DeferWhileLocked(const void* key, std::function<void()> writ
   suitedb::Connection* offen =
       db && db->TransactionDepth() > 0 ? db : suitedb::Connection::WriteLockHolder();
   if (!offen) return false;
-  offen->AfterTransaction(key, std::move(write));
+  // The transaction that ends first may not be the last one open (a read snapshot of the
+  // current connection while another connection holds the write lock): look again then.
+  offen->AfterTransaction(key, [key, write = std::move(write)] {
+    if (!DeferWhileLocked(key, write)) write();
+  });
   return true;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "export/XmlSchreiber.h"
 
@@ -33,6 +35,27 @@ TEST(XmlSchreiber, RefusesWhatXmlCannotCarry) {
   xml.Text("Tab\tund\r\nZeile").Ende();
   EXPECT_THROW(xml.Ende(), std::logic_error);
   EXPECT_EQ(xml.Fertig(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<a>Tab\tund&#13;\nZeile</a>\n");
+}
+
+// Without indentation an element holding only text takes a shorter way than start, text
+// and end; the bytes must be the same.
+TEST(XmlSchreiber, ATextElementWithoutIndentationIsWrittenAsStartTextAndEndWouldWriteIt) {
+  const std::vector<std::string> texte{"", "12.50", "<Rabatt> & \"mehr\"\r\n", "Größe ½", "x'y"};
+  TXmlSchreiber kurz(false);
+  TXmlSchreiber lang(false);
+  for (auto* xml : {&kurz, &lang}) xml->Beginne("Liste").Attribut("nr", "1");
+  for (const auto& text : texte) {
+    kurz.Element("Wert", text);
+    lang.Beginne("Wert").Text(text).Ende();
+  }
+  EXPECT_THROW(kurz.Element("mit leerzeichen", "x"), std::invalid_argument);
+  EXPECT_THROW(kurz.Element("Wert", std::string("a\x02")), std::invalid_argument);
+  const std::string dokument = kurz.Fertig();
+  EXPECT_EQ(dokument, lang.Fertig());
+  EXPECT_EQ(dokument,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Liste nr=\"1\"><Wert></Wert>"
+            "<Wert>12.50</Wert><Wert>&lt;Rabatt&gt; &amp; &quot;mehr&quot;&#13;\n</Wert>"
+            "<Wert>Größe ½</Wert><Wert>x'y</Wert></Liste>\n");
 }
 
 TEST(XmlSchreiber, StreamsTheSameDocumentInPiecesAndReportsAFailingOutput) {

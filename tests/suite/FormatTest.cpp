@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -101,6 +102,18 @@ TEST(Format, FollowsTheDecimalSeparatorOfTheSettings) {
   EXPECT_EQ(FloatToStrF(2.5, 3), "2.500");
   FormatSettings().ThousandSeparator = '\0';
   EXPECT_EQ(Format("%n", 1234.5), "1234.50");
+}
+
+TEST(Format, AFixedPointTextKeepsItsOwnSeparatorWhateverTheSettingsSay) {
+  SettingsGuard guard;
+  FormatSettings().DecimalSeparator = ',';
+  FormatSettings().ThousandSeparator = '.';
+  EXPECT_EQ(FixedPoint(1234567.5, 2, '.'), "1234567.50");
+  EXPECT_EQ(FixedPoint(2.675, 2, '.'), "2.68");  // stored as 2.67499...
+  EXPECT_EQ(FixedPoint(-0.004, 2, '.'), "0.00");
+  EXPECT_EQ(FixedPoint(-19.005, 2, '.'), "-19.01");
+  EXPECT_EQ(FixedPoint(0.5, 0, '.'), "1");
+  EXPECT_THROW(FixedPoint(std::numeric_limits<double>::infinity(), 2, '.'), std::invalid_argument);
 }
 
 TEST(Format, MismatchesAndNonFiniteValuesThrow) {

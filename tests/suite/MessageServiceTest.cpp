@@ -56,6 +56,18 @@ TEST(MessageService, WhileAnotherConnectionHoldsTheLockTheLineWaitsForItsEnd) {
   EXPECT_EQ(LoggedLines("TKlasse.Markieren", true), 1);
 }
 
+TEST(MessageService, ASnapshotEndingBeforeTheLockDoesNotLoseTheLine) {
+  TestSuite suite;
+  auto buchung = SuiteDatabase::Get().OpenAnother();
+  buchung->Begin();
+  {
+    const suitedb::ReadTransaction schnappschuss(SuiteDatabase::Get());
+    Guarded("TKlasse.Nachschlagen", [] { throw std::runtime_error("im Schnappschuss"); });
+  }  // the snapshot ends while the lock is still held: writing now would find it busy
+  buchung->Commit();
+  EXPECT_EQ(LoggedLines("TKlasse.Nachschlagen", true), 1);
+}
+
 TEST(MessageService, MenuLogLinesWaitForTheLockInTheirOrderAndOutlastARollback) {
   TestSuite suite;
   auto buchung = SuiteDatabase::Get().OpenAnother();

@@ -1,7 +1,6 @@
 #include "formats/abacus/AbacusXml.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "export/XmlSchreiber.h"
 #include "suite/DateTime.h"
@@ -39,10 +38,10 @@ std::string TAbacusFormat::Betrag(long double wert, const std::string& waehrung,
   if (!waehrung.empty() && !IstProgrammWaehrung(waehrung)) {
     betrag = FRechner.Umrechnen(wert, FProgrammWaehrung, waehrung);
   }
-  char text[64];
-  // Rounded first, so that the binary noise of a sum never decides the last digit.
-  std::snprintf(text, sizeof text, "%.2Lf", std::fabs(qtx_Round(betrag, 2)));
-  return (minus ? "-" : "") + std::string(text);
+  // Rounded half away from zero on the decimal value, so that the binary noise of a sum
+  // never decides the last digit.
+  std::string text = FixedPoint(std::fabs(betrag), 2, '.');
+  return minus ? "-" + text : text;
 }
 
 const std::string& TAbacusFormat::Datum(TDateTime datum) const {
@@ -162,9 +161,7 @@ void TFibuTransaktion::Steuerdaten(TXmlSchreiber& xml, const TFibuExportBuchInfo
   xml.Element("UseCode", FOptionen.Vereinnahmt ? "1" : "0");
   Betragsdaten(xml, buchung.Waehrung, t, true);
   xml.Element("KeyAmount", FFormat.Betrag(t, buchung.Waehrung, true));
-  char rate[64];
-  std::snprintf(rate, sizeof rate, "%.2Lf", qtx_Round(prozent, 2));
-  xml.Element("TaxRate", rate);
+  xml.Element("TaxRate", FixedPoint(prozent, 2, '.'));
   xml.Element("TaxCoefficient", "100.00");
   const std::string euLand = SauberGetrimmt(buchung.EULand);
   xml.Element("Country", euLand.empty() ? Sauber(FOptionen.MandantLand) : euLand);

@@ -334,12 +334,17 @@ std::pair<int, int> TFibuExporter_Abacus::Kunde(const TFibuExportBuchInfo& erste
 }
 
 void TFibuExporter_Abacus::DebitorenSchreiben() {
+  if (FSammelList_Debi.Leer()) return;
+  KundenDatei();  // registers the number kind: a write, so before the snapshot
+  // One snapshot for the document and partner lookups of every document: SQLite would
+  // otherwise take and drop its read lock for each statement. The customer numbers handed
+  // out meanwhile are stored when it ends.
+  const suitedb::ReadTransaction schnappschuss(Kontext().Datenbank());
   FSammelList_Debi.FuerAlle([&](const TKWX_SammelInfo& info,
                                 const std::vector<const TFibuExportBuchInfo*>& buchungen) {
     if (buchungen.empty()) return;
     const TFibuExportBuchInfo& erste = *buchungen.front();
     FuerBuchung(erste, [&] {
-      KundenDatei();
       const auto [abacusNr, suiteNr] = Kunde(erste);
       TAbacusDatei& belege = BelegeDatei();
       TBelegDaten beleg;

@@ -41,15 +41,19 @@ long long TSaldixData_abacus::GetAbacusKundennr(const TIntTrio& AIdent, const TI
                                                 long long AKundenNrMax, long long AKundenNrMin) {
   const TIntPair partner = Partner(AIdent, AGepNr);
   if (partner.IsEmpty()) return 0;
-  const auto gespeichert = FNummern.SpezNummer4Gep(partner, CQTX_Abacus_Kundennummer);
-  if (gespeichert && *gespeichert >= AKundenNrMin && *gespeichert <= AKundenNrMax) {
-    return *gespeichert;
+  const auto imBereich = [&](long long nummer) {
+    return nummer >= AKundenNrMin && nummer <= AKundenNrMax;
+  };
+  if (const auto it = FKundennummern.find(partner); it != FKundennummern.end() && imBereich(it->second)) {
+    return it->second;
   }
+  const auto gespeichert = FNummern.SpezNummer4Gep(partner, CQTX_Abacus_Kundennummer);
+  if (gespeichert && imBereich(*gespeichert)) return FKundennummern[partner] = *gespeichert;
   const long long neu =
       FNummern.SpezNummer4MerkmalNext(CQTX_Abacus_Kundennummer, AKundenNrMin, AKundenNrMax);
   if (neu < 0) return -1;
   FNummern.SpezNummer4GepInsert(partner, CQTX_Abacus_Kundennummer, neu);
-  return neu;
+  return FKundennummern[partner] = neu;
 }
 
 void TSaldixData_abacus::MerkmalAbacusAnlegen() {

@@ -3,6 +3,7 @@
 // partner's special number, and the suite customer number.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,9 @@ class TSaldixData_abacus {
   // The last header read: the bookings of one document follow each other.
   std::optional<TIntTrio> FKopfIdent;
   std::optional<TAbacusBelegkopf> FKopf;
+  // The customer number of each partner met in this export: a year's documents name a few
+  // hundred partners, each asked for once.
+  std::map<TIntPair, long long> FKundennummern;
 };
 
 }  // namespace abacus
