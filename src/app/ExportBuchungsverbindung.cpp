@@ -32,7 +32,7 @@ class TNebenherMarkierung final : public IExportDienste::Markierung {
 
 TExportBuchungsverbindung::TExportBuchungsverbindung(const suitedb::Connection& programm,
                                                      int rechner)
-    : db_(programm.OpenAnother()), nummern_(*db_), mani_(*db_, rechner), buchung_(*db_) {}
+    : db_(programm.OpenAnother()), abrechnungen_(*db_), mani_(*db_, rechner), buchung_(*db_) {}
 
 std::unique_ptr<IExportDienste::Markierung> TExportBuchungsverbindung::MarkierungBeginnen(
     const std::vector<TIntTrio>& idents, int abrNr, int abrJahr, const TFbdeBereich& bereich,

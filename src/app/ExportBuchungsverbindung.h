@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/ExportDienste.h"
-#include "data/AbrechnungsNummern.h"
+#include "data/AbrechnungsDienst.h"
 #include "suite/FBDEMani.h"
 #include "suite/QTXBuchung.h"
 #include "suite/db/Storage.h"
@@ -30,9 +30,9 @@ class TExportBuchungsverbindung {
     MarkierungAbwarten();
     return *db_;
   }
-  TAbrechnungsNummern& Nummern() {
+  TAbrechnungsDienst& Abrechnungen() {
     MarkierungAbwarten();
-    return nummern_;
+    return abrechnungen_;
   }
 
   // Marks here and now; false when it failed (registered).
@@ -56,7 +56,7 @@ class TExportBuchungsverbindung {
   }
 
   std::unique_ptr<suitedb::Connection> db_;
-  TAbrechnungsNummern nummern_;
+  TAbrechnungsDienst abrechnungen_;
   TFBDEMani mani_;
   QTXBuchung buchung_;
   std::shared_future<void> markierung_;  // the marking running on another thread, if any

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AbrechnungsDienst.h"
 #include "data/AbrechnungsVerlauf.h"
 #include "data/SelektTab.h"
 #include "suite/DateiFreigaben.h"
@@ -18,10 +19,8 @@ class IExportDienste {
  public:
   virtual ~IExportDienste() = default;
 
-  // Settlement numbers.
-  virtual bool AbrNrFrei(TIntPair firma, int abrJahr, int abrNr) = 0;
-  virtual int GetAbrJahr(TIntPair firma, TDateTime datum) = 0;
-  virtual int GetNextAbrNr(TIntPair firma, int abrJahr) = 0;
+  // Settlement years and numbers; inside the booking bracket asked where its lock is held.
+  virtual IAbrechnungsDienst& Abrechnungen() = 0;
   virtual int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) = 0;
 
   // Marking and journal; each returns false when it failed (nothing may be half done).

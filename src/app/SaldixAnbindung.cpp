@@ -12,22 +12,12 @@
 TSaldixDaten::TSaldixDaten(TSaldixDataModule& modul)
     : modul_(modul),
       auskunft_(SuiteDatabase::Get()),
-      nummern_(SuiteDatabase::Get()),
-      jahre_(SuiteDatabase::Get()) {}
+      abrechnungen_(SuiteDatabase::Get()) {}
 
 // --- TExportAnbindung ----------------------------------------------------------------
 
-bool TExportAnbindung::AbrNrFrei(TIntPair firma, int abrJahr, int abrNr) {
-  return Nummern().AbrNrFrei(firma, abrJahr, abrNr);
-}
-int TExportAnbindung::GetAbrJahr(TIntPair firma, TDateTime datum) {
-  return d_.Jahre().GetAbrJahr(firma, datum);
-}
-int TExportAnbindung::GetNextAbrNr(TIntPair firma, int abrJahr) {
-  return Nummern().GetNextAbrNr(firma, abrJahr);
-}
 int TExportAnbindung::GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) {
-  return Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
+  return Dienst().Nummern().GetMaxBelegNrFBEX(firma, abrJahr, abrNr);
 }
 bool TExportAnbindung::FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr,
                                              int abrJahr, const TFbdeBereich& bereich,
@@ -58,7 +48,7 @@ std::vector<std::string> TExportAnbindung::DateienVeroeffentlichen(TFertigeDatei
 bool TExportAnbindung::AbrNrNachFBEX(TIntPair firma, int abrJahr, int abrNr, TDateTime datumVon,
                                      TDateTime datumBis, const TSelektTab& markiert,
                                      int maxBelegNr) {
-  return Nummern().AbrNrNachFBEX(firma, abrJahr, abrNr, datumVon, datumBis, markiert,
+  return Dienst().Nummern().AbrNrNachFBEX(firma, abrJahr, abrNr, datumVon, datumBis, markiert,
                                  maxBelegNr);
 }
 bool TExportAnbindung::AbrechnungProtokollieren(const TAbrechnungsEreignis& ereignis) {
@@ -203,18 +193,6 @@ bool TBatchAnbindung::ExporterEinstellungenVorhanden() {
   return exporter && exporter->EinstellungenVorhanden();
 }
 void TBatchAnbindung::KontenIni_einlesen() { d_.Konten().KontenIni_einlesen(); }
-int TBatchAnbindung::GetAbrJahr(const TIntPair& mandant, TDateTime datum) {
-  return d_.Jahre().GetAbrJahr(mandant, datum);
-}
-TDateTime TBatchAnbindung::GetAnfangAbrJahr(const TIntPair& mandant, int abrJahr) {
-  return d_.Jahre().GetAnfangAbrJahr(mandant, abrJahr);
-}
-TDateTime TBatchAnbindung::GetEndeAbrJahr(const TIntPair& mandant, int abrJahr) {
-  return d_.Jahre().GetEndeAbrJahr(mandant, abrJahr);
-}
-int TBatchAnbindung::GetNextAbrNr(const TIntPair& mandant, int abrJahr) {
-  return d_.Nummern().GetNextAbrNr(mandant, abrJahr);
-}
 
 
 std::string THauptAnbindung::ProgrammMandantText() { return QTXProgramm().GetTextMandant(); }

@@ -12,8 +12,7 @@
 #include "app/SaldixHaupt.h"
 #include "app/saldixselektion.h"
 #include "app/saldixbatchmode.h"
-#include "data/AbrechnungsJahr.h"
-#include "data/AbrechnungsNummern.h"
+#include "data/AbrechnungsDienst.h"
 #include "data/BelegAuskunft.h"
 #include "data/SaldixData.h"
 #include "suite/servers/MandListeServer.h"
@@ -28,16 +27,14 @@ class TSaldixDaten {
   TSaldixDataModule& Modul() { return modul_; }
   TKontenEinstellungen& Konten() { return modul_.KontenEinstellungen(); }
   TBelegAuskunft& Auskunft() { return auskunft_; }
-  TAbrechnungsNummern& Nummern() { return nummern_; }
-  TAbrechnungsJahr& Jahre() { return jahre_; }
+  TAbrechnungsDienst& Abrechnungen() { return abrechnungen_; }
   TKontoServer& KontoServer() { return kontoServer_; }
   TWHRechner& Waehrungsrechner() { return whRechner_; }
 
  private:
   TSaldixDataModule& modul_;
   TBelegAuskunft auskunft_;
-  TAbrechnungsNummern nummern_;
-  TAbrechnungsJahr jahre_;
+  TAbrechnungsDienst abrechnungen_;
   TKontoServer kontoServer_;
   TWHRechner whRechner_;
 };
@@ -46,9 +43,7 @@ class TExportAnbindung final : public IExportDienste {
  public:
   explicit TExportAnbindung(TSaldixDaten& daten) : d_(daten) {}
 
-  bool AbrNrFrei(TIntPair firma, int abrJahr, int abrNr) override;
-  int GetAbrJahr(TIntPair firma, TDateTime datum) override;
-  int GetNextAbrNr(TIntPair firma, int abrJahr) override;
+  IAbrechnungsDienst& Abrechnungen() override { return Dienst(); }
   int GetMaxBelegNrFBEX(TIntPair firma, int abrJahr, int abrNr) override;
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int abrNr, int abrJahr,
                              const TFbdeBereich& bereich,
@@ -76,7 +71,7 @@ class TExportAnbindung final : public IExportDienste {
 
  private:
   // Under the lock the numbers are asked where the lock is held.
-  TAbrechnungsNummern& Nummern() { return buchung_ ? buchung_->Nummern() : d_.Nummern(); }
+  TAbrechnungsDienst& Dienst() { return buchung_ ? buchung_->Abrechnungen() : d_.Abrechnungen(); }
 
   TSaldixDaten& d_;
   // The bracket's own connection while a bracket with one is open.
@@ -101,10 +96,7 @@ class TBatchAnbindung final : public IBatchDaten {
   bool ExporterEinstellungenVorhanden() override;
   bool ExportErlaubt() override { return d_.Modul().ExportErlaubt_Get(); }
   void KontenIni_einlesen() override;
-  int GetAbrJahr(const TIntPair& mandant, TDateTime datum) override;
-  TDateTime GetAnfangAbrJahr(const TIntPair& mandant, int abrJahr) override;
-  TDateTime GetEndeAbrJahr(const TIntPair& mandant, int abrJahr) override;
-  int GetNextAbrNr(const TIntPair& mandant, int abrJahr) override;
+  IAbrechnungsDienst& Abrechnungen() override { return d_.Abrechnungen(); }
 
  private:
   TSaldixDaten& d_;
@@ -134,15 +126,7 @@ class TSelektionAnbindung final : public ISelektionDaten {
   explicit TSelektionAnbindung(TSaldixDaten& daten) : d_(daten) {}
 
   TIntPair AktMandant() override { return d_.Modul().AktMandant(); }
-  bool GetLastAbr(const TIntPair& firma, int& abrJahr, TDateTime& datumBis, int& abrNr) override {
-    return d_.Nummern().GetLastAbr(firma, abrJahr, datumBis, abrNr);
-  }
-  int GetAbrJahr(const TIntPair& firma, TDateTime datum) override {
-    return d_.Jahre().GetAbrJahr(firma, datum);
-  }
-  int GetNextAbrNr(const TIntPair& firma, int abrJahr) override {
-    return d_.Nummern().GetNextAbrNr(firma, abrJahr);
-  }
+  IAbrechnungsDienst& Abrechnungen() override { return d_.Abrechnungen(); }
 
  private:
   TSaldixDaten& d_;

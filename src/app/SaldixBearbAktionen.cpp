@@ -138,7 +138,7 @@ void TSaldixBearbeiten::AktuelleNeueAbrechnung() {
     std::int32_t jahr = 0, nr = 0;
     TDateTime bis = 0;
     const TDateTime heute = qtx_Date();
-    if (dienste_.Buchungen.GetLastAbr(FFirma, jahr, bis, nr)) {
+    if (dienste_.Buchungen.Abrechnungen().GetLastAbr(FFirma, jahr, bis, nr)) {
       AbrNr = nr + 1;
       AbrJahr = jahr;
       DatumVon = std::min(heute, std::floor(bis) + 1);
@@ -208,7 +208,7 @@ void TSaldixBearbeiten::AbrechnungsNrAendern() {
     if (!OffeneAbrechnung) return;
     std::int32_t nr = AbrNr, jahr = AbrJahr;
     if (!abrechnungsWahl_.AbrechnungsNrEingeben(nr, jahr)) return;
-    if (!dienste_.Buchungen.AbrNrFrei(FFirma, jahr, nr)) {
+    if (!dienste_.Buchungen.Abrechnungen().AbrNrFrei(FFirma, jahr, nr)) {
       QTXInfo().ShowMeldung(TMeldungsArt::Hinweis,
                             {std::to_string(nr) + "/" + std::to_string(jahr)}, "SALDIX", 1002);
       return;
@@ -220,8 +220,9 @@ void TSaldixBearbeiten::AbrechnungsNrAendern() {
 void TSaldixBearbeiten::NeuesteAbrechnungsNr() {
   Guarded("TSaldixBearbeiten.btnNeuesteAbrNrClick", [&] {
     if (!OffeneAbrechnung) return;
-    const std::int32_t jahr = dienste_.Buchungen.GetAbrJahr(FFirma, DatumVon);
-    SetAbrechnung(dienste_.Buchungen.GetNextAbrNr(FFirma, jahr), jahr);
+    IAbrechnungsDienst& abrechnungen = dienste_.Buchungen.Abrechnungen();
+    const std::int32_t jahr = abrechnungen.GetAbrJahr(FFirma, DatumVon);
+    SetAbrechnung(abrechnungen.GetNextAbrNr(FFirma, jahr), jahr);
   });
 }
 

@@ -16,8 +16,7 @@ TBearbDatenmodulAnbindung::TBearbDatenmodulAnbindung(TSaldixDataModule& dm)
                  [this](long double betrag, const std::string& waehrung) {
                    return Umrechnen(betrag, waehrung);
                  }),
-      nummern_(db_),
-      jahr_(db_) {}
+      abrechnungen_(db_) {}
 
 bool TBearbDatenmodulAnbindung::BuchungenLesen(
     const TBuchungsFilter& filter, const std::function<bool(const TBuchungsRohsatz&)>& proSatz) {
@@ -66,21 +65,6 @@ bool TBearbDatenmodulAnbindung::Vollstaendigkeiten_pruefen(TDateTime von, TDateT
   return dm_.Vollstaendigkeiten_pruefen({von, bis});
 }
 bool TBearbDatenmodulAnbindung::ExportErlaubt() { return dm_.ExportErlaubt(); }
-
-bool TBearbDatenmodulAnbindung::GetLastAbr(TIntPair firma, std::int32_t& abrJahr,
-                                           TDateTime& datumBis, std::int32_t& abrNr) {
-  return nummern_.GetLastAbr(firma, abrJahr, datumBis, abrNr);
-}
-bool TBearbDatenmodulAnbindung::AbrNrFrei(TIntPair firma, std::int32_t abrJahr,
-                                          std::int32_t abrNr) {
-  return nummern_.AbrNrFrei(firma, abrJahr, abrNr);
-}
-std::int32_t TBearbDatenmodulAnbindung::GetNextAbrNr(TIntPair firma, std::int32_t abrJahr) {
-  return nummern_.GetNextAbrNr(firma, abrJahr);
-}
-std::int32_t TBearbDatenmodulAnbindung::GetAbrJahr(TIntPair firma, TDateTime datum) {
-  return jahr_.GetAbrJahr(firma, datum);
-}
 
 std::vector<std::int32_t> TBearbDatenmodulAnbindung::GetGruppenliste(TIntPair firma) {
   return Guarded("TBearbDatenmodulAnbindung.GetGruppenliste",

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "app/SaldixBearbDienste.h"
-#include "data/AbrechnungsJahr.h"
-#include "data/AbrechnungsNummern.h"
+#include "data/AbrechnungsDienst.h"
 #include "data/BelegLookups.h"
 #include "data/BelegQuellen.h"
 #include "data/BelegVorgaenge.h"
@@ -38,11 +37,7 @@ class TBearbDatenmodulAnbindung final : public IBearbBuchungen,
   bool FBDEMani_Loeschen(const std::vector<TIntTrio>& idents) override;
   bool Vollstaendigkeiten_pruefen(TDateTime von, TDateTime bis) override;
   bool ExportErlaubt() override;
-  bool GetLastAbr(TIntPair firma, std::int32_t& abrJahr, TDateTime& datumBis,
-                  std::int32_t& abrNr) override;
-  bool AbrNrFrei(TIntPair firma, std::int32_t abrJahr, std::int32_t abrNr) override;
-  std::int32_t GetNextAbrNr(TIntPair firma, std::int32_t abrJahr) override;
-  std::int32_t GetAbrJahr(TIntPair firma, TDateTime datum) override;
+  IAbrechnungsDienst& Abrechnungen() override { return abrechnungen_; }
   std::vector<std::int32_t> GetGruppenliste(TIntPair firma) override;
   std::vector<std::int32_t> GetFilialliste(TIntPair firma) override;
   std::vector<std::int32_t> GetNegFiliallisteByGruppe(std::int32_t gruppe, TIntPair firma) override;
@@ -118,8 +113,7 @@ class TBearbDatenmodulAnbindung final : public IBearbBuchungen,
   TBelegQuellen quellen_;
   TBelegLookups belege_;
   TBelegVorgaenge vorgaenge_;
-  TAbrechnungsNummern nummern_;
-  TAbrechnungsJahr jahr_;
+  TAbrechnungsDienst abrechnungen_;
   TKontoServer kontoServer_;
   TWHRechner rechner_;
   // The account service's answers: by account, each kind asked for (a few per account).

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "suite/Abrechnung.h"
+#include "data/AbrechnungsDienst.h"
 #include "data/TfbdetempSatz.h"
+#include "suite/Abrechnung.h"
 #include "suite/Types.h"
 
 // One booking as read from the booking file, with the list's additions.
@@ -48,11 +49,7 @@ class IBearbBuchungen {
   virtual bool Vollstaendigkeiten_pruefen(TDateTime von, TDateTime bis) = 0;
   virtual bool ExportErlaubt() = 0;
 
-  virtual bool GetLastAbr(TIntPair firma, std::int32_t& abrJahr, TDateTime& datumBis,
-                          std::int32_t& abrNr) = 0;
-  virtual bool AbrNrFrei(TIntPair firma, std::int32_t abrJahr, std::int32_t abrNr) = 0;
-  virtual std::int32_t GetNextAbrNr(TIntPair firma, std::int32_t abrJahr) = 0;
-  virtual std::int32_t GetAbrJahr(TIntPair firma, TDateTime datum) = 0;
+  virtual IAbrechnungsDienst& Abrechnungen() = 0;
 
   virtual std::vector<std::int32_t> GetGruppenliste(TIntPair firma) = 0;
   virtual std::vector<std::int32_t> GetFilialliste(TIntPair firma) = 0;

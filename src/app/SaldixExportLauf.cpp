@@ -88,9 +88,10 @@ TExportErgebnis TExportLauf::Ausfuehren(TFibuExporter* exporter, bool real,
 }
 
 void TExportLauf::FreieNummer(TExportAbrechnung& abrechnung) {
-  if (!dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
-    abrechnung.AbrJahr = dienste_.GetAbrJahr(abrechnung.Firma, abrechnung.DatumVon);
-    abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
+  IAbrechnungsDienst& nummern = dienste_.Abrechnungen();
+  if (!nummern.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+    abrechnung.AbrJahr = nummern.GetAbrJahr(abrechnung.Firma, abrechnung.DatumVon);
+    abrechnung.AbrNr = nummern.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
   }
 }
 
@@ -110,9 +111,10 @@ std::unique_ptr<TExportBuchhaltung> TExportLauf::Beginnen(TExportAbrechnung& abr
   buchhaltung->Klammer = dienste_.BuchungsklammerOeffnen(51);
   // Another workstation may have filed this number before we held the lock; from here on
   // nobody else can, so the files carry the number the journal will get.
+  IAbrechnungsDienst& unterSperre = dienste_.Abrechnungen();
   if (!abrechnung.Wiederholung &&
-      !dienste_.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
-    abrechnung.AbrNr = dienste_.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
+      !unterSperre.AbrNrFrei(abrechnung.Firma, abrechnung.AbrJahr, abrechnung.AbrNr)) {
+    abrechnung.AbrNr = unterSperre.GetNextAbrNr(abrechnung.Firma, abrechnung.AbrJahr);
   }
   buchhaltung->AbrNr = abrechnung.AbrNr;
   buchhaltung->AbrJahr = abrechnung.AbrJahr;

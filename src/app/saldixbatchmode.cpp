@@ -69,16 +69,17 @@ bool TKWX_Saldix_BatchMode::SetEinstellungen(IBatchBuchungsliste& liste) {
   return GuardIn("TKWX_Saldix_BatchMode", "SetDatum", [&] {
     daten_.KontenIni_einlesen();
     const TIntPair mandant = daten_.AktMandant();
+    IAbrechnungsDienst& abrechnungen = daten_.Abrechnungen();
     const TDateTime von = pruefung_.von;
     const TDateTime bis = pruefung_.bis;
-    const int jahrVon = daten_.GetAbrJahr(mandant, von);
-    const int jahrBis = daten_.GetAbrJahr(mandant, bis);
+    const int jahrVon = abrechnungen.GetAbrJahr(mandant, von);
+    const int jahrBis = abrechnungen.GetAbrJahr(mandant, bis);
 
     if (jahrVon == jahrBis) {
       liste.SetDatumVon(von);
       liste.SetDatumBis(bis);
       liste.SetAbrJahr(jahrBis);
-      liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahrBis));
+      liste.SetAbrNr(abrechnungen.GetNextAbrNr(mandant, jahrBis));
       liste.SetOffeneAbrechnung(true);
     } else {
       const double tage = std::floor(bis) - std::floor(von);
@@ -94,16 +95,16 @@ bool TKWX_Saldix_BatchMode::SetEinstellungen(IBatchBuchungsliste& liste) {
         BatchLog("Es wird versucht für beide Jahre einen Export zu startet");
         liste.SetDatumBis(bis);
         liste.SetAbrJahr(jahrBis);
-        liste.SetDatumVon(daten_.GetAnfangAbrJahr(mandant, jahrBis));
-        liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahrBis));
+        liste.SetDatumVon(abrechnungen.GetAnfangAbrJahr(mandant, jahrBis));
+        liste.SetAbrNr(abrechnungen.GetNextAbrNr(mandant, jahrBis));
         liste.SetOffeneAbrechnung(true);
         FZweiterDurchlauf = true;
       } else {
         const int jahr = liste.AbrJahr() - 1;
         liste.SetDatumVon(von);
         liste.SetAbrJahr(jahr);
-        liste.SetDatumBis(daten_.GetEndeAbrJahr(mandant, jahr));
-        liste.SetAbrNr(daten_.GetNextAbrNr(mandant, jahr));
+        liste.SetDatumBis(abrechnungen.GetEndeAbrJahr(mandant, jahr));
+        liste.SetAbrNr(abrechnungen.GetNextAbrNr(mandant, jahr));
         liste.SetOffeneAbrechnung(true);
         FZweiterDurchlauf = false;
       }

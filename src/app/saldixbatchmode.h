@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/BatchParameter.h"
+#include "data/AbrechnungsDienst.h"
 #include "export/GuardedObject.h"
 #include "suite/Types.h"
 
@@ -34,10 +35,7 @@ class IBatchDaten {
   virtual bool ExportErlaubt() = 0;
 
   virtual void KontenIni_einlesen() = 0;
-  virtual int GetAbrJahr(const TIntPair& mandant, TDateTime datum) = 0;
-  virtual TDateTime GetAnfangAbrJahr(const TIntPair& mandant, int abrJahr) = 0;
-  virtual TDateTime GetEndeAbrJahr(const TIntPair& mandant, int abrJahr) = 0;
-  virtual int GetNextAbrNr(const TIntPair& mandant, int abrJahr) = 0;
+  virtual IAbrechnungsDienst& Abrechnungen() = 0;
 };
 
 // What the batch run sets on the booking list and starts there.

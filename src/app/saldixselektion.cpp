@@ -27,7 +27,7 @@ void TfrmFiBuSelektion::FormShow() {
     if (von > 0 && bis > 0) {
       jahr = YearOf(bis);
       monat = MonthOf(bis);
-    } else if (daten_.GetLastAbr(daten_.AktMandant(), abrJahr, abrBis, abrNr)) {
+    } else if (daten_.Abrechnungen().GetLastAbr(daten_.AktMandant(), abrJahr, abrBis, abrNr)) {
       jahr = abrJahr;
       monat = abrBis > 0 ? MonthOf(abrBis) : 1;
     } else {
@@ -92,14 +92,15 @@ void TfrmFiBuSelektion::btnWeiterClick() {
     FDatumVon = DatumAusText(edtDatumVon);
     FDatumBis = DatumAusText(edtDatumBis);
     const TIntPair firma = daten_.AktMandant();
+    IAbrechnungsDienst& abrechnungen = daten_.Abrechnungen();
     if (Abgeschlossen) {
       FAbrNr = StrToIntDef(Trim(edtAbrNr), 0);
       FAbrJahr = StrToIntDef(Trim(edtAbrJahr), 0);
     } else {
       FAbrJahr = FDatumBis > 0 ? YearOf(FDatumBis) : 0;
-      FAbrNr = daten_.GetNextAbrNr(firma, FAbrJahr);
+      FAbrNr = abrechnungen.GetNextAbrNr(firma, FAbrJahr);
     }
-    if (daten_.GetAbrJahr(firma, FDatumVon) != daten_.GetAbrJahr(firma, FDatumBis)) {
+    if (abrechnungen.GetAbrJahr(firma, FDatumVon) != abrechnungen.GetAbrJahr(firma, FDatumBis)) {
       QTXInfo().QTXHinweisBox(CMeldungWirtschaftsjahr);
       return;
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/SaldixBearb.h"
+#include "data/AbrechnungsDienst.h"
 #include "suite/MessagePresenter.h"
 #include "suite/Types.h"
 
@@ -14,11 +15,7 @@ class ISelektionDaten {
  public:
   virtual ~ISelektionDaten() = default;
   virtual TIntPair AktMandant() = 0;
-  // The client's last settlement; false when it has none.
-  virtual bool GetLastAbr(const TIntPair& firma, int& abrJahr, TDateTime& datumBis,
-                          int& abrNr) = 0;
-  virtual int GetAbrJahr(const TIntPair& firma, TDateTime datum) = 0;
-  virtual int GetNextAbrNr(const TIntPair& firma, int abrJahr) = 0;
+  virtual IAbrechnungsDienst& Abrechnungen() = 0;
 };
 
 class TfrmFiBuSelektion {

@@ -4,6 +4,7 @@
 #include "app/saldixbatchmode.h"
 #include "suite/DateTime.h"
 #include "suite/MenuLog.h"
+#include "support/FakeAbrechnungen.h"
 #include "support/TestSuite.h"
 
 namespace {
@@ -28,10 +29,8 @@ class TDaten final : public IBatchDaten {
   bool ExporterEinstellungenVorhanden() override { return true; }
   bool ExportErlaubt() override { return true; }
   void KontenIni_einlesen() override {}
-  int GetAbrJahr(const TIntPair&, TDateTime datum) override { return YearOf(datum); }
-  TDateTime GetAnfangAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 1, 1); }
-  TDateTime GetEndeAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 12, 31); }
-  int GetNextAbrNr(const TIntPair&, int) override { return 1; }
+  IAbrechnungsDienst& Abrechnungen() override { return abrechnungen; }
+  TFakeAbrechnungen abrechnungen;
   TIntPair mandant;
 };
 

@@ -10,6 +10,7 @@
 #include "app/SaldixBearbDienste.h"
 #include "suite/DateTime.h"
 #include "suite/Text.h"
+#include "support/FakeAbrechnungen.h"
 
 struct TFakeSonderkonto {
   std::string Kuerzel, SteuerSchl;
@@ -40,7 +41,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
   int Idents = 0;
 
   // Settlements.
-  std::vector<std::pair<std::int32_t, std::int32_t>> Belegt;  // (year, number)
+  TFakeAbrechnungen Abrechnungsstand;
 
   TListenEinstellungen Einst;
   TListenExporter Exp = [] {
@@ -110,31 +111,7 @@ class TFakeDatenmodul : public IBearbBuchungen,
   bool Vollstaendigkeiten_pruefen(TDateTime, TDateTime) override { return true; }
   bool Erlaubt = true;
   bool ExportErlaubt() override { return Erlaubt; }
-  bool GetLastAbr(TIntPair, std::int32_t& jahr, TDateTime& bis, std::int32_t& nr) override {
-    if (Belegt.empty()) return false;
-    jahr = Belegt.back().first;
-    nr = Belegt.back().second;
-    bis = EncodeDate(jahr, 1, 31);
-    return true;
-  }
-  bool AbrNrFrei(TIntPair, std::int32_t jahr, std::int32_t nr) override {
-    for (const auto& b : Belegt) {
-      if (b.first == jahr && b.second == nr) return false;
-    }
-    return true;
-  }
-  std::int32_t GetNextAbrNr(TIntPair, std::int32_t jahr) override {
-    std::int32_t hoechste = 0;
-    for (const auto& b : Belegt) {
-      if (b.first == jahr) hoechste = std::max(hoechste, b.second);
-    }
-    return hoechste + 1;
-  }
-  std::int32_t GetAbrJahr(TIntPair, TDateTime datum) override {
-    int j = 0, m = 0, t = 0;
-    DecodeDate(datum, j, m, t);
-    return j;
-  }
+  IAbrechnungsDienst& Abrechnungen() override { return Abrechnungsstand; }
   std::vector<std::int32_t> GetGruppenliste(TIntPair) override { return {1}; }
   std::vector<std::int32_t> GetFilialliste(TIntPair) override { return {1, 2}; }
   std::vector<std::int32_t> GetNegFiliallisteByGruppe(std::int32_t, TIntPair) override { return {0, 2}; }

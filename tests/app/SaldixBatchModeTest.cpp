@@ -5,6 +5,7 @@
 #include "app/saldixbatchmode.h"
 #include "suite/DateTime.h"
 #include "suite/MenuLog.h"
+#include "support/FakeAbrechnungen.h"
 #include "support/TestSuite.h"
 
 namespace {
@@ -45,10 +46,13 @@ class TBatchDaten final : public IBatchDaten {
   bool ExporterEinstellungenVorhanden() override { return einstellungenVorhanden; }
   bool ExportErlaubt() override { return exportErlaubt; }
   void KontenIni_einlesen() override {}
-  int GetAbrJahr(const TIntPair&, TDateTime datum) override { return YearOf(datum); }
-  TDateTime GetAnfangAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 1, 1); }
-  TDateTime GetEndeAbrJahr(const TIntPair&, int jahr) override { return EncodeDate(jahr, 12, 31); }
-  int GetNextAbrNr(const TIntPair&, int jahr) override { return jahr == 2024 ? 3 : 12; }
+  IAbrechnungsDienst& Abrechnungen() override { return abrechnungen; }
+  // Two settlements filed in 2024, eleven in 2023.
+  TFakeAbrechnungen abrechnungen = [] {
+    TFakeAbrechnungen a;
+    a.Halten(2024, 2).Halten(2023, 11);
+    return a;
+  }();
 };
 
 // Records each export the batch run starts.

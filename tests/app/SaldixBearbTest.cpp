@@ -241,7 +241,7 @@ TEST_F(Bearbeiten, ExportFlagChangeAsksChangesMarkedAndReportsOnlyRealSuccess) {
 }
 
 TEST_F(Bearbeiten, UsedSettlementNumberKeepsTheOldOne) {
-  dm.Belegt = {{2024, 3}};
+  dm.Abrechnungsstand.Halten(2024, 3, EncodeDate(2024, 1, 31));
   Oeffnen();
   form.AktuelleNeueAbrechnung();
   EXPECT_EQ(form.AbrNr, 4);

@@ -225,7 +225,7 @@ TEST_F(ExportLauf, AClosedSettlementIsIssuedAgainUnderItsOwnNumberAndChangesNoth
   const auto ziel = suite.Dir() / "EXTF_5.csv";
   exporter.zielDatei = ziel.string();
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
-  dienste.vergebeneNummern = {5};  // its own number is of course taken
+  dienste.abrechnungen.Halten(2024, 5);  // its own number is of course taken
   abrechnung.Wiederholung = true;
 
   const auto ergebnis = Export(true, false);
@@ -292,7 +292,7 @@ TEST_F(ExportLauf, ABeginningThatFailedIsReportedByTheRunWithoutASecondTry) {
 }
 
 TEST_F(ExportLauf, ATakenSettlementNumberMovesToTheNextFreeOne) {
-  dienste.vergebeneNummern = {1, 2, 5};
+  dienste.abrechnungen.Halten(2024, 1).Halten(2024, 2).Halten(2024, 5);
   liste.Buchung(1200, 8400, EncodeDate(2024, 1, 5), 1, 3, 200);
   ASSERT_TRUE(Export(true).ok);
   EXPECT_EQ(abrechnung.AbrNr, 6);

@@ -3,6 +3,7 @@
 #include "BearbFakes.h"
 #include "app/SaldixHaupt.h"
 #include "app/saldixselektion.h"
+#include "support/FakeAbrechnungen.h"
 #include "support/TestSuite.h"
 #include "suite/DateTime.h"
 
@@ -10,25 +11,15 @@ namespace {
 
 class TFakeSelektionDaten : public ISelektionDaten {
  public:
-  bool HatLetzte = false;
-  int LetztesJahr = 0, LetzteNr = 0;
-  TDateTime LetztesEnde = 0;
-  int NaechsteNr = 7;
+  // A business year from July, named after the year it ends in.
+  TFakeAbrechnungen abrechnungen = [] {
+    TFakeAbrechnungen a;
+    a.Regel = {7, true};
+    return a;
+  }();
 
   TIntPair AktMandant() override { return {1, 1}; }
-  bool GetLastAbr(const TIntPair&, int& jahr, TDateTime& bis, int& nr) override {
-    if (!HatLetzte) return false;
-    jahr = LetztesJahr;
-    bis = LetztesEnde;
-    nr = LetzteNr;
-    return true;
-  }
-  // A business year from July, named after the year it ends in.
-  int GetAbrJahr(const TIntPair&, TDateTime datum) override {
-    if (datum <= 0) return 0;
-    return MonthOf(datum) >= 7 ? YearOf(datum) + 1 : YearOf(datum);
-  }
-  int GetNextAbrNr(const TIntPair&, int jahr) override { return jahr > 0 ? NaechsteNr : 1; }
+  IAbrechnungsDienst& Abrechnungen() override { return abrechnungen; }
 };
 
 class TFakeHauptDaten : public IHauptDaten {
@@ -138,6 +129,7 @@ TEST_F(Haupt, ProfilesAreChosenFirstAndAnUnsuitableProfileStops) {
   EXPECT_EQ(daten.KontenGelesen, 0);
 
   daten.Geeignet = true;
+  selDaten.abrechnungen.Halten(2024, 6, EncodeDate(2024, 1, 31));
   fenster.Geoeffnet.clear();
   fenster.Eingabe = [](TfrmFiBuSelektion& s) {
     s.SetJahr("2024");
@@ -168,9 +160,7 @@ TEST_F(Haupt, SelectionPresetsFromDatesLastSettlementOrPreviousMonth) {
   EXPECT_TRUE(selektion.ZeitraumAktiv());
   EXPECT_STREQ(selektion.Fokus(), "edtDatumVon");
 
-  selDaten.HatLetzte = true;
-  selDaten.LetztesJahr = 2023;
-  selDaten.LetztesEnde = EncodeDate(2023, 5, 31);
+  selDaten.abrechnungen.Halten(2023, 4, EncodeDate(2023, 5, 31));
   selektion.edtDatumVon.clear();
   selektion.FormShow();
   EXPECT_EQ(selektion.edtJahr, "2023");
@@ -189,6 +179,7 @@ TEST_F(Haupt, SelectionPresetsFromDatesLastSettlementOrPreviousMonth) {
 
 TEST_F(Haupt, SelectionRefusesPeriodsAcrossBusinessYearsAndEmptyPeriods) {
   selektion.FormShow();
+  selDaten.abrechnungen.Halten(2024, 6);
   selektion.edtDatumVon = "15.06.2024";
   selektion.edtDatumBis = "15.07.2024";
   selektion.btnWeiterClick();

@@ -89,17 +89,6 @@ void TTestListe::StabilSortieren(const Vorher& vorher) {
                    [&vorher](const auto& a, const auto& b) { return vorher(*a, *b); });
 }
 
-bool TTestDienste::AbrNrFrei(TIntPair, int, int abrNr) {
-  return std::find(vergebeneNummern.begin(), vergebeneNummern.end(), abrNr) ==
-         vergebeneNummern.end();
-}
-
-int TTestDienste::GetNextAbrNr(TIntPair, int) {
-  int next = 1;
-  for (int used : vergebeneNummern) next = std::max(next, used + 1);
-  return next;
-}
-
 std::vector<std::string> TDateiFreigabenOhneNotiz(TFertigeDateien& dateien) {
   std::vector<std::string> fehler;
   for (auto& datei : dateien) {

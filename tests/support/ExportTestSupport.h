@@ -11,6 +11,7 @@
 #include "app/ExportDienste.h"
 #include "app/ExportZeilen.h"
 #include "export/fibuexportclass.h"
+#include "support/FakeAbrechnungen.h"
 
 class TRecordingExporter : public TFibuExporter {
  public:
@@ -99,7 +100,7 @@ std::vector<std::string> TDateiFreigabenOhneNotiz(TFertigeDateien& dateien);
 // Records the marking and journal calls; each step can be made to fail.
 class TTestDienste : public IExportDienste {
  public:
-  std::vector<int> vergebeneNummern;  // settlement numbers already used
+  TFakeAbrechnungen abrechnungen;     // the settlements already filed
   std::vector<TIntTrio> markierteIdents;
   TSelektTab journal;
   int journalAbrNr = 0;
@@ -121,9 +122,7 @@ class TTestDienste : public IExportDienste {
   bool verlaufScheitert = false;
   bool verlaufInTransaktion = false;  // the last event came while the transaction was open
 
-  bool AbrNrFrei(TIntPair, int, int abrNr) override;
-  int GetAbrJahr(TIntPair, TDateTime) override { return 2024; }
-  int GetNextAbrNr(TIntPair, int) override;
+  IAbrechnungsDienst& Abrechnungen() override { return abrechnungen; }
   int GetMaxBelegNrFBEX(TIntPair, int, int) override { return 41; }
   bool FBDEMani_Buchen_AbrNr(const std::vector<TIntTrio>& idents, int, int,
                              const TFbdeBereich&, const TAbrechnungsStand& erwartet) override;
