@@ -1,8 +1,10 @@
 // A format declares each of its plain profile settings once: key, member, default, key of
-// the settings from before profiles, and a check that normalises a loaded value. Loading,
-// saving and loading the old settings are derived from that one row, in the table's order.
+// the settings from before profiles, a check that normalises a loaded value and, for a
+// switch the settings form shows, its caption and hint. Loading, saving, loading the old
+// settings and the form's switches are derived from that one row, in the table's order.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
@@ -22,6 +24,17 @@ struct TEinstellung {
   std::string (*Pruefen)(const std::string&) = nullptr;
   // The form a text value is stored in (for example a path relative to the suite).
   std::string (*Speichern)(const std::string&) = nullptr;
+  // A yes/no setting with a caption is a switch of the settings form, with this hint.
+  const char* Beschriftung = nullptr;
+  const char* Hinweis = nullptr;
+};
+
+// A switch of a settings form as its logic and its view know it, without the member.
+struct TSchalter {
+  std::string Schluessel;
+  std::string Beschriftung;
+  std::string Hinweis;
+  bool Wert = false;
 };
 
 template <typename T>
@@ -70,5 +83,30 @@ void EinstellungenAltLesen(T& ziel, const TSimpleMask& maske, const TEinstellung
     } else {
       ziel.*std::get<bool T::*>(e.Member) = maske.ReadGlobalDef(e.AlterSchluessel, JNToBool(e.Vorgabe));
     }
+  }
+}
+
+// The switches of the table, with the members' values, for the form.
+template <typename T>
+std::vector<TSchalter> SchalterLesen(const T& quelle, const TEinstellungsTabelle<T>& tabelle) {
+  std::vector<TSchalter> schalter;
+  for (const auto& e : tabelle) {
+    const auto* member = std::get_if<bool T::*>(&e.Member);
+    if (member == nullptr || e.Beschriftung == nullptr) continue;
+    schalter.push_back({e.Schluessel, e.Beschriftung, e.Hinweis ? e.Hinweis : "", quelle.*(*member)});
+  }
+  return schalter;
+}
+
+// The form's switches back into the members (switches of other tables are passed over).
+template <typename T>
+void SchalterSchreiben(T& ziel, const std::vector<TSchalter>& schalter,
+                       const TEinstellungsTabelle<T>& tabelle) {
+  for (const auto& e : tabelle) {
+    const auto* member = std::get_if<bool T::*>(&e.Member);
+    if (member == nullptr) continue;
+    const auto gefunden = std::find_if(schalter.begin(), schalter.end(),
+                                       [&](const TSchalter& s) { return s.Schluessel == e.Schluessel; });
+    if (gefunden != schalter.end()) ziel.*(*member) = gefunden->Wert;
   }
 }

@@ -86,6 +86,19 @@ void TfrmFibuExport::SetFibuExportProfil(TFibuExporter* value) {
 
 void TfrmFibuExport::FormShow() { ZeigeSeite(CSeiteParameter); }
 
+bool TfrmFibuExport::SchalterWert(std::string_view schluessel) const {
+  for (const auto& schalter : FSchalter) {
+    if (schalter.Schluessel == schluessel) return schalter.Wert;
+  }
+  return false;
+}
+
+void TfrmFibuExport::SetSchalter(std::string_view schluessel, bool wert) {
+  for (auto& schalter : FSchalter) {
+    if (schalter.Schluessel == schluessel) schalter.Wert = wert;
+  }
+}
+
 void TfrmFibuExport::DatenZuMaske() {
   GuardIn(kForm, "DatenZuMaske", [&] { DatenZuMaskeOhneSchutz(); });
 }

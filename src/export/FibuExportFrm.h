@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "export/EinstellungsTabelle.h"
 #include "export/fibuexportclass.h"
 
 // The directory choice a form's path button opens; the Qt layer implements it.
@@ -77,6 +78,13 @@ class TfrmFibuExport : public TGuardedObject {
   bool SpezKontenGeaendert() const { return FSpezKontenGeaendert; }
   static const std::string& SpezKontenHilfe();
 
+  // The format's switches as its settings table declares them, in the table's order.
+  const std::vector<TSchalter>& Schalter() const { return FSchalter; }
+  // false for a key the form has no switch of.
+  bool SchalterWert(std::string_view schluessel) const;
+  // Passes over a key the form has no switch of.
+  void SetSchalter(std::string_view schluessel, bool wert);
+
   // Buttons "Weiter - F5", "Zurück", "Speichern", "Laden", "Löschen".
   void btnOKClick();
   void btnZurueckClick();
@@ -96,6 +104,8 @@ class TfrmFibuExport : public TGuardedObject {
   void Eingabefehler(const std::string& seite, const std::string& text);
 
   TFibuExporter* FFibuExportProfil = nullptr;
+  // Filled by the format's form from its settings tables when the data comes in.
+  std::vector<TSchalter> FSchalter;
 
  private:
   void DatenZuMaskeOhneSchutz();

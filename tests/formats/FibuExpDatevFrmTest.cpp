@@ -121,7 +121,7 @@ TEST_F(FibuExpDatevFrm, OkHandsClientsPathAndFieldsToTheExporter) {
   EXPECT_EQ(form.ExportPfad(), "/neu/export");
   SetVerzeichnisWahl(nullptr);
 
-  form.SetExportMonatlich(true);
+  form.SetSchalter("EXPMONATL", true);
   form.SetMandantAktiv(1, false);
   form.SetzeMandantZelle(0, TfrmFibuExpDatev::mspBerater, "1234567");
   form.SetzeMandantZelle(0, TfrmFibuExpDatev::mspDatevMandant, "12345");
@@ -147,6 +147,8 @@ TEST_F(FibuExpDatevFrm, OkHandsClientsPathAndFieldsToTheExporter) {
   EXPECT_EQ(exporter.ZusatzFelderListe()[27].InhaltBezeichnung, "Gutscheinwert");
 }
 
+// The switches of both settings tables, in order, with the 700 wording of the payment
+// reference; what the form changes reaches the exporter and nothing else moves.
 TEST(FibuExpDatev700Frm, CarriesTheTwoExtraSwitches) {
   TestSuite suite;
   MandantenAnlegen();
@@ -159,17 +161,25 @@ TEST(FibuExpDatev700Frm, CarriesTheTwoExtraSwitches) {
   form.SetFibuExportProfil(&exporter);
   EXPECT_EQ(form.Caption(),
             "Einstellungen für Export im Format \"DATEV (Datevformat 1.4 / 700)\"");
-  EXPECT_TRUE(form.SollHabenTauschen());
-  EXPECT_FALSE(form.ExportOrderID());
-  EXPECT_NE(form.HinweisZahlungsreferenz().find("Abrechnungsreferenz"), std::string::npos);
+  std::vector<std::string> schluessel;
+  for (const auto& schalter : form.Schalter()) schluessel.push_back(schalter.Schluessel);
+  EXPECT_EQ(schluessel, (std::vector<std::string>{"ZAHLREFER", "EXPMONATL", "ORDERID", "SOLLHABENT"}));
+  EXPECT_NE(form.Schalter()[0].Hinweis.find("Abrechnungsreferenz"), std::string::npos);
+  EXPECT_EQ(form.Schalter()[2].Beschriftung, "Order-ID bei OC-Belegen im Feld Auftragsnummer exportieren");
+  EXPECT_TRUE(form.SchalterWert("SOLLHABENT"));
+  EXPECT_FALSE(form.SchalterWert("ORDERID"));
+  EXPECT_FALSE(form.SchalterWert("GIBTESNICHT"));
 
-  form.SetExportOrderID(true);
-  form.SetSollHabenTauschen(false);
+  form.SetSchalter("ORDERID", true);
+  form.SetSchalter("SOLLHABENT", false);
+  form.SetSchalter("GIBTESNICHT", true);  // passed over
   form.SetMandantAktiv(1, false);
   form.btnOKClick();
   ASSERT_EQ(form.ModalResult(), mrOk);
   EXPECT_TRUE(exporter.ExportOrderID());
   EXPECT_FALSE(exporter.SollHabenTauschen());
+  EXPECT_FALSE(exporter.Zahlungsreferenz());
+  EXPECT_FALSE(exporter.ExportMonatlich());
 }
 
 TEST(FibuExpDatevEdit, CatalogueRowsOpenTheirOwnForms) {

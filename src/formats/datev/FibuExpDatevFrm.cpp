@@ -25,10 +25,6 @@ void TfrmFibuExpDatev::GetExportFormatName(std::string& name) {
   name = TFibuExporter_Datev::CName;
 }
 
-std::string TfrmFibuExpDatev::HinweisZahlungsreferenz() const {
-  return "Die Transaktionsnummer von PAYPAL oder EBAY wird im Feld Auftragsnummer exportiert.";
-}
-
 void TfrmFibuExpDatev::SetExportPfad(const std::string& pfad) {
   FExportPfad = Utf8Left(pfad, kPfadLaenge);
 }
@@ -124,8 +120,7 @@ void TfrmFibuExpDatev::Spezial_DatenZuMaske() {
   const auto& exporter = DatevExporter();
   FExportPfad = exporter.VerzExport();
   FSachKtoLng = std::to_string(exporter.SachKtoLng());
-  FZahlungsreferenz = exporter.Zahlungsreferenz();
-  FExportMonatlich = exporter.ExportMonatlich();
+  FSchalter = SchalterLesen(exporter, TFibuExporter_Datev::Einstellungen());
   FMandantZeilen.clear();
   for (const auto& mandant : exporter.Mandanten()) {
     FMandantZeilen.push_back({mandant.Aktiv, mandant.KurzNr, mandant.Name, mandant.GepNr,
@@ -144,8 +139,7 @@ void TfrmFibuExpDatev::Spezial_DatenVonMaske() {
   auto& exporter = DatevExporter();
   exporter.SetVerzExport(FExportPfad);
   exporter.SetSachKtoLng(StrToIntDef(FSachKtoLng, 0));
-  exporter.SetZahlungsreferenz(FZahlungsreferenz);
-  exporter.SetExportMonatlich(FExportMonatlich);
+  SchalterSchreiben(exporter, FSchalter, TFibuExporter_Datev::Einstellungen());
   for (const auto& row : FMandantZeilen) {
     exporter.SetMandantenDaten(row.GepNr, row.DatevBerater, row.Festschreiben, row.Aktiv,
                                row.DatevBenutzer, row.DatevMandant);

@@ -45,11 +45,7 @@ class TfrmFibuExpDatev : public TfrmFibuExport {
   void btnExportPfadClick();
   const std::string& SachKtoLng() const { return FSachKtoLng; }
   void SetSachKtoLng(const std::string& text);  // one digit
-  bool Zahlungsreferenz() const { return FZahlungsreferenz; }
-  void SetZahlungsreferenz(bool value) { FZahlungsreferenz = value; }
-  bool ExportMonatlich() const { return FExportMonatlich; }
-  void SetExportMonatlich(bool value) { FExportMonatlich = value; }
-  virtual std::string HinweisZahlungsreferenz() const;
+  // The switches (payment reference, monthly files, ...) are the table's: Schalter().
 
   // Client grid.
   const std::vector<TDatevMandantZeile>& MandantZeilen() const { return FMandantZeilen; }
@@ -84,8 +80,6 @@ class TfrmFibuExpDatev : public TfrmFibuExport {
  private:
   std::string FExportPfad;
   std::string FSachKtoLng;
-  bool FZahlungsreferenz = false;
-  bool FExportMonatlich = false;
   std::vector<TDatevMandantZeile> FMandantZeilen;
   std::vector<TDatevZusatzZeile> FZusatzZeilen;
   std::size_t FMandantAuswahl = 0;

@@ -87,8 +87,15 @@ const TEinstellungsTabelle<TFibuExporter_Datev>& TFibuExporter_Datev::Einstellun
       {"VERZ-EXPORT", &T::FVerzExport, "", "VERZ-EXPORT", SuitePfadGeladen,
        SuitePfadZumSpeichern},
       {"SACHKTOLNG", &T::FSachKtoLng, "4", "SACHKTOLNG"},
-      {"ZAHLREFER", &T::FZahlungsreferenz},
-      {"EXPMONATL", &T::FExportMonatlich},
+      {.Schluessel = CZahlungsreferenz,
+       .Member = &T::FZahlungsreferenz,
+       .Beschriftung = "Zahlungsreferenz bei OC-Belegen einlesen und exportieren",
+       .Hinweis = "Die Transaktionsnummer von PAYPAL oder EBAY wird im Feld Auftragsnummer exportiert."},
+      {.Schluessel = "EXPMONATL",
+       .Member = &T::FExportMonatlich,
+       .Beschriftung = "Export getrennt nach Monaten",
+       .Hinweis = "Pro Monat im Datenbestand der gwählten Geschäftsvorfälle wird eine separate "
+                  "Export-Datei erzeugt. "},
   };
   return tabelle;
 }

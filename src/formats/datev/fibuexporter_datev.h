@@ -102,6 +102,9 @@ class TFibuExporter_Datev : public TFibuExporter {
   void SetVerzExport(const std::string& value) { FVerzExport = value; }
   int SachKtoLng() const { return FSachKtoLng; }
   void SetSachKtoLng(int value) { FSachKtoLng = value; }
+  // The plain profile settings, each declared once; the form shows its switches.
+  static const TEinstellungsTabelle<TFibuExporter_Datev>& Einstellungen();
+  static constexpr const char* CZahlungsreferenz = "ZAHLREFER";
   // Where the creation time of the header comes from (the suite clock; fixed in tests).
 
  protected:
@@ -112,7 +115,6 @@ class TFibuExporter_Datev : public TFibuExporter {
 
  private:
   // The plain profile settings, each declared once.
-  static const TEinstellungsTabelle<TFibuExporter_Datev>& Einstellungen();
   void LeseMandanten(bool alteEinstellungen);
   void LeseZusatzFelder();
   // Opens the temporary file of batch FTeil and writes its header and column line. A

@@ -11,16 +11,6 @@ TFibuExporter_Datev_700& TfrmFibuExpDatev_700::Datev700Exporter() const {
   return *exporter;
 }
 
-std::string TfrmFibuExpDatev_700::HinweisZahlungsreferenz() const {
-  return "Die Transaktionsnummer von PAYPAL oder EBAY wird im Feld Abrechnungsreferenz "
-         "exportiert.";
-}
-
-std::string TfrmFibuExpDatev_700::HinweisSollHabenTauschen() {
-  return "Wenn im DATEV umgekehrte Soll / Haben benötigt werden, kann diese Option gewählt "
-         "werden.";
-}
-
 void TfrmFibuExpDatev_700::GetExportFormatName(std::string& name) {
   name = TFibuExporter_Datev_700::CName;
 }
@@ -28,15 +18,18 @@ void TfrmFibuExpDatev_700::GetExportFormatName(std::string& name) {
 void TfrmFibuExpDatev_700::Spezial_DatenZuMaske() {
   TfrmFibuExpDatev::Spezial_DatenZuMaske();
   const auto& exporter = Datev700Exporter();
-  FExportOrderID = exporter.ExportOrderID();
-  FSollHabenTauschen = exporter.SollHabenTauschen();
+  for (auto& schalter : FSchalter) {
+    if (schalter.Schluessel == TFibuExporter_Datev::CZahlungsreferenz) {
+      schalter.Hinweis = TFibuExporter_Datev_700::CHinweisZahlungsreferenz;
+    }
+  }
+  const auto eigene = SchalterLesen(exporter, TFibuExporter_Datev_700::Einstellungen700());
+  FSchalter.insert(FSchalter.end(), eigene.begin(), eigene.end());
 }
 
 void TfrmFibuExpDatev_700::Spezial_DatenVonMaske() {
   TfrmFibuExpDatev::Spezial_DatenVonMaske();
-  auto& exporter = Datev700Exporter();
-  exporter.SetExportOrderID(FExportOrderID);
-  exporter.SetSollHabenTauschen(FSollHabenTauschen);
+  SchalterSchreiben(Datev700Exporter(), FSchalter, TFibuExporter_Datev_700::Einstellungen700());
 }
 
 std::unique_ptr<TfrmFibuExport> TFibuExpEdit_Datev_700::ErzeugeForm() {

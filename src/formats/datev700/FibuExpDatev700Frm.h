@@ -10,14 +10,6 @@ class TfrmFibuExpDatev_700 : public TfrmFibuExpDatev {
   std::string_view ClassName() const override { return "TfrmFibuExpDatev_700"; }
   std::string_view FormatKennung() const override { return TFibuExporter_Datev_700::CKennung; }
 
-  std::string HinweisZahlungsreferenz() const override;
-  // "Order-ID bei OC-Belegen im Feld Auftragsnummer exportieren"
-  bool ExportOrderID() const { return FExportOrderID; }
-  void SetExportOrderID(bool value) { FExportOrderID = value; }
-  // "Soll und Haben tauschen - für alle Buchungen"
-  bool SollHabenTauschen() const { return FSollHabenTauschen; }
-  void SetSollHabenTauschen(bool value) { FSollHabenTauschen = value; }
-  static std::string HinweisSollHabenTauschen();
 
  protected:
   void Spezial_DatenZuMaske() override;
@@ -26,9 +18,6 @@ class TfrmFibuExpDatev_700 : public TfrmFibuExpDatev {
 
  private:
   TFibuExporter_Datev_700& Datev700Exporter() const;
-
-  bool FExportOrderID = false;
-  bool FSollHabenTauschen = false;
 };
 
 class TFibuExpEdit_Datev_700 : public TFibuExpEditForm {

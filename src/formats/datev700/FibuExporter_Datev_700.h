@@ -18,6 +18,11 @@ class TFibuExporter_Datev_700 : public TFibuExporter_Datev {
 
   bool SollHabenTauschen() const { return FSollHabenTauschen; }
   void SetSollHabenTauschen(bool value) { FSollHabenTauschen = value; }
+  // The settings the 510 batch does not have.
+  static const TEinstellungsTabelle<TFibuExporter_Datev_700>& Einstellungen700();
+  // Where this header version writes the payment reference.
+  static constexpr const char* CHinweisZahlungsreferenz =
+      "Die Transaktionsnummer von PAYPAL oder EBAY wird im Feld Abrechnungsreferenz exportiert.";
 
  protected:
   const datev::TDatevVersion& Version() const override { return datev::CDatev700; }

@@ -1,3 +1,4 @@
+#include "formats/datev700/FibuExporter_Datev_700.h"
 #include "ui/formats/datev/FibuExpDatevView.h"
 
 namespace datev {
@@ -9,11 +10,12 @@ void AnsichtenRegistrieren(TFormatAnsichten& ansichten) {
                        if (datev == nullptr) return nullptr;
                        return std::make_unique<TFibuExpDatevView>(*datev);
                      });
+  // The 700 form is the 510 form with two more switches, which its table declares.
   ansichten.Register(TFibuExporter_Datev_700::CKennung,
                      [](TfrmFibuExport& form) -> std::unique_ptr<TFibuExportFormatTeil> {
-                       auto* datev700 = dynamic_cast<TfrmFibuExpDatev_700*>(&form);
-                       if (datev700 == nullptr) return nullptr;
-                       return std::make_unique<TFibuExpDatev700View>(*datev700);
+                       auto* datev = dynamic_cast<TfrmFibuExpDatev*>(&form);
+                       if (datev == nullptr) return nullptr;
+                       return std::make_unique<TFibuExpDatevView>(*datev);
                      });
 }
 

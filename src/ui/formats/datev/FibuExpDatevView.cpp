@@ -1,6 +1,5 @@
 #include "ui/formats/datev/FibuExpDatevView.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 
 #include "ui/formats/datev/DatevMandantenTabelle.h"
 #include "ui/formats/datev/DatevZusatzTabelle.h"
+#include "ui/SchalterLeiste.h"
 #include "ui/ViewHilfen.h"
 
 TFibuExpDatevView::TFibuExpDatevView(TfrmFibuExpDatev& form) : form_(form) {
@@ -46,22 +46,14 @@ TFibuExpDatevView::TFibuExpDatevView(TfrmFibuExpDatev& form) : form_(form) {
   felder->addWidget(new QLabel(QStringLiteral("(Personenkonten sind um eine Stelle länger)"), parameter_), 1, 2);
   felder->setColumnStretch(2, 1);
 
-  checkBoxen_ = new QVBoxLayout;
-  CheckBox("chkZahlungsreferenz", "Zahlungsreferenz bei OC-Belegen einlesen und exportieren",
-           form_.HinweisZahlungsreferenz(), [this] { return form_.Zahlungsreferenz(); },
-           [this](bool wert) { form_.SetZahlungsreferenz(wert); });
-  CheckBox("chkExportMonatlich", "Export getrennt nach Monaten",
-           "Pro Monat im Datenbestand der gwählten Geschäftsvorfälle wird eine separate "
-           "Export-Datei erzeugt. ",
-           [this] { return form_.ExportMonatlich(); },
-           [this](bool wert) { form_.SetExportMonatlich(wert); });
+  schalter_ = new TSchalterLeiste(form_, [this] { Anzeigen(); }, parameter_);
 
   mandanten_ = new TDatevMandantenTabelle(form_, parameter_);
   mandanten_->setMinimumHeight(140);
   auto* layout = new QVBoxLayout(parameter_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(felder);
-  layout->addLayout(checkBoxen_);
+  layout->addWidget(schalter_);
   layout->addWidget(mandanten_, 1);
 
   zusatz_ = new TDatevZusatzTabelle(form_, nullptr);
@@ -73,21 +65,6 @@ TFibuExpDatevView::~TFibuExpDatevView() {
   if (!zusatz_->parent()) delete zusatz_;
 }
 
-QCheckBox* TFibuExpDatevView::CheckBox(const char* name, const char* text,
-                                       const std::string& hinweis, std::function<bool()> lesen,
-                                       std::function<void(bool)> setzen) {
-  auto* box = new QCheckBox(Qt_(text), parameter_);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setToolTip(Qt_(hinweis));
-  checkBoxen_->addWidget(box);
-  connect(box, &QCheckBox::clicked, this, [this, setzen = std::move(setzen)](bool wert) {
-    setzen(wert);
-    Anzeigen();
-  });
-  bindungen_.push_back({box, std::move(lesen)});
-  return box;
-}
-
 std::vector<TFibuExportFormatTeil::TEigeneSeite> TFibuExpDatevView::EigeneSeiten() {
   return {{TfrmFibuExpDatev::CSeiteZusatzdaten, "Zusatzdaten", "Zuordnung spezieller Exportfelder",
            zusatz_, [this] { form_.btnZusatzdatenClick(); }}};
@@ -96,17 +73,7 @@ std::vector<TFibuExportFormatTeil::TEigeneSeite> TFibuExpDatevView::EigeneSeiten
 void TFibuExpDatevView::Anzeigen() {
   Abgleichen(*edtExportPfad_, form_.ExportPfad());
   Abgleichen(*edtSachKtoLng_, form_.SachKtoLng());
-  for (const auto& bindung : bindungen_) Abgleichen(*bindung.Box, bindung.Lesen());
+  schalter_->Anzeigen();
   mandanten_->Anzeigen();
   zusatz_->Anzeigen();
-}
-
-TFibuExpDatev700View::TFibuExpDatev700View(TfrmFibuExpDatev_700& form) : TFibuExpDatevView(form) {
-  CheckBox("chkExportOrderID", "Order-ID bei OC-Belegen im Feld Auftragsnummer exportieren", {},
-           [&form] { return form.ExportOrderID(); },
-           [&form](bool wert) { form.SetExportOrderID(wert); });
-  CheckBox("chkSollHabenTauschen", "Soll und Haben tauschen - für alle Buchungen",
-           TfrmFibuExpDatev_700::HinweisSollHabenTauschen(),
-           [&form] { return form.SollHabenTauschen(); },
-           [&form](bool wert) { form.SetSollHabenTauschen(wert); });
 }
