@@ -57,7 +57,8 @@ layers:
 # until exit.
 SANITIZE_DIR ?= build-sanitize
 sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -G $(GENERATOR) -DSALDIX_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -G $(GENERATOR) -DSALDIX_SANITIZE=ON \
+	  -DCMAKE_BUILD_TYPE=Sanitize -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
