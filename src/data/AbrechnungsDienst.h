@@ -50,7 +50,6 @@ class TAbrechnungsDienst final : public IAbrechnungsDienst {
 
   // The journal beyond the numbers (its lines, the running document number).
   TAbrechnungsNummern& Nummern() { return nummern_; }
-  TAbrechnungsJahr& Jahre() { return jahre_; }
 
  private:
   TAbrechnungsJahr jahre_;

@@ -99,6 +99,12 @@ void TfrmFibuExport::SetSchalter(std::string_view schluessel, bool wert) {
   }
 }
 
+void TfrmFibuExport::SetSchalterHinweis(std::string_view schluessel, const std::string& hinweis) {
+  for (auto& schalter : FSchalter) {
+    if (schalter.Schluessel == schluessel) schalter.Hinweis = hinweis;
+  }
+}
+
 void TfrmFibuExport::DatenZuMaske() {
   GuardIn(kForm, "DatenZuMaske", [&] { DatenZuMaskeOhneSchutz(); });
 }

@@ -82,8 +82,10 @@ class TfrmFibuExport : public TGuardedObject {
   const std::vector<TSchalter>& Schalter() const { return FSchalter; }
   // false for a key the form has no switch of.
   bool SchalterWert(std::string_view schluessel) const;
-  // Passes over a key the form has no switch of.
+  // Both pass over a key the form has no switch of.
   void SetSchalter(std::string_view schluessel, bool wert);
+  // A format that words a shared switch its own way.
+  void SetSchalterHinweis(std::string_view schluessel, const std::string& hinweis);
 
   // Buttons "Weiter - F5", "Zurück", "Speichern", "Laden", "Löschen".
   void btnOKClick();

@@ -82,12 +82,16 @@ bool Maskieren(std::string_view text, std::string_view was) {
 
 const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
 
-const xmlChar* Name(std::string_view name, std::string& puffer) {
+void NamePruefen(std::string_view name) {
   const unsigned char klassen = Klassen(name);
   if (name.empty() || (klassen & kKeinName) != 0) {
     throw std::invalid_argument("Ungültiger XML-Name \"" + std::string(name) + "\"");
   }
   if ((klassen & kPruefen) != 0) XmlTauglich(name, "Ein XML-Name");
+}
+
+const xmlChar* Name(std::string_view name, std::string& puffer) {
+  NamePruefen(name);
   puffer.assign(name);
   return X(puffer);
 }
@@ -202,7 +206,7 @@ TXmlSchreiber& TXmlSchreiber::Element(std::string_view name, std::string_view te
   // Without indentation a leaf needs nothing of the writer's element stack, whose entry,
   // name copy and list link cost more than the leaf itself. Its tags go out around the
   // text as the library escapes it, the bytes that start, text and end would write.
-  Name(name, z_->name);
+  NamePruefen(name);
   std::string& blatt = z_->blatt;
   blatt.assign(1, '<').append(name).append(1, '>');
   if (Maskieren(text, "Ein Text")) {

@@ -18,11 +18,8 @@ void TfrmFibuExpDatev_700::GetExportFormatName(std::string& name) {
 void TfrmFibuExpDatev_700::Spezial_DatenZuMaske() {
   TfrmFibuExpDatev::Spezial_DatenZuMaske();
   const auto& exporter = Datev700Exporter();
-  for (auto& schalter : FSchalter) {
-    if (schalter.Schluessel == TFibuExporter_Datev::CZahlungsreferenz) {
-      schalter.Hinweis = TFibuExporter_Datev_700::CHinweisZahlungsreferenz;
-    }
-  }
+  SetSchalterHinweis(TFibuExporter_Datev::CZahlungsreferenz,
+                     TFibuExporter_Datev_700::CHinweisZahlungsreferenz);
   const auto eigene = SchalterLesen(exporter, TFibuExporter_Datev_700::Einstellungen700());
   FSchalter.insert(FSchalter.end(), eigene.begin(), eigene.end());
 }
